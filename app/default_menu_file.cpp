@@ -1,0 +1,87 @@
+#include "app/default_menu_file.h"
+
+#include <cmath>
+#include <string_view>
+
+namespace kov {
+
+namespace {
+
+// A number as the print statement writes it: a blank in place of a plus sign, the digits, and
+// one trailing blank.
+std::string PrintFormat(double size) {
+    const auto whole = static_cast<long long>(std::nearbyint(size));
+    return (whole < 0 ? "" : " ") + std::to_string(whole) + " ";
+}
+
+std::string_view TrueFalse(bool flag) { return flag ? "True" : "False"; }
+
+}  // namespace
+
+std::string DefaultMenuFileText(const MenuFont& font) {
+    const std::string lines[] = {
+        "@BGMenuColor 255, 255, 255",
+        "@SelBGMenuColor 200, 200, 200",
+        "@TextColor 0, 0, 0",
+        "@SelTextColor 255, 255, 255",
+        ";@FontSize " + PrintFormat(font.FontSize),
+        ";@FontBold " + std::string(TrueFalse(font.FontBold)),
+        ";@FontItalic " + std::string(TrueFalse(font.FontItalic)),
+        ";@FontName " + font.FontName,
+        "@UseSkin 1",
+        ";@SkinBackground .\\img\\xp2.jpg",
+        ";@SkinBGSelected .\\img\\xpSel2.jpg",
+        "@StringBefore \"",
+        "@StringAfter \"",
+        "@StringDelimiter \" \"",
+        ";@LanguageFile .\\Svenska.lng",
+        ";@ParameterDelimiter \xA4",
+        ";@MenuEditor ..\\Win32pad\\win32pad.exe|\xA6m",
+        ";@NoIcons 1",
+        "",
+        "-",
+        "&Notepad (minimized)\tnotepad.exe||%system32%|2",
+        "&Command prompt\tcmd.exe||%system32%",
+        "GoogleSearch\thttp://www.google.com/search?q=\xA6s&num=10",
+        "Start mail with clipboard\tmailto:someone@example.com?subject=Some subject&Body=\xA6s",
+        "-",
+        "Start &More than one\t%programfiles%\\Internet Explorer\\iexplore.exe\texplorer.exe||%windir%",
+        "[&Folder",
+        "\t&Command prompt\tcmd.exe||%system32%",
+        "\t&Explorer\texplorer.exe||%windir%",
+        "\t;This row and the next one is commented out",
+        "\t;bbc on the web\thttp://www.bbc.co.uk",
+        "\t[SubFolder",
+        "\t\tInternet Explorer\t%programfiles%\\Internet Explorer\\iexplore.exe",
+        "\t]",
+        "]",
+    };
+    std::string text;
+    for (const auto& line : lines) text += line + "\r\n";
+    return text;
+}
+
+bool WriteDefaultMenuFile(platform::Files& files, const platform::ProgramIdentity& identity,
+                          std::string& path, const MenuFont& font) {
+    path = identity.folder + "\\" + identity.fileName + ".mnu";
+    return files.WriteNewFile(path, DefaultMenuFileText(font));
+}
+
+void SetDefaults(MenuSettings& settings, const NumberFormat& numbers) {
+    settings.BGMenuColor = ParseRGB("255, 255, 255", numbers);
+    settings.SelBGMenuColor = ParseRGB("200, 200, 200", numbers);
+    settings.TextColor = ParseRGB("0, 0, 0", numbers);
+    settings.SelTextColor = ParseRGB("0, 0, 0", numbers);
+    settings.UseSkin = false;
+    settings.StringDelimiter = " ";
+    settings.ParameterDelimiter = "|";
+    settings.ItemDelimiter = "\t";
+    settings.NoProgramMenu = false;
+    settings.NoHelp = false;
+    settings.NoSettings = false;
+    settings.NoEdit = false;
+    settings.NoAbout = false;
+    settings.NoExit = false;
+}
+
+}  // namespace kov

@@ -1,0 +1,57 @@
+// The main window's run: read the menu file, pop the menu up, hand the choice on, shut down.
+// Owns the run's data; everything Windows does for it goes through the platform interfaces.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/ui_strings.h"
+#include "commands/expand_string.h"
+#include "menufile/command_ids.h"
+#include "menufile/locale_number.h"
+#include "menufile/menu_settings.h"
+#include "platform/main_window.h"
+#include "platform/platform.h"
+
+namespace kov {
+
+class MainForm {
+public:
+    MainForm(platform::Platform& platform, platform::MainWindow& window, NumberFormat numbers);
+
+    // Start-up: everything from reading the menu file to dispatching the chosen command.
+    // commandLine is the raw argument text after the program name.
+    void FormLoad(const std::string& commandLine);
+    // Shutdown; false keeps the window open.
+    bool FormUnload();
+
+    // The identifier the popup returned, once it has.
+    std::optional<CommandId> ChosenCommand() const { return chosen_; }
+
+    const std::string& MenuFile() const { return sMenuFile; }
+    const std::vector<std::string>& Lines() const { return MenuLines; }
+    const MenuSettings& Settings() const { return settings_; }
+    const UIStrings& Strings() const { return strings_; }
+
+private:
+    bool OfferDefaultMenuFile();
+    void ExecuteCommand(CommandId id);
+
+    platform::Platform& platform_;
+    platform::MainWindow& window_;
+    NumberFormat numbers_;
+    Expander expander_;
+
+    std::string sMenuFile;
+    platform::MenuHandle RootMenu = 0;
+    platform::MenuHandle ProgramMenu = 0;
+    std::vector<std::string> MenuLines;
+    MenuSettings settings_;
+    std::optional<MenuFont> menuFont_;
+    UIStrings strings_;
+    bool bLanguageChanged = false;
+    std::optional<CommandId> chosen_;
+};
+
+}  // namespace kov

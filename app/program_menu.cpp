@@ -1,0 +1,39 @@
+#include "app/program_menu.h"
+
+namespace kov {
+
+namespace {
+
+// Out of the way of every other range: lines are positive, the commands are -1 to -5.
+constexpr CommandId kProgramMenuIdOffset = -100;
+
+}  // namespace
+
+CommandId ProgramMenuItemId(CommandId command) { return command + kProgramMenuIdOffset; }
+
+CommandId CommandFromMenuItemId(CommandId menuItemId) {
+    const CommandId command = menuItemId - kProgramMenuIdOffset;
+    return command >= CMD_HELP && command <= CMD_ABOUT ? command : menuItemId;
+}
+
+void FillProgramMenu(platform::Menus& menus, platform::MenuHandle ProgramMenu,
+                     const MenuSettings& settings, const UIStrings& strings) {
+    const struct {
+        CommandId command;
+        const std::string& caption;
+        bool hidden;
+    } entries[] = {
+        {CMD_SETTINGS, strings.sSETTINGS, settings.NoSettings},
+        {CMD_EDIT, strings.sEDITTHEMENU, settings.NoEdit},
+        {CMD_ABOUT, strings.sABOUT, settings.NoAbout},
+        {CMD_HELP, strings.sHELP, settings.NoHelp},
+        {CMD_EXIT, strings.sEXIT, settings.NoExit},
+    };
+    for (const auto& entry : entries) {
+        if (entry.hidden) continue;
+        menus.AppendMenu(ProgramMenu, platform::menu_flags::kString,
+                         platform::MenuItemValue(ProgramMenuItemId(entry.command)), entry.caption);
+    }
+}
+
+}  // namespace kov

@@ -1,0 +1,58 @@
+// Time per line of reading and building menu files of growing size through the recording fakes;
+// the builder must stay linear in the file size.
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "menufile/menu_builder.h"
+#include "tests/fakes/fake_platform.h"
+
+namespace {
+
+std::string MenuFileOfLines(int count) {
+    static const char* const kLines[] = {
+        "Notepad\tnotepad.exe||%windir%|2", "; a comment", "-", "[Tools",
+        "\tCalculator\tcalc.exe", "\t\xA6gHeading", "\t]", "@TextColor 10, 20, 30",
+        "Search\thttp://www.example.com/?q=\xA6s", "",
+    };
+    std::string text;
+    for (int i = 0; i < count; ++i) text += std::string(kLines[i % 10]) + "\r\n";
+    return text;
+}
+
+double NanosecondsPerLine(int lines, int repetitions) {
+    const std::string text = MenuFileOfLines(lines);
+    double best = 1e300;
+    for (int r = 0; r < repetitions; ++r) {
+        kov::fakes::FakePlatform fake;
+        fake.files.files["C:\\m.mnu"] = text;
+        kov::Expander expander(fake.environment, "C:\\");
+        kov::NumberFormat numbers;
+        kov::SettingsContext settingsContext{numbers, expander};
+        kov::MenuSettings settings;
+        kov::MenuFileContext context{fake.platform, settings, settingsContext, ""};
+        const auto root = fake.menus.CreatePopupMenu();
+        const auto start = std::chrono::steady_clock::now();
+        const auto lines_read = kov::ReadMenuFile("C:\\m.mnu", root, context);
+        const auto end = std::chrono::steady_clock::now();
+        if (!lines_read) return -1;
+        best = std::min(best, std::chrono::duration<double, std::nano>(end - start).count());
+    }
+    return best / lines;
+}
+
+}  // namespace
+
+int main() {
+    const struct {
+        int lines;
+        int repetitions;
+    } sizes[] = {{2000, 50}, {100000, 5}, {1000000, 2}};
+    double first = 0;
+    for (const auto& size : sizes) {
+        const double perLine = NanosecondsPerLine(size.lines, size.repetitions);
+        if (first == 0) first = perLine;
+        std::printf("%8d lines: %7.1f ns per line (%.2f x the 2,000-line figure)\n", size.lines,
+                    perLine, perLine / first);
+    }
+}

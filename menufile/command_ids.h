@@ -1,0 +1,20 @@
+// Command identifiers: what the popup returns and the dispatcher acts on.
+#pragma once
+
+#include "platform/menus.h"
+
+namespace kov {
+
+using platform::CommandId;
+
+inline constexpr CommandId CMD_NOTHING = 0;
+inline constexpr CommandId CMD_ABOUT = -1;
+inline constexpr CommandId CMD_EXIT = -2;
+inline constexpr CommandId CMD_SETTINGS = -3;
+inline constexpr CommandId CMD_EDIT = -4;
+inline constexpr CommandId CMD_HELP = -5;
+
+// Identifiers 1 to this are menu-file line numbers; above it they are folder entries.
+inline constexpr CommandId kLastLineItemId = 2000;
+
+}  // namespace kov

@@ -1,0 +1,110 @@
+#include "menufile/menu_builder.h"
+
+#include <cstdint>
+
+#include "menufile/ansi_text.h"
+#include "menufile/command_ids.h"
+#include "menufile/text_helpers.h"
+#include "platform/message_boxes.h"
+
+namespace kov {
+
+namespace {
+
+namespace mf = platform::menu_flags;
+
+bool IsPlaceholder(std::string_view line, char letter) {
+    return line.size() >= 2 && line[0] == kBrokenBar && ToLowerAnsi(line[1]) == letter;
+}
+
+class Parse {
+public:
+    Parse(MenuFileContext& context, platform::MenuHandle root)
+        : context_(context), menus_(context.platform.menus), menuStack_{root} {}
+
+    void Line(std::string_view raw, CommandId id) {
+        if (level_ < 0) level_ = 0;
+        const std::string line = sTrimBlanks(TrimSpaces(raw));
+        if (line.empty()) return;
+        const auto& settings = context_.settings;
+        switch (line[0]) {
+            case '@': ApplySettingsLine(line, context_.settings, context_.settingsContext); return;
+            case ';': return;
+            case '-': menus_.AppendMenu(Current(), mf::kSeparator, 0, {}); return;
+            case '[': OpenSubmenu(line.substr(1)); return;
+            case ']': CloseSubmenu(); return;
+            default: break;
+        }
+        if (IsPlaceholder(line, 'g')) {
+            const auto fields = SplitText(std::string_view(line).substr(2), settings.ItemDelimiter);
+            if (!fields.empty()) AppendItem(mf::kGrayed, id, fields[0]);
+        } else if (IsPlaceholder(line, 'q')) {
+            const auto parts =
+                SplitText(std::string_view(line).substr(2), settings.ParameterDelimiter);
+            if (!parts.empty()) AppendSubmenu(parts[0]);
+        } else {
+            const auto fields = SplitText(line, settings.ItemDelimiter);
+            AppendItem(mf::kString, id, fields[0]);
+        }
+    }
+
+private:
+    platform::MenuHandle Current() const { return menuStack_[static_cast<std::size_t>(level_)]; }
+
+    void AppendItem(unsigned flags, CommandId id, const std::string& caption) {
+        // Identifiers above the line range belong to folder entries: such lines show, grayed, but
+        // can never run another entry's command.
+        if (id > kLastLineItemId) flags |= mf::kGrayed;
+        menus_.AppendMenu(Current(), flags, platform::MenuItemValue(id), caption);
+    }
+
+    platform::MenuHandle AppendSubmenu(std::string_view text) {
+        const auto sub = menus_.CreatePopupMenu();
+        menus_.AppendMenu(Current(), mf::kPopup, sub, text);
+        return sub;
+    }
+
+    void OpenSubmenu(std::string_view text) {
+        const auto sub = AppendSubmenu(text);
+        menuStack_.push_back(sub);
+        ++level_;
+    }
+
+    void CloseSubmenu() {
+        --level_;
+        if (menuStack_.size() > 1) menuStack_.pop_back();
+    }
+
+    MenuFileContext& context_;
+    platform::Menus& menus_;
+    std::vector<platform::MenuHandle> menuStack_;
+    int level_ = 0;
+};
+
+}  // namespace
+
+std::optional<std::vector<std::string>> ReadMenuFile(const std::string& path,
+                                                     platform::MenuHandle RootMenu,
+                                                     MenuFileContext& context) {
+    auto& platform = context.platform;
+    if (!platform.files.IsOrdinaryFile(path)) {
+        platform.messages.MessageBox(context.noMenuFileText, platform.identity.fileName,
+                                     platform::message_box::kOk |
+                                         platform::message_box::kIconError);
+        return std::nullopt;
+    }
+    std::string text;
+    if (auto content = platform.files.sReadWholeFile(path)) text = std::move(*content) + "\r\n";
+
+    auto MenuLines = SplitText(text, "\r\n");
+    Parse parse(context, RootMenu);
+    CommandId id = 0;
+    for (const auto& line : MenuLines) {
+        // Identifiers stop growing where a command identifier ends; such lines are grayed anyway.
+        if (id < INT32_MAX) ++id;
+        parse.Line(line, id);
+    }
+    return MenuLines;
+}
+
+}  // namespace kov

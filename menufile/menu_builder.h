@@ -1,0 +1,30 @@
+// Turns the menu file into the popup-menu tree and keeps its lines as the item table.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "menufile/menu_settings.h"
+#include "menufile/settings_directives.h"
+#include "platform/platform.h"
+
+namespace kov {
+
+struct MenuFileContext {
+    platform::Platform& platform;
+    MenuSettings& settings;
+    SettingsContext& settingsContext;
+    // Shown when no ordinary file exists at the path.
+    std::string_view noMenuFileText;
+};
+
+// Appends the file's entries to RootMenu and applies its "@" lines. Returns the file's lines cut
+// at every CR LF (untrimmed; element k is line k + 1), or nullopt when no menu file was found.
+// Every line is built: the file's content never stops the parse.
+std::optional<std::vector<std::string>> ReadMenuFile(const std::string& path,
+                                                     platform::MenuHandle RootMenu,
+                                                     MenuFileContext& context);
+
+}  // namespace kov

@@ -1,0 +1,21 @@
+// "@" lines of the menu file: a key, one separating character and a value.
+#pragma once
+
+#include <string_view>
+
+#include "commands/expand_string.h"
+#include "menufile/locale_number.h"
+#include "menufile/menu_settings.h"
+
+namespace kov {
+
+struct SettingsContext {
+    const NumberFormat& numbers;
+    Expander& expander;
+};
+
+// Applies one trimmed line that begins with "@". Unknown keys and values that cannot be converted
+// leave the record as it was; a malformed colour is black.
+void ApplySettingsLine(std::string_view line, MenuSettings& settings, SettingsContext& context);
+
+}  // namespace kov

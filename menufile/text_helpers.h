@@ -1,0 +1,31 @@
+// Small text operations shared by the menu builder, the dispatcher and the language file.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "menufile/locale_number.h"
+
+namespace kov {
+
+// RGB colour as GDI uses it: red + 256 * green + 65536 * blue.
+using RgbColor = std::uint32_t;
+
+// Removes leading tabs, then trailing tabs, then leading and trailing spaces; in that order, so a
+// tab standing behind a space at either end survives.
+std::string sTrimBlanks(std::string_view text);
+
+// "r, g, b" into a colour; anything malformed gives black, values above 255 count as 255.
+RgbColor ParseRGB(std::string_view text, const NumberFormat& format);
+
+// Backslash-n becomes CR LF, then backslash-t a TAB. There is no escape for the backslash itself.
+std::string sUnescape(std::string_view text);
+
+// Removes every "&", then every "...": the About caption turned into a title.
+std::string sRemoveAmpAndDotDotDot(std::string_view text);
+
+// The text before its first NUL character.
+std::string sCutAtNull(std::string_view text);
+
+}  // namespace kov

@@ -1,0 +1,22 @@
+// The file operations the logic needs, in terms of whole texts.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kov::platform {
+
+class Files {
+public:
+    virtual ~Files() = default;
+    // True when a file-name search finds an ordinary file: folders and hidden or system files do
+    // not count.
+    virtual bool IsOrdinaryFile(const std::string& path) = 0;
+    // The whole content, one character per byte; nullopt when it cannot be opened or read.
+    virtual std::optional<std::string> sReadWholeFile(const std::string& path) = 0;
+    // Creates the file or replaces its whole content.
+    virtual bool WriteNewFile(const std::string& path, std::string_view content) = 0;
+};
+
+}  // namespace kov::platform

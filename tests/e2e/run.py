@@ -1,0 +1,64 @@
+#!/usr/bin/env python3
+"""Runs every end-to-end test against a build of KOV.exe under Xvfb + wine64.
+
+    tests/e2e/run.py --build build/win64 [-k PATTERN] [test_module ...]
+
+Uses the Wine session already exported by tools/wine-session.sh when there is one;
+otherwise starts one for the whole run and stops it at the end. Ends with the line
+"N passed, N failed" and exits 1 when anything failed.
+"""
+
+from __future__ import annotations
+
+import argparse
+import os
+import subprocess
+import sys
+import unittest
+from pathlib import Path
+
+HERE = Path(__file__).resolve().parent
+ROOT = HERE.parents[1]
+
+
+def run_inside_new_session(argv: list[str]) -> int:
+    """Runs this script again inside a shell that owns a fresh Wine session."""
+    script = ('set -euo pipefail; source "$1"; shift; wine_session_start; '
+              'trap wine_session_stop EXIT; "$@"')
+    return subprocess.call(["bash", "-c", script, "bash", str(ROOT / "tools" / "wine-session.sh"),
+                            sys.executable, str(Path(__file__).resolve()), *argv])
+
+
+def main(argv: list[str]) -> int:
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--build", default=str(ROOT / "build" / "win64"),
+                        help="the win64 build folder holding KOV.exe")
+    parser.add_argument("-k", dest="patterns", action="append", default=[],
+                        help="only tests whose name contains this text (repeatable)")
+    parser.add_argument("modules", nargs="*", help="test modules (default: all test_*.py)")
+    args = parser.parse_args(argv)
+
+    os.environ["KOV_BUILD_DIR"] = str(Path(args.build).resolve())
+    if "KOV_WINE_SESSION" not in os.environ:
+        return run_inside_new_session(argv)
+
+    sys.path.insert(0, str(HERE))
+    loader = unittest.TestLoader()
+    if args.patterns:
+        loader.testNamePatterns = [f"*{p}*" for p in args.patterns]
+    if args.modules:
+        suite = loader.loadTestsFromNames([Path(m).stem for m in args.modules])
+    else:
+        suite = loader.discover(str(HERE), pattern="test_*.py", top_level_dir=str(HERE))
+    result = unittest.TextTestRunner(stream=sys.stdout, verbosity=2).run(suite)
+
+    failed = len(result.failures) + len(result.errors) + len(result.unexpectedSuccesses)
+    skipped = len(result.skipped)
+    passed = result.testsRun - failed - skipped
+    line = f"{passed} passed, {failed} failed"
+    print(line + (f", {skipped} skipped" if skipped else ""))
+    return 1 if failed or passed == 0 else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))

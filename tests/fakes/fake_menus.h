@@ -1,0 +1,39 @@
+// Records the menu tree the logic builds, so a test can compare it whole as text.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/menus.h"
+
+namespace kov::fakes {
+
+class FakeMenus : public platform::Menus {
+public:
+    struct Entry {
+        unsigned flags = 0;
+        std::uintptr_t idOrSubmenu = 0;
+        std::string text;
+    };
+
+    platform::MenuHandle CreatePopupMenu() override;
+    bool AppendMenu(platform::MenuHandle menu, unsigned flags, std::uintptr_t idOrSubmenu,
+                    std::string_view text) override;
+    bool RemoveMenu(platform::MenuHandle menu, unsigned position, unsigned flags) override;
+    bool DestroyMenu(platform::MenuHandle menu) override;
+
+    // One line per entry, indented by nesting: "ITEM 3 Notepad", "GRAYED 7 Archive",
+    // "SEPARATOR", "POPUP Tools" followed by its entries.
+    std::string Dump(platform::MenuHandle menu) const;
+    const std::vector<Entry>& Entries(platform::MenuHandle menu) const { return menus_.at(menu); }
+    std::size_t Created() const { return menus_.size(); }
+    std::vector<platform::MenuHandle> destroyed;
+
+private:
+    void DumpInto(platform::MenuHandle menu, int depth, std::string& out) const;
+    std::map<platform::MenuHandle, std::vector<Entry>> menus_;
+    platform::MenuHandle next_ = 0x1000;
+};
+
+}  // namespace kov::fakes

@@ -1,0 +1,72 @@
+// Recording fakes of the small platform interfaces, and one Platform that bundles them.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "menufile/ansi_text.h"
+#include "platform/main_window.h"
+#include "platform/platform.h"
+#include "tests/fakes/fake_menus.h"
+
+namespace kov::fakes {
+
+class FakeFiles : public platform::Files {
+public:
+    bool IsOrdinaryFile(const std::string& path) override;
+    std::optional<std::string> sReadWholeFile(const std::string& path) override;
+    bool WriteNewFile(const std::string& path, std::string_view content) override;
+
+    // Paths compare without regard to case, as on Windows.
+    std::map<std::string, std::string, LessNoCase> files;
+    std::set<std::string, LessNoCase> hidden;       // present but hidden or system
+    std::set<std::string, LessNoCase> unreadable;   // found by the search, but cannot be read
+    std::set<std::string, LessNoCase> unwritable;
+};
+
+class FakeMessageBoxes : public platform::MessageBoxes {
+public:
+    struct Shown {
+        std::string text;
+        std::string title;
+        unsigned flags;
+    };
+    int MessageBox(std::string_view text, std::string_view title, unsigned flags) override;
+
+    std::vector<Shown> shown;
+    std::deque<int> answers;  // taken in order; OK (1) when empty
+};
+
+class FakeEnvironment : public platform::Environment {
+public:
+    std::optional<std::string> ExpandEnvironmentStrings(const std::string& text) override;
+    std::map<std::string, std::string, LessNoCase> variables;
+};
+
+class FakeMainWindow : public platform::MainWindow {
+public:
+    void SetCaption(std::string_view text) override { caption = text; }
+    void Close() override { ++closeRequests; }
+    platform::SystemMenuFontInfo SystemMenuFont() override { return systemFont; }
+    platform::CommandId PopUpAtCursor(platform::MenuHandle menu) override;
+
+    std::string caption;
+    int closeRequests = 0;
+    platform::SystemMenuFontInfo systemFont{"MS Shell Dlg", 400, 0};
+    std::vector<platform::MenuHandle> poppedUp;
+    platform::CommandId choice = 0;
+};
+
+struct FakePlatform {
+    FakeMenus menus;
+    FakeFiles files;
+    FakeMessageBoxes messages;
+    FakeEnvironment environment;
+    platform::Platform platform{menus, files, messages, environment,
+                                {"C:\\Tools\\Menu", "KOV"}};
+};
+
+}  // namespace kov::fakes

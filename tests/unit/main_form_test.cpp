@@ -1,0 +1,149 @@
+#include "app/main_form.h"
+
+#include <gtest/gtest.h>
+
+#include "app/default_menu_file.h"
+#include "app/program_menu.h"
+#include "tests/fakes/fake_platform.h"
+
+namespace kov {
+namespace {
+
+namespace mb = platform::message_box;
+
+class RunCycle : public ::testing::Test {
+protected:
+    void Load(const std::string& commandLine = "") {
+        form.FormLoad(commandLine);
+    }
+    std::string Tree() const { return fake.menus.Dump(RootMenu()); }
+    platform::MenuHandle RootMenu() const { return window.poppedUp.at(0); }
+
+    const std::string defaultPath = "C:\\Tools\\Menu\\KOV.mnu";
+    fakes::FakePlatform fake;
+    fakes::FakeMainWindow window;
+    MainForm form{fake.platform, window, {'.'}};
+};
+
+TEST_F(RunCycle, MissingMenuFileAndYesWritesTheSampleAndShowsIt) {
+    fake.messages.answers = {mb::kAnswerYes};
+    Load();
+    ASSERT_EQ(fake.messages.shown.size(), 1u);
+    EXPECT_EQ(fake.messages.shown[0].text,
+              "No menu file was found. Do you want to create a new file?");
+    EXPECT_EQ(fake.messages.shown[0].title, "KOV");
+    EXPECT_EQ(fake.messages.shown[0].flags, mb::kYesNo);
+    EXPECT_EQ(fake.files.files.at(defaultPath),
+              DefaultMenuFileText({"MS Shell Dlg", 8, false, false}));
+    EXPECT_NE(Tree().find("ITEM 21 &Notepad (minimized)"), std::string::npos);
+    EXPECT_EQ(window.caption, "KOV");
+}
+
+TEST_F(RunCycle, MissingMenuFileAndNoEndsWithoutPopup) {
+    fake.messages.answers = {mb::kAnswerNo};
+    Load();
+    EXPECT_TRUE(window.poppedUp.empty());
+    EXPECT_EQ(window.closeRequests, 1);
+    EXPECT_TRUE(fake.files.files.empty());
+    EXPECT_FALSE(form.ChosenCommand());
+}
+
+TEST_F(RunCycle, ProgramSubmenuComesFirstWithItsFiveEntries) {
+    fake.files.files[defaultPath] = "Item\tx";
+    Load();
+    EXPECT_EQ(Tree(),
+              "POPUP KOV\n  ITEM -103 &Settings\n  ITEM -104 Edit the menu\n  ITEM -101 &About...\n"
+              "  ITEM -105 &Help\n  ITEM -102 E&xit\nITEM 1 Item\n");
+}
+
+TEST_F(RunCycle, SettingsHideProgramSubmenuEntries) {
+    fake.files.files[defaultPath] =
+        "@NoSettings 1\r\n@NoEdit 1\r\n@NoAbout 1\r\n@NoHelp 1\r\n@NoExit 1\r\nItem";
+    Load();
+    EXPECT_EQ(Tree(), "POPUP KOV\nITEM 6 Item\n");
+}
+
+TEST_F(RunCycle, NoProgramMenuRemovesTheSubmenu) {
+    fake.files.files[defaultPath] = "@NoProgramMenu true\r\nItem";
+    Load();
+    EXPECT_EQ(Tree(), "ITEM 2 Item\n");
+}
+
+TEST_F(RunCycle, ChoicesAreTranslatedBackAndTheWindowCloses) {
+    fake.files.files[defaultPath] = "Item";
+    const struct {
+        CommandId fromPopup;
+        CommandId command;
+    } cases[] = {
+        {0, 0}, {1, 1}, {ProgramMenuItemId(CMD_EXIT), CMD_EXIT},
+        {ProgramMenuItemId(CMD_ABOUT), CMD_ABOUT}, {ProgramMenuItemId(CMD_HELP), CMD_HELP},
+        {2001, 2001},
+    };
+    for (const auto& c : cases) {
+        fakes::FakeMainWindow w;
+        w.choice = c.fromPopup;
+        MainForm f(fake.platform, w, {'.'});
+        f.FormLoad("");
+        EXPECT_EQ(f.ChosenCommand(), c.command);
+        EXPECT_EQ(w.closeRequests, 1);
+    }
+}
+
+TEST_F(RunCycle, CommandLinePaths) {
+    fake.files.files[defaultPath] = "Default";
+    fake.files.files["C:\\Tools\\Menu\\other.mnu"] = "Other";
+    fake.files.files["D:\\a b.mnu"] = "Spaces";
+    fake.environment.variables["DATA"] = "D:";
+    const struct {
+        const char* commandLine;
+        const char* menuFile;
+    } cases[] = {
+        {"  D:\\a b.mnu  ", "D:\\a b.mnu"},
+        {".\\other.mnu", "C:\\Tools\\Menu\\other.mnu"},
+        {"%DATA%\\a b.mnu", "D:\\a b.mnu"},
+        {"C:\\missing.mnu", "C:\\Tools\\Menu\\KOV.mnu"},
+        {"\"D:\\a b.mnu\"", "C:\\Tools\\Menu\\KOV.mnu"},  // the quotes stay part of the path
+        {"", "C:\\Tools\\Menu\\KOV.mnu"},
+    };
+    for (const auto& c : cases) {
+        fakes::FakeMainWindow w;
+        MainForm f(fake.platform, w, {'.'});
+        f.FormLoad(c.commandLine);
+        EXPECT_EQ(f.MenuFile(), c.menuFile) << c.commandLine;
+    }
+    EXPECT_TRUE(fake.messages.shown.empty());
+}
+
+TEST_F(RunCycle, UnwritableSampleStillShowsThePopup) {
+    fake.messages.answers = {mb::kAnswerYes};
+    fake.files.unwritable.insert(defaultPath);
+    Load();
+    ASSERT_EQ(fake.messages.shown.size(), 2u);
+    EXPECT_EQ(fake.messages.shown[1].text, "No menu file was found.");
+    EXPECT_EQ(Tree().substr(0, 10), "POPUP KOV\n");
+}
+
+TEST_F(RunCycle, ShutdownDestroysBothMenus) {
+    fake.files.files[defaultPath] = "Item";
+    Load();
+    EXPECT_TRUE(form.FormUnload());
+    EXPECT_EQ(fake.menus.destroyed.size(), 2u);
+}
+
+TEST_F(RunCycle, SystemMenuFontSeedsTheMenuFont) {
+    window.systemFont = {"Segoe UI", 700, 1};
+    fake.files.files[defaultPath] = "@FontItalic 0";
+    Load();
+    EXPECT_EQ(form.Settings().font.FontName, "Segoe UI");
+    EXPECT_TRUE(form.Settings().font.FontBold);
+    EXPECT_FALSE(form.Settings().font.FontItalic);
+    window.systemFont = {"Segoe UI", 600, 2};
+    MainForm second(fake.platform, window, {'.'});
+    fake.files.files[defaultPath] = "";
+    second.FormLoad("");
+    EXPECT_FALSE(second.Settings().font.FontBold);
+    EXPECT_FALSE(second.Settings().font.FontItalic);
+}
+
+}  // namespace
+}  // namespace kov

@@ -1,0 +1,158 @@
+#include "menufile/menu_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "app/default_menu_file.h"
+#include "tests/fakes/fake_platform.h"
+
+namespace kov {
+namespace {
+
+std::string ReadTestData(const std::string& name) {
+    std::ifstream in(std::string(KOV_TEST_DATA) + "/" + name, std::ios::binary);
+    std::stringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+class MenuBuilder : public ::testing::Test {
+protected:
+    // Builds text as the menu file behind a root menu that already holds the program submenu.
+    std::string Build(const std::string& text) {
+        fake.files.files[path] = text;
+        return BuildExisting();
+    }
+
+    std::string BuildExisting() {
+        root = fake.menus.CreatePopupMenu();
+        fake.menus.AppendMenu(root, platform::menu_flags::kPopup, fake.menus.CreatePopupMenu(),
+                              "KOV");
+        MenuFileContext context{fake.platform, settings, settingsContext,
+                                "No menu file was found."};
+        lines = ReadMenuFile(path, root, context);
+        return fake.menus.Dump(root);
+    }
+
+    fakes::FakePlatform fake;
+    Expander expander{fake.environment, "C:\\Tools\\Menu"};
+    NumberFormat numbers{'.'};
+    SettingsContext settingsContext{numbers, expander};
+    MenuSettings settings;
+    const std::string path = "C:\\Tools\\Menu\\KOV.mnu";
+    platform::MenuHandle root = 0;
+    std::optional<std::vector<std::string>> lines;
+};
+
+TEST_F(MenuBuilder, WorkedExampleGivesTheExpectedTree) {
+    EXPECT_EQ(Build(ReadTestData("worked_example.mnu")), ReadTestData("worked_example.tree"));
+    EXPECT_EQ(settings.BGMenuColor, 255u + 256 * 255 + 65536 * 224);
+    ASSERT_TRUE(lines);
+    // Eleven lines, the empty piece after the file's final CR LF, and the one after the appended CR LF.
+    EXPECT_EQ(lines->size(), 13u);
+    EXPECT_EQ((*lines)[5], "\tCalculator\tcalc.exe");  // kept raw, untrimmed
+}
+
+TEST_F(MenuBuilder, SampleFileGivesTheExpectedTree) {
+    MenuFont font{"MS Shell Dlg", 8, false, false};
+    EXPECT_EQ(Build(DefaultMenuFileText(font)), ReadTestData("sample.tree"));
+    EXPECT_TRUE(settings.UseSkin);
+    EXPECT_EQ(settings.StringBefore, "\"");
+    EXPECT_EQ(settings.StringDelimiter, "\" \"");
+    EXPECT_EQ(settings.SelTextColor, 16777215u);
+}
+
+TEST_F(MenuBuilder, TrimmingOrderDecidesTheKindOfLine) {
+    const std::string text =
+        "\t [A\r\n"       // tabs then spaces: a submenu
+        "  \tItem\tx\r\n"  // spaces then tabs
+        " \t ]\r\n"        // space, tab, space: all blanks go
+        " \t \t]\r\n";    // space, tab, space, tab: one tab stays, an item with an empty caption
+    EXPECT_EQ(Build(text), "POPUP KOV\nPOPUP A\n  ITEM 2 Item\nITEM 4 \n");
+}
+
+TEST_F(MenuBuilder, IdentifiersAreLineNumbers) {
+    EXPECT_EQ(Build(";comment\r\nItem\r\n\r\n@NoIcons 1\r\n-\r\nLast"),
+              "POPUP KOV\nITEM 2 Item\nSEPARATOR\nITEM 6 Last\n");
+}
+
+TEST_F(MenuBuilder, KindsOfLines) {
+    const std::string text =
+        "\xA6Gheading\tignored\r\n"
+        "\xA6g\r\n"               // no fields: nothing
+        "\xA6QFolder only\r\n"    // a folder menu with a caption only: an empty submenu
+        "\xA6q\r\n"               // nothing after the marker: nothing
+        "-anything\r\n"
+        "a;b\r\n"
+        "[ Name\r\n"
+        "]trailing\r\n"
+        "No delimiter at all\r\n";
+    EXPECT_EQ(Build(text),
+              "POPUP KOV\nGRAYED 1 heading\nPOPUP Folder only\nSEPARATOR\nITEM 6 a;b\n"
+              "POPUP  Name\nITEM 9 No delimiter at all\n");
+}
+
+TEST_F(MenuBuilder, DelimiterChangesApplyToLaterLinesOnly) {
+    const std::string text = "Tab\tnotepad.exe\r\n@ItemDelimiter ,\r\nNotepad,notepad.exe\r\nA\tB";
+    EXPECT_EQ(Build(text), "POPUP KOV\nITEM 1 Tab\nITEM 3 Notepad\nITEM 4 A\tB\n");
+    EXPECT_EQ(settings.ItemDelimiter, ",");
+}
+
+TEST_F(MenuBuilder, BracketImbalanceIsHarmless) {
+    EXPECT_EQ(Build("]\r\n]\r\nTop\r\n[Sub\r\nIn\r\n[Deeper\r\nDeep\r\n]\r\n]\r\n]\r\nAfter"),
+              "POPUP KOV\nITEM 3 Top\nPOPUP Sub\n  ITEM 5 In\n  POPUP Deeper\n    ITEM 7 Deep\n"
+              "ITEM 11 After\n");
+    EXPECT_EQ(Build("[Open\r\nInside\r\nStill inside"),
+              "POPUP KOV\nPOPUP Open\n  ITEM 2 Inside\n  ITEM 3 Still inside\n");
+}
+
+TEST_F(MenuBuilder, BareLineFeedsAndByteOrderMarksMakeOneLine) {
+    EXPECT_EQ(Build("@BGMenuColor 1, 2, 3\nItem\tx\n"), "POPUP KOV\n");
+    EXPECT_EQ(settings.BGMenuColor, 0u);  // the value holds the rest of the file: black
+    EXPECT_EQ(Build("\xEF\xBB\xBF@NoIcons 1\r\n"), "POPUP KOV\nITEM 1 \xEF\xBB\xBF@NoIcons 1\n");
+}
+
+TEST_F(MenuBuilder, MissingHiddenOrUnreadableFiles) {
+    EXPECT_EQ(BuildExisting(), "POPUP KOV\n");
+    EXPECT_FALSE(lines);
+    ASSERT_EQ(fake.messages.shown.size(), 1u);
+    EXPECT_EQ(fake.messages.shown[0].text, "No menu file was found.");
+    EXPECT_EQ(fake.messages.shown[0].title, "KOV");
+    EXPECT_EQ(fake.messages.shown[0].flags, 16u);
+
+    fake.files.files[path] = "Item";
+    fake.files.hidden.insert(path);
+    BuildExisting();
+    EXPECT_FALSE(lines);
+    EXPECT_EQ(fake.messages.shown.size(), 2u);
+
+    fake.files.hidden.clear();
+    fake.files.unreadable.insert(path);
+    EXPECT_EQ(BuildExisting(), "POPUP KOV\n");
+    ASSERT_TRUE(lines);
+    EXPECT_TRUE(lines->empty());
+    EXPECT_EQ(fake.messages.shown.size(), 2u);
+}
+
+TEST_F(MenuBuilder, LinesBeyondTheLineRangeAreGrayed) {
+    std::string text;
+    for (int i = 1; i <= 2002; ++i) text += (i >= 2000 ? "Item" + std::to_string(i) : ";") + "\r\n";
+    const auto tree = Build(text);
+    EXPECT_EQ(tree, "POPUP KOV\nITEM 2000 Item2000\nGRAYED 2001 Item2001\nGRAYED 2002 Item2002\n");
+}
+
+TEST_F(MenuBuilder, DeepNestingAndHugeLines) {
+    std::string text;
+    for (int i = 0; i < 10000; ++i) text += "[x\r\n";
+    text += std::string(1 << 20, 'a') + "\r\n";
+    text += std::string("\0\0\xFF", 3);
+    Build(text);
+    EXPECT_EQ(fake.menus.Created(), 2u + 10000u);
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(lines->size(), 10003u);
+}
+
+}  // namespace
+}  // namespace kov
