@@ -11,7 +11,10 @@ namespace {
 // one trailing blank.
 std::string PrintFormat(double size) {
     const auto whole = static_cast<long long>(std::nearbyint(size));
-    return (whole < 0 ? "" : " ") + std::to_string(whole) + " ";
+    std::string text = whole < 0 ? "" : " ";
+    text += std::to_string(whole);
+    text += ' ';
+    return text;
 }
 
 std::string_view TrueFalse(bool flag) { return flag ? "True" : "False"; }

@@ -1,0 +1,39 @@
+// The real main window: invisible while the popup is up, owner of the popup, and the window whose
+// closing ends the program.
+#pragma once
+
+#include "platform/win32/windows_api.h"
+
+#include <functional>
+
+#include "platform/main_window.h"
+
+namespace kov::win32 {
+
+class Win32MainWindow : public platform::MainWindow {
+public:
+    explicit Win32MainWindow(HINSTANCE instance);
+    ~Win32MainWindow() override;
+    Win32MainWindow(const Win32MainWindow&) = delete;
+    Win32MainWindow& operator=(const Win32MainWindow&) = delete;
+
+    // Runs when the window is asked to close; false keeps it open.
+    void OnClose(std::function<bool()> handler) { onClose_ = std::move(handler); }
+
+    HWND Handle() const { return hwnd_; }
+    bool Exists() const { return hwnd_ != nullptr && IsWindow(hwnd_); }
+
+    void SetCaption(std::string_view caption) override;
+    void Close() override;
+    platform::SystemMenuFontInfo SystemMenuFont() override;
+    platform::CommandId PopUpAtCursor(platform::MenuHandle menu) override;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND hwnd_ = nullptr;
+    std::function<bool()> onClose_;
+};
+
+}  // namespace kov::win32

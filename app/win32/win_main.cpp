@@ -1,0 +1,53 @@
+// Program entry: one running instance, the main window, the run cycle, the message loop.
+#include "platform/win32/windows_api.h"
+
+#include <cstdlib>
+#include <fstream>
+
+#include "app/main_form.h"
+#include "app/win32/main_window.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/win32_environment.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_menus.h"
+#include "platform/win32/win32_message_boxes.h"
+
+namespace {
+
+// Tests read the chosen identifier from here to see it reach the dispatcher.
+void TraceChoice(const kov::MainForm& form) {
+    const char* traceFile = std::getenv("KOV_TRACE_FILE");
+    if (traceFile == nullptr || !form.ChosenCommand()) return;
+    std::ofstream(traceFile, std::ios::app) << "chosen " << *form.ChosenCommand() << "\n";
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    using namespace kov;
+    // A second start while one runs ends at once, without a word.
+    win32::UniqueKernelObject instanceMutex(CreateMutexA(nullptr, FALSE, "KOV.SingleInstance"));
+    if (GetLastError() == ERROR_ALREADY_EXISTS) return 0;
+
+    win32::Win32Menus menus;
+    win32::Win32Files files;
+    win32::Win32MessageBoxes messages;
+    win32::Win32Environment environment;
+    platform::Platform platform{menus, files, messages, environment,
+                                win32::CurrentProgramIdentity()};
+    win32::Win32MainWindow window(instance);
+    messages.SetOwner(window.Handle());
+
+    MainForm form(platform, window, win32::UserNumberFormat());
+    window.OnClose([&form] { return form.FormUnload(); });
+    form.FormLoad(commandLine != nullptr ? commandLine : "");
+    TraceChoice(form);
+    if (window.Exists()) ShowWindow(window.Handle(), SW_SHOW);
+
+    MSG message;
+    while (window.Exists() && GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return 0;
+}

@@ -1,0 +1,55 @@
+#include "platform/win32/win32_environment.h"
+
+#include "platform/win32/windows_api.h"
+
+#include <vector>
+
+namespace kov::win32 {
+
+std::optional<std::string> Win32Environment::ExpandEnvironmentStrings(const std::string& text) {
+    // Asked for the size first, so a long expansion is never cut short.
+    DWORD size = ExpandEnvironmentStringsA(text.c_str(), nullptr, 0);
+    for (int attempt = 0; size > 0 && attempt < 3; ++attempt) {
+        std::vector<char> buffer(size + 1, '\0');
+        const DWORD needed = ExpandEnvironmentStringsA(text.c_str(), buffer.data(), size + 1);
+        if (needed == 0) break;
+        if (needed <= size + 1) return std::string(buffer.data());
+        size = needed;  // the environment grew in between
+    }
+    return std::nullopt;
+}
+
+platform::ProgramIdentity CurrentProgramIdentity() {
+    std::vector<char> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0) return {};
+        if (length < buffer.size()) {
+            buffer.resize(length);
+            break;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+    const std::string path(buffer.begin(), buffer.end());
+    const auto slash = path.find_last_of('\\');
+    platform::ProgramIdentity identity;
+    identity.folder = slash == std::string::npos ? std::string() : path.substr(0, slash);
+    // A drive root keeps its backslash, as the folder of a program in "C:\" reads "C:\".
+    if (identity.folder.size() == 2 && identity.folder[1] == ':') identity.folder += '\\';
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (const auto dot = name.find_last_of('.'); dot != std::string::npos) name.erase(dot);
+    identity.fileName = name;
+    return identity;
+}
+
+NumberFormat UserNumberFormat() {
+    char separator[8] = {};
+    NumberFormat format;
+    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) > 1) {
+        format.decimalSeparator = separator[0];
+    }
+    return format;
+}
+
+}  // namespace kov::win32

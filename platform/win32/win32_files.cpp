@@ -1,0 +1,62 @@
+#include "platform/win32/win32_files.h"
+
+#include "platform/win32/windows_api.h"
+
+#include <algorithm>
+
+#include "platform/win32/handles.h"
+
+namespace kov::win32 {
+
+bool Win32Files::IsOrdinaryFile(const std::string& path) {
+    if (path.empty()) return false;
+    WIN32_FIND_DATAA data;
+    UniqueFind find(FindFirstFileA(path.c_str(), &data));
+    if (!find) return false;
+    constexpr DWORD kNotOrdinary =
+        FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    do {
+        if ((data.dwFileAttributes & kNotOrdinary) == 0) return true;
+    } while (FindNextFileA(find.get(), &data));
+    return false;
+}
+
+std::optional<std::string> Win32Files::sReadWholeFile(const std::string& path) {
+    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size;
+    if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
+        static_cast<unsigned long long>(size.QuadPart) > std::string().max_size()) {
+        return std::nullopt;
+    }
+    std::string content(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::size_t done = 0;
+    while (done < content.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1 << 24));
+        DWORD read = 0;
+        if (!ReadFile(file.get(), content.data() + done, chunk, &read, nullptr)) return std::nullopt;
+        if (read == 0) break;  // the file shrank while being read
+        done += read;
+    }
+    content.resize(done);
+    return content;
+}
+
+bool Win32Files::WriteNewFile(const std::string& path, std::string_view content) {
+    UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
+    std::size_t done = 0;
+    while (done < content.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1 << 24));
+        DWORD written = 0;
+        if (!WriteFile(file.get(), content.data() + done, chunk, &written, nullptr) ||
+            written == 0) {
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+}  // namespace kov::win32

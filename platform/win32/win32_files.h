@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/files.h"
+
+namespace kov::win32 {
+
+class Win32Files : public platform::Files {
+public:
+    bool IsOrdinaryFile(const std::string& path) override;
+    std::optional<std::string> sReadWholeFile(const std::string& path) override;
+    bool WriteNewFile(const std::string& path, std::string_view content) override;
+};
+
+}  // namespace kov::win32

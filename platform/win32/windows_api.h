@@ -1,0 +1,9 @@
+// <windows.h> without the macros whose names the platform interfaces use for their calls. Code
+// here calls the ANSI entry points by their explicit names (AppendMenuA, MessageBoxA, ...).
+#pragma once
+
+#include <windows.h>
+
+#undef AppendMenu
+#undef MessageBox
+#undef ExpandEnvironmentStrings

@@ -1,0 +1,88 @@
+#include "platform/win32/win32_menus.h"
+
+#include <gtest/gtest.h>
+#include "platform/win32/windows_api.h"
+
+#include "app/default_menu_file.h"
+#include "menufile/menu_builder.h"
+#include "platform/win32/win32_environment.h"
+#include "platform/win32/win32_files.h"
+#include "tests/fakes/fake_platform.h"
+#include "tests/win32/temp_folder.h"
+
+namespace kov::win32 {
+namespace {
+
+// The same text the recording fake dumps, read back from a real menu.
+std::string Dump(HMENU menu, int depth = 0) {
+    std::string out;
+    const int count = GetMenuItemCount(menu);
+    for (int position = 0; position < count; ++position) {
+        char text[512] = {};
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING;
+        info.dwTypeData = text;
+        info.cch = sizeof text - 1;
+        if (!GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info)) return "error\n";
+        out.append(static_cast<std::size_t>(depth) * 2, ' ');
+        if (info.fType & MFT_SEPARATOR) {
+            out += "SEPARATOR\n";
+        } else if (info.hSubMenu != nullptr) {
+            out += "POPUP " + std::string(text) + "\n" + Dump(info.hSubMenu, depth + 1);
+        } else {
+            out += std::string(info.fState & MFS_GRAYED ? "GRAYED " : "ITEM ") +
+                   std::to_string(static_cast<std::int32_t>(info.wID)) + " " + text + "\n";
+        }
+    }
+    return out;
+}
+
+std::string ReadTestData(const std::string& name) {
+    return Win32Files().sReadWholeFile(std::string(KOV_TEST_DATA) + "/" + name).value_or("");
+}
+
+class RealMenus : public ::testing::Test {
+protected:
+    std::string Build(const std::string& text) {
+        files.WriteNewFile(folder / "KOV.mnu", text);
+        root = menus.CreatePopupMenu();
+        menus.AppendMenu(root, platform::menu_flags::kPopup, menus.CreatePopupMenu(), "KOV");
+        platform::Platform platform{menus, files, messages, environment, {folder.path(), "KOV"}};
+        Expander expander(environment, folder.path());
+        NumberFormat numbers;
+        SettingsContext settingsContext{numbers, expander};
+        MenuSettings settings;
+        MenuFileContext context{platform, settings, settingsContext, "No menu file was found."};
+        ReadMenuFile(folder / "KOV.mnu", root, context);
+        return Dump(reinterpret_cast<HMENU>(root));
+    }
+    void TearDown() override { menus.DestroyMenu(root); }
+
+    testing::TempFolder folder;
+    Win32Menus menus;
+    Win32Files files;
+    Win32Environment environment;
+    fakes::FakeMessageBoxes messages;
+    platform::MenuHandle root = 0;
+};
+
+TEST_F(RealMenus, SampleMenuReadsBackAsBuilt) {
+    const auto expected = ReadTestData("sample.tree");
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(Build(DefaultMenuFileText({"MS Shell Dlg", 8, false, false})), expected);
+}
+
+TEST_F(RealMenus, WorkedExampleReadsBackAsBuilt) {
+    EXPECT_EQ(Build(ReadTestData("worked_example.mnu")), ReadTestData("worked_example.tree"));
+}
+
+TEST_F(RealMenus, NegativeIdentifiersAndGrayedLinesSurvive) {
+    root = menus.CreatePopupMenu();
+    menus.AppendMenu(root, platform::menu_flags::kString, platform::MenuItemValue(-103), "&Settings");
+    menus.AppendMenu(root, platform::menu_flags::kGrayed, platform::MenuItemValue(2001), "late");
+    EXPECT_EQ(Dump(reinterpret_cast<HMENU>(root)), "ITEM -103 &Settings\nGRAYED 2001 late\n");
+}
+
+}  // namespace
+}  // namespace kov::win32
