@@ -1,0 +1,23 @@
+// Any bytes as a menu file: the builder must end, build something and touch nothing else.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "menufile/menu_builder.h"
+#include "tests/fakes/fake_platform.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    kov::fakes::FakePlatform fake;
+    const std::string path = "C:\\Tools\\Menu\\KOV.mnu";
+    fake.files.files[path] = std::string(reinterpret_cast<const char*>(data), size);
+    kov::Expander expander(fake.environment, fake.platform.identity.folder);
+    kov::NumberFormat numbers;
+    kov::SettingsContext settingsContext{numbers, expander};
+    kov::MenuSettings settings;
+    kov::MenuFileContext context{fake.platform, settings, settingsContext, ""};
+    const auto root = fake.menus.CreatePopupMenu();
+    const auto lines = kov::ReadMenuFile(path, root, context);
+    if (!lines || fake.files.files.size() != 1) __builtin_trap();
+    fake.menus.Dump(root);
+    return 0;
+}
