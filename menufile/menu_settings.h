@@ -1,9 +1,12 @@
 // The settings record that "@" lines of the menu file fill; read-only once the file is read.
 #pragma once
 
+#include <map>
 #include <string>
 
+#include "menufile/ansi_text.h"
 #include "menufile/text_helpers.h"
+#include "platform/pictures.h"
 
 namespace kov {
 
@@ -23,6 +26,9 @@ struct MenuSettings {
     MenuFont font;
     std::string LanguageFile;
     bool UseSkin = false;
+    // The skin pictures of normal and selected items; they start as the default skins.
+    platform::PicturePtr SkinBackground;
+    platform::PicturePtr SkinBGSelected;
     std::string StringBefore;
     std::string StringAfter;
     std::string StringDelimiter = " ";
@@ -37,5 +43,13 @@ struct MenuSettings {
     bool NoAbout = false;
     bool NoExit = false;
 };
+
+// Pictures of "@CustomIcon" lines, keyed by the caption (up to its first TAB) of the items that
+// show them; keys ignore letter case and the first line for a key wins.
+struct IconFiles {
+    std::string picture;
+    std::string mask;  // may be empty
+};
+using CustomIconTable = std::map<std::string, IconFiles, LessNoCase>;
 
 }  // namespace kov
