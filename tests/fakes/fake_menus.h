@@ -1,7 +1,7 @@
 // Records the menu tree the logic builds, so a test can compare it whole as text.
 #pragma once
 
-#include <map>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -32,7 +32,7 @@ public:
 
 private:
     void DumpInto(platform::MenuHandle menu, int depth, std::string& out) const;
-    std::map<platform::MenuHandle, std::vector<Entry>> menus_;
+    std::unordered_map<platform::MenuHandle, std::vector<Entry>> menus_;
     platform::MenuHandle next_ = 0x1000;
 };
 
