@@ -9,12 +9,14 @@ hanging the run or leaking into the next test.
 
 from __future__ import annotations
 
+import contextlib
 import dataclasses
 import hashlib
 import os
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 import unittest
@@ -37,6 +39,16 @@ def build_dir() -> Path:
 
 def helper_exe(name: str) -> Path:
     return build_dir() / "tests" / "e2e" / f"{name}.exe"
+
+
+def run_in_session(script: Path, argv: list[str]) -> Optional[int]:
+    """Runs script again inside a shell that owns a fresh Wine session, unless this process
+    already runs in one. Returns its exit status, or None when the caller should go on."""
+    if "KOV_WINE_SESSION" in os.environ:
+        return None
+    shell = 'set -euo pipefail; source "$1"; shift; wine_session_start; trap wine_session_stop EXIT; "$@"'
+    return subprocess.call(["bash", "-c", shell, "bash", str(ROOT / "tools" / "wine-session.sh"),
+                            sys.executable, str(Path(script).resolve()), *argv])
 
 
 def require_session() -> None:
@@ -170,16 +182,21 @@ def save_screenshot(path: Path, around: Optional[Window] = None, margin: int = 1
 # --- Wine side ------------------------------------------------------------------------
 
 class ProgramFolder:
-    """A scratch folder holding a copy of the program, removed again by close().
+    """A program folder holding a copy of the program.
 
-    The program folder is a child of the scratch folder, which serves as the working folder
-    of the processes started here: a program that resolves paths against its working folder
-    instead of its own folder is caught by the files a test puts there."""
+    By default a scratch folder, removed again by close(). The program folder is a child of
+    the scratch folder, which serves as the working folder of the processes started here:
+    a program that resolves paths against its working folder instead of its own folder is
+    caught by the files a test puts there. Given a path, that folder is used and kept."""
 
-    def __init__(self, exe: Optional[Path] = None, exe_name: str = "KOV.exe") -> None:
-        self.root = Path(tempfile.mkdtemp(prefix="kov-e2e-"))
-        self.path = self.root / "prog"
-        self.path.mkdir()
+    def __init__(self, exe: Optional[Path] = None, exe_name: str = "KOV.exe",
+                 path: Optional[Path] = None) -> None:
+        self.keep = path is not None
+        if path is None:
+            path = Path(tempfile.mkdtemp(prefix="kov-e2e-")) / "prog"
+        self.path = Path(path).resolve()
+        self.root = self.path.parent
+        self.path.mkdir(parents=True, exist_ok=True)
         self.exe_name = exe_name
         self.exe = self.path / exe_name
         shutil.copyfile(exe or build_dir() / "KOV.exe", self.exe)
@@ -224,7 +241,7 @@ class ProgramFolder:
     def leftover_pids(self) -> list[int]:
         """Wine processes whose command line names this folder (started directly or by
         CreateProcess, which shows the Windows path)."""
-        markers = (str(self.root).encode(), windows_path(self.root).encode())
+        markers = (str(self.path).encode(), windows_path(self.path).encode())
         pids = []
         for proc in Path("/proc").iterdir():
             if not proc.name.isdigit():
@@ -237,15 +254,21 @@ class ProgramFolder:
                 pids.append(int(proc.name))
         return pids
 
-    def close(self) -> None:
+    def end_runs(self) -> None:
+        """Ends every program started from this folder, so the next start is a first one."""
         for run in self.runs:
             run.kill()
+        self.runs.clear()
         for pid in self.leftover_pids():
             try:
                 os.kill(pid, signal.SIGKILL)
             except ProcessLookupError:
                 pass
-        shutil.rmtree(self.root, ignore_errors=True)
+
+    def close(self) -> None:
+        self.end_runs()
+        if not self.keep:
+            shutil.rmtree(self.root, ignore_errors=True)
 
 
 class Run:
@@ -263,6 +286,7 @@ class Run:
         return found
 
     def popups(self) -> list[Window]:
+        """Popup menus carry no title; message boxes and the main window do."""
         return [w for w in self.windows() if not w.name]
 
     @property
@@ -321,6 +345,30 @@ class KovTestCase(unittest.TestCase):
         move_mouse(*self.CURSOR)
         self.folder = ProgramFolder()
         self.addCleanup(self.folder.close)
+
+    @contextlib.contextmanager
+    def case(self, name: str, **params):
+        """One case of a table: a subtest that starts with no trace and ends every program
+        it started, so a failing case cannot leave a popup up for the next one."""
+        with self.subTest(name, **params):
+            self.folder.trace.unlink(missing_ok=True)
+            try:
+                yield
+            finally:
+                self.folder.end_runs()
+
+    def press(self, run: Run, *steps: tuple[str, ...]) -> None:
+        """Types groups of keys. Every group but the last opens a submenu: the next group
+        is typed once that submenu's popup is up, as a person would wait to see it."""
+        for depth, keys in enumerate(steps, start=1):
+            if depth > 1:
+                run.wait_popup(count=depth)
+            send_keys(*keys)
+
+    def dismiss(self, run: Run) -> None:
+        """Escape on the popup; the program must then end."""
+        send_keys("Escape")
+        run.wait_exit()
 
     def assert_trace(self, *lines: str) -> None:
         poll(lambda: self.folder.trace.exists(), 3, "the trace file")

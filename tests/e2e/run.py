@@ -12,21 +12,15 @@ from __future__ import annotations
 
 import argparse
 import os
-import subprocess
 import sys
 import unittest
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
 ROOT = HERE.parents[1]
+sys.path.insert(0, str(HERE))
 
-
-def run_inside_new_session(argv: list[str]) -> int:
-    """Runs this script again inside a shell that owns a fresh Wine session."""
-    script = ('set -euo pipefail; source "$1"; shift; wine_session_start; '
-              'trap wine_session_stop EXIT; "$@"')
-    return subprocess.call(["bash", "-c", script, "bash", str(ROOT / "tools" / "wine-session.sh"),
-                            sys.executable, str(Path(__file__).resolve()), *argv])
+import harness  # noqa: E402  (found through the path set just above)
 
 
 def main(argv: list[str]) -> int:
@@ -39,10 +33,10 @@ def main(argv: list[str]) -> int:
     args = parser.parse_args(argv)
 
     os.environ["KOV_BUILD_DIR"] = str(Path(args.build).resolve())
-    if "KOV_WINE_SESSION" not in os.environ:
-        return run_inside_new_session(argv)
+    status = harness.run_in_session(Path(__file__), argv)
+    if status is not None:
+        return status
 
-    sys.path.insert(0, str(HERE))
     loader = unittest.TestLoader()
     if args.patterns:
         loader.testNamePatterns = [f"*{p}*" for p in args.patterns]

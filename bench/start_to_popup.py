@@ -1,0 +1,162 @@
+#!/usr/bin/env python3
+"""Start-to-popup time of KOV.exe (with the sample menu) against the floor program.
+
+    bench/start_to_popup.py [--build build/win64] [--runs 10]
+
+The floor (bench/floor_popup.cpp) only creates a window and pops up a one-item menu, so
+the ratio KOV/floor is KOV's own start-up cost on top of Wine's process start. The two are
+measured alternately in one Wine session, after warm-up runs, so that drift of the machine
+touches both alike. The time is from process start until the popup's X window is mapped,
+polled every millisecond or so through Xlib (no helper process per probe).
+"""
+
+from __future__ import annotations
+
+import argparse
+import os
+import ctypes
+import ctypes.util
+import statistics
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parents[1]
+sys.path.insert(0, str(ROOT / "tests" / "e2e"))
+
+import harness  # noqa: E402  (found through the path set just above)
+from menus import SAMPLE  # noqa: E402
+
+POPUP_DEADLINE = 20.0
+
+
+class XWindowAttributes(ctypes.Structure):
+    _fields_ = [("x", ctypes.c_int), ("y", ctypes.c_int), ("width", ctypes.c_int),
+                ("height", ctypes.c_int), ("border_width", ctypes.c_int), ("depth", ctypes.c_int),
+                ("visual", ctypes.c_void_p), ("root", ctypes.c_ulong), ("c_class", ctypes.c_int),
+                ("bit_gravity", ctypes.c_int), ("win_gravity", ctypes.c_int),
+                ("backing_store", ctypes.c_int), ("backing_planes", ctypes.c_ulong),
+                ("backing_pixel", ctypes.c_ulong), ("save_under", ctypes.c_int),
+                ("colormap", ctypes.c_ulong), ("map_installed", ctypes.c_int),
+                ("map_state", ctypes.c_int), ("all_event_masks", ctypes.c_long),
+                ("your_event_mask", ctypes.c_long), ("do_not_propagate_mask", ctypes.c_long),
+                ("override_redirect", ctypes.c_int), ("screen", ctypes.c_void_p)]
+
+
+class XClassHint(ctypes.Structure):
+    # Raw pointers: Xlib owns the strings and they must go back to XFree.
+    _fields_ = [("res_name", ctypes.c_void_p), ("res_class", ctypes.c_void_p)]
+
+
+IS_VIEWABLE = 2
+# Windows vanish between XQueryTree and the next request; Xlib's default handler would
+# end this process on the BadWindow error that follows.
+X_ERROR_HANDLER = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)(
+    lambda display, event: 0)
+
+
+class PopupWatcher:
+    """Finds a mapped window of a given X class among the virtual desktop's children."""
+
+    def __init__(self) -> None:
+        self.x = ctypes.CDLL(ctypes.util.find_library("X11"))
+        self.x.XOpenDisplay.restype = ctypes.c_void_p
+        self.x.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        self.x.XQueryTree.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.c_void_p] * 3 + [
+            ctypes.POINTER(ctypes.c_uint)]
+        self.x.XGetWindowAttributes.argtypes = [ctypes.c_void_p, ctypes.c_ulong,
+                                                ctypes.POINTER(XWindowAttributes)]
+        self.x.XGetClassHint.argtypes = [ctypes.c_void_p, ctypes.c_ulong,
+                                         ctypes.POINTER(XClassHint)]
+        self.x.XFree.argtypes = [ctypes.c_void_p]
+        self.x.XSetErrorHandler(X_ERROR_HANDLER)
+        self.display = self.x.XOpenDisplay(None)
+        if not self.display:
+            raise RuntimeError("cannot open the X display")
+        self.desktop = harness.desktop_window()
+
+    def _children(self) -> list[int]:
+        root, parent = ctypes.c_ulong(), ctypes.c_ulong()
+        children = ctypes.POINTER(ctypes.c_ulong)()
+        count = ctypes.c_uint()
+        if not self.x.XQueryTree(self.display, self.desktop, ctypes.byref(root),
+                                 ctypes.byref(parent), ctypes.byref(children),
+                                 ctypes.byref(count)):
+            return []
+        found = [children[i] for i in range(count.value)]
+        if children:
+            self.x.XFree(children)
+        return found
+
+    def _class(self, window: int) -> bytes:
+        # Not cached: X reuses the window ids of programs that ended.
+        hint = XClassHint()
+        name = b""
+        if self.x.XGetClassHint(self.display, window, ctypes.byref(hint)):
+            if hint.res_class:
+                name = ctypes.string_at(hint.res_class).lower()
+            for text in (hint.res_name, hint.res_class):
+                if text:
+                    self.x.XFree(text)
+        return name
+
+    def mapped(self, exe_name: str) -> bool:
+        wanted = exe_name.lower().encode()
+        attributes = XWindowAttributes()
+        for window in self._children():
+            if (self.x.XGetWindowAttributes(self.display, window, ctypes.byref(attributes))
+                    and attributes.map_state == IS_VIEWABLE and self._class(window) == wanted):
+                return True
+        return False
+
+
+def start_to_popup(folder: harness.ProgramFolder, watcher: PopupWatcher) -> float:
+    """One timed start; the popup is dismissed with Escape and the program waited for."""
+    start = time.perf_counter()
+    run = folder.start()
+    harness.poll(lambda: watcher.mapped(folder.exe_name), POPUP_DEADLINE,
+                 f"the popup of {folder.exe_name}", interval=0.001)
+    elapsed = time.perf_counter() - start
+    harness.send_keys("Escape")
+    run.wait_exit()
+    return elapsed
+
+
+def main(argv: list[str]) -> int:
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--build", default=str(ROOT / "build" / "win64"))
+    parser.add_argument("--runs", type=int, default=20, help="timed runs of each program")
+    parser.add_argument("--warmup", type=int, default=2, help="untimed runs of each first")
+    args = parser.parse_args(argv)
+    os.environ["KOV_BUILD_DIR"] = str(Path(args.build).resolve())
+    status = harness.run_in_session(Path(__file__), argv)
+    if status is not None:
+        return status
+
+    harness.move_mouse(200, 150)
+    kov = harness.ProgramFolder()
+    floor = harness.ProgramFolder(exe=harness.helper_exe("floor_popup"), exe_name="floor_popup.exe")
+    try:
+        kov.write(kov.menu_file.name, SAMPLE)
+        watcher = PopupWatcher()
+        times: dict[str, list[float]] = {"KOV": [], "floor": []}
+        for i in range(args.warmup + args.runs):
+            for name, folder in (("KOV", kov), ("floor", floor)):
+                elapsed = start_to_popup(folder, watcher)
+                if i >= args.warmup:
+                    times[name].append(elapsed)
+    finally:
+        kov.close()
+        floor.close()
+
+    for name, values in times.items():
+        print(f"{name:5} start to popup: median {statistics.median(values) * 1000:7.1f} ms "
+              f"(min {min(values) * 1000:.1f}, max {max(values) * 1000:.1f}, n={len(values)})")
+    ratio = statistics.median(times["KOV"]) / statistics.median(times["floor"])
+    print(f"ratio KOV/floor: {ratio:.3f}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
