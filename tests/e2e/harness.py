@@ -190,7 +190,7 @@ class ProgramFolder:
     caught by the files a test puts there. Given a path, that folder is used and kept."""
 
     def __init__(self, exe: Optional[Path] = None, exe_name: str = "KOV.exe",
-                 path: Optional[Path] = None) -> None:
+                 path: Optional[Path] = None, trace: bool = True) -> None:
         self.keep = path is not None
         if path is None:
             path = Path(tempfile.mkdtemp(prefix="kov-e2e-")) / "prog"
@@ -201,6 +201,7 @@ class ProgramFolder:
         self.exe = self.path / exe_name
         shutil.copyfile(exe or build_dir() / "KOV.exe", self.exe)
         self.trace = self.path / "trace.txt"
+        self.tracing = trace
         self.runs: list[Run] = []
 
     @property
@@ -219,7 +220,9 @@ class ProgramFolder:
     def start(self, *args: str, command_line: Optional[str] = None) -> Run:
         """Starts the program with Unix argv through wine, or with an exact Win32
         command line through the launcher (the program name is quoted, as shells do)."""
-        env = dict(os.environ, KOV_TRACE_FILE=windows_path(self.trace))
+        env = dict(os.environ)
+        if self.tracing:
+            env["KOV_TRACE_FILE"] = windows_path(self.trace)
         if command_line is None:
             argv = [os.environ["WINE"], str(self.exe), *args]
         else:
@@ -239,18 +242,18 @@ class ProgramFolder:
         return {p.name for p in self.path.iterdir()} - {self.trace.name}
 
     def leftover_pids(self) -> list[int]:
-        """Wine processes whose command line names this folder (started directly or by
-        CreateProcess, which shows the Windows path)."""
-        markers = (str(self.path).encode(), windows_path(self.path).encode())
+        """Wine processes of this folder's program, whether started by wine (the Unix path
+        shows) or by CreateProcess (the Windows path shows)."""
+        markers = (str(self.exe).lower().encode(), windows_path(self.exe).lower().encode())
         pids = []
         for proc in Path("/proc").iterdir():
-            if not proc.name.isdigit():
+            if not proc.name.isdigit() or int(proc.name) == os.getpid():
                 continue
             try:
-                cmdline = (proc / "cmdline").read_bytes()
+                command = (proc / "cmdline").read_bytes().lstrip(b'"').lower()
             except OSError:
                 continue
-            if any(m in cmdline for m in markers):
+            if command.startswith(markers):
                 pids.append(int(proc.name))
         return pids
 

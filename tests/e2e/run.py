@@ -46,7 +46,9 @@ def main(argv: list[str]) -> int:
         suite = loader.discover(str(HERE), pattern="test_*.py", top_level_dir=str(HERE))
     result = unittest.TextTestRunner(stream=sys.stdout, verbosity=2).run(suite)
 
-    failed = len(result.failures) + len(result.errors) + len(result.unexpectedSuccesses)
+    # A test counts once however many of its table's cases failed.
+    failed = len({getattr(test, "test_case", test).id()
+                  for test, _ in result.failures + result.errors}) + len(result.unexpectedSuccesses)
     skipped = len(result.skipped)
     passed = result.testsRun - failed - skipped
     line = f"{passed} passed, {failed} failed"
