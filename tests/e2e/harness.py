@@ -31,6 +31,7 @@ T = TypeVar("T")
 START_DEADLINE = 15.0
 EXIT_DEADLINE = 10.0
 POLL_INTERVAL = 0.02
+FAILURE_SHOTS = ROOT / "build" / "e2e-failures"
 
 
 def build_dir() -> Path:
@@ -296,21 +297,34 @@ class Run:
     def popup_seen(self) -> bool:
         return any(not w.name for w in self.seen.values())
 
+    def _wait(self, probe: Callable[[], Optional[T]], timeout: float, what: str) -> T:
+        """poll(), and on a timeout a screenshot of what the screen showed instead."""
+        try:
+            return poll(probe, timeout, what)
+        except TimeoutError as error:
+            FAILURE_SHOTS.mkdir(parents=True, exist_ok=True)
+            shot = FAILURE_SHOTS / f"{time.strftime('%H%M%S')}-{self.process.pid}.png"
+            save_screenshot(shot)
+            raise TimeoutError(f"{error}; the screen then: {shot}") from None
+
     def wait_popup(self, count: int = 1, timeout: float = START_DEADLINE) -> list[Window]:
         """Waits until at least count popup windows are up (a submenu is a popup too)."""
         def probe():
             if self.process.poll() is not None:
                 raise AssertionError(f"program ended with {self.process.returncode} "
                                      "before its popup appeared")
-            found = self.popups()
+            found = self.windows()
+            titled = [w.name for w in found if w.name]
+            if titled:
+                raise AssertionError(f"a window titled {titled[0]!r} appeared, not a popup")
             return found if len(found) >= count else None
-        return poll(probe, timeout, f"{count} popup window(s) of {self.folder.exe_name}")
+        return self._wait(probe, timeout, f"{count} popup window(s) of {self.folder.exe_name}")
 
     def wait_message_box(self, title: Optional[str] = None,
                          timeout: float = START_DEADLINE) -> Window:
         title = title or self.folder.stem
-        return poll(lambda: [w for w in self.windows() if w.name == title], timeout,
-                    f"a message box titled {title!r}")[0]
+        return self._wait(lambda: [w for w in self.windows() if w.name == title], timeout,
+                          f"a message box titled {title!r}")[0]
 
     def answer_message_box(self, key: str, title: Optional[str] = None) -> None:
         send_keys(key, window=self.wait_message_box(title).id)
@@ -320,7 +334,7 @@ class Run:
         def probe():
             self.windows()
             return self.process.poll() is not None
-        poll(probe, timeout, f"{self.folder.exe_name} to end")
+        self._wait(probe, timeout, f"{self.folder.exe_name} to end")
         return self.process.returncode
 
     def kill(self) -> None:
