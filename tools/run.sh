@@ -26,5 +26,6 @@ if ((headless)); then
     python3 tools/run_once.py "$RUN_DIR"
 else
     # The user's own Wine prefix and display; wine64 directly, never the 32-bit loader.
-    WINEDEBUG=-all /usr/lib/wine/wine64 "$RUN_DIR/KOV.exe"
+    # Should the prefix be new, Wine is not to offer its .NET and HTML engine installers.
+    WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml=" /usr/lib/wine/wine64 "$RUN_DIR/KOV.exe"
 fi

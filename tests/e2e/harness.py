@@ -47,14 +47,16 @@ def run_in_session(script: Path, argv: list[str]) -> Optional[int]:
     already runs in one. Returns its exit status, or None when the caller should go on."""
     if "KOV_WINE_SESSION" in os.environ:
         return None
-    shell = 'set -euo pipefail; source "$1"; shift; wine_session_start; trap wine_session_stop EXIT; "$@"'
+    shell = ('set -euo pipefail; source "$1"; shift; '
+             'wine_session_start; trap wine_session_stop EXIT; "$@"')
     return subprocess.call(["bash", "-c", shell, "bash", str(ROOT / "tools" / "wine-session.sh"),
                             sys.executable, str(Path(script).resolve()), *argv])
 
 
 def require_session() -> None:
     """Fails early with a clear message when no Wine session was started."""
-    missing = [v for v in ("DISPLAY", "WINEPREFIX", "WINE", "KOV_WINE_SESSION") if v not in os.environ]
+    missing = [v for v in ("DISPLAY", "WINEPREFIX", "WINE", "KOV_WINE_SESSION")
+               if v not in os.environ]
     if missing:
         raise RuntimeError(
             "no Wine session (missing " + ", ".join(missing) + "): run tests/e2e/run.py, "
@@ -151,8 +153,8 @@ class Screenshot:
     """The whole X screen as RGB pixels (read through ImageMagick's PPM output)."""
 
     def __init__(self) -> None:
-        ppm = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], capture_output=True,
-                             check=True, timeout=20).stdout
+        ppm = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"],
+                             capture_output=True, check=True, timeout=20).stdout
         fields = ppm.split(maxsplit=4)
         if fields[0] != b"P6" or int(fields[3]) != 255:
             raise ValueError("unexpected screenshot format")
