@@ -6,6 +6,9 @@
 #   ...                     # run programs with "$WINE" prog.exe
 #   wine_session_stop       # ends what start began, by process id, and the prefix's wineserver
 #
+# With KOV_SESSION_DISPLAY set (to an X display such as ":0") that display is used instead
+# of a private Xvfb; the virtual desktop then shows there as one window.
+#
 # Safe to source from scripts running with `set -euo pipefail`. The prefix is shared by
 # everyone using this work tree, so a lock file serialises sessions: two sessions on one
 # prefix would share one wineserver and one virtual desktop on the wrong X display.
@@ -107,7 +110,11 @@ wine_session_start() {
     # Whatever still runs in the prefix is left from a run that died: we hold the lock.
     "$WINESERVER" -k >/dev/null 2>&1 || true
 
-    _kov_start_xvfb || { wine_session_stop; return 1; }
+    if [[ -n ${KOV_SESSION_DISPLAY:-} ]]; then
+        export DISPLAY=$KOV_SESSION_DISPLAY
+    else
+        _kov_start_xvfb || { wine_session_stop; return 1; }
+    fi
     _kov_prepare_prefix || { _kov_log "prefix set-up failed"; wine_session_stop; return 1; }
 
     "$WINESERVER" -p {_KOV_LOCK_FD}>&-
