@@ -9,6 +9,7 @@ hanging the run or leaking into the next test.
 
 from __future__ import annotations
 
+import atexit
 import contextlib
 import dataclasses
 import hashlib
@@ -42,15 +43,29 @@ def helper_exe(name: str) -> Path:
     return build_dir() / "tests" / "e2e" / f"{name}.exe"
 
 
+def stop_on_sigterm() -> None:
+    """Makes SIGTERM (a CI time-out, `timeout`) unwind like Ctrl-C, so cleanups still run."""
+    signal.signal(signal.SIGTERM, signal.default_int_handler)
+
+
 def run_in_session(script: Path, argv: list[str]) -> Optional[int]:
     """Runs script again inside a shell that owns a fresh Wine session, unless this process
     already runs in one. Returns its exit status, or None when the caller should go on."""
+    stop_on_sigterm()
     if "KOV_WINE_SESSION" in os.environ:
         return None
     shell = ('set -euo pipefail; source "$1"; shift; '
              'wine_session_start; trap wine_session_stop EXIT; "$@"')
-    return subprocess.call(["bash", "-c", shell, "bash", str(ROOT / "tools" / "wine-session.sh"),
-                            sys.executable, str(Path(script).resolve()), *argv])
+    child = subprocess.Popen(["bash", "-c", shell, "bash", str(ROOT / "tools" / "wine-session.sh"),
+                              sys.executable, str(Path(script).resolve()), *argv],
+                             start_new_session=True)
+    try:
+        return child.wait()
+    except KeyboardInterrupt:
+        # The script ends its programs and the shell its session; killing them would not.
+        os.killpg(child.pid, signal.SIGTERM)
+        child.wait(timeout=30)
+        raise
 
 
 def require_session() -> None:
@@ -206,6 +221,7 @@ class ProgramFolder:
         self.trace = self.path / "trace.txt"
         self.tracing = trace
         self.runs: list[Run] = []
+        _open_folders.add(self)
 
     @property
     def stem(self) -> str:
@@ -272,9 +288,15 @@ class ProgramFolder:
                 pass
 
     def close(self) -> None:
+        _open_folders.discard(self)
         self.end_runs()
         if not self.keep:
             shutil.rmtree(self.root, ignore_errors=True)
+
+
+# Folders a test run was interrupted with: they are closed on the way out all the same.
+_open_folders: set[ProgramFolder] = set()
+atexit.register(lambda: [folder.close() for folder in list(_open_folders)])
 
 
 class Run:
