@@ -12,8 +12,10 @@ constexpr CommandId kProgramMenuIdOffset = -100;
 CommandId ProgramMenuItemId(CommandId command) { return command + kProgramMenuIdOffset; }
 
 CommandId CommandFromMenuItemId(CommandId menuItemId) {
+    if (menuItemId >= 0) return menuItemId;
     const CommandId command = menuItemId - kProgramMenuIdOffset;
-    return command >= CMD_HELP && command <= CMD_ABOUT ? command : menuItemId;
+    // No entry carries any other negative identifier: a failing popup reports nothing chosen.
+    return command >= CMD_HELP && command <= CMD_ABOUT ? command : CMD_NOTHING;
 }
 
 void FillProgramMenu(platform::Menus& menus, platform::MenuHandle ProgramMenu,

@@ -9,7 +9,8 @@
 namespace kov {
 
 // Some popup implementations swallow the identifiers -1 and -2, so the entries carry identifiers
-// of their own in the menu and are translated back the moment the popup returns.
+// of their own in the menu and are translated back the moment the popup returns; any other
+// negative value (a popup that failed) means nothing was chosen.
 CommandId ProgramMenuItemId(CommandId command);
 CommandId CommandFromMenuItemId(CommandId menuItemId);
 

@@ -13,6 +13,10 @@ namespace {
 
 namespace mf = platform::menu_flags;
 
+// Far beyond any sensible caption; longer ones are cut, since a popup cannot show them and some
+// systems fail to show the popup at all.
+constexpr std::size_t kMaxCaptionLength = 4096;
+
 bool IsPlaceholder(std::string_view line, char letter) {
     return line.size() >= 2 && line[0] == kBrokenBar && ToLowerAnsi(line[1]) == letter;
 }
@@ -30,7 +34,7 @@ public:
         switch (line[0]) {
             case '@': ApplySettingsLine(line, context_.settings, context_.settingsContext); return;
             case ';': return;
-            case '-': menus_.AppendMenu(Current(), mf::kSeparator, 0, {}); return;
+            case '-': Append(mf::kSeparator, 0, {}); return;
             case '[': OpenSubmenu(line.substr(1)); return;
             case ']': CloseSubmenu(); return;
             default: break;
@@ -51,16 +55,20 @@ public:
 private:
     platform::MenuHandle Current() const { return menuStack_[static_cast<std::size_t>(level_)]; }
 
+    void Append(unsigned flags, std::uintptr_t idOrSubmenu, std::string_view text) {
+        menus_.AppendMenu(Current(), flags, idOrSubmenu, text.substr(0, kMaxCaptionLength));
+    }
+
     void AppendItem(unsigned flags, CommandId id, const std::string& caption) {
         // Identifiers above the line range belong to folder entries: such lines show, grayed, but
         // can never run another entry's command.
         if (id > kLastLineItemId) flags |= mf::kGrayed;
-        menus_.AppendMenu(Current(), flags, platform::MenuItemValue(id), caption);
+        Append(flags, platform::MenuItemValue(id), caption);
     }
 
     platform::MenuHandle AppendSubmenu(std::string_view text) {
         const auto sub = menus_.CreatePopupMenu();
-        menus_.AppendMenu(Current(), mf::kPopup, sub, text);
+        Append(mf::kPopup, sub, text);
         return sub;
     }
 

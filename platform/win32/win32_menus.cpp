@@ -2,7 +2,9 @@
 
 #include "platform/win32/windows_api.h"
 
+#include <set>
 #include <string>
+#include <vector>
 
 namespace kov::win32 {
 
@@ -29,7 +31,20 @@ bool Win32Menus::RemoveMenu(platform::MenuHandle menu, unsigned position, unsign
 }
 
 bool Win32Menus::DestroyMenu(platform::MenuHandle menu) {
-    return ::DestroyMenu(ToHandle(menu)) != FALSE;
+    // The system destroys submenus recursively, and a deep enough tree (thousands of nested
+    // "[" lines) overflows its stack. Destroying every submenu before its parent, without
+    // recursion, leaves each level with nothing left to descend into.
+    std::vector<HMENU> tree{ToHandle(menu)};
+    std::set<HMENU> seen{ToHandle(menu)};
+    for (std::size_t i = 0; i < tree.size(); ++i) {
+        const int count = GetMenuItemCount(tree[i]);
+        for (int position = 0; position < count; ++position) {
+            HMENU sub = GetSubMenu(tree[i], position);
+            if (sub != nullptr && seen.insert(sub).second) tree.push_back(sub);
+        }
+    }
+    for (std::size_t i = tree.size(); i-- > 1;) ::DestroyMenu(tree[i]);
+    return ::DestroyMenu(tree[0]) != FALSE;
 }
 
 }  // namespace kov::win32

@@ -152,6 +152,10 @@ TEST_F(MenuBuilder, DeepNestingAndHugeLines) {
     EXPECT_EQ(fake.menus.Created(), 2u + 10000u);
     ASSERT_TRUE(lines);
     EXPECT_EQ(lines->size(), 10003u);
+    EXPECT_EQ((*lines)[10000].size(), 1u << 20);  // the item table keeps the line whole
+
+    // A huge caption is cut to what a popup can show.
+    EXPECT_EQ(Build(std::string(1 << 20, 'b')), "POPUP KOV\nITEM 1 " + std::string(4096, 'b') + "\n");
 }
 
 }  // namespace

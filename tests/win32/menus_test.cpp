@@ -84,5 +84,21 @@ TEST_F(RealMenus, NegativeIdentifiersAndGrayedLinesSurvive) {
     EXPECT_EQ(Dump(reinterpret_cast<HMENU>(root)), "ITEM -103 &Settings\nGRAYED 2001 late\n");
 }
 
+TEST(Win32MenusDestroy, DeepTreesAreDestroyedWhole) {
+    Win32Menus menus;
+    const auto root = menus.CreatePopupMenu();
+    auto current = root;
+    std::vector<platform::MenuHandle> created;
+    for (int level = 0; level < 10000; ++level) {
+        const auto sub = menus.CreatePopupMenu();
+        menus.AppendMenu(current, platform::menu_flags::kPopup, sub, "x");
+        created.push_back(sub);
+        current = sub;
+    }
+    EXPECT_TRUE(menus.DestroyMenu(root));
+    EXPECT_FALSE(IsMenu(reinterpret_cast<HMENU>(root)));
+    EXPECT_FALSE(IsMenu(reinterpret_cast<HMENU>(created.back())));
+}
+
 }  // namespace
 }  // namespace kov::win32
