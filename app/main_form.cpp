@@ -1,9 +1,11 @@
 #include "app/main_form.h"
 
 #include "app/default_menu_file.h"
+#include "app/language_file.h"
 #include "app/program_menu.h"
 #include "menufile/ansi_text.h"
 #include "menufile/menu_builder.h"
+#include "menufile/text_helpers.h"
 #include "odmenu/menu_font.h"
 
 namespace kov {
@@ -47,6 +49,10 @@ void MainForm::FormLoad(const std::string& commandLine) {
         MenuLines = std::move(*lines);
         menuFont_ = settings_.font;
     }
+    LoadLanguageFile();
+    window_.SetSettingsContent({strings_.sINFORMATION, strings_.sINFOTEXT, strings_.sTRANSLATION,
+                                strings_.sSAVE, strings_.sCREATENEW},
+                               *this);
 
     if (settings_.NoProgramMenu) {
         menus.RemoveMenu(RootMenu, 0, platform::menu_flags::kByPosition |
@@ -54,7 +60,9 @@ void MainForm::FormLoad(const std::string& commandLine) {
     } else {
         FillProgramMenu(menus, ProgramMenu, settings_, strings_);
     }
-    bLanguageChanged = false;
+    editor_.bLanguageChanged = false;
+    window_.HookSystemMenu(strings_.sABOUT);
+    systemMenuHooked_ = true;
 
     chosen_ = CommandFromMenuItemId(window_.PopUpAtCursor(RootMenu));
     ExecuteCommand(*chosen_);
@@ -70,9 +78,104 @@ bool MainForm::OfferDefaultMenuFile() {
     return true;
 }
 
-void MainForm::ExecuteCommand(CommandId /*id*/) { window_.Close(); }
+void MainForm::LoadLanguageFile() {
+    const auto& path = settings_.LanguageFile;
+    if (path.empty() || !platform_.files.IsOrdinaryFile(path)) {
+        editingEnabled_ = false;
+        return;
+    }
+    if (const auto text = platform_.files.sReadWholeFile(path)) {
+        editor_.SetEntries(ApplyLanguageFile(*text, strings_));
+    }
+}
+
+void MainForm::ExecuteCommand(CommandId id) {
+    switch (id) {
+        case CMD_SETTINGS:
+            return;
+        case CMD_ABOUT:
+            ShowAbout(true);
+            window_.Hide();
+            return;
+        default:
+            window_.Close();
+    }
+}
+
+void MainForm::ShowAbout(bool exitProgram) {
+    const auto version = window_.Version();
+    platform::AboutTexts texts;
+    texts.caption = sRemoveAmpAndDotDotDot(strings_.sABOUT) + " " + platform_.identity.fileName;
+    texts.ok = strings_.sOK;
+    texts.lines = "KOV (Kovamenu)\r\n" + strings_.sVERSION + " " + std::to_string(version.major) +
+                  "." + std::to_string(version.minor) + " [" + strings_.sBUILD + " " +
+                  std::to_string(version.revision) + "] \r\n" + strings_.sBY +
+                  " the KOV developers, 2026";
+    texts.exitProgram = exitProgram;
+    window_.ShowAbout(texts);
+}
+
+void MainForm::SystemMenuAbout() { ShowAbout(false); }
+
+std::string MainForm::lstTranslationStrings_Click(std::size_t index,
+                                                  const std::string& textBoxText) {
+    return editor_.Select(index, textBoxText);
+}
+
+std::string MainForm::ListToolTip(long itemFromPoint) const {
+    return editor_.ListToolTip(itemFromPoint);
+}
+
+void MainForm::ShowFileError(const std::string& path) {
+    platform_.messages.MessageBox(strings_.sTHEFILE + " '" + path + "' could not be written.",
+                                  platform_.identity.fileName, mb::kOk | mb::kIconError);
+}
+
+void MainForm::cmdSave_Click(const std::string& textBoxText) {
+    const auto content = editor_.ContentForSave(textBoxText);
+    // A failed save keeps the changed flag, so the exit question still guards the edits.
+    if (!platform_.files.ReplaceFile(settings_.LanguageFile, content)) {
+        ShowFileError(settings_.LanguageFile);
+        return;
+    }
+    editor_.bLanguageChanged = false;
+}
+
+void MainForm::cmdCreateNew_Click() {
+    const auto& folder = platform_.identity.folder;
+    const std::string path =
+        folder + (folder.ends_with('\\') ? "" : "\\") + "Translation.lng";
+    const auto& title = platform_.identity.fileName;
+    if (platform_.files.IsOrdinaryFile(path) &&
+        platform_.messages.MessageBox(strings_.sOVERWRITEFILE + " '" + path + "'", title,
+                                      mb::kYesNo) == mb::kAnswerNo) {
+        return;
+    }
+    if (!platform_.files.ReplaceFile(path, TranslationTemplate(strings_))) {
+        ShowFileError(path);
+        return;
+    }
+    platform_.messages.MessageBox(strings_.sNEWFILECREATED + " '" + path + "'.", title,
+                                  mb::kIconInformation);
+    if (!editor_.Entries().empty()) return;
+    if (const auto text = platform_.files.sReadWholeFile(path)) {
+        editor_.SetEntries(ListedLines(*text));
+    }
+    editingEnabled_ = true;
+}
 
 bool MainForm::FormUnload() {
+    window_.CloseAbout();
+    if (editor_.bLanguageChanged &&
+        platform_.messages.MessageBox(strings_.sLANGUAGEFILECHANGED + " " + strings_.sEXITPROGRAM,
+                                      platform_.identity.fileName,
+                                      mb::kYesNo) == mb::kAnswerNo) {
+        return false;
+    }
+    if (systemMenuHooked_) {
+        window_.UnhookSystemMenu();
+        systemMenuHooked_ = false;
+    }
     platform_.menus.DestroyMenu(RootMenu);
     platform_.menus.DestroyMenu(ProgramMenu);
     return true;

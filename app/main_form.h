@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/translation_editor.h"
 #include "app/ui_strings.h"
 #include "commands/expand_string.h"
 #include "menufile/command_ids.h"
@@ -16,7 +17,7 @@
 
 namespace kov {
 
-class MainForm {
+class MainForm : public platform::SettingsEvents {
 public:
     MainForm(platform::Platform& platform, platform::MainWindow& window, NumberFormat numbers);
 
@@ -33,10 +34,26 @@ public:
     const std::vector<std::string>& Lines() const { return MenuLines; }
     const MenuSettings& Settings() const { return settings_; }
     const UIStrings& Strings() const { return strings_; }
+    bool bLanguageChanged() const { return editor_.bLanguageChanged; }
+
+    // The settings window and the system menu's About entry.
+    std::string lstTranslationStrings_Click(std::size_t index,
+                                            const std::string& textBoxText) override;
+    std::string ListToolTip(long itemFromPoint) const override;
+    void cmdSave_Click(const std::string& textBoxText) override;
+    void cmdCreateNew_Click() override;
+    void SystemMenuAbout() override;
+    const std::vector<std::string>& TranslationEntries() const override {
+        return editor_.Entries();
+    }
+    bool EditingEnabled() const override { return editingEnabled_; }
 
 private:
     bool OfferDefaultMenuFile();
+    void LoadLanguageFile();
     void ExecuteCommand(CommandId id);
+    void ShowAbout(bool exitProgram);
+    void ShowFileError(const std::string& path);
 
     platform::Platform& platform_;
     platform::MainWindow& window_;
@@ -50,7 +67,9 @@ private:
     MenuSettings settings_;
     std::optional<MenuFont> menuFont_;
     UIStrings strings_;
-    bool bLanguageChanged = false;
+    TranslationEditor editor_;
+    bool editingEnabled_ = true;
+    bool systemMenuHooked_ = false;
     std::optional<CommandId> chosen_;
 };
 

@@ -17,6 +17,9 @@ public:
     virtual std::optional<std::string> sReadWholeFile(const std::string& path) = 0;
     // Creates the file or replaces its whole content.
     virtual bool WriteNewFile(const std::string& path, std::string_view content) = 0;
+    // Writes the content to a new file beside path and only then puts it in path's place, so a
+    // failure half-way leaves the old file whole.
+    virtual bool ReplaceFile(const std::string& path, std::string_view content) = 0;
 };
 
 }  // namespace kov::platform

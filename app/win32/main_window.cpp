@@ -1,6 +1,9 @@
 #include "app/win32/main_window.h"
 
 #include <string>
+#include <vector>
+
+#include "app/win32/system_menu.h"
 
 namespace kov::win32 {
 
@@ -10,7 +13,7 @@ constexpr char kClassName[] = "KOVMainWindow";
 
 }  // namespace
 
-Win32MainWindow::Win32MainWindow(HINSTANCE instance) {
+Win32MainWindow::Win32MainWindow(HINSTANCE instance) : instance_(instance), about_(instance) {
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = &Win32MainWindow::WindowProc;
@@ -23,6 +26,7 @@ Win32MainWindow::Win32MainWindow(HINSTANCE instance) {
     // A fixed single border; the settings window is not resizable.
     CreateWindowExA(0, kClassName, "", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                     CW_USEDEFAULT, CW_USEDEFAULT, 320, 240, nullptr, nullptr, instance, this);
+    if (hwnd_ != nullptr) settings_.Create(hwnd_, instance);
 }
 
 Win32MainWindow::~Win32MainWindow() {
@@ -53,6 +57,52 @@ platform::CommandId Win32MainWindow::PopUpAtCursor(platform::MenuHandle menu) {
         reinterpret_cast<HMENU>(menu), TPM_RETURNCMD, point.x, point.y, hwnd_, nullptr));
 }
 
+platform::ProgramVersion Win32MainWindow::Version() {
+    char path[MAX_PATH + 1] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+    std::vector<char> data(size);
+    VS_FIXEDFILEINFO* info = nullptr;
+    UINT length = 0;
+    if (size == 0 || !GetFileVersionInfoA(path, 0, size, data.data()) ||
+        !VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&info), &length) ||
+        info == nullptr) {
+        return {};
+    }
+    return {static_cast<int>(HIWORD(info->dwFileVersionMS)),
+            static_cast<int>(LOWORD(info->dwFileVersionMS)),
+            static_cast<int>(HIWORD(info->dwFileVersionLS))};
+}
+
+void Win32MainWindow::Hide() {
+    hidden_ = true;
+    ShowWindow(hwnd_, SW_HIDE);
+}
+
+void Win32MainWindow::ShowAbout(const platform::AboutTexts& texts) {
+    about_.Show(texts, [this] { Close(); });
+}
+
+void Win32MainWindow::CloseAbout() { about_.Close(); }
+
+void Win32MainWindow::SetSettingsContent(const platform::SettingsTexts& texts,
+                                         platform::SettingsEvents& events) {
+    events_ = &events;
+    settings_.SetContent(texts, events);
+}
+
+void Win32MainWindow::HookSystemMenu(std::string_view aboutCaption) {
+    if (events_ != nullptr) win32::HookSystemMenu(hwnd_, aboutCaption, *events_);
+}
+
+void Win32MainWindow::UnhookSystemMenu() { win32::UnhookSystemMenu(hwnd_); }
+
+bool Win32MainWindow::PreTranslate(MSG& message) {
+    if (about_.Handle() != nullptr && IsDialogMessageA(about_.Handle(), &message)) return true;
+    return Exists() && IsWindowVisible(hwnd_) && IsDialogMessageA(hwnd_, &message);
+}
+
 LRESULT CALLBACK Win32MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
     if (message == WM_NCCREATE) {
@@ -76,6 +126,14 @@ LRESULT Win32MainWindow::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
                 Close();
                 return 0;
             }
+            break;
+        case WM_COMMAND:
+            // Escape in the settings window arrives as IDCANCEL through the dialog navigation.
+            if (LOWORD(wParam) == IDCANCEL && lParam == 0) {
+                Close();
+                return 0;
+            }
+            if (settings_.OnCommand(wParam, lParam)) return 0;
             break;
         case WM_DESTROY:
             PostQuitMessage(0);

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+#include "app/win32/about_dialog.h"
+#include "app/win32/settings_controls.h"
 #include "platform/main_window.h"
 
 namespace kov::win32 {
@@ -22,18 +24,34 @@ public:
 
     HWND Handle() const { return hwnd_; }
     bool Exists() const { return hwnd_ != nullptr && IsWindow(hwnd_); }
+    bool Hidden() const { return hidden_; }
+    // Keyboard navigation of the settings window and the About dialog; true when handled.
+    bool PreTranslate(MSG& message);
 
     void SetCaption(std::string_view caption) override;
     void Close() override;
     platform::SystemMenuFontInfo SystemMenuFont() override;
     platform::CommandId PopUpAtCursor(platform::MenuHandle menu) override;
+    platform::ProgramVersion Version() override;
+    void Hide() override;
+    void ShowAbout(const platform::AboutTexts& texts) override;
+    void CloseAbout() override;
+    void SetSettingsContent(const platform::SettingsTexts& texts,
+                            platform::SettingsEvents& events) override;
+    void HookSystemMenu(std::string_view aboutCaption) override;
+    void UnhookSystemMenu() override;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+    HINSTANCE instance_;
     HWND hwnd_ = nullptr;
+    bool hidden_ = false;
     std::function<bool()> onClose_;
+    SettingsControls settings_;
+    AboutDialog about_;
+    platform::SettingsEvents* events_ = nullptr;
 };
 
 }  // namespace kov::win32

@@ -42,10 +42,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     window.OnClose([&form] { return form.FormUnload(); });
     form.FormLoad(commandLine != nullptr ? commandLine : "");
     TraceChoice(form);
-    if (window.Exists()) ShowWindow(window.Handle(), SW_SHOW);
+    // Still open after the popup: Settings was chosen, and the window is the settings window.
+    if (window.Exists() && !window.Hidden()) {
+        ShowWindow(window.Handle(), SW_SHOW);
+        SetForegroundWindow(window.Handle());
+    }
 
     MSG message;
     while (window.Exists() && GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (window.PreTranslate(message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

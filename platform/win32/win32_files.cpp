@@ -42,6 +42,29 @@ std::optional<std::string> Win32Files::sReadWholeFile(const std::string& path) {
     return content;
 }
 
+bool Win32Files::ReplaceFile(const std::string& path, std::string_view content) {
+    if (path.empty()) return false;
+    // A read-only file is the user's word that it stays as it is (not every system's move
+    // refuses to replace one).
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+        return false;
+    }
+    // The new content is complete on disk before the old file goes.
+    const std::string fresh = path + ".new~";
+    if (!WriteNewFile(fresh, content)) {
+        DeleteFileA(fresh.c_str());
+        return false;
+    }
+    if (!MoveFileExA(fresh.c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileA(fresh.c_str());
+        return false;
+    }
+    return true;
+}
+
 bool Win32Files::WriteNewFile(const std::string& path, std::string_view content) {
     UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));

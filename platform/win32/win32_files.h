@@ -9,6 +9,7 @@ public:
     bool IsOrdinaryFile(const std::string& path) override;
     std::optional<std::string> sReadWholeFile(const std::string& path) override;
     bool WriteNewFile(const std::string& path, std::string_view content) override;
+    bool ReplaceFile(const std::string& path, std::string_view content) override;
 };
 
 }  // namespace kov::win32

@@ -7,3 +7,4 @@
 #undef AppendMenu
 #undef MessageBox
 #undef ExpandEnvironmentStrings
+#undef ReplaceFile

@@ -18,6 +18,10 @@ bool FakeFiles::WriteNewFile(const std::string& path, std::string_view content) 
     return true;
 }
 
+bool FakeFiles::ReplaceFile(const std::string& path, std::string_view content) {
+    return WriteNewFile(path, content);
+}
+
 int FakeMessageBoxes::MessageBox(std::string_view text, std::string_view title, unsigned flags) {
     shown.push_back({std::string(text), std::string(title), flags});
     if (answers.empty()) return 1;

@@ -19,6 +19,7 @@ public:
     bool IsOrdinaryFile(const std::string& path) override;
     std::optional<std::string> sReadWholeFile(const std::string& path) override;
     bool WriteNewFile(const std::string& path, std::string_view content) override;
+    bool ReplaceFile(const std::string& path, std::string_view content) override;
 
     // Paths compare without regard to case, as on Windows.
     std::map<std::string, std::string, LessNoCase> files;
@@ -52,8 +53,26 @@ public:
     void Close() override { ++closeRequests; }
     platform::SystemMenuFontInfo SystemMenuFont() override { return systemFont; }
     platform::CommandId PopUpAtCursor(platform::MenuHandle menu) override;
+    platform::ProgramVersion Version() override { return {3, 7, 1}; }
+    void Hide() override { hidden = true; }
+    void ShowAbout(const platform::AboutTexts& texts) override { about = texts; }
+    void CloseAbout() override { about.reset(); }
+    void SetSettingsContent(const platform::SettingsTexts& texts,
+                            platform::SettingsEvents&) override {
+        settingsTexts = texts;
+    }
+    void HookSystemMenu(std::string_view aboutCaption) override {
+        systemMenuAbout = aboutCaption;
+        systemMenuHooked = true;
+    }
+    void UnhookSystemMenu() override { systemMenuHooked = false; }
 
     std::string caption;
+    bool hidden = false;
+    std::optional<platform::AboutTexts> about;
+    platform::SettingsTexts settingsTexts;
+    std::string systemMenuAbout;
+    bool systemMenuHooked = false;
     int closeRequests = 0;
     platform::SystemMenuFontInfo systemFont{"MS Shell Dlg", 400, 0};
     std::vector<platform::MenuHandle> poppedUp;

@@ -76,7 +76,7 @@ TEST_F(RunCycle, ChoicesAreTranslatedBackAndTheWindowCloses) {
         CommandId command;
     } cases[] = {
         {0, 0}, {1, 1}, {ProgramMenuItemId(CMD_EXIT), CMD_EXIT},
-        {ProgramMenuItemId(CMD_ABOUT), CMD_ABOUT}, {ProgramMenuItemId(CMD_HELP), CMD_HELP},
+        {ProgramMenuItemId(CMD_HELP), CMD_HELP},
         {2001, 2001},
         {-1073741819, 0},  // a popup that failed inside the system
         {-7, 0},

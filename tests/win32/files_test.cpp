@@ -60,3 +60,28 @@ TEST(Win32Files, WriteReplacesTheWholeContent) {
 
 }  // namespace
 }  // namespace kov::win32
+
+namespace kov::win32 {
+namespace {
+
+TEST(Win32Files, ReplaceKeepsTheOldFileWholeWhenItCannotBeReplaced) {
+    TempFolder folder;
+    Win32Files files;
+    const auto path = folder / "Svenska.lng";
+    ASSERT_TRUE(files.WriteNewFile(path, "OK=Okej\r\n"));
+    ASSERT_TRUE(files.ReplaceFile(path, "OK=Ja\r\n"));
+    EXPECT_EQ(files.sReadWholeFile(path), "OK=Ja\r\n");
+
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(files.ReplaceFile(path, "lost"));
+    EXPECT_EQ(files.sReadWholeFile(path), "OK=Ja\r\n");
+    EXPECT_FALSE(files.IsOrdinaryFile(path + ".new~"));  // no debris beside it
+
+    EXPECT_FALSE(files.ReplaceFile("", "x"));
+    EXPECT_FALSE(files.ReplaceFile(folder / "missing folder\\a.lng", "x"));
+    EXPECT_TRUE(files.ReplaceFile(folder / "new.lng", "fresh"));
+    EXPECT_EQ(files.sReadWholeFile(folder / "new.lng"), "fresh");
+}
+
+}  // namespace
+}  // namespace kov::win32

@@ -1,0 +1,110 @@
+#include "app/win32/about_dialog.h"
+
+#include <string>
+
+#include "app/win32/layout.h"
+
+namespace kov::win32 {
+
+namespace {
+
+constexpr char kClassName[] = "KOVAbout";
+constexpr int kOkId = IDOK;
+
+}  // namespace
+
+void AboutDialog::Create() {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = &AboutDialog::WindowProc;
+    windowClass.hInstance = instance_;
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    RegisterClassExA(&windowClass);  // fails harmlessly when already registered
+
+    const Twips layout;
+    constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    RECT frame{0, 0, layout(4095), layout(840)};
+    AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_DLGMODALFRAME);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    hwnd_ = CreateWindowExA(WS_EX_DLGMODALFRAME, kClassName, "", kStyle,
+                            (work.left + work.right - width) / 2,
+                            (work.top + work.bottom - height) / 2, width, height, nullptr,
+                            nullptr, instance_, this);
+    if (hwnd_ == nullptr) return;
+    const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    HWND icon = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ICON, layout(120),
+                                layout(120), 32, 32, hwnd_, nullptr, instance_, nullptr);
+    HICON programIcon = LoadIconA(instance_, "KOVICON");
+    SendMessageA(icon, STM_SETICON,
+                 reinterpret_cast<WPARAM>(programIcon ? programIcon : LoadIcon(nullptr, IDI_APPLICATION)),
+                 0);
+    text_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT, layout(840),
+                            layout(90), layout(2220), layout(690), hwnd_, nullptr, instance_, nullptr);
+    ok_ = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+                          layout(3120), layout(120), layout(855), layout(345), hwnd_,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(kOkId)), instance_, nullptr);
+    SendMessageA(text_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageA(ok_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+void AboutDialog::Show(const platform::AboutTexts& texts, std::function<void()> onExit) {
+    if (hwnd_ == nullptr) Create();
+    if (hwnd_ == nullptr) return;
+    SetWindowTextA(hwnd_, texts.caption.c_str());
+    SetWindowTextA(ok_, texts.ok.c_str());
+    SetWindowTextA(text_, texts.lines.c_str());
+    exitProgram_ = texts.exitProgram;
+    onExit_ = std::move(onExit);
+    ShowWindow(hwnd_, SW_SHOW);
+    SetForegroundWindow(hwnd_);
+    SetFocus(ok_);
+}
+
+void AboutDialog::Close() {
+    if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+}
+
+// OK, Enter, Escape and the close box all dismiss the dialog; opened from the popup, that ends
+// the program, since nothing else of it is visible.
+void AboutDialog::Dismiss() {
+    const bool exitProgram = exitProgram_;
+    auto onExit = std::move(onExit_);
+    Close();
+    if (exitProgram && onExit) onExit();
+}
+
+LRESULT CALLBACK AboutDialog::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(
+                              reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<AboutDialog*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (self != nullptr) {
+        switch (message) {
+            case WM_COMMAND:
+                if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+                    self->Dismiss();
+                    return 0;
+                }
+                break;
+            case WM_CLOSE:
+                self->Dismiss();
+                return 0;
+            case WM_NCDESTROY:
+                self->hwnd_ = nullptr;
+                SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+                break;
+            default:
+                break;
+        }
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+}  // namespace kov::win32

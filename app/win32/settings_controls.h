@@ -1,0 +1,42 @@
+// The settings window's controls: the information frame and the translation editor, placed on
+// the main window and driven by the run's settings events.
+#pragma once
+
+#include <string>
+
+#include "platform/main_window.h"
+#include "platform/win32/windows_api.h"
+
+namespace kov::win32 {
+
+class SettingsControls {
+public:
+    // Creates the controls on the (still invisible) main window and sizes it to end just below
+    // the translation frame.
+    void Create(HWND window, HINSTANCE instance);
+    void SetContent(const platform::SettingsTexts& texts, platform::SettingsEvents& events);
+    // WM_COMMAND of the main window; true when it was one of these controls.
+    bool OnCommand(WPARAM wParam, LPARAM lParam);
+
+private:
+    static LRESULT CALLBACK ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void AddTool(HWND control, const std::string& text);
+    void SetToolText(HWND control, const std::string& text);
+    void SyncList();
+    std::string TextBoxText() const;
+
+    HWND window_ = nullptr;
+    HWND tooltip_ = nullptr;
+    HWND infoFrame_ = nullptr;
+    HWND info_ = nullptr;
+    HWND translationFrame_ = nullptr;
+    HWND list_ = nullptr;
+    HWND textBox_ = nullptr;
+    HWND save_ = nullptr;
+    HWND createNew_ = nullptr;
+    WNDPROC listPrevious_ = nullptr;
+    std::string listTip_;
+    platform::SettingsEvents* events_ = nullptr;
+};
+
+}  // namespace kov::win32

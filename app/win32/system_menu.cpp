@@ -1,0 +1,39 @@
+#include "app/win32/system_menu.h"
+
+#include <string>
+
+namespace kov::win32 {
+
+namespace {
+
+constexpr UINT kAboutEntryId = 2;
+
+WNDPROC previousProcedure = nullptr;
+platform::SettingsEvents* aboutEvents = nullptr;
+
+}  // namespace
+
+void HookSystemMenu(HWND hwnd, std::string_view aboutCaption, platform::SettingsEvents& events) {
+    AppendMenuA(GetSystemMenu(hwnd, FALSE), MF_STRING, kAboutEntryId,
+                std::string(aboutCaption).c_str());
+    aboutEvents = &events;
+    previousProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+        hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SysMenuWindowProc)));
+}
+
+void UnhookSystemMenu(HWND hwnd) {
+    if (previousProcedure == nullptr) return;
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProcedure));
+    previousProcedure = nullptr;
+    aboutEvents = nullptr;
+}
+
+LRESULT CALLBACK SysMenuWindowProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    // Compared whole: the system's own commands use the low bits of wParam.
+    if (uMsg == WM_SYSCOMMAND && wParam == kAboutEntryId && aboutEvents != nullptr) {
+        aboutEvents->SystemMenuAbout();
+    }
+    return CallWindowProcA(previousProcedure, hwnd, uMsg, wParam, lParam);
+}
+
+}  // namespace kov::win32
