@@ -140,6 +140,16 @@ void SettingsControls::SyncList() {
 
 std::string SettingsControls::TextBoxText() const { return WindowText(textBox_); }
 
+// A button is disabled while its handler runs, so it cannot be pressed twice; disabling takes the
+// keyboard focus away, which the button gets back afterwards.
+void SettingsControls::WhileDisabled(HWND button, const std::function<void()>& handler) {
+    EnableWindow(button, FALSE);
+    handler();
+    SyncList();
+    EnableWindow(button, TRUE);
+    SetFocus(button);
+}
+
 bool SettingsControls::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (events_ == nullptr || lParam == 0) return false;
     const int id = LOWORD(wParam);
@@ -158,18 +168,11 @@ bool SettingsControls::OnCommand(WPARAM wParam, LPARAM lParam) {
         return true;
     }
     if (id == kSaveId && code == BN_CLICKED) {
-        EnableWindow(save_, FALSE);
-        events_->cmdSave_Click(TextBoxText());
-        SyncList();
-        EnableWindow(save_, TRUE);
+        WhileDisabled(save_, [&] { events_->cmdSave_Click(TextBoxText()); });
         return true;
     }
     if (id == kCreateNewId && code == BN_CLICKED) {
-        EnableWindow(createNew_, FALSE);
-        events_->cmdCreateNew_Click();
-        SyncList();
-        EnableWindow(createNew_, TRUE);
-        SetFocus(createNew_);
+        WhileDisabled(createNew_, [&] { events_->cmdCreateNew_Click(); });
         return true;
     }
     return false;

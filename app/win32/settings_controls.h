@@ -2,6 +2,7 @@
 // the main window and driven by the run's settings events.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/main_window.h"
@@ -24,6 +25,7 @@ private:
     void SetToolText(HWND control, const std::string& text);
     void SyncList();
     std::string TextBoxText() const;
+    void WhileDisabled(HWND button, const std::function<void()>& handler);
 
     HWND window_ = nullptr;
     HWND tooltip_ = nullptr;

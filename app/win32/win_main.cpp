@@ -46,6 +46,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     if (window.Exists() && !window.Hidden()) {
         ShowWindow(window.Handle(), SW_SHOW);
         SetForegroundWindow(window.Handle());
+        if (HWND first = GetNextDlgTabItem(window.Handle(), nullptr, FALSE)) SetFocus(first);
     }
 
     MSG message;
