@@ -17,7 +17,7 @@
 namespace kov {
 
 class MainForm {
-public:
+  public:
     MainForm(platform::Platform& platform, platform::MainWindow& window, NumberFormat numbers);
 
     // Start-up: everything from reading the menu file to dispatching the chosen command.
@@ -33,9 +33,11 @@ public:
     const std::vector<std::string>& Lines() const { return MenuLines; }
     const MenuSettings& Settings() const { return settings_; }
     const UIStrings& Strings() const { return strings_; }
+    const CustomIconTable& CustomIcons() const { return customIcons_; }
 
-private:
+  private:
     bool OfferDefaultMenuFile();
+    void AddProgramImages();
     void ExecuteCommand(CommandId id);
 
     platform::Platform& platform_;
@@ -49,6 +51,7 @@ private:
     std::vector<std::string> MenuLines;
     MenuSettings settings_;
     std::optional<MenuFont> menuFont_;
+    CustomIconTable customIcons_;
     UIStrings strings_;
     bool bLanguageChanged = false;
     std::optional<CommandId> chosen_;

@@ -11,7 +11,7 @@
 namespace kov::win32 {
 
 class Win32MainWindow : public platform::MainWindow {
-public:
+  public:
     explicit Win32MainWindow(HINSTANCE instance);
     ~Win32MainWindow() override;
     Win32MainWindow(const Win32MainWindow&) = delete;
@@ -26,9 +26,10 @@ public:
     void SetCaption(std::string_view caption) override;
     void Close() override;
     platform::SystemMenuFontInfo SystemMenuFont() override;
+    platform::DesignSkins DesignSkinPictures() override;
     platform::CommandId PopUpAtCursor(platform::MenuHandle menu) override;
 
-private:
+  private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
