@@ -7,13 +7,13 @@
 #include "menufile/menu_builder.h"
 #include "menufile/text_helpers.h"
 #include "odmenu/menu_font.h"
+#include "odmenu/od_menu_tables.h"
 
 namespace kov {
 
 namespace mb = platform::message_box;
 
-MainForm::MainForm(platform::Platform& platform, platform::MainWindow& window,
-                   NumberFormat numbers)
+MainForm::MainForm(platform::Platform& platform, platform::MainWindow& window, NumberFormat numbers)
     : platform_(platform),
       window_(window),
       numbers_(numbers),
@@ -27,7 +27,11 @@ void MainForm::FormLoad(const std::string& commandLine) {
     settings_.NoIcons = false;
     AdoptSystemMenuFont(settings_.font, window_.SystemMenuFont());
     SetDefaults(settings_, numbers_);
+    auto skins = window_.DesignSkinPictures();
+    settings_.SkinBackground = std::move(skins.background);
+    settings_.SkinBGSelected = std::move(skins.selected);
     strings_ = DefaultUIStrings(identity.fileName);
+    platform_.ownerDraw.HookODMenu({settings_, customIcons_, menuFont_});
 
     auto& menus = platform_.menus;
     RootMenu = menus.CreatePopupMenu();
@@ -55,10 +59,14 @@ void MainForm::FormLoad(const std::string& commandLine) {
                                *this);
 
     if (settings_.NoProgramMenu) {
-        menus.RemoveMenu(RootMenu, 0, platform::menu_flags::kByPosition |
-                                          platform::menu_flags::kRemove);
+        menus.RemoveMenu(RootMenu, 0,
+                         platform::menu_flags::kByPosition | platform::menu_flags::kRemove);
     } else {
         FillProgramMenu(menus, ProgramMenu, settings_, strings_);
+    }
+    AddProgramImages();
+    if (settings_.UseSkin) {
+        platform_.ownerDraw.SetSkinPictures(settings_.SkinBackground, settings_.SkinBGSelected);
     }
     editor_.bLanguageChanged = false;
     window_.HookSystemMenu(strings_.sABOUT);
@@ -69,9 +77,9 @@ void MainForm::FormLoad(const std::string& commandLine) {
 }
 
 bool MainForm::OfferDefaultMenuFile() {
-    const auto answer = platform_.messages.MessageBox(
-        strings_.sNOMENUFILEWASFOUND + " " + strings_.sCREATENEWFILE, platform_.identity.fileName,
-        mb::kYesNo);
+    const auto answer =
+        platform_.messages.MessageBox(strings_.sNOMENUFILEWASFOUND + " " + strings_.sCREATENEWFILE,
+                                      platform_.identity.fileName, mb::kYesNo);
     if (answer != mb::kAnswerYes) return false;
     // A sample that cannot be written leaves the reading below to report the missing file.
     WriteDefaultMenuFile(platform_.files, platform_.identity, sMenuFile, settings_.font);
@@ -164,6 +172,15 @@ void MainForm::cmdCreateNew_Click() {
     editingEnabled_ = true;
 }
 
+void MainForm::AddProgramImages() {
+    const ProgramMenuCaptions captions{strings_.sSETTINGS, strings_.sEDITTHEMENU, strings_.sABOUT,
+                                       strings_.sHELP, strings_.sEXIT};
+    // A caption that repeats an earlier key keeps the earlier picture.
+    for (const auto& entry : ProgramImageEntries(platform_.identity.fileName, captions)) {
+        platform_.ownerDraw.AddImage(entry.key, entry.images);
+    }
+}
+
 bool MainForm::FormUnload() {
     window_.CloseAbout();
     if (editor_.bLanguageChanged &&
@@ -176,6 +193,7 @@ bool MainForm::FormUnload() {
         window_.UnhookSystemMenu();
         systemMenuHooked_ = false;
     }
+    platform_.ownerDraw.UnhookODMenu();
     platform_.menus.DestroyMenu(RootMenu);
     platform_.menus.DestroyMenu(ProgramMenu);
     return true;

@@ -47,10 +47,12 @@ public:
         return editor_.Entries();
     }
     bool EditingEnabled() const override { return editingEnabled_; }
+    const CustomIconTable& CustomIcons() const { return customIcons_; }
 
 private:
     bool OfferDefaultMenuFile();
     void LoadLanguageFile();
+    void AddProgramImages();
     void ExecuteCommand(CommandId id);
     void ShowAbout(bool exitProgram);
     void ShowFileError(const std::string& path);
@@ -66,6 +68,7 @@ private:
     std::vector<std::string> MenuLines;
     MenuSettings settings_;
     std::optional<MenuFont> menuFont_;
+    CustomIconTable customIcons_;
     UIStrings strings_;
     TranslationEditor editor_;
     bool editingEnabled_ = true;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/menus.h"
+#include "platform/pictures.h"
 
 namespace kov::platform {
 
@@ -55,6 +56,13 @@ public:
     virtual bool EditingEnabled() const = 0;
 };
 
+// The skin pictures the window carries from its design: the default skins of every menu that
+// switches skins on without naming skin files.
+struct DesignSkins {
+    PicturePtr background;
+    PicturePtr selected;
+};
+
 class MainWindow {
 public:
     virtual ~MainWindow() = default;
@@ -62,6 +70,7 @@ public:
     // Asks the window to close; the shutdown handler runs and may keep it open.
     virtual void Close() = 0;
     virtual SystemMenuFontInfo SystemMenuFont() = 0;
+    virtual DesignSkins DesignSkinPictures() = 0;
     // Brings the window to the foreground and tracks the menu at the mouse cursor until it closes.
     // Returns the chosen item's identifier, 0 when the menu was dismissed.
     virtual CommandId PopUpAtCursor(MenuHandle menu) = 0;

@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "platform/menus.h"
 #include "platform/message_boxes.h"
+#include "platform/owner_draw_hook.h"
 #include "platform/program_identity.h"
 
 namespace kov::platform {
@@ -16,6 +17,7 @@ struct Platform {
     MessageBoxes& messages;
     Environment& environment;
     ProgramIdentity identity;
+    OwnerDrawHook& ownerDraw;
 };
 
 }  // namespace kov::platform

@@ -5,6 +5,9 @@
 
 #include "app/win32/system_menu.h"
 
+#include "odmenu/win32/menu_font_win32.h"
+#include "platform/win32/win32_pictures.h"
+
 namespace kov::win32 {
 
 namespace {
@@ -37,15 +40,17 @@ void Win32MainWindow::SetCaption(std::string_view caption) {
     SetWindowTextA(hwnd_, std::string(caption).c_str());
 }
 
-void Win32MainWindow::Close() { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
+void Win32MainWindow::Close() {
+    SendMessageA(hwnd_, WM_CLOSE, 0, 0);
+}
 
 platform::SystemMenuFontInfo Win32MainWindow::SystemMenuFont() {
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return {};
-    const LOGFONTA& font = metrics.lfMenuFont;
-    return {std::string(font.lfFaceName, strnlen(font.lfFaceName, LF_FACESIZE)), font.lfWeight,
-            font.lfItalic};
+    auto font = SystemMenuLogFont();
+    return {std::move(font.faceName), font.weight, font.italic};
+}
+
+platform::DesignSkins Win32MainWindow::DesignSkinPictures() {
+    return {ResourcePicture("SKINBACKGROUND"), ResourcePicture("SKINSELECTED")};
 }
 
 platform::CommandId Win32MainWindow::PopUpAtCursor(platform::MenuHandle menu) {
@@ -106,8 +111,8 @@ bool Win32MainWindow::PreTranslate(MSG& message) {
 LRESULT CALLBACK Win32MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<Win32MainWindow*>(
-            reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* self =
+            static_cast<Win32MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }

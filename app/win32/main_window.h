@@ -13,7 +13,7 @@
 namespace kov::win32 {
 
 class Win32MainWindow : public platform::MainWindow {
-public:
+  public:
     explicit Win32MainWindow(HINSTANCE instance);
     ~Win32MainWindow() override;
     Win32MainWindow(const Win32MainWindow&) = delete;
@@ -31,6 +31,7 @@ public:
     void SetCaption(std::string_view caption) override;
     void Close() override;
     platform::SystemMenuFontInfo SystemMenuFont() override;
+    platform::DesignSkins DesignSkinPictures() override;
     platform::CommandId PopUpAtCursor(platform::MenuHandle menu) override;
     platform::ProgramVersion Version() override;
     void Hide() override;
@@ -41,7 +42,7 @@ public:
     void HookSystemMenu(std::string_view aboutCaption) override;
     void UnhookSystemMenu() override;
 
-private:
+  private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -6,6 +6,10 @@
 
 #include "app/main_form.h"
 #include "app/win32/main_window.h"
+#include "odmenu/win32/od_menu_hook.h"
+#ifdef KOV_SYSTEM_DRAWN_BENCH
+#include "bench/system_drawn_hook.h"
+#endif
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_files.h"
@@ -33,9 +37,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     win32::Win32Files files;
     win32::Win32MessageBoxes messages;
     win32::Win32Environment environment;
-    platform::Platform platform{menus, files, messages, environment,
-                                win32::CurrentProgramIdentity()};
     win32::Win32MainWindow window(instance);
+#ifdef KOV_SYSTEM_DRAWN_BENCH
+    bench::SystemDrawnMenus ownerDraw;
+#else
+    win32::Win32OwnerDrawHook ownerDraw(window.Handle());
+#endif
+    platform::Platform platform{
+        menus, files, messages, environment, win32::CurrentProgramIdentity(), ownerDraw};
     messages.SetOwner(window.Handle());
 
     MainForm form(platform, window, win32::UserNumberFormat());

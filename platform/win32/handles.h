@@ -9,7 +9,7 @@ namespace kov::win32 {
 
 template <typename Traits>
 class UniqueHandle {
-public:
+  public:
     using Handle = typename Traits::Handle;
 
     UniqueHandle() = default;
@@ -31,7 +31,7 @@ public:
         handle_ = handle;
     }
 
-private:
+  private:
     Handle handle_ = Traits::Invalid();
 };
 
@@ -56,9 +56,60 @@ struct MenuTraits {
     static void Close(Handle handle) { DestroyMenu(handle); }
 };
 
+// Fonts, bitmaps and brushes: deleted with DeleteObject, after they have been deselected.
+template <typename GdiHandle>
+struct GdiObjectTraits {
+    using Handle = GdiHandle;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle handle) { DeleteObject(handle); }
+};
+struct MemoryDCTraits {
+    using Handle = HDC;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle handle) { DeleteDC(handle); }
+};
+
 using UniqueFile = UniqueHandle<FileTraits>;
 using UniqueFind = UniqueHandle<FindTraits>;
 using UniqueKernelObject = UniqueHandle<KernelObjectTraits>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
+using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
+using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
+using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
+using UniqueMemoryDC = UniqueHandle<MemoryDCTraits>;
+
+// Selects an object into a device context and selects the previous one back when it ends, so
+// that the object can be deleted afterwards. Selecting nothing (a null object) does nothing.
+class SelectedObject {
+  public:
+    SelectedObject(HDC dc, HGDIOBJ object)
+        : dc_(dc),
+          previous_(dc != nullptr && object != nullptr ? SelectObject(dc, object) : nullptr) {}
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+    ~SelectedObject() {
+        if (previous_ != nullptr && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
+    }
+
+  private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// The device context of a window, released to the same window.
+class WindowDC {
+  public:
+    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    ~WindowDC() {
+        if (dc_ != nullptr) ReleaseDC(window_, dc_);
+    }
+    HDC get() const { return dc_; }
+
+  private:
+    HWND window_;
+    HDC dc_;
+};
 
 }  // namespace kov::win32

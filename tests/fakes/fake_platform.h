@@ -11,11 +11,12 @@
 #include "platform/main_window.h"
 #include "platform/platform.h"
 #include "tests/fakes/fake_menus.h"
+#include "tests/fakes/fake_owner_draw_hook.h"
 
 namespace kov::fakes {
 
 class FakeFiles : public platform::Files {
-public:
+  public:
     bool IsOrdinaryFile(const std::string& path) override;
     std::optional<std::string> sReadWholeFile(const std::string& path) override;
     bool WriteNewFile(const std::string& path, std::string_view content) override;
@@ -23,13 +24,13 @@ public:
 
     // Paths compare without regard to case, as on Windows.
     std::map<std::string, std::string, LessNoCase> files;
-    std::set<std::string, LessNoCase> hidden;       // present but hidden or system
-    std::set<std::string, LessNoCase> unreadable;   // found by the search, but cannot be read
+    std::set<std::string, LessNoCase> hidden;      // present but hidden or system
+    std::set<std::string, LessNoCase> unreadable;  // found by the search, but cannot be read
     std::set<std::string, LessNoCase> unwritable;
 };
 
 class FakeMessageBoxes : public platform::MessageBoxes {
-public:
+  public:
     struct Shown {
         std::string text;
         std::string title;
@@ -42,16 +43,17 @@ public:
 };
 
 class FakeEnvironment : public platform::Environment {
-public:
+  public:
     std::optional<std::string> ExpandEnvironmentStrings(const std::string& text) override;
     std::map<std::string, std::string, LessNoCase> variables;
 };
 
 class FakeMainWindow : public platform::MainWindow {
-public:
+  public:
     void SetCaption(std::string_view text) override { caption = text; }
     void Close() override { ++closeRequests; }
     platform::SystemMenuFontInfo SystemMenuFont() override { return systemFont; }
+    platform::DesignSkins DesignSkinPictures() override { return designSkins; }
     platform::CommandId PopUpAtCursor(platform::MenuHandle menu) override;
     platform::ProgramVersion Version() override { return {3, 7, 1}; }
     void Hide() override { hidden = true; }
@@ -77,6 +79,8 @@ public:
     platform::SystemMenuFontInfo systemFont{"MS Shell Dlg", 400, 0};
     std::vector<platform::MenuHandle> poppedUp;
     platform::CommandId choice = 0;
+    platform::DesignSkins designSkins{std::make_shared<FakePicture>(613, 4),
+                                      std::make_shared<FakePicture>(28, 20)};
 };
 
 struct FakePlatform {
@@ -84,8 +88,9 @@ struct FakePlatform {
     FakeFiles files;
     FakeMessageBoxes messages;
     FakeEnvironment environment;
-    platform::Platform platform{menus, files, messages, environment,
-                                {"C:\\Tools\\Menu", "KOV"}};
+    FakeOwnerDrawHook ownerDraw;
+    platform::Platform platform{menus,    files, messages, environment, {"C:\\Tools\\Menu", "KOV"},
+                                ownerDraw};
 };
 
 }  // namespace kov::fakes

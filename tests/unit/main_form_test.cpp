@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/default_menu_file.h"
 #include "app/program_menu.h"
 #include "tests/fakes/fake_platform.h"
@@ -12,10 +14,8 @@ namespace {
 namespace mb = platform::message_box;
 
 class RunCycle : public ::testing::Test {
-protected:
-    void Load(const std::string& commandLine = "") {
-        form.FormLoad(commandLine);
-    }
+  protected:
+    void Load(const std::string& commandLine = "") { form.FormLoad(commandLine); }
     std::string Tree() const { return fake.menus.Dump(RootMenu()); }
     platform::MenuHandle RootMenu() const { return window.poppedUp.at(0); }
 
@@ -145,6 +145,42 @@ TEST_F(RunCycle, SystemMenuFontSeedsTheMenuFont) {
     second.FormLoad("");
     EXPECT_FALSE(second.Settings().font.FontBold);
     EXPECT_FALSE(second.Settings().font.FontItalic);
+}
+
+TEST_F(RunCycle, OwnerDrawnMenusAreHookedFilledAndUnhookedInOrder) {
+    fake.files.files[defaultPath] = "@UseSkin 1\r\n@NoHelp 1\r\n@TextColor 1, 2, 3\r\nItem";
+    Load();
+    EXPECT_EQ(fake.ownerDraw.calls,
+              (std::vector<std::string>{"hook", "image KOV", "image _checkmark", "image E&xit",
+                                        "image &Settings", "image Edit the menu", "image &About...",
+                                        "image &Help", "skins"}));
+    // The hook reads the run's own data: the settings as the menu file left them.
+    ASSERT_NE(fake.ownerDraw.sources, nullptr);
+    EXPECT_EQ(&fake.ownerDraw.sources->settings, &form.Settings());
+    EXPECT_EQ(&fake.ownerDraw.sources->CustomIcons, &form.CustomIcons());
+    EXPECT_EQ(fake.ownerDraw.sources->settings.TextColor, 0x030201u);
+    ASSERT_TRUE(fake.ownerDraw.sources->menuFont.has_value());
+    // Without skin directives the window's design pictures are the skins.
+    EXPECT_EQ(fake.ownerDraw.background, window.designSkins.background);
+    EXPECT_EQ(fake.ownerDraw.selected, window.designSkins.selected);
+    EXPECT_EQ(fake.ownerDraw.ImageCollection.at("e&XIT").picture, "exit");
+
+    form.FormUnload();
+    EXPECT_EQ(fake.ownerDraw.calls.back(), "unhook");
+}
+
+TEST_F(RunCycle, SkinsAreHandedOverOnlyWhenSwitchedOn) {
+    fake.files.files[defaultPath] = "Item";
+    Load();
+    EXPECT_EQ(std::count(fake.ownerDraw.calls.begin(), fake.ownerDraw.calls.end(), "skins"), 0);
+    EXPECT_EQ(form.Settings().SkinBackground, window.designSkins.background);
+}
+
+TEST_F(RunCycle, DecliningTheSampleStillUnhooks) {
+    fake.messages.answers = {mb::kAnswerNo};
+    Load();
+    form.FormUnload();  // the window's close request ends up here
+    EXPECT_EQ(fake.ownerDraw.calls, (std::vector<std::string>{"hook", "unhook"}));
 }
 
 }  // namespace

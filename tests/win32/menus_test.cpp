@@ -43,12 +43,13 @@ std::string ReadTestData(const std::string& name) {
 }
 
 class RealMenus : public ::testing::Test {
-protected:
+  protected:
     std::string Build(const std::string& text) {
         files.WriteNewFile(folder / "KOV.mnu", text);
         root = menus.CreatePopupMenu();
         menus.AppendMenu(root, platform::menu_flags::kPopup, menus.CreatePopupMenu(), "KOV");
-        platform::Platform platform{menus, files, messages, environment, {folder.path(), "KOV"}};
+        platform::Platform platform{menus,    files, messages, environment, {folder.path(), "KOV"},
+                                    ownerDraw};
         Expander expander(environment, folder.path());
         NumberFormat numbers;
         SettingsContext settingsContext{numbers, expander};
@@ -64,6 +65,7 @@ protected:
     Win32Files files;
     Win32Environment environment;
     fakes::FakeMessageBoxes messages;
+    fakes::FakeOwnerDrawHook ownerDraw;
     platform::MenuHandle root = 0;
 };
 
@@ -79,7 +81,8 @@ TEST_F(RealMenus, WorkedExampleReadsBackAsBuilt) {
 
 TEST_F(RealMenus, NegativeIdentifiersAndGrayedLinesSurvive) {
     root = menus.CreatePopupMenu();
-    menus.AppendMenu(root, platform::menu_flags::kString, platform::MenuItemValue(-103), "&Settings");
+    menus.AppendMenu(root, platform::menu_flags::kString, platform::MenuItemValue(-103),
+                     "&Settings");
     menus.AppendMenu(root, platform::menu_flags::kGrayed, platform::MenuItemValue(2001), "late");
     EXPECT_EQ(Dump(reinterpret_cast<HMENU>(root)), "ITEM -103 &Settings\nGRAYED 2001 late\n");
 }

@@ -1,0 +1,27 @@
+// The size of an owner-drawn item, from its caption's text extent and its icon's height.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kov {
+
+// Item data that marks a menu-bar item.
+inline constexpr std::uintptr_t kMenuBarItemData = 2;
+
+struct ItemSize {
+    int width = 0;
+    int height = 0;
+    bool operator==(const ItemSize&) const = default;
+};
+
+// The caption with its first TAB replaced by a blank: the left and the right-hand text are
+// measured as one line.
+std::string TextToMeasure(std::string_view caption);
+
+// textExtent is the extent of TextToMeasure(caption); iconHeight is 0 without an icon.
+ItemSize MeasuredItemSize(std::string_view caption, ItemSize textExtent, int iconHeight,
+                          bool noIcons, std::uintptr_t itemData);
+
+}  // namespace kov

@@ -1,0 +1,25 @@
+#include "odmenu/menu_conversion.h"
+
+#include "menufile/ansi_text.h"
+
+namespace kov {
+
+ConvertedItem ConvertMenuItem(unsigned type, std::string_view text) {
+    ConvertedItem item{type | menu_types::kOwnerDraw, {}};
+    const auto end = text.find('\0');
+    if (end == std::string_view::npos) return item;
+    item.caption = std::string(text.substr(0, end));
+    const std::string trimmed = TrimSpaces(item.caption);
+    if (!trimmed.empty() && trimmed.front() == '|') {
+        item.caption.erase(0, 1);
+        item.type |= menu_types::kMenuBreak;
+    }
+    return item;
+}
+
+bool IsToolbarClassName(std::string_view className) {
+    const auto at = className.find("toolbar");
+    return at != std::string_view::npos && at >= 1;
+}
+
+}  // namespace kov

@@ -1,0 +1,69 @@
+// The keyed tables through which measuring and drawing find an item's text and its icon, and
+// the references to the run's data they read. All keys ignore letter case.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "menufile/ansi_text.h"
+#include "menufile/menu_settings.h"
+#include "odmenu/draw_layout.h"
+#include "platform/pictures.h"
+
+namespace kov {
+
+// Two bitmap resource names of the program: the picture and its mask.
+struct ImagePair {
+    std::string picture;
+    std::string mask;
+};
+using ImageTable = std::map<std::string, ImagePair, LessNoCase>;
+
+// Key: ItemCaptionKey; value: the caption as the menu held it when it was converted.
+using CaptionTable = std::map<std::string, std::string, LessNoCase>;
+
+// The run's data that the owner-drawn items read while a popup is up. The referenced objects
+// belong to the main form and outlive the hook.
+struct OwnerDrawSources {
+    const MenuSettings& settings;
+    const CustomIconTable& CustomIcons;
+    // Absent until the menu file has been read.
+    const std::optional<kov::MenuFont>& menuFont;
+};
+
+// What the owner-draw module keeps between messages.
+struct ODMenuState {
+    CaptionTable ItemCaptions;
+    ImageTable ImageCollection;
+    // Set only when the menu file switches skins on.
+    platform::PicturePtr SkinBackgroundPicture;
+    platform::PicturePtr SkinSelectedPicture;
+    // The menu bar of the hooked window, when it has one.
+    std::int32_t LastMenuBarItemId = 0;
+    MenuBarItem PrevMenuBarItem;
+};
+
+// "M" + identifier + "-" + window handle, both in decimal.
+std::string ItemCaptionKey(std::int32_t itemId, std::uintptr_t window);
+
+// The program's own pictures, in the order they are added: the program submenu under the
+// program file name, the check mark, then Exit, Settings, Edit, About and Help under their
+// (translated) captions.
+struct ImageEntry {
+    std::string key;
+    ImagePair images;
+};
+struct ProgramMenuCaptions {
+    const std::string& settings;
+    const std::string& edit;
+    const std::string& about;
+    const std::string& help;
+    const std::string& exit;
+};
+std::vector<ImageEntry> ProgramImageEntries(const std::string& programFileName,
+                                            const ProgramMenuCaptions& captions);
+
+}  // namespace kov

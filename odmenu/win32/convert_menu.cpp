@@ -1,0 +1,67 @@
+#include "odmenu/win32/convert_menu.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "odmenu/measure_item.h"
+#include "odmenu/menu_conversion.h"
+
+namespace kov::win32 {
+
+namespace {
+
+constexpr std::size_t kTextBuffer = 128;
+
+struct ReadItem {
+    MENUITEMINFOA info{};
+    char text[kTextBuffer] = {};
+};
+
+bool Read(HMENU menu, UINT position, ReadItem& item) {
+    item.info.cbSize = sizeof item.info;
+    item.info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_TYPE | MIIM_DATA;
+    item.info.dwTypeData = item.text;
+    item.info.cch = kTextBuffer - 1;
+    return GetMenuItemInfoA(menu, position, TRUE, &item.info) != FALSE;
+}
+
+std::uintptr_t WindowKey(HWND window) {
+    return reinterpret_cast<std::uintptr_t>(window);
+}
+
+}  // namespace
+
+void ConvertPopupMenu(HMENU menu, HWND window, CaptionTable& ItemCaptions) {
+    const int count = GetMenuItemCount(menu);
+    for (int position = 0; position < count; ++position) {
+        ReadItem item;
+        if (!Read(menu, static_cast<UINT>(position), item)) continue;
+        const auto converted = ConvertMenuItem(item.info.fType, {item.text, kTextBuffer});
+        item.info.fMask = MIIM_ID | MIIM_TYPE;
+        item.info.fType = converted.type;
+        SetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &item.info);
+        if (!converted.caption.empty()) {
+            ItemCaptions[ItemCaptionKey(static_cast<std::int32_t>(item.info.wID),
+                                        WindowKey(window))] = converted.caption;
+        }
+    }
+}
+
+void ConvertMenuBar(HWND window, ODMenuState& state) {
+    HMENU bar = GetMenu(window);
+    const int count = bar != nullptr ? GetMenuItemCount(bar) : 0;
+    state.LastMenuBarItemId = count + kFirstMenuBarItemId - 1;
+    const int first = IsZoomed(window) ? 1 : 0;
+    for (int position = first; position < count; ++position) {
+        ReadItem item;
+        if (!Read(bar, static_cast<UINT>(position), item)) continue;
+        const std::string caption(item.text, std::min<std::size_t>(item.info.cch, kTextBuffer - 1));
+        const auto id = kFirstMenuBarItemId + position;
+        if (!caption.empty()) state.ItemCaptions[ItemCaptionKey(id, WindowKey(window))] = caption;
+        ModifyMenuA(bar, static_cast<UINT>(position),
+                    item.info.fState | MF_BYPOSITION | MF_OWNERDRAW, static_cast<UINT_PTR>(id),
+                    reinterpret_cast<LPCSTR>(kMenuBarItemData));
+    }
+}
+
+}  // namespace kov::win32

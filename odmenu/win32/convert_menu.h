@@ -1,0 +1,17 @@
+// Turning the items of a menu into owner-drawn items, keeping their captions for measuring and
+// drawing.
+#pragma once
+
+#include "platform/win32/windows_api.h"
+
+#include "odmenu/od_menu_tables.h"
+
+namespace kov::win32 {
+
+// Every item of a popup, each time it opens.
+void ConvertPopupMenu(HMENU menu, HWND window, CaptionTable& ItemCaptions);
+
+// The window's menu bar, once when it is hooked; a window without one converts nothing.
+void ConvertMenuBar(HWND window, ODMenuState& state);
+
+}  // namespace kov::win32

@@ -1,0 +1,18 @@
+// WM_DRAWITEM for an owner-drawn menu item: the item is painted off screen and copied to the
+// menu in one blit.
+#pragma once
+
+#include "platform/win32/windows_api.h"
+
+#include "odmenu/draw_layout.h"
+#include "odmenu/win32/od_menu_context.h"
+#include "platform/win32/handles.h"
+
+namespace kov::win32 {
+
+void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, ODMenuContext& context);
+
+// A brush for a fill of the plan; null for a skin that holds no picture.
+UniqueBrush CreateFillBrush(const Brush& brush, const ODMenuState& state);
+
+}  // namespace kov::win32

@@ -1,0 +1,13 @@
+// What the owner-draw message handlers read and update.
+#pragma once
+
+#include "odmenu/od_menu_tables.h"
+
+namespace kov::win32 {
+
+struct ODMenuContext {
+    ODMenuState& state;
+    const OwnerDrawSources& sources;
+};
+
+}  // namespace kov::win32

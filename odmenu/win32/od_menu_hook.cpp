@@ -1,0 +1,122 @@
+#include "odmenu/win32/od_menu_hook.h"
+
+#include <memory>
+#include <optional>
+
+#include "odmenu/menu_conversion.h"
+#include "odmenu/win32/convert_menu.h"
+#include "odmenu/win32/draw_item_win32.h"
+#include "odmenu/win32/measure_item_win32.h"
+#include "platform/win32/handles.h"
+
+namespace kov::win32 {
+
+namespace {
+
+constexpr char kOrigProcProperty[] = "ODMenuOrigProc";
+
+// The module's state: the tables live from the first hook to the unhook, the sources are the
+// run's data they were hooked with.
+struct ODMenuModule {
+    ODMenuState state;
+    std::optional<OwnerDrawSources> sources;
+};
+std::unique_ptr<ODMenuModule> odMenu;
+
+bool IsSystemMenu(HWND hwnd, WPARAM menu) {
+    return GetSystemMenu(hwnd, FALSE) == reinterpret_cast<HMENU>(menu);
+}
+
+// A toolbar that hands its background to this window gets the menu's background.
+bool EraseToolbarBackground(HDC dc) {
+    HWND owner = WindowFromDC(dc);
+    char className[128] = {};
+    if (owner == nullptr || GetClassNameA(owner, className, sizeof className) == 0 ||
+        !IsToolbarClassName(className)) {
+        return false;
+    }
+    const auto& settings = odMenu->sources->settings;
+    const Brush brush = settings.UseSkin && odMenu->state.SkinBackgroundPicture != nullptr
+                            ? Brush{Brush::Kind::BackgroundSkin, 0}
+                            : Brush{Brush::Kind::Solid, settings.BGMenuColor};
+    RECT windowRect{};
+    GetWindowRect(owner, &windowRect);
+    const RECT area{0, 0, windowRect.right - windowRect.left, windowRect.bottom - windowRect.top};
+    const UniqueBrush handle = CreateFillBrush(brush, odMenu->state);
+    if (handle) FillRect(dc, &area, handle.get());
+    return true;
+}
+
+}  // namespace
+
+LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto previous = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kOrigProcProperty));
+    const auto passOn = [&] {
+        return previous != nullptr ? CallWindowProcA(previous, hwnd, message, wParam, lParam)
+                                   : DefWindowProcA(hwnd, message, wParam, lParam);
+    };
+    if (!odMenu || !odMenu->sources) return passOn();
+    ODMenuContext context{odMenu->state, *odMenu->sources};
+    switch (message) {
+        case WM_DRAWITEM: {
+            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (item == nullptr || item->CtlType != ODT_MENU) break;
+            DrawMenuItem(hwnd, *item, context);
+            return 0;
+        }
+        case WM_MEASUREITEM: {
+            auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            if (item == nullptr || item->CtlType != ODT_MENU) break;
+            const auto size = MeasureMenuItem(hwnd, static_cast<std::int32_t>(item->itemID),
+                                              item->itemData, context);
+            item->itemWidth = static_cast<UINT>(size.width);
+            item->itemHeight = static_cast<UINT>(size.height);
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            if (EraseToolbarBackground(reinterpret_cast<HDC>(wParam))) return -1;
+            break;
+        case WM_INITMENUPOPUP: {
+            // Folder submenus are filled by the window's own handling, so convert after it.
+            const bool systemMenu = IsSystemMenu(hwnd, wParam);
+            const LRESULT result = passOn();
+            if (!systemMenu) {
+                ConvertPopupMenu(reinterpret_cast<HMENU>(wParam), hwnd, odMenu->state.ItemCaptions);
+            }
+            return result;
+        }
+        default:
+            break;
+    }
+    return passOn();
+}
+
+void Win32OwnerDrawHook::HookODMenu(const OwnerDrawSources& sources) {
+    if (!odMenu) odMenu = std::make_unique<ODMenuModule>();
+    odMenu->sources.emplace(sources);
+    ConvertMenuBar(window_, odMenu->state);
+    const LONG_PTR previous =
+        SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ODMenuWindowProc));
+    if (previous != 0) SetPropA(window_, kOrigProcProperty, reinterpret_cast<HANDLE>(previous));
+}
+
+void Win32OwnerDrawHook::UnhookODMenu() {
+    const HANDLE previous = GetPropA(window_, kOrigProcProperty);
+    if (previous == nullptr) return;
+    SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    RemovePropA(window_, kOrigProcProperty);
+    odMenu.reset();
+}
+
+bool Win32OwnerDrawHook::AddImage(const std::string& key, const ImagePair& images) {
+    return odMenu && odMenu->state.ImageCollection.emplace(key, images).second;
+}
+
+void Win32OwnerDrawHook::SetSkinPictures(platform::PicturePtr background,
+                                         platform::PicturePtr selected) {
+    if (!odMenu) return;
+    odMenu->state.SkinBackgroundPicture = std::move(background);
+    odMenu->state.SkinSelectedPicture = std::move(selected);
+}
+
+}  // namespace kov::win32

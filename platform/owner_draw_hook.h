@@ -1,0 +1,25 @@
+// The owner-drawn menus as the run cycle drives them: every popup the main window owns is drawn
+// by the program while the hook is in place.
+#pragma once
+
+#include <string>
+
+#include "odmenu/od_menu_tables.h"
+#include "platform/pictures.h"
+
+namespace kov::platform {
+
+class OwnerDrawHook {
+  public:
+    virtual ~OwnerDrawHook() = default;
+    // Subclasses the main window and creates the caption and image tables empty (when they do
+    // not exist yet). The sources are read on every measure and draw request until unhooked.
+    virtual void HookODMenu(const OwnerDrawSources& sources) = 0;
+    // Puts the previous window procedure back and releases the tables.
+    virtual void UnhookODMenu() = 0;
+    // False when the key (letter case ignored) is already present; the table keeps the first.
+    virtual bool AddImage(const std::string& key, const ImagePair& images) = 0;
+    virtual void SetSkinPictures(PicturePtr background, PicturePtr selected) = 0;
+};
+
+}  // namespace kov::platform

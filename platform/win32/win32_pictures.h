@@ -1,0 +1,41 @@
+// Pictures as bitmaps: bitmap resources of the program and picture files decoded by the
+// system's picture loader (JPEG, GIF, BMP, ICO, WMF/EMF).
+#pragma once
+
+#include "platform/win32/windows_api.h"
+
+#include <string>
+
+#include "platform/pictures.h"
+#include "platform/win32/handles.h"
+
+namespace kov::win32 {
+
+class Win32Picture : public platform::Picture {
+  public:
+    explicit Win32Picture(UniqueBitmap bitmap);
+    int Width() const override { return size_.cx; }
+    int Height() const override { return size_.cy; }
+    HBITMAP Bitmap() const { return bitmap_.get(); }
+
+  private:
+    UniqueBitmap bitmap_;
+    SIZE size_{};
+};
+
+// The bitmap a picture holds; null for no picture.
+HBITMAP PictureBitmap(const platform::PicturePtr& picture);
+
+// A bitmap's width and height; zero for a null handle.
+SIZE BitmapSize(HBITMAP bitmap);
+
+// A bitmap resource of the running program; resource names ignore letter case.
+UniqueBitmap LoadBitmapResource(const std::string& name);
+
+// A picture file decoded into a bitmap of its own; null when it is missing or not a picture.
+UniqueBitmap LoadPictureFileBitmap(const std::string& path);
+
+// A bitmap resource as a picture; null when the program has no such resource.
+platform::PicturePtr ResourcePicture(const std::string& name);
+
+}  // namespace kov::win32

@@ -1,0 +1,393 @@
+// The owner-draw hook on a real window: conversion, measuring, and items painted into memory
+// device contexts whose pixels are read back.
+#include "odmenu/win32/od_menu_hook.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "odmenu/od_menu_tables.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/win32_pictures.h"
+#include "tests/win32/gdi_count.h"
+
+namespace kov::win32 {
+namespace {
+
+constexpr COLORREF kBG = RGB(240, 240, 200), kSelBG = RGB(40, 120, 200), kText = RGB(0, 0, 0),
+                   kSelText = RGB(255, 255, 255), kOutside = RGB(255, 0, 255);
+
+// A 24-bit bitmap in a memory context, filled with one colour, whose pixels can be read.
+class Canvas {
+  public:
+    Canvas(int width, int height, COLORREF fill = kOutside)
+        : dc_(CreateCompatibleDC(nullptr)),
+          bitmap_(MakeBitmap(width, height)),
+          selected_(dc_.get(), bitmap_.get()) {
+        const RECT all{0, 0, width, height};
+        const UniqueBrush brush(CreateSolidBrush(fill));
+        FillRect(dc_.get(), &all, brush.get());
+    }
+    HDC dc() const { return dc_.get(); }
+    COLORREF Pixel(int x, int y) const { return GetPixel(dc_.get(), x, y); }
+    // Leftmost and rightmost x in [x0, x1) of a pixel that is not the given colour, over all rows.
+    std::optional<std::pair<int, int>> InkRange(int x0, int x1, int y0, int y1,
+                                                COLORREF background) const {
+        std::optional<std::pair<int, int>> range;
+        for (int y = y0; y < y1; ++y) {
+            for (int x = x0; x < x1; ++x) {
+                if (Pixel(x, y) == background) continue;
+                if (!range) range = {x, x};
+                range->first = std::min(range->first, x);
+                range->second = std::max(range->second, x);
+            }
+        }
+        return range;
+    }
+
+  private:
+    static HBITMAP MakeBitmap(int width, int height) {
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    }
+    UniqueMemoryDC dc_;
+    UniqueBitmap bitmap_;
+    SelectedObject selected_;
+};
+
+// The program picture's frame colour, give or take the expansion of its 16-bit pixels.
+bool IsBlue(COLORREF c) {
+    return GetBValue(c) > 140 && GetRValue(c) < 60 && GetGValue(c) < 90;
+}
+
+HWND MakeWindow() {
+    static const ATOM windowClass = [] {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "KovOwnerDrawTest";
+        return RegisterClassA(&wc);
+    }();
+    return CreateWindowExA(0, MAKEINTATOM(windowClass), "KOV", WS_OVERLAPPEDWINDOW, 0, 0, 200, 200,
+                           nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+std::string ResourceFile(const std::string& name) {
+    std::string path = std::string(KOV_TEST_DATA) + "/../../resources/" + name;
+    for (auto& c : path) {
+        if (c == '/') c = '\\';
+    }
+    return path;
+}
+
+class OwnerDrawn : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        settings.BGMenuColor = kBG;
+        settings.SelBGMenuColor = kSelBG;
+        settings.TextColor = kText;
+        settings.SelTextColor = kSelText;
+        window = MakeWindow();
+        originalProc = GetWindowLongPtrA(window, GWLP_WNDPROC);
+        hook.emplace(window);
+        hook->HookODMenu(sources);
+        hook->AddImage("KOV", {"kovpic", "kovmask"});
+        hook->AddImage("_checkmark", {"checkmark", "checkmark"});
+        hook->AddImage("E&xit", {"exit", "exit"});
+        menu.reset(CreatePopupMenu());
+    }
+    void TearDown() override {
+        hook.reset();
+        DestroyWindow(window);
+    }
+
+    void Add(const char* text, UINT id, UINT flags = MF_STRING) {
+        AppendMenuA(menu.get(), flags, id, text);
+    }
+    void Convert(HMENU popup = nullptr) {
+        SendMessageA(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup ? popup : menu.get()),
+                     0);
+    }
+    SIZE Measure(UINT id) {
+        MEASUREITEMSTRUCT item{ODT_MENU, 0, id, 0, 0, 0};
+        SendMessageA(window, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&item));
+        return {static_cast<LONG>(item.itemWidth), static_cast<LONG>(item.itemHeight)};
+    }
+    void Draw(const Canvas& canvas, UINT id, RECT rect, UINT state = 0) {
+        DRAWITEMSTRUCT item{ODT_MENU,       0,     id,
+                            ODA_DRAWENTIRE, state, reinterpret_cast<HWND>(menu.get()),
+                            canvas.dc(),    rect,  0};
+        SendMessageA(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    UINT Type(UINT position) {
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE;
+        GetMenuItemInfoA(menu.get(), position, TRUE, &info);
+        return info.fType;
+    }
+
+    MenuSettings settings;
+    CustomIconTable customIcons;
+    std::optional<MenuFont> menuFont = MenuFont{"Tahoma", 8, false, false};
+    OwnerDrawSources sources{settings, customIcons, menuFont};
+    HWND window = nullptr;
+    LONG_PTR originalProc = 0;
+    std::optional<Win32OwnerDrawHook> hook;
+    UniqueMenu menu;
+};
+
+TEST_F(OwnerDrawn, HookingChainsTheProcedureAndUnhookingPutsItBack) {
+    EXPECT_EQ(GetWindowLongPtrA(window, GWLP_WNDPROC),
+              reinterpret_cast<LONG_PTR>(&ODMenuWindowProc));
+    EXPECT_EQ(reinterpret_cast<LONG_PTR>(GetPropA(window, "ODMenuOrigProc")), originalProc);
+    hook->UnhookODMenu();
+    EXPECT_EQ(GetWindowLongPtrA(window, GWLP_WNDPROC), originalProc);
+    EXPECT_EQ(GetPropA(window, "ODMenuOrigProc"), nullptr);
+    hook->UnhookODMenu();  // a second time changes nothing
+    EXPECT_EQ(GetWindowLongPtrA(window, GWLP_WNDPROC), originalProc);
+}
+
+TEST_F(OwnerDrawn, OpeningAPopupConvertsItsItemsButNotTheSystemMenu) {
+    Add("|Tools", 1);
+    Add(nullptr, 0, MF_SEPARATOR);
+    Add("Open\tCtrl+O", 2);
+    Convert();
+    EXPECT_EQ(Type(0), static_cast<UINT>(MFT_OWNERDRAW | MFT_MENUBREAK));
+    EXPECT_EQ(Type(1), static_cast<UINT>(MFT_OWNERDRAW | MFT_SEPARATOR));
+    EXPECT_EQ(Type(2), static_cast<UINT>(MFT_OWNERDRAW));
+    Convert();  // again: nothing changes, the captions stay
+    EXPECT_EQ(Type(0), static_cast<UINT>(MFT_OWNERDRAW | MFT_MENUBREAK));
+    // "Open Ctrl+O" is wider than "Tools": the captions were kept under the items' identifiers.
+    EXPECT_GT(Measure(2).cx, Measure(1).cx);
+
+    HMENU system = GetSystemMenu(window, FALSE);
+    Convert(system);
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE;
+    ASSERT_TRUE(GetMenuItemInfoA(system, 0, TRUE, &info));
+    EXPECT_EQ(info.fType & MFT_OWNERDRAW, 0u);
+}
+
+TEST_F(OwnerDrawn, MeasuresFromTextIconAndSwitches) {
+    Add("KOV", 1);
+    Add("Item", 2);
+    Add(nullptr, 0, MF_SEPARATOR);
+    Convert();
+    const SIZE withIcon = Measure(1), plain = Measure(2);
+    EXPECT_EQ(withIcon.cy, 22);
+    EXPECT_GE(plain.cy, 17);  // a text height of 11 to 16 pixels, plus 6
+    EXPECT_LE(plain.cy, 22);
+    EXPECT_EQ(Measure(0).cy, 6);
+    settings.NoIcons = true;
+    EXPECT_EQ(Measure(1).cy, plain.cy);
+    EXPECT_EQ(Measure(2).cx, plain.cx - 20);
+    settings.NoIcons = false;
+    menuFont->FontSize = 24;  // 32 pixels
+    EXPECT_GT(Measure(2).cy, 32);
+}
+
+TEST_F(OwnerDrawn, NormalItemWithIconAndText) {
+    Add("KOV", 1);
+    Convert();
+    Canvas canvas(150, 22);
+    Draw(canvas, 1, {0, 0, 150, 22});
+    EXPECT_EQ(canvas.Pixel(149, 0), kBG);
+    EXPECT_EQ(canvas.Pixel(1, 1), kBG);       // transparent corner of the icon
+    EXPECT_TRUE(IsBlue(canvas.Pixel(4, 5)));  // the picture's blue frame, at x = 2
+    EXPECT_EQ(canvas.Pixel(2, 2), kBG);       // its transparent edge row
+    const auto text = canvas.InkRange(20, 150, 0, 22, kBG);
+    ASSERT_TRUE(text);
+    EXPECT_GE(text->first, 26);
+    EXPECT_LE(text->first, 28);
+}
+
+TEST_F(OwnerDrawn, SelectionHighlightsFromTheIconCellWithARaisedFrame) {
+    Add("KOV", 1);
+    Add("Item", 2);
+    Convert();
+    Canvas canvas(150, 44);
+    Draw(canvas, 1, {0, 0, 150, 22}, ODS_SELECTED);
+    Draw(canvas, 2, {0, 22, 150, 44}, ODS_SELECTED);
+    EXPECT_EQ(canvas.Pixel(20, 11), kSelBG);
+    EXPECT_EQ(canvas.Pixel(149, 11), kSelBG);
+    EXPECT_EQ(canvas.Pixel(10, 1), kBG);     // inside the frame, above the icon
+    EXPECT_NE(canvas.Pixel(0, 11), kBG);     // the frame's left edge
+    EXPECT_NE(canvas.Pixel(19, 11), kBG);    // and its right edge
+    EXPECT_EQ(canvas.Pixel(1, 23), kSelBG);  // without an icon the whole item
+    const auto text = canvas.InkRange(20, 150, 22, 44, kSelBG);
+    ASSERT_TRUE(text);
+    EXPECT_EQ(canvas.InkRange(20, 150, 22, 44, kSelBG).has_value(), true);
+    bool selectedTextColour = false;
+    for (int x = text->first; x <= text->second && !selectedTextColour; ++x) {
+        for (int y = 22; y < 44; ++y) selectedTextColour |= canvas.Pixel(x, y) == kSelText;
+    }
+    EXPECT_TRUE(selectedTextColour);
+}
+
+TEST_F(OwnerDrawn, NoIconsMovesTheTextToSix) {
+    settings.NoIcons = true;
+    Add("KOV", 1);
+    Convert();
+    Canvas canvas(150, 19);
+    Draw(canvas, 1, {0, 0, 150, 19});
+    const auto text = canvas.InkRange(0, 150, 0, 19, kBG);
+    ASSERT_TRUE(text);
+    EXPECT_GE(text->first, 6);
+    EXPECT_LE(text->first, 8);
+}
+
+TEST_F(OwnerDrawn, RightHandTextEndsTenPixelsBeforeTheEdge) {
+    Add("Open\tCtrl+O", 1);
+    Convert();
+    Canvas canvas(200, 19);
+    Draw(canvas, 1, {0, 0, 200, 19});
+    const auto right = canvas.InkRange(100, 200, 0, 19, kBG);
+    ASSERT_TRUE(right);
+    EXPECT_LE(right->second, 189);
+    EXPECT_GE(right->second, 186);
+    const auto left = canvas.InkRange(0, 100, 0, 19, kBG);
+    ASSERT_TRUE(left);
+    EXPECT_LE(left->first, 28);
+}
+
+TEST_F(OwnerDrawn, SeparatorHasAnEtchedLineAtTwo) {
+    Add(nullptr, 0, MF_SEPARATOR);
+    Convert();
+    Canvas canvas(100, 6);
+    Draw(canvas, 0, {0, 0, 100, 6});
+    EXPECT_NE(canvas.Pixel(50, 2), kBG);
+    EXPECT_NE(canvas.Pixel(5, 2), kBG);
+    EXPECT_EQ(canvas.Pixel(4, 2), kBG);
+    EXPECT_EQ(canvas.Pixel(95, 2), kBG);
+    EXPECT_EQ(canvas.Pixel(50, 0), kBG);
+    EXPECT_EQ(canvas.Pixel(50, 5), kBG);
+}
+
+TEST_F(OwnerDrawn, CheckedItemsShowTheCheckMarkEvenWithoutIcons) {
+    Add("Item", 1);
+    Convert();
+    Canvas canvas(150, 22);
+    Draw(canvas, 1, {0, 0, 150, 22}, ODS_CHECKED);
+    EXPECT_TRUE(canvas.InkRange(2, 18, 0, 22, kBG));
+    settings.NoIcons = true;
+    Canvas noIcons(150, 22);
+    Draw(noIcons, 1, {0, 0, 150, 22}, ODS_CHECKED);
+    EXPECT_TRUE(noIcons.InkRange(2, 6, 0, 22, kBG));  // the tick starts at x = 2 + 3
+}
+
+TEST_F(OwnerDrawn, DisabledItemsAreNotHighlighted) {
+    Add("KOV", 1);
+    Convert();
+    Canvas canvas(150, 22);
+    Draw(canvas, 1, {0, 0, 150, 22}, ODS_SELECTED | ODS_DISABLED);
+    EXPECT_EQ(canvas.Pixel(149, 11), kBG);
+    EXPECT_EQ(canvas.Pixel(19, 11), kBG);  // no raised frame
+    // Embossed: the picture's own blue does not appear.
+    EXPECT_FALSE(IsBlue(canvas.Pixel(4, 5)));
+    EXPECT_TRUE(canvas.InkRange(26, 150, 0, 22, kBG));
+}
+
+TEST_F(OwnerDrawn, SecondColumnItemsPaintTheGapLeftOfThem) {
+    Add("Item", 1);
+    Convert();
+    Canvas canvas(300, 22);
+    Draw(canvas, 1, {154, 0, 300, 22});
+    EXPECT_EQ(canvas.Pixel(150, 5), kBG);
+    EXPECT_EQ(canvas.Pixel(153, 20), kBG);
+    EXPECT_EQ(canvas.Pixel(149, 5), kOutside);
+}
+
+TEST_F(OwnerDrawn, SkinPatternRunsOnAcrossItems) {
+    settings.UseSkin = true;
+    const auto background = ResourcePicture("SKINBACKGROUND");
+    const auto selected = ResourcePicture("SKINSELECTED");
+    ASSERT_TRUE(background && selected);
+    EXPECT_EQ(background->Width(), 613);
+    EXPECT_EQ(selected->Width(), 28);
+    EXPECT_EQ(selected->Height(), 20);
+    hook->SetSkinPictures(background, selected);
+    Add("", 1);
+    Add("", 2);
+    Convert();
+    // Items without text, selected, so that the selected skin covers them whole.
+    Canvas canvas(120, 44);
+    Draw(canvas, 1, {0, 0, 120, 22}, ODS_SELECTED);
+    Draw(canvas, 2, {0, 22, 120, 44}, ODS_SELECTED);
+    Canvas skin(28, 20);
+    {
+        UniqueMemoryDC source(CreateCompatibleDC(nullptr));
+        SelectedObject chosen(source.get(), PictureBitmap(selected));
+        BitBlt(skin.dc(), 0, 0, 28, 20, source.get(), 0, 0, SRCCOPY);
+    }
+    int mismatches = 0;
+    for (int y = 0; y < 44; ++y) {
+        for (int x = 0; x < 120; ++x)
+            mismatches += canvas.Pixel(x, y) != skin.Pixel(x % 28, y % 20);
+    }
+    EXPECT_EQ(mismatches, 0);
+    // Not selected: the normal skin, grey behind the icon column and white after it.
+    Canvas normal(120, 22);
+    Draw(normal, 1, {0, 0, 120, 22});
+    EXPECT_EQ(normal.Pixel(5, 5), RGB(236, 236, 236));
+    EXPECT_EQ(normal.Pixel(60, 5), RGB(255, 255, 255));
+}
+
+TEST_F(OwnerDrawn, CustomIconsFromFilesWithAndWithoutMask) {
+    customIcons["Edit"] = {ResourceFile("editpic.bmp"), ResourceFile("editmask.bmp")};
+    customIcons["Plain"] = {ResourceFile("editpic.bmp"), ""};
+    customIcons["Broken"] = {ResourceFile("make_resources.py"), ""};
+    Add("Edit", 1);
+    Add("Plain", 2);
+    Add("Broken", 3);
+    Convert();
+    EXPECT_EQ(Measure(1).cy, 22);
+    EXPECT_LT(Measure(3).cy, 22);
+    Canvas canvas(150, 66);
+    Draw(canvas, 1, {0, 0, 150, 22});
+    Draw(canvas, 2, {0, 22, 150, 44});
+    Draw(canvas, 3, {0, 44, 150, 66});
+    EXPECT_EQ(canvas.Pixel(2, 3), kBG);                  // transparent through the mask
+    EXPECT_EQ(canvas.Pixel(2, 25), RGB(255, 255, 255));  // copied as it is
+    EXPECT_FALSE(canvas.InkRange(0, 20, 44, 66, kBG));   // an empty icon cell
+}
+
+// Every GDI object a message creates is gone when it ends, on the error paths as well.
+TEST_F(OwnerDrawn, GdiObjectsReturnToTheirCount) {
+    customIcons["Edit"] = {ResourceFile("editpic.bmp"), ResourceFile("editmask.bmp")};
+    customIcons["Missing"] = {ResourceFile("missing.bmp"), ResourceFile("missing.bmp")};
+    customIcons["Broken"] = {ResourceFile("make_resources.py"), ""};
+    settings.UseSkin = true;
+    hook->SetSkinPictures(ResourcePicture("SKINBACKGROUND"), ResourcePicture("SKINSELECTED"));
+    const char* captions[] = {"KOV", "E&xit", "Edit", "Missing", "Broken", "Open\tCtrl+O", "|"};
+    UINT id = 1;
+    for (const char* caption : captions) Add(caption, id++);
+    Add(nullptr, 0, MF_SEPARATOR);
+    Canvas canvas(300, 22);
+    const auto cycle = [&] {
+        Convert();
+        for (UINT item = 0; item < id; ++item) {
+            const SIZE size = Measure(item);
+            for (UINT state :
+                 {0u, UINT{ODS_SELECTED}, UINT{ODS_CHECKED | ODS_SELECTED}, UINT{ODS_DISABLED}}) {
+                Draw(canvas, item, {item % 2 ? 0 : 10, 0, 300, std::min<LONG>(size.cy, 22)}, state);
+            }
+        }
+    };
+    cycle();  // first use loads what the system keeps for good
+    const auto before = testing::GdiObjectCount();
+    ASSERT_GT(before, 0u) << "no way to count GDI objects here";
+    for (int i = 0; i < 50; ++i) cycle();
+    EXPECT_EQ(testing::GdiObjectCount(), before);
+    // The count does see objects that are not deleted.
+    HBRUSH leaked = CreateSolidBrush(0);
+    EXPECT_EQ(testing::GdiObjectCount(), before + 1);
+    DeleteObject(leaked);
+}
+
+}  // namespace
+}  // namespace kov::win32
