@@ -25,6 +25,8 @@ class Win32MainWindow : public platform::MainWindow {
     HWND Handle() const { return hwnd_; }
     bool Exists() const { return hwnd_ != nullptr && IsWindow(hwnd_); }
     bool Hidden() const { return hidden_; }
+    // The window still open after the popup is the settings window.
+    void ShowAsSettingsWindow() { settings_.Show(); }
     // Keyboard navigation of the settings window and the About dialog; true when handled.
     bool PreTranslate(MSG& message);
 

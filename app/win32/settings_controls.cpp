@@ -104,7 +104,13 @@ void SettingsControls::SetContent(const platform::SettingsTexts& texts,
     SetToolText(save_, texts.save);
     SetWindowTextA(createNew_, texts.createNew.c_str());
     SetToolText(createNew_, texts.createNew);
-    SyncList();
+}
+
+void SettingsControls::Show() {
+    if (events_ != nullptr) SyncList();
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+    if (HWND first = GetNextDlgTabItem(window_, nullptr, FALSE)) SetFocus(first);
 }
 
 // Brings the list box and the enabled state in line with the editor's list.

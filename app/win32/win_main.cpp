@@ -52,11 +52,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     form.FormLoad(commandLine != nullptr ? commandLine : "");
     TraceChoice(form);
     // Still open after the popup: Settings was chosen, and the window is the settings window.
-    if (window.Exists() && !window.Hidden()) {
-        ShowWindow(window.Handle(), SW_SHOW);
-        SetForegroundWindow(window.Handle());
-        if (HWND first = GetNextDlgTabItem(window.Handle(), nullptr, FALSE)) SetFocus(first);
-    }
+    if (window.Exists() && !window.Hidden()) window.ShowAsSettingsWindow();
 
     MSG message;
     while (window.Exists() && GetMessageA(&message, nullptr, 0, 0) > 0) {

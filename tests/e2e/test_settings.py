@@ -108,6 +108,25 @@ class SettingsTest(KovTestCase):
         send_keys("Escape", window=window.id)
         run.wait_exit()
 
+    def test_huge_and_binary_language_files_keep_popup_and_window_usable(self):
+        many = b"".join(b"key%d=value %d\r\n" % (i, i) for i in range(100000))
+        cases = [
+            ("100,000 entries and a key of 10,000 characters",
+             many + b"k" * 10000 + b"=long\r\n"),
+            ("binary", bytes(range(256)) * 4096),
+            ("byte-order mark", b"\xef\xbb\xbfOK=Bom\r\nSave=Spara\r\n"),
+        ]
+        self.folder.write("KOV.mnu", WITH_LANGUAGE)
+        for name, data in cases:
+            with self.case(name):
+                language = self.folder.write("Svenska.lng", data)
+                run = self.folder.start()
+                run.wait_popup()
+                window = self.open_settings(run)
+                send_keys("Escape", window=window.id)
+                run.wait_exit(timeout=30)
+                self.assertEqual(data, language.read_bytes())
+
 
 if __name__ == "__main__":
     unittest.main()
