@@ -4,6 +4,7 @@
 
 #include "platform/environment.h"
 #include "platform/files.h"
+#include "platform/folders.h"
 #include "platform/menus.h"
 #include "platform/message_boxes.h"
 #include "platform/program_identity.h"
@@ -16,6 +17,7 @@ struct Platform {
     MessageBoxes& messages;
     Environment& environment;
     ProgramIdentity identity;
+    Folders& folders;
 };
 
 }  // namespace kov::platform

@@ -9,6 +9,7 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_files.h"
+#include "platform/win32/win32_folders.h"
 #include "platform/win32/win32_menus.h"
 #include "platform/win32/win32_message_boxes.h"
 
@@ -33,13 +34,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     win32::Win32Files files;
     win32::Win32MessageBoxes messages;
     win32::Win32Environment environment;
+    win32::Win32Folders folders;
     platform::Platform platform{menus, files, messages, environment,
-                                win32::CurrentProgramIdentity()};
+                                win32::CurrentProgramIdentity(), folders};
     win32::Win32MainWindow window(instance);
     messages.SetOwner(window.Handle());
 
     MainForm form(platform, window, win32::UserNumberFormat());
     window.OnClose([&form] { return form.FormUnload(); });
+    window.OnInitMenuPopup([&form](platform::MenuHandle menu) { form.InitMenuPopup(menu); });
     form.FormLoad(commandLine != nullptr ? commandLine : "");
     TraceChoice(form);
     // Still open after the popup: Settings was chosen, and the window is the settings window.

@@ -10,6 +10,7 @@
 #include "menufile/ansi_text.h"
 #include "platform/main_window.h"
 #include "platform/platform.h"
+#include "tests/fakes/fake_folders.h"
 #include "tests/fakes/fake_menus.h"
 
 namespace kov::fakes {
@@ -84,8 +85,9 @@ struct FakePlatform {
     FakeFiles files;
     FakeMessageBoxes messages;
     FakeEnvironment environment;
+    FakeFolders folders;
     platform::Platform platform{menus, files, messages, environment,
-                                {"C:\\Tools\\Menu", "KOV"}};
+                                {"C:\\Tools\\Menu", "KOV"}, folders};
 };
 
 }  // namespace kov::fakes
