@@ -85,6 +85,27 @@ TEST(Win32Folders, AttributesAsTheSystemReportsThem) {
     EXPECT_EQ(folders.FileAttributes(folder / "missing"), platform::file_attributes::kInvalid);
 }
 
+TEST(Win32Folders, NamesTheAnsiSearchCannotCarryReadAsUnknown) {
+    TempFolder folder;
+    const std::wstring wideFolder(folder.path().begin(), folder.path().end());
+    const std::wstring longName(255, L'w');
+    for (const std::wstring& name : {longName, std::wstring(L"\u4E2D.txt")}) {
+        UniqueFile file(CreateFileW((L"\\\\?\\" + wideFolder + L"\\" + name).c_str(), GENERIC_WRITE,
+                                    0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(file);
+    }
+    Win32Folders folders;
+    const auto listed = folders.ListFolder(folder.path() + "\\");
+    ASSERT_TRUE(listed);
+    const std::set<std::string> found(listed->begin(), listed->end());
+    const std::string longAnsi(255, 'w');
+    EXPECT_EQ(found, (std::set<std::string>{".", "..", longAnsi, "?.txt"}));
+    // Past the path length the ANSI calls take, and with "?" in the name, the query fails;
+    // a folder menu then shows the entry as a folder holding only ".".
+    EXPECT_EQ(folders.FileAttributes(folder / longAnsi), platform::file_attributes::kInvalid);
+    EXPECT_EQ(folders.FileAttributes(folder / "?.txt"), platform::file_attributes::kInvalid);
+}
+
 TEST(Win32Folders, ShellPatternMatch) {
     Win32Folders folders;
     const struct {
@@ -130,7 +151,7 @@ TEST(Win32Folders, IdentitySeesThroughOtherPathsToTheSameFolder) {
 // The folder menu read whole before anything is shown, step by step as it was first described;
 // the lazy filling must show exactly this.
 class EagerFolderMenu {
-public:
+  public:
     void Build(std::string folder, const std::string& include, const std::string& exclude,
                HMENU menu) {
         if (folder.empty() || folder.back() != '\\') folder += '\\';
@@ -159,7 +180,7 @@ public:
 
     std::vector<std::string> paths{""};
 
-private:
+  private:
     template <typename Visit>
     static void ForEachEntry(const std::string& folder, Visit visit) {
         WIN32_FIND_DATAA data;
@@ -185,7 +206,7 @@ private:
 
 // A folder menu filled the way the popup fills it: each submenu as it is opened.
 class LazyFolderMenu {
-public:
+  public:
     LazyFolderMenu(const std::string& folder, const std::string& include,
                    const std::string& exclude) {
         folderMenus.BuildFolderMenu(folder, include, exclude, Handle(menu.get()));
@@ -211,7 +232,7 @@ public:
     std::vector<std::string> FolderItemPaths{""};
     FolderMenus folderMenus{menus, folders, FolderItemPaths};
 
-private:
+  private:
     static platform::MenuHandle Handle(HMENU menu) {
         return reinterpret_cast<platform::MenuHandle>(menu);
     }
@@ -227,7 +248,7 @@ std::string DumpWithPaths(HMENU menu, const std::vector<std::string>& paths) {
 }
 
 class FolderMenusOnRealTrees : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         MakeFolder(tree / "docs", FILE_ATTRIBUTE_READONLY);
         for (const char* name : {"a.txt", "b.txt", "c.doc", "R&D notes.txt", "B.TXT.bak"}) {
