@@ -48,7 +48,8 @@ void MainForm::FormLoad(const std::string& commandLine) {
     }
 
     SettingsContext settingsContext{numbers_, expander_};
-    MenuFileContext context{platform_, settings_, settingsContext, strings_.sNOMENUFILEWASFOUND};
+    MenuFileContext context{platform_, settings_, settingsContext, strings_.sNOMENUFILEWASFOUND,
+                            folderMenus_};
     if (auto lines = ReadMenuFile(sMenuFile, RootMenu, context)) {
         MenuLines = std::move(*lines);
         menuFont_ = settings_.font;
@@ -180,6 +181,8 @@ void MainForm::AddProgramImages() {
         platform_.ownerDraw.AddImage(entry.key, entry.images);
     }
 }
+
+void MainForm::InitMenuPopup(platform::MenuHandle menu) { folderMenus_.FillOnOpen(menu); }
 
 bool MainForm::FormUnload() {
     window_.CloseAbout();

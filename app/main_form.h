@@ -10,6 +10,7 @@
 #include "app/ui_strings.h"
 #include "commands/expand_string.h"
 #include "menufile/command_ids.h"
+#include "menufile/folder_menus.h"
 #include "menufile/locale_number.h"
 #include "menufile/menu_settings.h"
 #include "platform/main_window.h"
@@ -26,6 +27,9 @@ public:
     void FormLoad(const std::string& commandLine);
     // Shutdown; false keeps the window open.
     bool FormUnload();
+
+    // A popup menu of the tree is about to open.
+    void InitMenuPopup(platform::MenuHandle menu);
 
     // The identifier the popup returned, once it has.
     std::optional<CommandId> ChosenCommand() const { return chosen_; }
@@ -74,6 +78,9 @@ private:
     bool editingEnabled_ = true;
     bool systemMenuHooked_ = false;
     std::optional<CommandId> chosen_;
+    // Element n is the path of the folder entry with identifier 2000 + n.
+    std::vector<std::string> FolderItemPaths{""};
+    FolderMenus folderMenus_{platform_.menus, platform_.folders, FolderItemPaths};
 };
 
 }  // namespace kov

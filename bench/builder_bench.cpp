@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "menufile/menu_builder.h"
 #include "tests/fakes/fake_platform.h"
@@ -30,7 +31,9 @@ double NanosecondsPerLine(int lines, int repetitions) {
         kov::NumberFormat numbers;
         kov::SettingsContext settingsContext{numbers, expander};
         kov::MenuSettings settings;
-        kov::MenuFileContext context{fake.platform, settings, settingsContext, ""};
+        std::vector<std::string> FolderItemPaths{""};
+        kov::FolderMenus folderMenus(fake.menus, fake.folders, FolderItemPaths);
+        kov::MenuFileContext context{fake.platform, settings, settingsContext, "", folderMenus};
         const auto root = fake.menus.CreatePopupMenu();
         const auto start = std::chrono::steady_clock::now();
         const auto lines_read = kov::ReadMenuFile("C:\\m.mnu", root, context);

@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "menufile/menu_builder.h"
 #include "tests/fakes/fake_platform.h"
@@ -14,10 +15,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     kov::NumberFormat numbers;
     kov::SettingsContext settingsContext{numbers, expander};
     kov::MenuSettings settings;
-    kov::MenuFileContext context{fake.platform, settings, settingsContext, ""};
+    std::vector<std::string> FolderItemPaths{""};
+    kov::FolderMenus folderMenus(fake.menus, fake.folders, FolderItemPaths);
+    kov::MenuFileContext context{fake.platform, settings, settingsContext, "", folderMenus};
     const auto root = fake.menus.CreatePopupMenu();
     const auto lines = kov::ReadMenuFile(path, root, context);
     if (!lines || fake.files.files.size() != 1) __builtin_trap();
+    fake.menus.OpenEverySubmenu(root, [&](auto menu) { folderMenus.FillOnOpen(menu); });
     fake.menus.Dump(root);
     return 0;
 }

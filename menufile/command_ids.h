@@ -16,5 +16,8 @@ inline constexpr CommandId CMD_HELP = -5;
 
 // Identifiers 1 to this are menu-file line numbers; above it they are folder entries.
 inline constexpr CommandId kLastLineItemId = 2000;
+// Menu item identifiers are 16-bit values (the command message carries them in one word), so
+// folder entries end here.
+inline constexpr CommandId kLastFolderItemId = 0xFFFF;
 
 }  // namespace kov

@@ -45,7 +45,7 @@ public:
         } else if (IsPlaceholder(line, 'q')) {
             const auto parts =
                 SplitText(std::string_view(line).substr(2), settings.ParameterDelimiter);
-            if (!parts.empty()) AppendSubmenu(parts[0]);
+            if (!parts.empty()) AppendFolderMenu(parts);
         } else {
             const auto fields = SplitText(line, settings.ItemDelimiter);
             AppendItem(mf::kString, id, fields[0]);
@@ -70,6 +70,16 @@ private:
         const auto sub = menus_.CreatePopupMenu();
         Append(mf::kPopup, sub, text);
         return sub;
+    }
+
+    // With only a caption the submenu stays empty.
+    void AppendFolderMenu(const std::vector<std::string>& parts) {
+        const auto sub = AppendSubmenu(parts[0]);
+        if (parts.size() < 2) return;
+        context_.folderMenus.BuildFolderMenu(
+            context_.settingsContext.expander.sExpandString(parts[1], false),
+            parts.size() > 2 ? parts[2] : std::string(),
+            parts.size() > 3 ? parts[3] : std::string(), sub);
     }
 
     void OpenSubmenu(std::string_view text) {

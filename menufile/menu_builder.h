@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "menufile/folder_menus.h"
 #include "menufile/menu_settings.h"
 #include "menufile/settings_directives.h"
 #include "platform/platform.h"
@@ -18,6 +19,8 @@ struct MenuFileContext {
     SettingsContext& settingsContext;
     // Shown when no ordinary file exists at the path.
     std::string_view noMenuFileText;
+    // Takes the submenus of "¦q" lines.
+    FolderMenus& folderMenus;
 };
 
 // Appends the file's entries to RootMenu and applies its "@" lines. Returns the file's lines cut

@@ -4,6 +4,7 @@
 
 #include "platform/environment.h"
 #include "platform/files.h"
+#include "platform/folders.h"
 #include "platform/menus.h"
 #include "platform/message_boxes.h"
 #include "platform/owner_draw_hook.h"
@@ -18,6 +19,7 @@ struct Platform {
     Environment& environment;
     ProgramIdentity identity;
     OwnerDrawHook& ownerDraw;
+    Folders& folders;
 };
 
 }  // namespace kov::platform

@@ -126,6 +126,9 @@ LRESULT Win32MainWindow::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         case WM_CLOSE:
             if (!onClose_ || onClose_()) DestroyWindow(hwnd);
             return 0;
+        case WM_INITMENUPOPUP:
+            if (onInitMenuPopup_) onInitMenuPopup_(static_cast<platform::MenuHandle>(wParam));
+            return 0;
         case WM_CHAR:
             if (wParam == VK_ESCAPE) {
                 Close();

@@ -21,6 +21,10 @@ class Win32MainWindow : public platform::MainWindow {
 
     // Runs when the window is asked to close; false keeps it open.
     void OnClose(std::function<bool()> handler) { onClose_ = std::move(handler); }
+    // Runs when a popup menu is about to open, before it is shown.
+    void OnInitMenuPopup(std::function<void(platform::MenuHandle)> handler) {
+        onInitMenuPopup_ = std::move(handler);
+    }
 
     HWND Handle() const { return hwnd_; }
     bool Exists() const { return hwnd_ != nullptr && IsWindow(hwnd_); }
@@ -52,6 +56,7 @@ class Win32MainWindow : public platform::MainWindow {
     HWND hwnd_ = nullptr;
     bool hidden_ = false;
     std::function<bool()> onClose_;
+    std::function<void(platform::MenuHandle)> onInitMenuPopup_;
     SettingsControls settings_;
     AboutDialog about_;
     platform::SettingsEvents* events_ = nullptr;

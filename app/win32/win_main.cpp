@@ -13,6 +13,7 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_files.h"
+#include "platform/win32/win32_folders.h"
 #include "platform/win32/win32_menus.h"
 #include "platform/win32/win32_message_boxes.h"
 
@@ -43,12 +44,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
 #else
     win32::Win32OwnerDrawHook ownerDraw(window.Handle());
 #endif
-    platform::Platform platform{
-        menus, files, messages, environment, win32::CurrentProgramIdentity(), ownerDraw};
+    win32::Win32Folders folders;
+    platform::Platform platform{menus,     files,   messages, environment,
+                                win32::CurrentProgramIdentity(), ownerDraw, folders};
     messages.SetOwner(window.Handle());
 
     MainForm form(platform, window, win32::UserNumberFormat());
     window.OnClose([&form] { return form.FormUnload(); });
+    window.OnInitMenuPopup([&form](platform::MenuHandle menu) { form.InitMenuPopup(menu); });
     form.FormLoad(commandLine != nullptr ? commandLine : "");
     TraceChoice(form);
     // Still open after the popup: Settings was chosen, and the window is the settings window.

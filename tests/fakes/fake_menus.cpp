@@ -40,6 +40,17 @@ std::string FakeMenus::Dump(platform::MenuHandle menu) const {
     return out;
 }
 
+void FakeMenus::OpenEverySubmenu(platform::MenuHandle menu,
+                                 const std::function<void(platform::MenuHandle)>& opened) {
+    // By position: opening a submenu appends to it.
+    for (std::size_t i = 0; i < menus_.at(menu).size(); ++i) {
+        const auto entry = menus_.at(menu)[i];
+        if (!(entry.flags & mf::kPopup)) continue;
+        opened(entry.idOrSubmenu);
+        OpenEverySubmenu(entry.idOrSubmenu, opened);
+    }
+}
+
 void FakeMenus::DumpInto(platform::MenuHandle menu, int depth, std::string& out) const {
     for (const auto& entry : menus_.at(menu)) {
         out.append(static_cast<std::size_t>(depth) * 2, ' ');

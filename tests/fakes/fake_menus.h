@@ -1,6 +1,7 @@
 // Records the menu tree the logic builds, so a test can compare it whole as text.
 #pragma once
 
+#include <functional>
 #include <unordered_map>
 #include <string>
 #include <vector>
@@ -26,6 +27,10 @@ public:
     // One line per entry, indented by nesting: "ITEM 3 Notepad", "GRAYED 7 Archive",
     // "SEPARATOR", "POPUP Tools" followed by its entries.
     std::string Dump(platform::MenuHandle menu) const;
+    // Opens every submenu below menu, depth first, as a user would: opened(sub) runs before the
+    // submenu's entries are looked at.
+    void OpenEverySubmenu(platform::MenuHandle menu,
+                          const std::function<void(platform::MenuHandle)>& opened);
     const std::vector<Entry>& Entries(platform::MenuHandle menu) const { return menus_.at(menu); }
     std::size_t Created() const { return menus_.size(); }
     std::vector<platform::MenuHandle> destroyed;

@@ -10,6 +10,7 @@
 #include "menufile/ansi_text.h"
 #include "platform/main_window.h"
 #include "platform/platform.h"
+#include "tests/fakes/fake_folders.h"
 #include "tests/fakes/fake_menus.h"
 #include "tests/fakes/fake_owner_draw_hook.h"
 
@@ -89,8 +90,9 @@ struct FakePlatform {
     FakeMessageBoxes messages;
     FakeEnvironment environment;
     FakeOwnerDrawHook ownerDraw;
-    platform::Platform platform{menus,    files, messages, environment, {"C:\\Tools\\Menu", "KOV"},
-                                ownerDraw};
+    FakeFolders folders;
+    platform::Platform platform{menus, files, messages, environment, {"C:\\Tools\\Menu", "KOV"},
+                                ownerDraw, folders};
 };
 
 }  // namespace kov::fakes

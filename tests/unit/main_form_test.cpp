@@ -91,6 +91,16 @@ TEST_F(RunCycle, ChoicesAreTranslatedBackAndTheWindowCloses) {
     }
 }
 
+TEST_F(RunCycle, FolderMenusAreFilledAsTheirPopupOpens) {
+    fake.files.files[defaultPath] = "@NoProgramMenu 1\r\n\xA6qDocs|C:\\Docs|*";
+    fake.folders.Add("C:\\Docs\\a.txt");
+    Load();
+    EXPECT_EQ(Tree(), "POPUP Docs\n");
+    form.InitMenuPopup(RootMenu());
+    form.InitMenuPopup(fake.menus.Entries(RootMenu()).at(0).idOrSubmenu);
+    EXPECT_EQ(Tree(), "POPUP Docs\n  ITEM 2001 a.txt\n  ITEM 2002 .\n");
+}
+
 TEST_F(RunCycle, CommandLinePaths) {
     fake.files.files[defaultPath] = "Default";
     fake.files.files["C:\\Tools\\Menu\\other.mnu"] = "Other";

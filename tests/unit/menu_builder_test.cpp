@@ -30,8 +30,8 @@ protected:
         root = fake.menus.CreatePopupMenu();
         fake.menus.AppendMenu(root, platform::menu_flags::kPopup, fake.menus.CreatePopupMenu(),
                               "KOV");
-        MenuFileContext context{fake.platform, settings, settingsContext,
-                                "No menu file was found."};
+        MenuFileContext context{fake.platform, settings, settingsContext, "No menu file was found.",
+                                folderMenus};
         lines = ReadMenuFile(path, root, context);
         return fake.menus.Dump(root);
     }
@@ -41,6 +41,8 @@ protected:
     NumberFormat numbers{'.'};
     SettingsContext settingsContext{numbers, expander};
     MenuSettings settings;
+    std::vector<std::string> FolderItemPaths{""};
+    FolderMenus folderMenus{fake.menus, fake.folders, FolderItemPaths};
     const std::string path = "C:\\Tools\\Menu\\KOV.mnu";
     platform::MenuHandle root = 0;
     std::optional<std::vector<std::string>> lines;
@@ -50,7 +52,8 @@ TEST_F(MenuBuilder, WorkedExampleGivesTheExpectedTree) {
     EXPECT_EQ(Build(ReadTestData("worked_example.mnu")), ReadTestData("worked_example.tree"));
     EXPECT_EQ(settings.BGMenuColor, 255u + 256 * 255 + 65536 * 224);
     ASSERT_TRUE(lines);
-    // Eleven lines, the empty piece after the file's final CR LF, and the one after the appended CR LF.
+    // Eleven lines, the empty piece after the file's final CR LF, and the one after the appended CR
+    // LF.
     EXPECT_EQ(lines->size(), 13u);
     EXPECT_EQ((*lines)[5], "\tCalculator\tcalc.exe");  // kept raw, untrimmed
 }
@@ -92,6 +95,30 @@ TEST_F(MenuBuilder, KindsOfLines) {
     EXPECT_EQ(Build(text),
               "POPUP KOV\nGRAYED 1 heading\nPOPUP Folder only\nSEPARATOR\nITEM 6 a;b\n"
               "POPUP  Name\nITEM 9 No delimiter at all\n");
+}
+
+TEST_F(MenuBuilder, FolderMenuLinesListTheirFolderWhenOpened) {
+    fake.environment.variables["DOCS"] = "C:\\Docs";
+    fake.folders.AddFolder("C:\\Docs\\sub");
+    fake.folders.Add("C:\\Docs\\a.txt");
+    fake.folders.Add("C:\\Docs\\b.txt");
+    fake.folders.Add("C:\\Docs\\c.doc");
+    fake.folders.Add("C:\\Tools\\Menu\\local.txt");
+    const std::string text =
+        "\xA6qAll|%DOCS%\r\n"  // no include pattern: folders and "." only
+        "\xA6QText|%DOCS%|*.txt|b*|ignored\r\n"
+        "@ParameterDelimiter ,\r\n"
+        "\xA6qHere,.\\,*\r\n"  // relative to the program folder
+        "\xA6qCaption only\r\n";
+    Build(text);
+    EXPECT_TRUE(fake.folders.listed.empty());
+    fake.menus.OpenEverySubmenu(root, [this](auto menu) { folderMenus.FillOnOpen(menu); });
+    EXPECT_EQ(fake.menus.Dump(root),
+              "POPUP KOV\nPOPUP All\n  POPUP sub\n    ITEM 2002 .\n  ITEM 2001 .\n"
+              "POPUP Text\n  POPUP sub\n    ITEM 2005 .\n  ITEM 2003 a.txt\n  ITEM 2004 .\n"
+              "POPUP Here\n  ITEM 2006 local.txt\n  ITEM 2007 .\n"
+              "POPUP Caption only\n");
+    EXPECT_EQ(FolderItemPaths[6], "C:\\Tools\\Menu\\local.txt");
 }
 
 TEST_F(MenuBuilder, DelimiterChangesApplyToLaterLinesOnly) {

@@ -8,35 +8,13 @@
 #include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_files.h"
 #include "tests/fakes/fake_platform.h"
+#include "tests/win32/menu_dump.h"
 #include "tests/win32/temp_folder.h"
 
 namespace kov::win32 {
 namespace {
 
-// The same text the recording fake dumps, read back from a real menu.
-std::string Dump(HMENU menu, int depth = 0) {
-    std::string out;
-    const int count = GetMenuItemCount(menu);
-    for (int position = 0; position < count; ++position) {
-        char text[512] = {};
-        MENUITEMINFOA info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING;
-        info.dwTypeData = text;
-        info.cch = sizeof text - 1;
-        if (!GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info)) return "error\n";
-        out.append(static_cast<std::size_t>(depth) * 2, ' ');
-        if (info.fType & MFT_SEPARATOR) {
-            out += "SEPARATOR\n";
-        } else if (info.hSubMenu != nullptr) {
-            out += "POPUP " + std::string(text) + "\n" + Dump(info.hSubMenu, depth + 1);
-        } else {
-            out += std::string(info.fState & MFS_GRAYED ? "GRAYED " : "ITEM ") +
-                   std::to_string(static_cast<std::int32_t>(info.wID)) + " " + text + "\n";
-        }
-    }
-    return out;
-}
+std::string Dump(HMENU menu) { return testing::DumpMenu(menu); }
 
 std::string ReadTestData(const std::string& name) {
     return Win32Files().sReadWholeFile(std::string(KOV_TEST_DATA) + "/" + name).value_or("");
@@ -48,13 +26,16 @@ class RealMenus : public ::testing::Test {
         files.WriteNewFile(folder / "KOV.mnu", text);
         root = menus.CreatePopupMenu();
         menus.AppendMenu(root, platform::menu_flags::kPopup, menus.CreatePopupMenu(), "KOV");
-        platform::Platform platform{menus,    files, messages, environment, {folder.path(), "KOV"},
-                                    ownerDraw};
+        platform::Platform platform{menus,      files,     messages, environment,
+                                    {folder.path(), "KOV"}, ownerDraw, folders};
         Expander expander(environment, folder.path());
         NumberFormat numbers;
         SettingsContext settingsContext{numbers, expander};
         MenuSettings settings;
-        MenuFileContext context{platform, settings, settingsContext, "No menu file was found."};
+        std::vector<std::string> FolderItemPaths{""};
+        FolderMenus folderMenus(menus, folders, FolderItemPaths);
+        MenuFileContext context{platform, settings, settingsContext, "No menu file was found.",
+                                folderMenus};
         ReadMenuFile(folder / "KOV.mnu", root, context);
         return Dump(reinterpret_cast<HMENU>(root));
     }
@@ -66,6 +47,7 @@ class RealMenus : public ::testing::Test {
     Win32Environment environment;
     fakes::FakeMessageBoxes messages;
     fakes::FakeOwnerDrawHook ownerDraw;
+    fakes::FakeFolders folders;
     platform::MenuHandle root = 0;
 };
 

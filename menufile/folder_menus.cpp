@@ -1,0 +1,103 @@
+#include "menufile/folder_menus.h"
+
+#include <utility>
+
+#include "menufile/ansi_text.h"
+
+namespace kov {
+
+namespace {
+
+namespace mf = platform::menu_flags;
+
+std::string WithFinalBackslash(std::string folder) {
+    if (folder.empty() || folder.back() != '\\') folder += '\\';
+    return folder;
+}
+
+bool IsDirectory(std::uint32_t attributes) {
+    return (attributes & platform::file_attributes::kDirectory) != 0;
+}
+
+}  // namespace
+
+FolderMenus::FolderMenus(platform::Menus& menus, platform::Folders& folders,
+                         std::vector<std::string>& FolderItemPaths)
+    : menus_(menus), folders_(folders), FolderItemPaths_(FolderItemPaths) {}
+
+void FolderMenus::BuildFolderMenu(std::string folder, std::string include, std::string exclude,
+                                  platform::MenuHandle menu) {
+    pending_[menu] = {
+        WithFinalBackslash(std::move(folder)),
+        std::make_shared<const Patterns>(Patterns{std::move(include), std::move(exclude)}),
+        nullptr};
+}
+
+bool FolderMenus::FillOnOpen(platform::MenuHandle menu) {
+    const auto it = pending_.find(menu);
+    if (it == pending_.end()) return false;
+    const Pending pending = std::move(it->second);
+    pending_.erase(it);
+    Fill(menu, pending);
+    return true;
+}
+
+CommandId FolderMenus::LastFolderItemId() const {
+    return kLastLineItemId + static_cast<CommandId>(FolderItemPaths_.size()) - 1;
+}
+
+void FolderMenus::Fill(platform::MenuHandle menu, const Pending& pending) {
+    const auto& folder = pending.folder;
+    bool complete = true;
+    if (const auto ancestors = EnterFolder(pending)) {
+        std::vector<std::string> files;
+        for (auto& name : folders_.ListFolder(folder).value_or(std::vector<std::string>{})) {
+            if (name == "." || name == "..") continue;
+            // A failed query reads as a folder: such an entry opens as a submenu holding ".".
+            if (!IsDirectory(folders_.FileAttributes(folder + name))) {
+                files.push_back(std::move(name));
+                continue;
+            }
+            const auto sub = menus_.CreatePopupMenu();
+            menus_.AppendMenu(menu, mf::kPopup, sub, name);
+            pending_[sub] = {folder + name + "\\", pending.patterns, *ancestors};
+        }
+        if (!pending.patterns->include.empty()) {
+            for (const auto& name : files) {
+                if (!Matches(TrimSpaces(name), *pending.patterns)) continue;
+                if (!(complete = AppendEntry(menu, name, folder + name))) break;
+            }
+        }
+    }
+    if (complete) complete = AppendEntry(menu, ".", folder);
+    // Identifiers ran out: say so instead of reusing numbers that mean something else.
+    if (!complete) menus_.AppendMenu(menu, mf::kGrayed, 0, "...");
+}
+
+// The ancestors the folder's subfolders will have; nullopt when the folder is one of its own
+// ancestors, reached again through a link, and must not be listed again.
+std::optional<std::shared_ptr<const FolderMenus::Ancestor>> FolderMenus::EnterFolder(
+    const Pending& pending) {
+    auto identity = folders_.FolderIdentity(pending.folder);
+    if (!identity) return pending.ancestors;
+    for (auto* ancestor = pending.ancestors.get(); ancestor; ancestor = ancestor->parent.get()) {
+        if (ancestor->identity == *identity) return std::nullopt;
+    }
+    return std::make_shared<const Ancestor>(Ancestor{std::move(*identity), pending.ancestors});
+}
+
+bool FolderMenus::Matches(const std::string& name, const Patterns& patterns) {
+    if (!patterns.exclude.empty() && folders_.MatchesPattern(name, patterns.exclude)) return false;
+    return folders_.MatchesPattern(name, patterns.include);
+}
+
+bool FolderMenus::AppendEntry(platform::MenuHandle menu, const std::string& text,
+                              std::string path) {
+    const CommandId id = LastFolderItemId() + 1;
+    if (id > kLastFolderItemId) return false;
+    menus_.AppendMenu(menu, mf::kString, platform::MenuItemValue(id), text);
+    FolderItemPaths_.push_back(std::move(path));
+    return true;
+}
+
+}  // namespace kov

@@ -1,0 +1,45 @@
+// A file system in memory for folder menus: folders list their entries in the order they were
+// added, links lead to other folders, and every listing is recorded.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "menufile/ansi_text.h"
+#include "platform/folders.h"
+
+namespace kov::fakes {
+
+class FakeFolders : public platform::Folders {
+public:
+    std::optional<std::vector<std::string>> ListFolder(const std::string& folder) override;
+    std::uint32_t FileAttributes(const std::string& path) override;
+    bool MatchesPattern(const std::string& name, const std::string& pattern) override;
+    std::optional<std::string> FolderIdentity(const std::string& folder) override;
+
+    // Adds a file (or, with the directory bit, a folder) at the end of its folder's listing,
+    // creating the folder it lies in.
+    void Add(const std::string& path, std::uint32_t attributes = 0);
+    void AddFolder(const std::string& path) { Add(path, platform::file_attributes::kDirectory); }
+    // A folder entry that leads to target, as a junction or symbolic link does.
+    void AddLink(const std::string& path, const std::string& target);
+    // Removes a folder and everything below it.
+    void Remove(const std::string& folder);
+
+    std::vector<std::string> listed;                         // every folder listed, in order
+    std::set<std::string, LessNoCase> unreadableAttributes;  // their attribute query fails
+
+private:
+    struct Folder {
+        std::vector<std::string> names;  // in the order they were added
+        std::map<std::string, std::uint32_t, LessNoCase> attributes;
+    };
+    std::string Resolve(std::string path) const;
+
+    std::map<std::string, Folder, LessNoCase> tree_;        // by path with its final "\"
+    std::map<std::string, std::string, LessNoCase> links_;  // both with a final "\"
+};
+
+}  // namespace kov::fakes

@@ -1,0 +1,207 @@
+#include "menufile/folder_menus.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/fakes/fake_folders.h"
+#include "tests/fakes/fake_menus.h"
+
+namespace kov {
+namespace {
+
+constexpr std::uint32_t kReadOnly = 0x1, kHidden = 0x2, kSystem = 0x4, kArchive = 0x20;
+
+class FolderMenuTest : public ::testing::Test {
+protected:
+    platform::MenuHandle Build(const std::string& folder, const std::string& include = "*",
+                               const std::string& exclude = "") {
+        const auto menu = menus.CreatePopupMenu();
+        folderMenus.BuildFolderMenu(folder, include, exclude, menu);
+        return menu;
+    }
+    // The submenu at a position of menu, opened.
+    platform::MenuHandle Open(platform::MenuHandle menu, std::size_t position) {
+        const auto sub = menus.Entries(menu).at(position).idOrSubmenu;
+        folderMenus.FillOnOpen(sub);
+        return sub;
+    }
+    std::string OpenAll(platform::MenuHandle menu) {
+        folderMenus.FillOnOpen(menu);
+        menus.OpenEverySubmenu(menu, [this](auto sub) { folderMenus.FillOnOpen(sub); });
+        return menus.Dump(menu);
+    }
+
+    fakes::FakeMenus menus;
+    fakes::FakeFolders folders;
+    std::vector<std::string> FolderItemPaths{""};
+    FolderMenus folderMenus{menus, folders, FolderItemPaths};
+};
+
+TEST_F(FolderMenuTest, SubfoldersThenMatchingFilesThenTheFolderItself) {
+    folders.Add("C:\\D\\z.txt");
+    folders.AddFolder("C:\\D\\beta");
+    folders.Add("C:\\D\\a.txt");
+    folders.AddFolder("C:\\D\\alpha");
+    folders.Add("C:\\D\\alpha\\in.txt");
+    folders.AddFolder("C:\\D\\alpha\\empty");
+    EXPECT_EQ(OpenAll(Build("C:\\D")),
+              "POPUP beta\n  ITEM 2004 .\n"
+              "POPUP alpha\n  POPUP empty\n    ITEM 2007 .\n  ITEM 2005 in.txt\n  ITEM 2006 .\n"
+              "ITEM 2001 z.txt\nITEM 2002 a.txt\nITEM 2003 .\n");
+    EXPECT_EQ(FolderItemPaths,
+              (std::vector<std::string>{"", "C:\\D\\z.txt", "C:\\D\\a.txt", "C:\\D\\",
+                                        "C:\\D\\beta\\", "C:\\D\\alpha\\in.txt", "C:\\D\\alpha\\",
+                                        "C:\\D\\alpha\\empty\\"}));
+    EXPECT_EQ(folderMenus.LastFolderItemId(), 2007);
+}
+
+TEST_F(FolderMenuTest, FoldersAreReadOnlyWhenOpenedAndOnlyOnce) {
+    folders.AddFolder("C:\\D\\a");
+    folders.AddFolder("C:\\D\\a\\deep");
+    folders.AddFolder("C:\\D\\b");
+    const auto root = Build("C:\\D\\");
+    EXPECT_TRUE(folders.listed.empty());
+    EXPECT_EQ(menus.Dump(root), "");
+
+    EXPECT_TRUE(folderMenus.FillOnOpen(root));
+    EXPECT_FALSE(folderMenus.FillOnOpen(root));  // opened again: already filled
+    Open(root, 1);
+    EXPECT_EQ(folders.listed, (std::vector<std::string>{"C:\\D\\", "C:\\D\\b\\"}));
+    EXPECT_FALSE(folderMenus.FillOnOpen(menus.CreatePopupMenu()));  // not a folder's submenu
+    // Identifiers follow the order in which the user opened the folders.
+    EXPECT_EQ(menus.Dump(root), "POPUP a\nPOPUP b\n  ITEM 2002 .\nITEM 2001 .\n");
+}
+
+TEST_F(FolderMenuTest, TwoFolderMenusShareOneNumbering) {
+    folders.Add("C:\\One\\1.txt");
+    folders.Add("C:\\Two\\2.txt");
+    const auto one = Build("C:\\One");
+    const auto two = Build("C:\\Two");
+    EXPECT_EQ(OpenAll(two), "ITEM 2001 2.txt\nITEM 2002 .\n");
+    EXPECT_EQ(OpenAll(one), "ITEM 2003 1.txt\nITEM 2004 .\n");
+}
+
+TEST_F(FolderMenuTest, PatternsChooseFilesOnly) {
+    folders.Add("C:\\D\\a.txt");
+    folders.Add("C:\\D\\b.txt");
+    folders.Add("C:\\D\\B.TXT.bak");
+    folders.Add("C:\\D\\c.TXT");
+    folders.Add("C:\\D\\ d.txt ");
+    folders.Add("C:\\D\\hidden.txt", kHidden | kSystem);
+    folders.AddFolder("C:\\D\\b");
+    const struct {
+        const char* include;
+        const char* exclude;
+        const char* files;
+    } cases[] = {
+        {"", "", ""},
+        {"*", "", "a.txt|b.txt|B.TXT.bak|c.TXT| d.txt |hidden.txt|"},
+        {"*.txt", "b*", "a.txt|c.TXT| d.txt |hidden.txt|"},  // names are matched trimmed
+        {"?.txt", "", "a.txt|b.txt|c.TXT| d.txt |"},
+        {"*.bak; a*", "", "a.txt|B.TXT.bak|"},
+        {";", "", ""},
+        {"*", ";", "a.txt|b.txt|B.TXT.bak|c.TXT| d.txt |hidden.txt|"},
+        {"*", "*", ""},
+    };
+    for (const auto& c : cases) {
+        fakes::FakeMenus caseMenus;
+        std::vector<std::string> paths{""};
+        FolderMenus caseFolderMenus(caseMenus, folders, paths);
+        const auto menu = caseMenus.CreatePopupMenu();
+        caseFolderMenus.BuildFolderMenu("C:\\D", c.include, c.exclude, menu);
+        caseFolderMenus.FillOnOpen(menu);
+        std::string files;
+        const auto& entries = caseMenus.Entries(menu);
+        ASSERT_EQ(entries.front().text, "b") << c.include;  // the subfolder, whatever the patterns
+        for (std::size_t i = 1; i + 1 < entries.size(); ++i) files += entries[i].text + "|";
+        EXPECT_EQ(files, c.files) << c.include << " / " << c.exclude;
+        EXPECT_EQ(entries.back().text, ".");
+    }
+}
+
+TEST_F(FolderMenuTest, MissingVanishedAndUnreadableFolders) {
+    EXPECT_EQ(OpenAll(Build("C:\\Missing")), "ITEM 2001 .\n");
+    EXPECT_EQ(FolderItemPaths.back(), "C:\\Missing\\");
+
+    folders.AddFolder("C:\\D\\gone");
+    folders.Add("C:\\D\\gone\\x.txt");
+    const auto root = Build("C:\\D");
+    folderMenus.FillOnOpen(root);
+    folders.Remove("C:\\D\\gone");  // between showing the parent and opening the subfolder
+    Open(root, 0);
+    EXPECT_EQ(menus.Dump(root), "POPUP gone\n  ITEM 2003 .\nITEM 2002 .\n");
+
+    // An empty folder part lists the current drive's root.
+    folders.Add("\\boot.ini");
+    EXPECT_EQ(OpenAll(Build("")), "ITEM 2004 boot.ini\nITEM 2005 .\n");
+}
+
+TEST_F(FolderMenuTest, AttributesDecideFolderOrFile) {
+    folders.Add("C:\\D\\ro", 0x10 | kReadOnly);
+    folders.Add("C:\\D\\arch", 0x10 | kArchive);
+    folders.Add("C:\\D\\file", kReadOnly | kArchive);
+    folders.Add("C:\\D\\unreadable");
+    folders.unreadableAttributes.insert("C:\\D\\unreadable");
+    EXPECT_EQ(OpenAll(Build("C:\\D")),
+              "POPUP ro\n  ITEM 2003 .\nPOPUP arch\n  ITEM 2004 .\n"
+              "POPUP unreadable\n  ITEM 2005 .\nITEM 2001 file\nITEM 2002 .\n");
+}
+
+TEST_F(FolderMenuTest, ALinkBackIntoItsOwnPathIsNotListedAgain) {
+    folders.AddFolder("C:\\T\\a");
+    folders.Add("C:\\T\\a\\f.txt");
+    folders.AddLink("C:\\T\\a\\up", "C:\\T");
+    folders.AddLink("C:\\T\\a\\self", "C:\\T\\a");
+    folders.AddFolder("C:\\T\\b");
+    folders.AddLink("C:\\T\\b\\sibling", "C:\\T\\a");  // not on its own path: listed
+    EXPECT_EQ(OpenAll(Build("C:\\T")),
+              "POPUP a\n  POPUP up\n    ITEM 2004 .\n  POPUP self\n    ITEM 2005 .\n"
+              "  ITEM 2002 f.txt\n  ITEM 2003 .\n"
+              "POPUP b\n  POPUP sibling\n    POPUP up\n      ITEM 2009 .\n"
+              "    POPUP self\n      ITEM 2010 .\n    ITEM 2007 f.txt\n    ITEM 2008 .\n"
+              "  ITEM 2006 .\n"
+              "ITEM 2001 .\n");
+    EXPECT_EQ(FolderItemPaths[4], "C:\\T\\a\\up\\");
+}
+
+TEST_F(FolderMenuTest, IdentifiersEndWhereMenuItemIdentifiersEnd) {
+    // 100,000 files in one folder: entries up to the last identifier, then a grayed "...".
+    for (int i = 0; i < 100000; ++i) folders.Add("C:\\Big\\f" + std::to_string(i));
+    folders.AddFolder("C:\\Big\\sub");
+    folders.Add("C:\\Big\\sub\\late.txt");
+    const auto root = Build("C:\\Big");
+    folderMenus.FillOnOpen(root);
+    const auto& entries = menus.Entries(root);
+    ASSERT_EQ(entries.size(), 1u + (65535 - 2000) + 1u);
+    EXPECT_EQ(entries[entries.size() - 2].text, "f63534");
+    EXPECT_EQ(entries[entries.size() - 2].idOrSubmenu, 65535u);
+    EXPECT_EQ(entries.back().text, "...");
+    EXPECT_EQ(entries.back().flags, platform::menu_flags::kGrayed);
+    EXPECT_EQ(entries.back().idOrSubmenu, 0u);
+    EXPECT_EQ(folderMenus.LastFolderItemId(), 65535);
+    // Later folders still show their subfolders, but no entry that could be chosen.
+    Open(root, 0);
+    EXPECT_EQ(menus.Dump(entries.front().idOrSubmenu), "GRAYED 0 ...\n");
+    EXPECT_EQ(FolderItemPaths.size(), 65535u - 2000 + 1);
+}
+
+TEST_F(FolderMenuTest, DeepTreesOpenOneLevelAtATime) {
+    std::string folder = "C:\\D";
+    for (int level = 0; level < 200; ++level) {
+        folder += "\\&" + std::string(1, static_cast<char>('a' + level % 26));
+        folders.AddFolder(folder);
+    }
+    const std::string longName = "&" + std::string(254, '\xE9');
+    folders.Add(folder + "\\" + longName);
+    auto menu = Build("C:\\D");
+    folderMenus.FillOnOpen(menu);
+    for (int level = 0; level < 200; ++level) {
+        EXPECT_EQ(menus.Entries(menu).at(0).text[0], '&');
+        menu = Open(menu, 0);
+    }
+    EXPECT_EQ(menus.Dump(menu), "ITEM 2201 " + longName + "\nITEM 2202 .\n");
+    EXPECT_EQ(FolderItemPaths.back(), folder + "\\");
+    EXPECT_EQ(folders.listed.size(), 201u);
+}
+
+}  // namespace
+}  // namespace kov
