@@ -3,6 +3,7 @@
 #include "app/default_menu_file.h"
 #include "app/language_file.h"
 #include "app/program_menu.h"
+#include "commands/execute_command.h"
 #include "menufile/ansi_text.h"
 #include "menufile/menu_builder.h"
 #include "menufile/text_helpers.h"
@@ -17,7 +18,8 @@ MainForm::MainForm(platform::Platform& platform, platform::MainWindow& window, N
     : platform_(platform),
       window_(window),
       numbers_(numbers),
-      expander_(platform.environment, platform.identity.folder),
+      expander_(platform.environment, platform.identity.folder, platform.clipboard, platform.clock,
+                settings_),
       strings_(DefaultUIStrings(platform.identity.fileName)) {}
 
 void MainForm::FormLoad(const std::string& commandLine) {
@@ -47,7 +49,8 @@ void MainForm::FormLoad(const std::string& commandLine) {
         return;
     }
 
-    SettingsContext settingsContext{numbers_, expander_};
+    SettingsContext settingsContext{numbers_, expander_, platform_.pictures, platform_.files,
+                                    customIcons_};
     MenuFileContext context{platform_, settings_, settingsContext, strings_.sNOMENUFILEWASFOUND,
                             folderMenus_};
     if (auto lines = ReadMenuFile(sMenuFile, RootMenu, context)) {
@@ -99,14 +102,16 @@ void MainForm::LoadLanguageFile() {
 }
 
 void MainForm::ExecuteCommand(CommandId id) {
-    switch (id) {
-        case CMD_SETTINGS:
+    CommandContext context{platform_, settings_, MenuLines, FolderItemPaths, sMenuFile,
+                           strings_,  numbers_,  expander_};
+    switch (kov::ExecuteCommand(id, context)) {
+        case AfterCommand::KeepMainWindowOpen:
             return;
-        case CMD_ABOUT:
+        case AfterCommand::ShowAbout:
             ShowAbout(true);
             window_.Hide();
             return;
-        default:
+        case AfterCommand::CloseMainWindow:
             window_.Close();
     }
 }

@@ -64,13 +64,14 @@ private:
     platform::Platform& platform_;
     platform::MainWindow& window_;
     NumberFormat numbers_;
+    // Read by the expander's clipboard file list, so it comes first.
+    MenuSettings settings_;
     Expander expander_;
 
     std::string sMenuFile;
     platform::MenuHandle RootMenu = 0;
     platform::MenuHandle ProgramMenu = 0;
     std::vector<std::string> MenuLines;
-    MenuSettings settings_;
     std::optional<MenuFont> menuFont_;
     CustomIconTable customIcons_;
     UIStrings strings_;

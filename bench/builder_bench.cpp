@@ -12,9 +12,16 @@ namespace {
 
 std::string MenuFileOfLines(int count) {
     static const char* const kLines[] = {
-        "Notepad\tnotepad.exe||%windir%|2", "; a comment", "-", "[Tools",
-        "\tCalculator\tcalc.exe", "\t\xA6gHeading", "\t]", "@TextColor 10, 20, 30",
-        "Search\thttp://www.example.com/?q=\xA6s", "",
+        "Notepad\tnotepad.exe||%windir%|2",
+        "; a comment",
+        "-",
+        "[Tools",
+        "\tCalculator\tcalc.exe",
+        "\t\xA6gHeading",
+        "\t]",
+        "@TextColor 10, 20, 30",
+        "Search\thttp://www.example.com/?q=\xA6s",
+        "",
     };
     std::string text;
     for (int i = 0; i < count; ++i) text += std::string(kLines[i % 10]) + "\r\n";
@@ -27,10 +34,11 @@ double NanosecondsPerLine(int lines, int repetitions) {
     for (int r = 0; r < repetitions; ++r) {
         kov::fakes::FakePlatform fake;
         fake.files.files["C:\\m.mnu"] = text;
-        kov::Expander expander(fake.environment, "C:\\");
-        kov::NumberFormat numbers;
-        kov::SettingsContext settingsContext{numbers, expander};
         kov::MenuSettings settings;
+        kov::Expander expander(fake.environment, "C:\\", fake.clipboard, fake.clock, settings);
+        kov::NumberFormat numbers;
+        kov::CustomIconTable icons;
+        kov::SettingsContext settingsContext{numbers, expander, fake.pictures, fake.files, icons};
         std::vector<std::string> FolderItemPaths{""};
         kov::FolderMenus folderMenus(fake.menus, fake.folders, FolderItemPaths);
         kov::MenuFileContext context{fake.platform, settings, settingsContext, "", folderMenus};

@@ -2,13 +2,47 @@
 
 #include <utility>
 
+#include "commands/clipboard_commands.h"
+#include "commands/date_format.h"
+#include "commands/url_encode.h"
+#include "menufile/ansi_text.h"
+
 namespace kov {
 
-Expander::Expander(platform::Environment& environment, std::string programFolder)
-    : environment_(environment), programFolder_(std::move(programFolder)) {}
+namespace {
 
-std::string Expander::sExpandString(std::string_view text, bool /*urlFlag*/) {
-    return ResolveRelativePath(ExpandEnvironment(text));
+constexpr std::string_view kClipboardText = "\xA6s";
+constexpr std::string_view kClipboardFiles =
+    "\xA6"
+    "f";
+
+}  // namespace
+
+Expander::Expander(platform::Environment& environment, std::string programFolder,
+                   platform::Clipboard& clipboard, platform::Clock& clock,
+                   const MenuSettings& settings)
+    : environment_(environment),
+      programFolder_(std::move(programFolder)),
+      clipboard_(clipboard),
+      clock_(clock),
+      settings_(settings) {}
+
+std::string Expander::sExpandString(std::string_view text, bool urlFlag) {
+    auto result = ResolveRelativePath(ExpandEnvironment(text));
+    if (ContainsNoCase(result, kClipboardText)) {
+        auto clip = ClipboardGetText(clipboard_);
+        if (clip.empty()) {
+            result.clear();
+        } else {
+            if (urlFlag) clip = sURLEncode(clip);
+            result = ReplaceAllNoCase(result, kClipboardText, clip);
+        }
+    }
+    if (ContainsNoCase(result, kClipboardFiles)) {
+        result =
+            ReplaceAllNoCase(result, kClipboardFiles, ClipboardGetFiles(clipboard_, settings_));
+    }
+    return sReplaceDate(result, clock_);
 }
 
 std::string Expander::ExpandEnvironment(std::string_view text) {

@@ -1,27 +1,38 @@
 // The one expansion of menu-file texts: environment variables, paths relative to the program
-// folder and placeholders.
+// folder, the clipboard placeholders "¦s" and "¦f", and the date placeholder.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "menufile/menu_settings.h"
+#include "platform/clipboard.h"
+#include "platform/clock.h"
 #include "platform/environment.h"
 
 namespace kov {
 
 class Expander {
-public:
-    Expander(platform::Environment& environment, std::string programFolder);
+  public:
+    // settings supply the texts around the clipboard's file list; they are read at each call.
+    Expander(platform::Environment& environment, std::string programFolder,
+             platform::Clipboard& clipboard, platform::Clock& clock, const MenuSettings& settings);
 
-    // urlFlag: clipboard text that goes into a URL is URL-encoded.
+    // urlFlag: clipboard text that goes into a URL is URL-encoded. An "¦s" with an empty
+    // clipboard empties the whole result.
     std::string sExpandString(std::string_view text, bool urlFlag);
 
-private:
+    platform::Clock& clock() { return clock_; }
+
+  private:
     std::string ExpandEnvironment(std::string_view text);
     std::string ResolveRelativePath(std::string text) const;
 
     platform::Environment& environment_;
     std::string programFolder_;
+    platform::Clipboard& clipboard_;
+    platform::Clock& clock_;
+    const MenuSettings& settings_;
 };
 
 }  // namespace kov

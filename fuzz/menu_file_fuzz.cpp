@@ -11,10 +11,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     kov::fakes::FakePlatform fake;
     const std::string path = "C:\\Tools\\Menu\\KOV.mnu";
     fake.files.files[path] = std::string(reinterpret_cast<const char*>(data), size);
-    kov::Expander expander(fake.environment, fake.platform.identity.folder);
-    kov::NumberFormat numbers;
-    kov::SettingsContext settingsContext{numbers, expander};
     kov::MenuSettings settings;
+    kov::Expander expander(fake.environment, fake.platform.identity.folder, fake.clipboard,
+                           fake.clock, settings);
+    kov::NumberFormat numbers;
+    kov::CustomIconTable icons;
+    kov::SettingsContext settingsContext{numbers, expander, fake.pictures, fake.files, icons};
     std::vector<std::string> FolderItemPaths{""};
     kov::FolderMenus folderMenus(fake.menus, fake.folders, FolderItemPaths);
     kov::MenuFileContext context{fake.platform, settings, settingsContext, "", folderMenus};

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 
 #include "menufile/ansi_text.h"
@@ -15,18 +16,32 @@ using FlagField = bool MenuSettings::*;
 using TextField = std::string MenuSettings::*;
 
 // How a value is converted before it is stored.
-struct Color { ColorField field; };
-struct Flag { FlagField field; };
-struct TrimmedText { TextField field; };
-struct UnescapedText { TextField field; };
-struct ExpandedPath { TextField field; };
+struct Color {
+    ColorField field;
+};
+struct Flag {
+    FlagField field;
+};
+struct TrimmedText {
+    TextField field;
+};
+struct UnescapedText {
+    TextField field;
+};
+struct ExpandedPath {
+    TextField field;
+};
 struct FontSize {};
 struct FontBold {};
 struct FontItalic {};
 struct FontName {};
+struct SkinPicture {
+    platform::PicturePtr MenuSettings::*field;
+};
+struct CustomIcon {};
 
 using Effect = std::variant<Color, Flag, TrimmedText, UnescapedText, ExpandedPath, FontSize,
-                            FontBold, FontItalic, FontName>;
+                            FontBold, FontItalic, FontName, SkinPicture, CustomIcon>;
 
 struct Directive {
     std::string_view key;
@@ -45,6 +60,8 @@ const Directive kDirectives[] = {
     {"@FontName", FontName{}},
     {"@LanguageFile", ExpandedPath{&MenuSettings::LanguageFile}},
     {"@UseSkin", Flag{&MenuSettings::UseSkin}},
+    {"@SkinBackground", SkinPicture{&MenuSettings::SkinBackground}},
+    {"@SkinBGSelected", SkinPicture{&MenuSettings::SkinBGSelected}},
     {"@StringBefore", UnescapedText{&MenuSettings::StringBefore}},
     {"@StringAfter", UnescapedText{&MenuSettings::StringAfter}},
     {"@StringDelimiter", UnescapedText{&MenuSettings::StringDelimiter}},
@@ -58,6 +75,7 @@ const Directive kDirectives[] = {
     {"@NoEdit", Flag{&MenuSettings::NoEdit}},
     {"@NoAbout", Flag{&MenuSettings::NoAbout}},
     {"@NoExit", Flag{&MenuSettings::NoExit}},
+    {"@CustomIcon", CustomIcon{}},
 };
 
 std::optional<bool> ParseFlag(std::string_view value, const NumberFormat& numbers) {
@@ -65,6 +83,26 @@ std::optional<bool> ParseFlag(std::string_view value, const NumberFormat& number
     if (EqualsNoCase(value, "False")) return false;
     if (const auto number = ParseLocaleNumber(value, numbers)) return *number != 0;
     return std::nullopt;
+}
+
+// An empty path clears the picture; one that cannot be loaded keeps the old one.
+void SetSkin(platform::PicturePtr& picture, const std::string& path, platform::Pictures& pictures) {
+    if (path.empty()) {
+        picture = nullptr;
+    } else if (auto loaded = pictures.LoadPicture(path)) {
+        picture = std::move(loaded);
+    }
+}
+
+// key PD picture [PD mask]: the first line for a key wins, and only with a picture file present.
+void AddCustomIcon(std::string_view value, const MenuSettings& settings, SettingsContext& context) {
+    const auto parts = SplitText(value, settings.ParameterDelimiter);
+    if (parts.size() < 2 || context.CustomIcons.count(parts[0]) != 0) return;
+    IconFiles icon;
+    icon.picture = context.expander.sExpandString(parts[1], false);
+    if (!context.files.IsOrdinaryFile(icon.picture)) return;
+    if (parts.size() > 2) icon.mask = context.expander.sExpandString(parts[2], false);
+    context.CustomIcons.emplace(parts[0], std::move(icon));
 }
 
 template <typename... Handlers>
@@ -104,6 +142,11 @@ void ApplySettingsLine(std::string_view line, MenuSettings& settings, SettingsCo
                 [&](const FontBold&) { setFlag(settings.font.FontBold); },
                 [&](const FontItalic&) { setFlag(settings.font.FontItalic); },
                 [&](const FontName&) { settings.font.FontName = value; },
+                [&](const SkinPicture& s) {
+                    SetSkin(settings.*s.field, context.expander.sExpandString(value, false),
+                            context.pictures);
+                },
+                [&](const CustomIcon&) { AddCustomIcon(value, settings, context); },
             },
             directive.effect);
         return;

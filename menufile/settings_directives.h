@@ -6,12 +6,17 @@
 #include "commands/expand_string.h"
 #include "menufile/locale_number.h"
 #include "menufile/menu_settings.h"
+#include "platform/files.h"
+#include "platform/pictures.h"
 
 namespace kov {
 
 struct SettingsContext {
     const NumberFormat& numbers;
     Expander& expander;
+    platform::Pictures& pictures;
+    platform::Files& files;
+    CustomIconTable& CustomIcons;
 };
 
 // Applies one trimmed line that begins with "@". Unknown keys and values that cannot be converted

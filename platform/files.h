@@ -8,7 +8,7 @@
 namespace kov::platform {
 
 class Files {
-public:
+  public:
     virtual ~Files() = default;
     // True when a file-name search finds an ordinary file: folders and hidden or system files do
     // not count.
@@ -20,6 +20,12 @@ public:
     // Writes the content to a new file beside path and only then puts it in path's place, so a
     // failure half-way leaves the old file whole.
     virtual bool ReplaceFile(const std::string& path, std::string_view content) = 0;
+    // True when a file (not a folder) of that name exists, whatever its attributes.
+    virtual bool FileExists(const std::string& path) = 0;
+    // Adds the bytes at the end of an existing file without rewriting it; false when the file is
+    // missing or cannot be written.
+    virtual bool AppendToFile(const std::string& path, std::string_view bytes) = 0;
+    virtual bool DeleteFile(const std::string& path) = 0;
 };
 
 }  // namespace kov::platform

@@ -2,13 +2,19 @@
 // real implementations (or, in tests, the fakes).
 #pragma once
 
+#include "platform/clipboard.h"
+#include "platform/clock.h"
 #include "platform/environment.h"
 #include "platform/files.h"
 #include "platform/folders.h"
 #include "platform/menus.h"
 #include "platform/message_boxes.h"
 #include "platform/owner_draw_hook.h"
+#include "platform/pictures.h"
 #include "platform/program_identity.h"
+#include "platform/shell.h"
+#include "platform/temp_folder.h"
+#include "platform/top_windows.h"
 
 namespace kov::platform {
 
@@ -20,6 +26,13 @@ struct Platform {
     ProgramIdentity identity;
     OwnerDrawHook& ownerDraw;
     Folders& folders;
+    // What commands reach: the clipboard, the shell, other windows, the clock, pictures.
+    Clipboard& clipboard;
+    Shell& shell;
+    TopWindows& windows;
+    Clock& clock;
+    Pictures& pictures;
+    TempFolder& tempFolder;
 };
 
 }  // namespace kov::platform

@@ -11,11 +11,17 @@
 #include "bench/system_drawn_hook.h"
 #endif
 #include "platform/win32/handles.h"
+#include "platform/win32/win32_clipboard.h"
+#include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_folders.h"
 #include "platform/win32/win32_menus.h"
 #include "platform/win32/win32_message_boxes.h"
+#include "platform/win32/win32_pictures.h"
+#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_temp_folder.h"
+#include "platform/win32/win32_top_windows.h"
 
 namespace {
 
@@ -38,6 +44,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     win32::Win32Files files;
     win32::Win32MessageBoxes messages;
     win32::Win32Environment environment;
+    win32::Win32Clipboard clipboard;
+    win32::Win32Shell shell;
+    win32::Win32TopWindows windows;
+    win32::Win32Clock clock;
+    win32::Win32Pictures pictures;
+    win32::Win32TempFolder tempFolder;
     win32::Win32MainWindow window(instance);
 #ifdef KOV_SYSTEM_DRAWN_BENCH
     bench::SystemDrawnMenus ownerDraw;
@@ -45,9 +57,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     win32::Win32OwnerDrawHook ownerDraw(window.Handle());
 #endif
     win32::Win32Folders folders;
-    platform::Platform platform{menus,     files,   messages, environment,
-                                win32::CurrentProgramIdentity(), ownerDraw, folders};
+    platform::Platform platform{menus,     files,   messages,  environment,
+                                win32::CurrentProgramIdentity(), ownerDraw, folders,
+                                clipboard, shell,   windows,   clock,
+                                pictures,  tempFolder};
     messages.SetOwner(window.Handle());
+    clipboard.SetOwner(window.Handle());
+    shell.SetOwner(window.Handle());
 
     MainForm form(platform, window, win32::UserNumberFormat());
     window.OnClose([&form] { return form.FormUnload(); });

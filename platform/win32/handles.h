@@ -69,6 +69,12 @@ struct MemoryDCTraits {
     static void Close(Handle handle) { DeleteDC(handle); }
 };
 
+struct GlobalTraits {
+    using Handle = HGLOBAL;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle handle) { GlobalFree(handle); }
+};
+
 using UniqueFile = UniqueHandle<FileTraits>;
 using UniqueFind = UniqueHandle<FindTraits>;
 using UniqueKernelObject = UniqueHandle<KernelObjectTraits>;
@@ -77,6 +83,7 @@ using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
 using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
 using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
 using UniqueMemoryDC = UniqueHandle<MemoryDCTraits>;
+using UniqueGlobal = UniqueHandle<GlobalTraits>;
 
 // Selects an object into a device context and selects the previous one back when it ends, so
 // that the object can be deleted afterwards. Selecting nothing (a null object) does nothing.
@@ -110,6 +117,37 @@ class WindowDC {
   private:
     HWND window_;
     HDC dc_;
+};
+
+// The clipboard, open for the lifetime of this object when opened() says so.
+class OpenClipboardGuard {
+  public:
+    explicit OpenClipboardGuard(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
+    ~OpenClipboardGuard() {
+        if (open_) CloseClipboard();
+    }
+    OpenClipboardGuard(const OpenClipboardGuard&) = delete;
+    OpenClipboardGuard& operator=(const OpenClipboardGuard&) = delete;
+    bool opened() const { return open_; }
+
+  private:
+    bool open_;
+};
+
+// A global memory block locked for the lifetime of this object.
+class GlobalLockGuard {
+  public:
+    explicit GlobalLockGuard(HGLOBAL block) : block_(block), data_(GlobalLock(block)) {}
+    ~GlobalLockGuard() {
+        if (data_ != nullptr) GlobalUnlock(block_);
+    }
+    GlobalLockGuard(const GlobalLockGuard&) = delete;
+    GlobalLockGuard& operator=(const GlobalLockGuard&) = delete;
+    void* data() const { return data_; }
+
+  private:
+    HGLOBAL block_;
+    void* data_;
 };
 
 }  // namespace kov::win32

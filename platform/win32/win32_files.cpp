@@ -32,14 +32,40 @@ std::optional<std::string> Win32Files::sReadWholeFile(const std::string& path) {
     std::string content(static_cast<std::size_t>(size.QuadPart), '\0');
     std::size_t done = 0;
     while (done < content.size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1 << 24));
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1 << 24));
         DWORD read = 0;
-        if (!ReadFile(file.get(), content.data() + done, chunk, &read, nullptr)) return std::nullopt;
+        if (!ReadFile(file.get(), content.data() + done, chunk, &read, nullptr))
+            return std::nullopt;
         if (read == 0) break;  // the file shrank while being read
         done += read;
     }
     content.resize(done);
     return content;
+}
+
+namespace {
+
+bool WriteAll(HANDLE file, std::string_view content) {
+    std::size_t done = 0;
+    while (done < content.size()) {
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1 << 24));
+        DWORD written = 0;
+        if (!WriteFile(file, content.data() + done, chunk, &written, nullptr) || written == 0) {
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool Win32Files::WriteNewFile(const std::string& path, std::string_view content) {
+    UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file && WriteAll(file.get(), content);
 }
 
 bool Win32Files::ReplaceFile(const std::string& path, std::string_view content) {
@@ -65,21 +91,20 @@ bool Win32Files::ReplaceFile(const std::string& path, std::string_view content) 
     return true;
 }
 
-bool Win32Files::WriteNewFile(const std::string& path, std::string_view content) {
-    UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
-    std::size_t done = 0;
-    while (done < content.size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1 << 24));
-        DWORD written = 0;
-        if (!WriteFile(file.get(), content.data() + done, chunk, &written, nullptr) ||
-            written == 0) {
-            return false;
-        }
-        done += written;
-    }
-    return true;
+bool Win32Files::FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool Win32Files::AppendToFile(const std::string& path, std::string_view bytes) {
+    // Append-only access: every write lands at the end, and nothing before it is touched.
+    UniqueFile file(CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file && WriteAll(file.get(), bytes);
+}
+
+bool Win32Files::DeleteFile(const std::string& path) {
+    return DeleteFileA(path.c_str()) != FALSE;
 }
 
 }  // namespace kov::win32

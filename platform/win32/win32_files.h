@@ -5,11 +5,14 @@
 namespace kov::win32 {
 
 class Win32Files : public platform::Files {
-public:
+  public:
     bool IsOrdinaryFile(const std::string& path) override;
     std::optional<std::string> sReadWholeFile(const std::string& path) override;
     bool WriteNewFile(const std::string& path, std::string_view content) override;
     bool ReplaceFile(const std::string& path, std::string_view content) override;
+    bool FileExists(const std::string& path) override;
+    bool AppendToFile(const std::string& path, std::string_view bytes) override;
+    bool DeleteFile(const std::string& path) override;
 };
 
 }  // namespace kov::win32

@@ -89,4 +89,10 @@ platform::PicturePtr ResourcePicture(const std::string& name) {
     return std::make_shared<Win32Picture>(std::move(bitmap));
 }
 
+platform::PicturePtr Win32Pictures::LoadPicture(const std::string& path) {
+    auto bitmap = LoadPictureFileBitmap(path);
+    if (!bitmap) return nullptr;
+    return std::make_shared<Win32Picture>(std::move(bitmap));
+}
+
 }  // namespace kov::win32

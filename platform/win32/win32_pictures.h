@@ -38,4 +38,10 @@ UniqueBitmap LoadPictureFileBitmap(const std::string& path);
 // A bitmap resource as a picture; null when the program has no such resource.
 platform::PicturePtr ResourcePicture(const std::string& name);
 
+// Picture files for the settings directives, each decoded into a bitmap of its own.
+class Win32Pictures : public platform::Pictures {
+  public:
+    platform::PicturePtr LoadPicture(const std::string& path) override;
+};
+
 }  // namespace kov::win32

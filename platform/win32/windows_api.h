@@ -3,8 +3,13 @@
 #pragma once
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #undef AppendMenu
 #undef MessageBox
 #undef ExpandEnvironmentStrings
 #undef ReplaceFile
+#undef DeleteFile
+#undef ShellExecute
+#undef FindExecutable

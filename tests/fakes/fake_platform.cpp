@@ -22,6 +22,22 @@ bool FakeFiles::ReplaceFile(const std::string& path, std::string_view content) {
     return WriteNewFile(path, content);
 }
 
+bool FakeFiles::FileExists(const std::string& path) {
+    return files.count(path) != 0;
+}
+
+bool FakeFiles::AppendToFile(const std::string& path, std::string_view bytes) {
+    const auto it = files.find(path);
+    if (it == files.end() || unwritable.count(path) != 0) return false;
+    it->second += bytes;
+    return true;
+}
+
+bool FakeFiles::DeleteFile(const std::string& path) {
+    deleted.push_back(path);
+    return files.erase(path) != 0;
+}
+
 int FakeMessageBoxes::MessageBox(std::string_view text, std::string_view title, unsigned flags) {
     shown.push_back({std::string(text), std::string(title), flags});
     if (answers.empty()) return 1;

@@ -13,6 +13,12 @@
 #include "tests/fakes/fake_folders.h"
 #include "tests/fakes/fake_menus.h"
 #include "tests/fakes/fake_owner_draw_hook.h"
+#include "tests/fakes/fake_clipboard.h"
+#include "tests/fakes/fake_clock.h"
+#include "tests/fakes/fake_menus.h"
+#include "tests/fakes/fake_pictures.h"
+#include "tests/fakes/fake_shell.h"
+#include "tests/fakes/fake_top_windows.h"
 
 namespace kov::fakes {
 
@@ -22,7 +28,11 @@ class FakeFiles : public platform::Files {
     std::optional<std::string> sReadWholeFile(const std::string& path) override;
     bool WriteNewFile(const std::string& path, std::string_view content) override;
     bool ReplaceFile(const std::string& path, std::string_view content) override;
+    bool FileExists(const std::string& path) override;
+    bool AppendToFile(const std::string& path, std::string_view bytes) override;
+    bool DeleteFile(const std::string& path) override;
 
+    std::vector<std::string> deleted;
     // Paths compare without regard to case, as on Windows.
     std::map<std::string, std::string, LessNoCase> files;
     std::set<std::string, LessNoCase> hidden;      // present but hidden or system
@@ -91,8 +101,15 @@ struct FakePlatform {
     FakeEnvironment environment;
     FakeOwnerDrawHook ownerDraw;
     FakeFolders folders;
-    platform::Platform platform{menus, files, messages, environment, {"C:\\Tools\\Menu", "KOV"},
-                                ownerDraw, folders};
+    FakeClipboard clipboard;
+    FakeShell shell;
+    FakeTopWindows windows;
+    FakeClock clock;
+    FakePictures pictures;
+    FakeTempFolder tempFolder;
+    platform::Platform platform{menus,     files, messages, environment, {"C:\\Tools\\Menu", "KOV"},
+                                ownerDraw, folders, clipboard, shell, windows, clock, pictures,
+                                tempFolder};
 };
 
 }  // namespace kov::fakes

@@ -2,16 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include "commands/url_encode.h"
 #include "tests/fakes/fake_platform.h"
 
 namespace kov {
 namespace {
 
-TEST(ExpandString, EnvironmentAndRelativePaths) {
-    fakes::FakeEnvironment environment;
+class ExpandString : public ::testing::Test {
+  protected:
+    fakes::FakePlatform fake;
+    MenuSettings settings;
+    Expander expander{fake.environment, "C:\\Tools\\Menu", fake.clipboard, fake.clock, settings};
+};
+
+TEST_F(ExpandString, EnvironmentAndRelativePaths) {
+    auto& environment = fake.environment;
     environment.variables["windir"] = "C:\\windows";
     environment.variables["pad"] = "   C:\\x";
-    Expander expander(environment, "C:\\Tools\\Menu");
     const struct {
         const char* input;
         const char* expected;
@@ -27,7 +34,63 @@ TEST(ExpandString, EnvironmentAndRelativePaths) {
         {".\\", "C:\\Tools\\Menu\\"},
         {"", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(expander.sExpandString(c.input, false), c.expected) << c.input;
+    for (const auto& c : cases)
+        EXPECT_EQ(expander.sExpandString(c.input, false), c.expected) << c.input;
+}
+
+TEST_F(ExpandString, ClipboardTextWithAndWithoutUrlEncoding) {
+    EXPECT_EQ(expander.sExpandString("x \xA6s y", false), "");  // no text: the whole result goes
+    fake.clipboard.text = "";
+    EXPECT_EQ(expander.sExpandString("\xA6s", false), "");
+    fake.clipboard.text = "a b&c";
+    EXPECT_EQ(expander.sExpandString("q=\xA6s", true), "q=a+b%26c");
+    EXPECT_EQ(expander.sExpandString("q=\xA6S|\xA6s", false), "q=a b&c|a b&c");
+    EXPECT_EQ(expander.sExpandString(".\\\xA6s", false), "C:\\Tools\\Menu\\a b&c");
+    EXPECT_EQ(fake.clipboard.textReads, 5);  // read again at every call
+}
+
+TEST_F(ExpandString, ClipboardFilesInTheSettingsWrapping) {
+    EXPECT_EQ(expander.sExpandString("<\xA6"
+                                     "f>",
+                                     false),
+              "<>");
+    fake.clipboard.files = std::vector<std::string>{"C:\\a.txt", "C:\\b c.txt"};
+    EXPECT_EQ(expander.sExpandString("\xA6"
+                                     "F",
+                                     false),
+              "C:\\a.txt C:\\b c.txt");
+    settings.StringBefore = "\"";
+    settings.StringAfter = "\"";
+    settings.StringDelimiter = "\" \"";
+    fake.clipboard.text = "t";
+    EXPECT_EQ(expander.sExpandString("\xA6s \xA6"
+                                     "f",
+                                     true),
+              "t \"C:\\a.txt\" \"C:\\b c.txt\"");
+    fake.clipboard.files = std::vector<std::string>{};
+    EXPECT_EQ(expander.sExpandString("\xA6"
+                                     "f",
+                                     false),
+              "\"\"");
+}
+
+TEST_F(ExpandString, DateComesLast) {
+    fake.environment.variables["fmt"] = "yyyy";
+    EXPECT_EQ(expander.sExpandString("log\xA6"
+                                     "d(%fmt%).txt",
+                                     false),
+              "log2024.txt");
+}
+
+TEST(URLEncode, LettersStaySpacesArePlusTheRestIsHex) {
+    const struct {
+        const char* text;
+        const char* expected;
+    } cases[] = {
+        {"Abc-1", "Abc%2D%31"}, {"\t", "%09"}, {"a b", "a+b"},
+        {"\xE9\xA6", "%E9%A6"}, {"", ""},      {"Zz@[`{", "Zz%40%5B%60%7B"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(sURLEncode(c.text), c.expected) << c.text;
 }
 
 }  // namespace

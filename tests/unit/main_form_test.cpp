@@ -101,6 +101,26 @@ TEST_F(RunCycle, FolderMenusAreFilledAsTheirPopupOpens) {
     EXPECT_EQ(Tree(), "POPUP Docs\n  ITEM 2001 a.txt\n  ITEM 2002 .\n");
 }
 
+TEST_F(RunCycle, TheChosenLineRunsWithTheFileSettingsAndSettingsKeepsTheWindow) {
+    fake.files.files[defaultPath] =
+        "Run\tprog.exe,\xA6s\r\n@ParameterDelimiter ,\r\n@StringDelimiter ;\r\n"
+        "@CustomIcon Run,.\\KOV.mnu";
+    fake.clipboard.text = "clip";
+    window.choice = 1;
+    Load();
+    ASSERT_EQ(fake.shell.executed.size(), 1u);
+    EXPECT_EQ(fake.shell.executed[0].file, "prog.exe");
+    EXPECT_EQ(fake.shell.executed[0].parameters, "clip");
+    EXPECT_EQ(form.CustomIcons().at("run").picture, defaultPath);
+    EXPECT_EQ(window.closeRequests, 1);
+
+    fakes::FakeMainWindow settingsWindow;
+    settingsWindow.choice = ProgramMenuItemId(CMD_SETTINGS);
+    MainForm settingsForm(fake.platform, settingsWindow, {'.'});
+    settingsForm.FormLoad("");
+    EXPECT_EQ(settingsWindow.closeRequests, 0);
+}
+
 TEST_F(RunCycle, CommandLinePaths) {
     fake.files.files[defaultPath] = "Default";
     fake.files.files["C:\\Tools\\Menu\\other.mnu"] = "Other";

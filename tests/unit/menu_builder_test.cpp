@@ -19,7 +19,7 @@ std::string ReadTestData(const std::string& name) {
 }
 
 class MenuBuilder : public ::testing::Test {
-protected:
+  protected:
     // Builds text as the menu file behind a root menu that already holds the program submenu.
     std::string Build(const std::string& text) {
         fake.files.files[path] = text;
@@ -37,10 +37,11 @@ protected:
     }
 
     fakes::FakePlatform fake;
-    Expander expander{fake.environment, "C:\\Tools\\Menu"};
-    NumberFormat numbers{'.'};
-    SettingsContext settingsContext{numbers, expander};
     MenuSettings settings;
+    Expander expander{fake.environment, "C:\\Tools\\Menu", fake.clipboard, fake.clock, settings};
+    NumberFormat numbers{'.'};
+    CustomIconTable icons;
+    SettingsContext settingsContext{numbers, expander, fake.pictures, fake.files, icons};
     std::vector<std::string> FolderItemPaths{""};
     FolderMenus folderMenus{fake.menus, fake.folders, FolderItemPaths};
     const std::string path = "C:\\Tools\\Menu\\KOV.mnu";
@@ -69,10 +70,10 @@ TEST_F(MenuBuilder, SampleFileGivesTheExpectedTree) {
 
 TEST_F(MenuBuilder, TrimmingOrderDecidesTheKindOfLine) {
     const std::string text =
-        "\t [A\r\n"       // tabs then spaces: a submenu
+        "\t [A\r\n"        // tabs then spaces: a submenu
         "  \tItem\tx\r\n"  // spaces then tabs
         " \t ]\r\n"        // space, tab, space: all blanks go
-        " \t \t]\r\n";    // space, tab, space, tab: one tab stays, an item with an empty caption
+        " \t \t]\r\n";     // space, tab, space, tab: one tab stays, an item with an empty caption
     EXPECT_EQ(Build(text), "POPUP KOV\nPOPUP A\n  ITEM 2 Item\nITEM 4 \n");
 }
 
@@ -84,9 +85,9 @@ TEST_F(MenuBuilder, IdentifiersAreLineNumbers) {
 TEST_F(MenuBuilder, KindsOfLines) {
     const std::string text =
         "\xA6Gheading\tignored\r\n"
-        "\xA6g\r\n"               // no fields: nothing
-        "\xA6QFolder only\r\n"    // a folder menu with a caption only: an empty submenu
-        "\xA6q\r\n"               // nothing after the marker: nothing
+        "\xA6g\r\n"             // no fields: nothing
+        "\xA6QFolder only\r\n"  // a folder menu with a caption only: an empty submenu
+        "\xA6q\r\n"             // nothing after the marker: nothing
         "-anything\r\n"
         "a;b\r\n"
         "[ Name\r\n"

@@ -8,14 +8,16 @@ namespace kov {
 namespace {
 
 class SettingsDirectives : public ::testing::Test {
-protected:
+  protected:
     void Apply(std::string_view line) { ApplySettingsLine(line, settings, context); }
 
-    fakes::FakeEnvironment environment;
-    Expander expander{environment, "C:\\Tools\\Menu"};
-    NumberFormat numbers{'.'};
-    SettingsContext context{numbers, expander};
+    fakes::FakePlatform fake;
+    fakes::FakeEnvironment& environment = fake.environment;
     MenuSettings settings;
+    Expander expander{environment, "C:\\Tools\\Menu", fake.clipboard, fake.clock, settings};
+    NumberFormat numbers{'.'};
+    CustomIconTable icons;
+    SettingsContext context{numbers, expander, fake.pictures, fake.files, icons};
 };
 
 TEST_F(SettingsDirectives, ColoursIgnoreKeyCaseAndFailToBlack) {
@@ -38,8 +40,8 @@ TEST_F(SettingsDirectives, FlagsAcceptWordsAndNumbersOnly) {
         bool before;
         bool after;
     } cases[] = {
-        {"yes", false, false}, {"true", false, true}, {"TRUE", false, true}, {"-1", false, true},
-        {"0", true, false},    {"False", true, false}, {"", true, true},    {"2.5", false, true},
+        {"yes", false, false}, {"true", false, true},  {"TRUE", false, true}, {"-1", false, true},
+        {"0", true, false},    {"False", true, false}, {"", true, true},      {"2.5", false, true},
     };
     for (const auto& c : cases) {
         settings.NoIcons = c.before;
@@ -94,6 +96,36 @@ TEST_F(SettingsDirectives, LongerWordsCountAsTheirKeyAndUnknownKeysAreIgnored) {
     EXPECT_FALSE(settings.NoHelp);
     Apply("@NoExitX1");
     EXPECT_TRUE(settings.NoExit);
+}
+
+TEST_F(SettingsDirectives, SkinPicturesLoadKeepOrClear) {
+    fake.pictures.decodable = {"C:\\Tools\\Menu\\bg.jpg", "D:\\sel.gif"};
+    Apply("@SkinBackground .\\bg.jpg");
+    EXPECT_EQ(fakes::PicturePath(settings.SkinBackground), "C:\\Tools\\Menu\\bg.jpg");
+    Apply("@SkinBackground C:\\missing.jpg");  // cannot load: the old picture stays
+    EXPECT_EQ(fakes::PicturePath(settings.SkinBackground), "C:\\Tools\\Menu\\bg.jpg");
+    Apply("@SkinBackground");  // empty: cleared
+    EXPECT_EQ(settings.SkinBackground, nullptr);
+    Apply("@skinbgselected D:\\sel.gif");
+    EXPECT_EQ(fakes::PicturePath(settings.SkinBGSelected), "D:\\sel.gif");
+    EXPECT_EQ(settings.SkinBackground, nullptr);
+}
+
+TEST_F(SettingsDirectives, CustomIconsNeedAPictureFileAndTheFirstKeyWins) {
+    fake.files.files["C:\\Tools\\Menu\\a.ico"] = "";
+    fake.files.files["C:\\b.ico"] = "";
+    Apply("@CustomIcon &Notepad");                  // no picture part
+    Apply("@CustomIcon &Notepad|C:\\missing.ico");  // no such file
+    EXPECT_TRUE(icons.empty());
+    Apply("@CustomIcon &Notepad|.\\a.ico|.\\mask.bmp|x");  // the mask is not looked for
+    Apply("@CustomIcon &NOTEPAD|C:\\b.ico");               // same key, other case: dropped
+    Apply("@ParameterDelimiter ,");
+    Apply("@CustomIcon Calc,C:\\b.ico");
+    ASSERT_EQ(icons.size(), 2u);
+    EXPECT_EQ(icons.at("&notepad").picture, "C:\\Tools\\Menu\\a.ico");
+    EXPECT_EQ(icons.at("&notepad").mask, "C:\\Tools\\Menu\\mask.bmp");
+    EXPECT_EQ(icons.at("Calc").picture, "C:\\b.ico");
+    EXPECT_EQ(icons.at("Calc").mask, "");
 }
 
 }  // namespace

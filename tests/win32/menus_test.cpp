@@ -26,12 +26,16 @@ class RealMenus : public ::testing::Test {
         files.WriteNewFile(folder / "KOV.mnu", text);
         root = menus.CreatePopupMenu();
         menus.AppendMenu(root, platform::menu_flags::kPopup, menus.CreatePopupMenu(), "KOV");
-        platform::Platform platform{menus,      files,     messages, environment,
-                                    {folder.path(), "KOV"}, ownerDraw, folders};
-        Expander expander(environment, folder.path());
-        NumberFormat numbers;
-        SettingsContext settingsContext{numbers, expander};
+        fakes::FakePlatform fake;
+        platform::Platform platform{
+            menus,          files,      messages,     environment, {folder.path(), "KOV"},
+            ownerDraw,      folders,    fake.clipboard, fake.shell, fake.windows, fake.clock,
+            fake.pictures,  fake.tempFolder};
         MenuSettings settings;
+        Expander expander(environment, folder.path(), fake.clipboard, fake.clock, settings);
+        NumberFormat numbers;
+        CustomIconTable icons;
+        SettingsContext settingsContext{numbers, expander, fake.pictures, files, icons};
         std::vector<std::string> FolderItemPaths{""};
         FolderMenus folderMenus(menus, folders, FolderItemPaths);
         MenuFileContext context{platform, settings, settingsContext, "No menu file was found.",

@@ -1,0 +1,13 @@
+// "¦x": asks every top-level window whose title holds a text to close.
+#pragma once
+
+#include <string_view>
+
+#include "platform/top_windows.h"
+
+namespace kov {
+
+// The text is matched as given, letter case ignored; a text of blanks only closes nothing.
+void CloseWindows(std::string_view titlePart, platform::TopWindows& windows);
+
+}  // namespace kov

@@ -1,0 +1,185 @@
+#include "commands/execute_command.h"
+
+#include <array>
+
+#include "commands/clipboard_commands.h"
+#include "commands/close_windows.h"
+#include "commands/date_format.h"
+#include "commands/in_folder.h"
+#include "commands/shell_launching.h"
+#include "menufile/ansi_text.h"
+#include "menufile/text_helpers.h"
+
+namespace kov {
+
+namespace {
+
+namespace mb = platform::message_box;
+
+// The four parts of a command field; missing ones take their defaults.
+struct CommandField {
+    std::string Program;
+    std::string Parameters;
+    std::string WorkingFolder;
+    std::string WindowState = "1";
+};
+
+CommandField SplitCommandField(std::string_view text, std::string_view delimiter) {
+    const auto parts = SplitText(text, delimiter);
+    CommandField field;
+    std::string* targets[] = {&field.Program, &field.Parameters, &field.WorkingFolder,
+                              &field.WindowState};
+    for (std::size_t i = 0; i < parts.size() && i < std::size(targets); ++i) *targets[i] = parts[i];
+    return field;
+}
+
+bool IsUrl(std::string_view program) {
+    for (const std::string_view prefix : {"https://", "http://", "www", "ftp://"}) {
+        if (StartsWithNoCase(program, prefix)) return true;
+    }
+    return false;
+}
+
+class Dispatch {
+  public:
+    explicit Dispatch(CommandContext& context)
+        : c_(context),
+          launcher_(context.platform, context.strings, context.numbers),
+          clipboard_(context.platform, context.strings, context.expander) {}
+
+    AfterCommand Run(CommandId id) {
+        if (id == CMD_SETTINGS) return AfterCommand::KeepMainWindowOpen;
+        if (id == CMD_ABOUT) return AfterCommand::ShowAbout;
+        if (id == CMD_EDIT) {
+            EditTheMenu();
+        } else if (id == CMD_HELP) {
+            Help();
+        } else if (id >= 1 && id <= kLastLineItemId) {
+            ItemLine(static_cast<std::size_t>(id - 1));
+        } else if (id > kLastLineItemId) {
+            FolderEntry(static_cast<std::size_t>(id - kLastLineItemId));
+        }
+        return AfterCommand::CloseMainWindow;
+    }
+
+  private:
+    std::string Expand(std::string_view text, bool urlFlag = false) {
+        return c_.expander.sExpandString(text, urlFlag);
+    }
+
+    void RunProgram(const CommandField& field) {
+        const auto program = Expand(field.Program);
+        const auto parameters = Expand(field.Parameters);
+        const auto workingFolder = Expand(field.WorkingFolder);
+        launcher_.RunCommand(program, parameters, workingFolder,
+                             sCheckWindowState(field.WindowState, c_.numbers));
+    }
+
+    void EditTheMenu() {
+        auto& editor = c_.settings.MenuEditor;
+        if (editor.empty()) {
+            launcher_.RunCommand(c_.sMenuFile, "", "", "1");
+            return;
+        }
+        static constexpr std::string_view kMenuFile = "\xA6m";
+        if (ContainsNoCase(editor, kMenuFile)) editor = ReplaceAll(editor, kMenuFile, c_.sMenuFile);
+        RunProgram(SplitCommandField(editor, c_.settings.ParameterDelimiter));
+    }
+
+    void Help() {
+        const auto& identity = c_.platform.identity;
+        for (const char* extension : {".txt", ".html", ".hlp", ".lnk"}) {
+            const auto file = InFolder(identity.folder, identity.fileName + extension);
+            if (c_.platform.files.FileExists(file)) {
+                launcher_.RunCommand(file, "", identity.folder, "1");
+                return;
+            }
+        }
+        c_.platform.messages.MessageBox(c_.strings.sNOHELPFILEWASFOUND, identity.fileName,
+                                        mb::kOk | mb::kIconInformation);
+    }
+
+    void FolderEntry(std::size_t index) {
+        if (index < c_.FolderItemPaths.size()) {
+            launcher_.RunCommand(c_.FolderItemPaths[index], "", "", "1");
+        }
+    }
+
+    void ItemLine(std::size_t index) {
+        if (index >= c_.MenuLines.size()) return;
+        const auto line = sTrimBlanks(TrimSpaces(c_.MenuLines[index]));
+        const auto fields = SplitText(line, c_.settings.ItemDelimiter);
+        for (std::size_t i = 1; i < fields.size(); ++i) {
+            // An empty field has no program to run.
+            if (!fields[i].empty()) RunCommandField(fields[i]);
+        }
+    }
+
+    void RunCommandField(std::string_view text) {
+        const auto field = SplitCommandField(text, c_.settings.ParameterDelimiter);
+        const auto& program = field.Program;
+        if (!program.empty() && program[0] == kBrokenBar) {
+            SpecialCommand(field);
+        } else if (IsUrl(program)) {
+            launcher_.OpenURL(Expand(program, true));
+        } else {
+            RunProgram(field);
+        }
+    }
+
+    void SpecialCommand(const CommandField& field) {
+        const char letter = field.Program.size() > 1 ? ToLowerAnsi(field.Program[1]) : '\0';
+        switch (letter) {
+            case 'p': {
+                const auto document = Expand(field.Parameters);
+                launcher_.PrintFile(document, Expand(field.WorkingFolder));
+                return;
+            }
+            case 'c':
+                return clipboard_.ClipboardSetFileContents(field.Parameters);
+            case 'x':
+                return CloseWindows(field.Parameters, c_.platform.windows);
+            case 's':
+                return clipboard_.ClipboardSetText(Expand(field.Parameters));
+            case 'a':
+                return Append(field);
+            default:
+                c_.platform.messages.MessageBox(
+                    c_.strings.sUNKNOWNSPECIALCOMMAND + "\r\n'" + field.Program + "'",
+                    c_.platform.identity.fileName, mb::kOk | mb::kIconError);
+        }
+    }
+
+    void Append(const CommandField& field) {
+        static constexpr std::string_view kText = "\xA6s";
+        static constexpr std::string_view kFiles =
+            "\xA6"
+            "f";
+        const auto file = Expand(std::string_view(field.Program).substr(2));
+        auto& clipboard = c_.platform.clipboard;
+        std::string text = field.Parameters;
+        if (ContainsNoCase(text, kText)) {
+            text = ReplaceAllNoCase(text, kText, ClipboardGetText(clipboard));
+        } else if (ContainsNoCase(text, kFiles)) {
+            text = ReplaceAllNoCase(text, kFiles, ClipboardGetFiles(clipboard, c_.settings));
+        }
+        text = sUnescape(sReplaceDate(text, c_.expander.clock()));
+        launcher_.AppendToFile(file, text);
+    }
+
+    CommandContext& c_;
+    ShellLauncher launcher_;
+    ClipboardWriter clipboard_;
+};
+
+}  // namespace
+
+AfterCommand ExecuteCommand(CommandId id, CommandContext& context) {
+    return Dispatch(context).Run(id);
+}
+
+std::string sCheckWindowState(std::string_view text, const NumberFormat& numbers) {
+    return ReadWindowState(text, numbers) ? std::string(text) : std::string("1");
+}
+
+}  // namespace kov

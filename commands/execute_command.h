@@ -1,0 +1,43 @@
+// From the chosen command identifier to the action: program submenu entries, the command fields
+// of a menu-file line, folder entries.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/ui_strings.h"
+#include "commands/expand_string.h"
+#include "menufile/command_ids.h"
+#include "menufile/locale_number.h"
+#include "menufile/menu_settings.h"
+#include "platform/platform.h"
+
+namespace kov {
+
+// What the main window does once the command has run.
+enum class AfterCommand {
+    CloseMainWindow,
+    KeepMainWindowOpen,  // Settings: the window is shown as the settings window
+    ShowAbout,           // the About dialog closes the window when it is dismissed
+};
+
+struct CommandContext {
+    platform::Platform& platform;
+    // The edit entry keeps its "¦m" replacement in MenuEditor.
+    MenuSettings& settings;
+    const std::vector<std::string>& MenuLines;
+    // Element identifier - 2000 is a folder entry's path; element 0 is unused.
+    const std::vector<std::string>& FolderItemPaths;
+    const std::string& sMenuFile;
+    const UIStrings& strings;
+    const NumberFormat& numbers;
+    Expander& expander;
+};
+
+AfterCommand ExecuteCommand(CommandId id, CommandContext& context);
+
+// The text when it reads as a number that rounds to a show command 0 to 10; otherwise "1".
+std::string sCheckWindowState(std::string_view text, const NumberFormat& numbers);
+
+}  // namespace kov

@@ -1,0 +1,46 @@
+// Acting on the outside world: starting programs and documents, opening URLs in the browser,
+// printing, appending a line to a file. Texts arrive expanded; nothing started is awaited.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/ui_strings.h"
+#include "menufile/locale_number.h"
+#include "platform/platform.h"
+
+namespace kov {
+
+// A window state text as the show command (0 to 10) it names, rounded half to even; nullopt when
+// it names none.
+std::optional<int> ReadWindowState(std::string_view text, const NumberFormat& numbers);
+
+class ShellLauncher {
+  public:
+    ShellLauncher(platform::Platform& platform, const UIStrings& strings,
+                  const NumberFormat& numbers);
+
+    // Through the shell; failing that, the program text alone as a command line; failing that,
+    // the system's Open-with dialog. An empty program starts nothing.
+    void RunCommand(const std::string& program, const std::string& parameters,
+                    const std::string& workingFolder, const std::string& windowState);
+    // Hands the URL to the program associated with ".htm", found once per launcher.
+    void OpenURL(std::string_view url);
+    // A document through the shell's Print verb; a text holding "¦s" through a numbered print
+    // file with the clipboard text in it.
+    void PrintFile(const std::string& document, const std::string& workingFolder);
+    // The text and CR LF added at the end of an existing file.
+    void AppendToFile(const std::string& file, std::string_view text);
+
+  private:
+    std::optional<std::string> FindBrowser();
+    std::optional<std::string> WritePrintFile(const std::string& folder, std::string_view content);
+
+    platform::Platform& platform_;
+    const UIStrings& strings_;
+    const NumberFormat& numbers_;
+    std::string sBrowserPath;
+};
+
+}  // namespace kov

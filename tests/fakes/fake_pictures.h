@@ -1,0 +1,41 @@
+// Pictures that "load" from the paths a test names.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "menufile/ansi_text.h"
+#include "platform/pictures.h"
+
+namespace kov::fakes {
+
+class FakePicture : public platform::Picture {
+  public:
+    explicit FakePicture(std::string from) : path(std::move(from)) {}
+    int Width() const override { return 16; }
+    int Height() const override { return 16; }
+    std::string path;
+};
+
+class FakePictures : public platform::Pictures {
+  public:
+    platform::PicturePtr LoadPicture(const std::string& path) override {
+        loaded.push_back(path);
+        if (decodable.count(path) == 0) return nullptr;
+        return std::make_shared<FakePicture>(path);
+    }
+
+    std::set<std::string, LessNoCase> decodable;
+    std::vector<std::string> loaded;
+};
+
+// The path a fake picture came from; empty for none.
+inline std::string PicturePath(const platform::PicturePtr& picture) {
+    const auto* fake = dynamic_cast<const FakePicture*>(picture.get());
+    return fake != nullptr ? fake->path : std::string();
+}
+
+}  // namespace kov::fakes
