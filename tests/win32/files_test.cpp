@@ -58,6 +58,33 @@ TEST(Win32Files, WriteReplacesTheWholeContent) {
     EXPECT_FALSE(files.WriteNewFile(folder / "no such folder\\a.txt", "x"));
 }
 
+TEST(Win32Files, AppendAddsInPlaceAndNeedsAnExistingFile) {
+    TempFolder folder;
+    Win32Files files;
+    const std::string path = folder / "log.txt";
+    const std::string bytes("a\0\r\x81\xFF", 5);  // bytes a text rewrite would not keep
+    ASSERT_TRUE(files.WriteNewFile(path, bytes));
+    EXPECT_TRUE(files.AppendToFile(path, "one\r\n"));
+    EXPECT_TRUE(files.AppendToFile(path, "two\r\n"));
+    EXPECT_EQ(files.sReadWholeFile(path), bytes + "one\r\ntwo\r\n");
+
+    EXPECT_FALSE(files.AppendToFile(folder / "missing.txt", "x"));
+    EXPECT_FALSE(files.FileExists(folder / "missing.txt"));
+}
+
+TEST(Win32Files, ExistenceAndDeletion) {
+    TempFolder folder;
+    Win32Files files;
+    const std::string path = folder / "hidden.txt";
+    ASSERT_TRUE(files.WriteNewFile(path, ""));
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_TRUE(files.FileExists(path));  // any file counts, unlike IsOrdinaryFile
+    EXPECT_FALSE(files.FileExists(folder.path()));
+    EXPECT_TRUE(files.DeleteFile(path));
+    EXPECT_FALSE(files.FileExists(path));
+    EXPECT_FALSE(files.DeleteFile(path));
+}
+
 }  // namespace
 }  // namespace kov::win32
 

@@ -37,6 +37,8 @@ TempFolder::TempFolder() {
     CreateDirectoryA(path_.c_str(), nullptr);
 }
 
-TempFolder::~TempFolder() { RemoveTree(path_); }
+TempFolder::~TempFolder() {
+    RemoveTree(path_);
+}
 
 }  // namespace kov::win32::testing

@@ -1,0 +1,80 @@
+#include "platform/win32/win32_clipboard.h"
+
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "commands/expand_string.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/win32_environment.h"
+#include "tests/fakes/fake_clock.h"
+
+namespace kov::win32 {
+namespace {
+
+// Puts a CF_HDROP list of ANSI names on the clipboard, as a file copy in the shell does.
+void SetDroppedFiles(const std::vector<std::string>& names) {
+    std::string list;
+    for (const auto& name : names) list += name + '\0';
+    list += '\0';
+    UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + list.size()));
+    ASSERT_TRUE(block);
+    {
+        GlobalLockGuard lock(block.get());
+        auto* drop = static_cast<DROPFILES*>(lock.data());
+        drop->pFiles = sizeof(DROPFILES);
+        drop->fWide = FALSE;
+        std::memcpy(static_cast<char*>(lock.data()) + sizeof(DROPFILES), list.data(), list.size());
+    }
+    OpenClipboardGuard clipboard(nullptr);
+    ASSERT_TRUE(clipboard.opened());
+    EmptyClipboard();
+    ASSERT_NE(SetClipboardData(CF_HDROP, block.get()), nullptr);
+    block.release();
+}
+
+TEST(Win32Clipboard, TextRoundTrips) {
+    Win32Clipboard clipboard;
+    const std::string cases[] = {"hello \xA6 w\xF6rld", "", std::string(10 * 1024 * 1024, 'x')};
+    for (const auto& text : cases) {
+        ASSERT_TRUE(clipboard.SetText(text));
+        EXPECT_EQ(clipboard.GetText(), text) << text.size();
+        EXPECT_FALSE(clipboard.GetFiles());
+    }
+    ASSERT_TRUE(clipboard.SetText(std::string("cut\0here", 8)));
+    EXPECT_EQ(clipboard.GetText(), "cut");
+}
+
+TEST(Win32Clipboard, FileNamesOfAnyLength) {
+    Win32Clipboard clipboard;
+    const std::string longName = "C:\\" + std::string(1500, 'n') + ".txt";
+    SetDroppedFiles({"C:\\a b.txt", longName});
+    EXPECT_EQ(clipboard.GetFiles(), (std::vector<std::string>{"C:\\a b.txt", longName}));
+    EXPECT_FALSE(clipboard.GetText());
+}
+
+TEST(Win32Clipboard, ExpansionReadsTheRealClipboardAndEnvironment) {
+    Win32Clipboard clipboard;
+    Win32Environment environment;
+    fakes::FakeClock clock;
+    MenuSettings settings;
+    settings.StringBefore = settings.StringAfter = "\"";
+    settings.StringDelimiter = "\" \"";
+    Expander expander(environment, "C:\\Tools\\Menu", clipboard, clock, settings);
+    SetEnvironmentVariableA("KOV_SITE", "http://x/?q=");
+    ASSERT_TRUE(clipboard.SetText("a b&c"));
+    EXPECT_EQ(expander.sExpandString("%KOV_SITE%\xA6s", true), "http://x/?q=a+b%26c");
+    SetDroppedFiles({"C:\\one.txt", "C:\\two.txt"});
+    EXPECT_EQ(expander.sExpandString("notepad \xA6"
+                                     "f",
+                                     false),
+              "notepad \"C:\\one.txt\" \"C:\\two.txt\"");
+    EXPECT_EQ(expander.sExpandString("[\xA6s]", false), "");  // no text now
+}
+
+}  // namespace
+}  // namespace kov::win32
