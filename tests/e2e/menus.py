@@ -14,6 +14,11 @@ def append_item(caption: str, text: str) -> str:
     return f"{caption}\t¦a.\\chosen.txt|{text}"
 
 
+def write_chosen_file(folder) -> None:
+    """Appending never creates a file: append_item's items need chosen.txt to be there."""
+    folder.write("chosen.txt", b"")
+
+
 # The sample file as the program must write it, byte for byte. Lines 5-8 carry the
 # system menu font of a new Wine prefix ("MS Shell Dlg", 8 point, normal weight).
 SAMPLE = menu(

@@ -6,7 +6,7 @@ import random
 import unittest
 
 from harness import KovTestCase, send_keys, sha256
-from menus import append_item, menu
+from menus import append_item, menu, write_chosen_file
 
 MB = 1 << 20
 
@@ -58,6 +58,7 @@ class BadInputTest(KovTestCase):
         # the popup with nothing chosen.
         lines = [append_item(f"Item {n}", str(n)) for n in range(1, 2002)]
         self.folder.write("KOV.mnu", menu(*lines))
+        write_chosen_file(self.folder)
         for case, keys, identifier in [("line 2001", ("Up", "Return"), 0),
                                        ("line 2000", ("Up", "Up", "Return"), 2000)]:
             with self.case(case):

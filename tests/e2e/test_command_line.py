@@ -6,7 +6,7 @@ import os
 import unittest
 
 from harness import KovTestCase, send_keys, windows_path
-from menus import append_item, menu
+from menus import append_item, menu, write_chosen_file
 
 # Each menu holds one item, on a different line, so the identifier chosen by Down, Down,
 # Return tells which file was read.
@@ -25,6 +25,7 @@ class CommandLineTest(KovTestCase):
         super().setUp()
         folder = self.folder
         folder.write("KOV.mnu", DEFAULT_MENU)
+        write_chosen_file(folder)
         folder.write("named.mnu", NAMED_MENU)
         folder.write("named.mnu", DECOY_MENU, base=folder.root)
         folder.write("up.mnu", NAMED_MENU, base=folder.root)

@@ -5,7 +5,7 @@ from __future__ import annotations
 import unittest
 
 from harness import KovTestCase, send_keys
-from menus import append_item, menu
+from menus import append_item, menu, write_chosen_file
 
 # Entries of the popup: the program submenu, First (line 1), a separator,
 # the submenu Sub holding Inner (line 4), and Last (line 6).
@@ -30,6 +30,10 @@ CHOICES = [
 
 
 class RunCycleTest(KovTestCase):
+    def setUp(self):
+        super().setUp()
+        write_chosen_file(self.folder)
+
     def test_chosen_identifier_reaches_dispatch_and_program_ends(self):
         self.folder.write("KOV.mnu", CHOICE_MENU)
         for action, steps, identifier in CHOICES:
