@@ -1,4 +1,4 @@
-// Pictures that "load" from the paths a test names.
+// Pictures that "load" from the paths a test names and remember where they came from.
 #pragma once
 
 #include <map>
@@ -12,9 +12,9 @@
 
 namespace kov::fakes {
 
-class FakePicture : public platform::Picture {
+class FakeFilePicture : public platform::Picture {
   public:
-    explicit FakePicture(std::string from) : path(std::move(from)) {}
+    explicit FakeFilePicture(std::string from) : path(std::move(from)) {}
     int Width() const override { return 16; }
     int Height() const override { return 16; }
     std::string path;
@@ -25,7 +25,7 @@ class FakePictures : public platform::Pictures {
     platform::PicturePtr LoadPicture(const std::string& path) override {
         loaded.push_back(path);
         if (decodable.count(path) == 0) return nullptr;
-        return std::make_shared<FakePicture>(path);
+        return std::make_shared<FakeFilePicture>(path);
     }
 
     std::set<std::string, LessNoCase> decodable;
@@ -34,7 +34,7 @@ class FakePictures : public platform::Pictures {
 
 // The path a fake picture came from; empty for none.
 inline std::string PicturePath(const platform::PicturePtr& picture) {
-    const auto* fake = dynamic_cast<const FakePicture*>(picture.get());
+    const auto* fake = dynamic_cast<const FakeFilePicture*>(picture.get());
     return fake != nullptr ? fake->path : std::string();
 }
 
