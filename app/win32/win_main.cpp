@@ -39,6 +39,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     // A second start while one runs ends at once, without a word.
     win32::UniqueKernelObject instanceMutex(CreateMutexA(nullptr, FALSE, "KOV.SingleInstance"));
     if (GetLastError() == ERROR_ALREADY_EXISTS) return 0;
+    win32::OleSession ole;
 
     win32::Win32Menus menus;
     win32::Win32Files files;

@@ -370,6 +370,25 @@ class Run:
             pass
 
 
+def wine_reg(*args: str) -> None:
+    subprocess.run([os.environ["WINE"], "reg", *args], check=True, timeout=30,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+def record_opening(test: unittest.TestCase, folder: "ProgramFolder", extension: str,
+                   progid: str) -> Path:
+    """Registers a copy of arg_recorder in the program folder as the program that opens files
+    of the extension, for this test only. Returns the file where it records its command lines."""
+    recorder = folder.path / "recorder.exe"
+    shutil.copyfile(helper_exe("arg_recorder"), recorder)
+    test.addCleanup(wine_reg, "delete", f"HKCR\\{progid}", "/f")
+    test.addCleanup(wine_reg, "delete", f"HKCR\\{extension}", "/f")
+    wine_reg("add", f"HKCR\\{extension}", "/ve", "/d", progid, "/f")
+    wine_reg("add", f"HKCR\\{progid}\\shell\\open\\command", "/ve", "/d",
+             f'"{windows_path(recorder)}" "%1"', "/f")
+    return folder.path / "args.txt"
+
+
 class KovTestCase(unittest.TestCase):
     """Gives each test a fresh program folder and ends everything it started."""
 

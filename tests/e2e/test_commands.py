@@ -4,12 +4,9 @@ the clipboard, windows opened and closed, and what the browser receives."""
 from __future__ import annotations
 
 import datetime
-import os
-import shutil
-import subprocess
 import unittest
 
-from harness import KovTestCase, Run, helper_exe, poll, send_keys, windows_path, _xdotool
+from harness import KovTestCase, Run, poll, record_opening, send_keys, windows_path, _xdotool
 
 CRLF = b"\r\n"
 TAB = b"\t"
@@ -18,11 +15,6 @@ BAR = b"\xa6"
 
 def menu(*lines: bytes) -> bytes:
     return CRLF.join(lines) + CRLF
-
-
-def wine_reg(*args: str) -> None:
-    subprocess.run([os.environ["WINE"], "reg", *args], check=True, timeout=30,
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
 def x_windows_named(name: str) -> list[str]:
@@ -99,18 +91,10 @@ class CommandsTest(ChoosingTestCase):
 class OpenUrlTest(ChoosingTestCase):
     """A recording program registered as the ".htm" handler shows what OpenURL passes on."""
 
-    PROGID = "KOV.e2e.htmfile"
-
     def setUp(self) -> None:
         super().setUp()
-        recorder = self.folder.path / "recorder.exe"
-        shutil.copyfile(helper_exe("arg_recorder"), recorder)
         # The test prefix knows no ".htm" association; the test's own goes again afterwards.
-        self.addCleanup(wine_reg, "delete", f"HKCR\\{self.PROGID}", "/f")
-        self.addCleanup(wine_reg, "delete", "HKCR\\.htm", "/f")
-        wine_reg("add", "HKCR\\.htm", "/ve", "/d", self.PROGID, "/f")
-        wine_reg("add", f"HKCR\\{self.PROGID}\\shell\\open\\command", "/ve", "/d",
-                 f'"{windows_path(recorder)}" "%1"', "/f")
+        record_opening(self, self.folder, ".htm", "KOV.e2e.htmfile")
 
     def test_urls_reach_the_browser_encoded_and_without_blanks(self):
         self.folder.write("KOV.mnu", menu(

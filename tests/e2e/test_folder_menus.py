@@ -8,7 +8,7 @@ import shutil
 import unittest
 from pathlib import Path
 
-from harness import KovTestCase, send_keys, windows_path
+from harness import KovTestCase, poll, record_opening, send_keys, windows_path
 from menus import menu
 
 
@@ -60,6 +60,22 @@ class FolderMenuTest(KovTestCase):
         self.open_and_choose(("Down", "Right"), ("Right",), ("Return",),
                              before=lambda: shutil.rmtree(tree / "alpha"), at=1)
         self.assert_trace("chosen 2004")
+
+    def test_a_chosen_entry_opens_its_file_through_the_shell(self):
+        tree = self.folder.root / "Papers"
+        tree.mkdir()
+        (tree / "report.kovtest").write_bytes(b"x")
+        self.folder.write("KOV.mnu", menu("@NoProgramMenu 1",
+                                          f"¦qPapers|{windows_path(tree)}|*.kovtest"))
+        args = record_opening(self, self.folder, ".kovtest", "KOV.e2e.kovtestfile")
+        # Down selects Papers, Right opens it with report.kovtest selected.
+        self.open_and_choose(("Down", "Right"), ("Return",))
+        self.assert_trace("chosen 2001")
+        poll(lambda: args.exists() and args.read_bytes().endswith(b"\r\n"), 10,
+             "the file to be opened")
+        recorder = windows_path(self.folder.path / "recorder.exe")
+        self.assertEqual(f'"{recorder}" "{windows_path(tree / "report.kovtest")}"\r\n'.encode(),
+                         args.read_bytes())
 
 
 if __name__ == "__main__":
