@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "menufile/menu_builder.h"
-#include "tests/fakes/fake_platform.h"
+#include "tests/fakes/fake_menu_file.h"
 
 namespace {
 
@@ -34,17 +33,10 @@ double NanosecondsPerLine(int lines, int repetitions) {
     for (int r = 0; r < repetitions; ++r) {
         kov::fakes::FakePlatform fake;
         fake.files.files["C:\\m.mnu"] = text;
-        kov::MenuSettings settings;
-        kov::Expander expander(fake.environment, "C:\\", fake.clipboard, fake.clock, settings);
-        kov::NumberFormat numbers;
-        kov::CustomIconTable icons;
-        kov::SettingsContext settingsContext{numbers, expander, fake.pictures, fake.files, icons};
-        std::vector<std::string> FolderItemPaths{""};
-        kov::FolderMenus folderMenus(fake.menus, fake.folders, FolderItemPaths);
-        kov::MenuFileContext context{fake.platform, settings, settingsContext, "", folderMenus};
+        kov::fakes::FakeMenuFile menuFile(fake);
         const auto root = fake.menus.CreatePopupMenu();
         const auto start = std::chrono::steady_clock::now();
-        const auto lines_read = kov::ReadMenuFile("C:\\m.mnu", root, context);
+        const auto lines_read = menuFile.Read("C:\\m.mnu", root);
         const auto end = std::chrono::steady_clock::now();
         if (!lines_read) return -1;
         best = std::min(best, std::chrono::duration<double, std::nano>(end - start).count());

@@ -2,28 +2,18 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
-#include "menufile/menu_builder.h"
-#include "tests/fakes/fake_platform.h"
+#include "tests/fakes/fake_menu_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     kov::fakes::FakePlatform fake;
     const std::string path = "C:\\Tools\\Menu\\KOV.mnu";
     fake.files.files[path] = std::string(reinterpret_cast<const char*>(data), size);
-    kov::MenuSettings settings;
-    kov::Expander expander(fake.environment, fake.platform.identity.folder, fake.clipboard,
-                           fake.clock, settings);
-    kov::NumberFormat numbers;
-    kov::CustomIconTable icons;
-    kov::SettingsContext settingsContext{numbers, expander, fake.pictures, fake.files, icons};
-    std::vector<std::string> FolderItemPaths{""};
-    kov::FolderMenus folderMenus(fake.menus, fake.folders, FolderItemPaths);
-    kov::MenuFileContext context{fake.platform, settings, settingsContext, "", folderMenus};
+    kov::fakes::FakeMenuFile menuFile(fake);
     const auto root = fake.menus.CreatePopupMenu();
-    const auto lines = kov::ReadMenuFile(path, root, context);
+    const auto lines = menuFile.Read(path, root);
     if (!lines || fake.files.files.size() != 1) __builtin_trap();
-    fake.menus.OpenEverySubmenu(root, [&](auto menu) { folderMenus.FillOnOpen(menu); });
+    fake.menus.OpenEverySubmenu(root, [&](auto menu) { menuFile.folderMenus.FillOnOpen(menu); });
     fake.menus.Dump(root);
     return 0;
 }

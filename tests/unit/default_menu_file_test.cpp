@@ -2,20 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "tests/fakes/fake_platform.h"
+#include "tests/unit/test_data.h"
 
 namespace kov {
 namespace {
-
-std::string ReadTestData(const std::string& name) {
-    std::ifstream in(std::string(KOV_TEST_DATA) + "/" + name, std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
 
 TEST(DefaultMenuFile, SampleIsWrittenByteForByteInTheProgramFolder) {
     fakes::FakeFiles files;

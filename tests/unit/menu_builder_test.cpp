@@ -2,21 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "app/default_menu_file.h"
-#include "tests/fakes/fake_platform.h"
+#include "tests/fakes/fake_menu_file.h"
+#include "tests/unit/test_data.h"
 
 namespace kov {
 namespace {
-
-std::string ReadTestData(const std::string& name) {
-    std::ifstream in(std::string(KOV_TEST_DATA) + "/" + name, std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
 
 class MenuBuilder : public ::testing::Test {
   protected:
@@ -30,20 +21,13 @@ class MenuBuilder : public ::testing::Test {
         root = fake.menus.CreatePopupMenu();
         fake.menus.AppendMenu(root, platform::menu_flags::kPopup, fake.menus.CreatePopupMenu(),
                               "KOV");
-        MenuFileContext context{fake.platform, settings, settingsContext, "No menu file was found.",
-                                folderMenus};
-        lines = ReadMenuFile(path, root, context);
+        lines = menuFile.Read(path, root);
         return fake.menus.Dump(root);
     }
 
     fakes::FakePlatform fake;
-    MenuSettings settings;
-    Expander expander{fake.environment, "C:\\Tools\\Menu", fake.clipboard, fake.clock, settings};
-    NumberFormat numbers{'.'};
-    CustomIconTable icons;
-    SettingsContext settingsContext{numbers, expander, fake.pictures, fake.files, icons};
-    std::vector<std::string> FolderItemPaths{""};
-    FolderMenus folderMenus{fake.menus, fake.folders, FolderItemPaths};
+    fakes::FakeMenuFile menuFile{fake};
+    MenuSettings& settings = menuFile.settings;
     const std::string path = "C:\\Tools\\Menu\\KOV.mnu";
     platform::MenuHandle root = 0;
     std::optional<std::vector<std::string>> lines;
@@ -113,13 +97,14 @@ TEST_F(MenuBuilder, FolderMenuLinesListTheirFolderWhenOpened) {
         "\xA6qCaption only\r\n";
     Build(text);
     EXPECT_TRUE(fake.folders.listed.empty());
-    fake.menus.OpenEverySubmenu(root, [this](auto menu) { folderMenus.FillOnOpen(menu); });
+    fake.menus.OpenEverySubmenu(root,
+                                [this](auto menu) { menuFile.folderMenus.FillOnOpen(menu); });
     EXPECT_EQ(fake.menus.Dump(root),
               "POPUP KOV\nPOPUP All\n  POPUP sub\n    ITEM 2002 .\n  ITEM 2001 .\n"
               "POPUP Text\n  POPUP sub\n    ITEM 2005 .\n  ITEM 2003 a.txt\n  ITEM 2004 .\n"
               "POPUP Here\n  ITEM 2006 local.txt\n  ITEM 2007 .\n"
               "POPUP Caption only\n");
-    EXPECT_EQ(FolderItemPaths[6], "C:\\Tools\\Menu\\local.txt");
+    EXPECT_EQ(menuFile.FolderItemPaths[6], "C:\\Tools\\Menu\\local.txt");
 }
 
 TEST_F(MenuBuilder, DelimiterChangesApplyToLaterLinesOnly) {
