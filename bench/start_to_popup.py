@@ -128,6 +128,7 @@ def main(argv: list[str]) -> int:
     parser.add_argument("--build", default=str(ROOT / "build" / "win64"))
     parser.add_argument("--runs", type=int, default=20, help="timed runs of each program")
     parser.add_argument("--warmup", type=int, default=2, help="untimed runs of each first")
+    parser.add_argument("--kov", help="the program to time as KOV.exe (default: the build's)")
     args = parser.parse_args(argv)
     os.environ["KOV_BUILD_DIR"] = str(Path(args.build).resolve())
     status = harness.run_in_session(Path(__file__), argv)
@@ -135,7 +136,7 @@ def main(argv: list[str]) -> int:
         return status
 
     harness.move_mouse(200, 150)
-    kov = harness.ProgramFolder()
+    kov = harness.ProgramFolder(exe=Path(args.kov) if args.kov else None)
     floor = harness.ProgramFolder(exe=harness.helper_exe("floor_popup"), exe_name="floor_popup.exe")
     try:
         kov.write(kov.menu_file.name, SAMPLE)
