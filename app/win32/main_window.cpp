@@ -29,7 +29,6 @@ Win32MainWindow::Win32MainWindow(HINSTANCE instance) : instance_(instance), abou
     // A fixed single border; the settings window is not resizable.
     CreateWindowExA(0, kClassName, "", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                     CW_USEDEFAULT, CW_USEDEFAULT, 320, 240, nullptr, nullptr, instance, this);
-    if (hwnd_ != nullptr) settings_.Create(hwnd_, instance);
 }
 
 Win32MainWindow::~Win32MainWindow() {
@@ -94,7 +93,7 @@ void Win32MainWindow::CloseAbout() { about_.Close(); }
 void Win32MainWindow::SetSettingsContent(const platform::SettingsTexts& texts,
                                          platform::SettingsEvents& events) {
     events_ = &events;
-    settings_.SetContent(texts, events);
+    settingsTexts_ = texts;
 }
 
 void Win32MainWindow::HookSystemMenu(std::string_view aboutCaption) {
@@ -106,6 +105,14 @@ void Win32MainWindow::UnhookSystemMenu() { win32::UnhookSystemMenu(hwnd_); }
 bool Win32MainWindow::PreTranslate(MSG& message) {
     if (about_.Handle() != nullptr && IsDialogMessageA(about_.Handle(), &message)) return true;
     return Exists() && IsWindowVisible(hwnd_) && IsDialogMessageA(hwnd_, &message);
+}
+
+// The controls are made only when the settings window is wanted: the popup comes first.
+void Win32MainWindow::ShowAsSettingsWindow() {
+    if (events_ == nullptr) return;
+    settings_.Create(hwnd_, instance_);
+    settings_.SetContent(settingsTexts_, *events_);
+    settings_.Show();
 }
 
 LRESULT CALLBACK Win32MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam,

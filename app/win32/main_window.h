@@ -30,7 +30,7 @@ class Win32MainWindow : public platform::MainWindow {
     bool Exists() const { return hwnd_ != nullptr && IsWindow(hwnd_); }
     bool Hidden() const { return hidden_; }
     // The window still open after the popup is the settings window.
-    void ShowAsSettingsWindow() { settings_.Show(); }
+    void ShowAsSettingsWindow();
     // Keyboard navigation of the settings window and the About dialog; true when handled.
     bool PreTranslate(MSG& message);
 
@@ -60,6 +60,7 @@ class Win32MainWindow : public platform::MainWindow {
     SettingsControls settings_;
     AboutDialog about_;
     platform::SettingsEvents* events_ = nullptr;
+    platform::SettingsTexts settingsTexts_;
 };
 
 }  // namespace kov::win32

@@ -16,7 +16,6 @@ public:
     // the translation frame.
     void Create(HWND window, HINSTANCE instance);
     void SetContent(const platform::SettingsTexts& texts, platform::SettingsEvents& events);
-    // Fills the list only now: a long language file costs nothing while the popup is wanted.
     void Show();
     // WM_COMMAND of the main window; true when it was one of these controls.
     bool OnCommand(WPARAM wParam, LPARAM lParam);

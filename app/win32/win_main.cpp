@@ -17,8 +17,8 @@
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_folders.h"
 #include "platform/win32/win32_menus.h"
-#include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_pictures.h"
+#include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_temp_folder.h"
 #include "platform/win32/win32_top_windows.h"
@@ -39,7 +39,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     // A second start while one runs ends at once, without a word.
     win32::UniqueKernelObject instanceMutex(CreateMutexA(nullptr, FALSE, "KOV.SingleInstance"));
     if (GetLastError() == ERROR_ALREADY_EXISTS) return 0;
-    win32::OleSession ole;
 
     win32::Win32Menus menus;
     win32::Win32Files files;

@@ -61,7 +61,24 @@ UniqueBitmap LoadBitmapResource(const std::string& name) {
     return UniqueBitmap(LoadBitmapA(GetModuleHandleA(nullptr), name.c_str()));
 }
 
+// Keeps OLE initialised on this thread until the program ends: the system's picture loader
+// resolves file paths through it.
+class OleSession {
+  public:
+    OleSession() : initialised_(SUCCEEDED(OleInitialize(nullptr))) {}
+    ~OleSession() {
+        if (initialised_) OleUninitialize();
+    }
+    OleSession(const OleSession&) = delete;
+    OleSession& operator=(const OleSession&) = delete;
+
+  private:
+    bool initialised_;
+};
+
 UniqueBitmap LoadPictureFileBitmap(const std::string& path) {
+    // Only menus that name picture files pay for starting OLE, and only once.
+    static const OleSession ole;
     const int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
     if (path.empty() || length <= 0) return {};
     std::vector<wchar_t> wide(static_cast<std::size_t>(length));

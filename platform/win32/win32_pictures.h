@@ -4,8 +4,6 @@
 
 #include "platform/win32/windows_api.h"
 
-#include <ole2.h>
-
 #include <string>
 
 #include "platform/pictures.h"
@@ -39,21 +37,6 @@ UniqueBitmap LoadPictureFileBitmap(const std::string& path);
 
 // A bitmap resource as a picture; null when the program has no such resource.
 platform::PicturePtr ResourcePicture(const std::string& name);
-
-// Keeps OLE initialised on this thread for as long as it lives: the system's picture loader
-// resolves file paths through it.
-class OleSession {
-  public:
-    OleSession() : initialised_(SUCCEEDED(OleInitialize(nullptr))) {}
-    ~OleSession() {
-        if (initialised_) OleUninitialize();
-    }
-    OleSession(const OleSession&) = delete;
-    OleSession& operator=(const OleSession&) = delete;
-
-  private:
-    bool initialised_;
-};
 
 // Picture files for the settings directives, each decoded into a bitmap of its own.
 class Win32Pictures : public platform::Pictures {
