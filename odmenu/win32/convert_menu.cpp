@@ -1,8 +1,11 @@
 #include "odmenu/win32/convert_menu.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
+#include <vector>
 
+#include "odmenu/access_keys.h"
 #include "odmenu/measure_item.h"
 #include "odmenu/menu_conversion.h"
 
@@ -45,6 +48,25 @@ void ConvertPopupMenu(HMENU menu, HWND window, CaptionTable& ItemCaptions) {
                                         WindowKey(window))] = converted.caption;
         }
     }
+}
+
+LRESULT AnswerMenuChar(HMENU menu, HWND window, char typed, const CaptionTable& ItemCaptions) {
+    const int count = GetMenuItemCount(menu);
+    std::vector<std::string> captions;
+    std::optional<std::size_t> selected;
+    for (int position = 0; position < count; ++position) {
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_ID | MIIM_STATE;
+        GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info);
+        const auto found = ItemCaptions.find(
+            ItemCaptionKey(static_cast<std::int32_t>(info.wID), WindowKey(window)));
+        captions.push_back(found != ItemCaptions.end() ? found->second : std::string());
+        if (info.fState & MFS_HILITE) selected = static_cast<std::size_t>(position);
+    }
+    const auto choice = ChooseByAccessKey(captions, typed, selected);
+    if (!choice) return MAKELRESULT(0, MNC_IGNORE);
+    return MAKELRESULT(choice->position, choice->execute ? MNC_EXECUTE : MNC_SELECT);
 }
 
 void ConvertMenuBar(HWND window, ODMenuState& state) {

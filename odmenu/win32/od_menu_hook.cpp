@@ -76,6 +76,14 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         case WM_ERASEBKGND:
             if (EraseToolbarBackground(reinterpret_cast<HDC>(wParam))) return -1;
             break;
+        case WM_MENUCHAR: {
+            // The window's own procedure has the first word; only a key it ignores is matched
+            // against the items' access keys.
+            const LRESULT result = passOn();
+            if (HIWORD(result) != MNC_IGNORE || !(HIWORD(wParam) & MF_POPUP)) return result;
+            return AnswerMenuChar(reinterpret_cast<HMENU>(lParam), hwnd,
+                                  static_cast<char>(LOWORD(wParam)), odMenu->state.ItemCaptions);
+        }
         case WM_INITMENUPOPUP: {
             // Folder submenus are filled by the window's own handling, so convert after it.
             const bool systemMenu = IsSystemMenu(hwnd, wParam);

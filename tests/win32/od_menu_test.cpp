@@ -173,6 +173,21 @@ TEST_F(OwnerDrawn, OpeningAPopupConvertsItsItemsButNotTheSystemMenu) {
     EXPECT_EQ(info.fType & MFT_OWNERDRAW, 0u);
 }
 
+TEST_F(OwnerDrawn, AccessKeysOfConvertedItemsAreAnswered) {
+    Add("&Notepad", 1);
+    Add("&New", 2);
+    Add("E&xit", 3);
+    Convert();
+    const auto typed = [&](char key) {
+        const LRESULT result = SendMessageA(window, WM_MENUCHAR, MAKEWPARAM(key, MF_POPUP),
+                                            reinterpret_cast<LPARAM>(menu.get()));
+        return std::to_string(HIWORD(result)) + ":" + std::to_string(LOWORD(result));
+    };
+    EXPECT_EQ(typed('x'), std::to_string(MNC_EXECUTE) + ":2");
+    EXPECT_EQ(typed('n'), std::to_string(MNC_SELECT) + ":0");
+    EXPECT_EQ(typed('q'), std::to_string(MNC_IGNORE) + ":0");
+}
+
 TEST_F(OwnerDrawn, MeasuresFromTextIconAndSwitches) {
     Add("KOV", 1);
     Add("Item", 2);
