@@ -10,6 +10,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
 bash tools/install-deps.sh
+# Paths inside the tree count as relative for ccache, so a fresh clone reuses earlier builds.
+export CCACHE_BASEDIR="$root"
 
 passed=0
 failed=0
