@@ -15,6 +15,10 @@ std::string WithFinalBackslash(std::string folder) {
     return folder;
 }
 
+// A popup of more entries than this takes seconds to open, and one of a folder holding 100,000
+// files minutes: such a folder's submenu shows the first entries and a grayed "...".
+constexpr std::size_t kMaxFolderEntries = 5000;
+
 bool IsDirectory(std::uint32_t attributes) {
     return (attributes & platform::file_attributes::kDirectory) != 0;
 }
@@ -49,7 +53,9 @@ CommandId FolderMenus::LastFolderItemId() const {
 void FolderMenus::Fill(platform::MenuHandle menu, const Pending& pending) {
     const auto& folder = pending.folder;
     bool complete = true;
+    bool cut = false;
     if (const auto ancestors = EnterFolder(pending)) {
+        std::size_t shown = 0;
         std::vector<std::string> files;
         for (auto& name : folders_.ListFolder(folder).value_or(std::vector<std::string>{})) {
             if (name == "." || name == "..") continue;
@@ -58,20 +64,26 @@ void FolderMenus::Fill(platform::MenuHandle menu, const Pending& pending) {
                 files.push_back(std::move(name));
                 continue;
             }
+            if ((cut = shown == kMaxFolderEntries)) break;
             const auto sub = menus_.CreatePopupMenu();
             menus_.AppendMenu(menu, mf::kPopup, sub, name);
             pending_[sub] = {folder + name + "\\", pending.patterns, *ancestors};
+            ++shown;
         }
-        if (!pending.patterns->include.empty()) {
+        if (!cut && !pending.patterns->include.empty()) {
             for (const auto& name : files) {
                 if (!Matches(TrimSpaces(name), *pending.patterns)) continue;
+                if ((cut = shown == kMaxFolderEntries)) break;
                 if (!(complete = AppendEntry(menu, name, folder + name))) break;
+                ++shown;
             }
         }
     }
+    // A cut list, or identifiers that ran out, say so instead of going on or reusing numbers
+    // that mean something else.
+    if (cut) menus_.AppendMenu(menu, mf::kGrayed, 0, "...");
     if (complete) complete = AppendEntry(menu, ".", folder);
-    // Identifiers ran out: say so instead of reusing numbers that mean something else.
-    if (!complete) menus_.AppendMenu(menu, mf::kGrayed, 0, "...");
+    if (!complete && !cut) menus_.AppendMenu(menu, mf::kGrayed, 0, "...");
 }
 
 // The ancestors the folder's subfolders will have; nullopt when the folder is one of its own

@@ -163,24 +163,41 @@ TEST_F(FolderMenuTest, ALinkBackIntoItsOwnPathIsNotListedAgain) {
     EXPECT_EQ(FolderItemPaths[4], "C:\\T\\a\\up\\");
 }
 
+TEST_F(FolderMenuTest, HugeFoldersShowTheirFirstEntriesAndThenDots) {
+    for (int i = 0; i < 100000; ++i) folders.Add("C:\\Files\\f" + std::to_string(i));
+    for (int i = 0; i < 5001; ++i) folders.AddFolder("C:\\Folders\\d" + std::to_string(i));
+    for (const char* folder : {"C:\\Files", "C:\\Folders"}) {
+        const auto menu = Build(folder);
+        folderMenus.FillOnOpen(menu);
+        const auto& entries = menus.Entries(menu);
+        ASSERT_EQ(entries.size(), 5000u + 2u) << folder;
+        EXPECT_EQ(entries[5000].text, "...");
+        EXPECT_EQ(entries[5000].flags, platform::menu_flags::kGrayed);
+        EXPECT_EQ(entries[5001].text, ".");  // the folder itself can still be opened
+    }
+    EXPECT_EQ(FolderItemPaths.size(), 1u + 5001u + 1u);
+}
+
 TEST_F(FolderMenuTest, IdentifiersEndWhereMenuItemIdentifiersEnd) {
-    // 100,000 files in one folder: entries up to the last identifier, then a grayed "...".
-    for (int i = 0; i < 100000; ++i) folders.Add("C:\\Big\\f" + std::to_string(i));
-    folders.AddFolder("C:\\Big\\sub");
-    folders.Add("C:\\Big\\sub\\late.txt");
+    // Thirteen folders of 5,000 files each need more identifiers than a menu item can carry.
+    for (int folder = 0; folder < 14; ++folder) {
+        const auto path = "C:\\Big\\d" + std::to_string(folder);
+        folders.AddFolder(path);
+        for (int i = 0; folder < 13 && i < 5000; ++i) folders.Add(path + "\\f" + std::to_string(i));
+    }
     const auto root = Build("C:\\Big");
-    folderMenus.FillOnOpen(root);
-    const auto& entries = menus.Entries(root);
-    ASSERT_EQ(entries.size(), 1u + (65535 - 2000) + 1u);
-    EXPECT_EQ(entries[entries.size() - 2].text, "f63534");
+    folderMenus.FillOnOpen(root);  // the root's own "." is 2001
+    for (std::size_t folder = 0; folder < 12; ++folder) Open(root, folder);
+    EXPECT_EQ(folderMenus.LastFolderItemId(), 2001 + 12 * 5001);
+    const auto& entries = menus.Entries(Open(root, 12));
+    ASSERT_EQ(entries.size(), (65535u - 2001 - 12 * 5001) + 1u);
     EXPECT_EQ(entries[entries.size() - 2].idOrSubmenu, 65535u);
     EXPECT_EQ(entries.back().text, "...");
     EXPECT_EQ(entries.back().flags, platform::menu_flags::kGrayed);
     EXPECT_EQ(entries.back().idOrSubmenu, 0u);
     EXPECT_EQ(folderMenus.LastFolderItemId(), 65535);
-    // Later folders still show their subfolders, but no entry that could be chosen.
-    Open(root, 0);
-    EXPECT_EQ(menus.Dump(entries.front().idOrSubmenu), "GRAYED 0 ...\n");
+    // A folder opened later shows no entry that could be chosen.
+    EXPECT_EQ(menus.Dump(Open(root, 13)), "GRAYED 0 ...\n");
     EXPECT_EQ(FolderItemPaths.size(), 65535u - 2000 + 1);
 }
 
