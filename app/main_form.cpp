@@ -74,7 +74,6 @@ void MainForm::FormLoad(const std::string& commandLine) {
     }
     editor_.bLanguageChanged = false;
     window_.HookSystemMenu(strings_.sABOUT);
-    systemMenuHooked_ = true;
 
     chosen_ = CommandFromMenuItemId(window_.PopUpAtCursor(RootMenu));
     ExecuteCommand(*chosen_);
@@ -197,10 +196,7 @@ bool MainForm::FormUnload() {
                                       mb::kYesNo) == mb::kAnswerNo) {
         return false;
     }
-    if (systemMenuHooked_) {
-        window_.UnhookSystemMenu();
-        systemMenuHooked_ = false;
-    }
+    window_.UnhookSystemMenu();
     platform_.ownerDraw.UnhookODMenu();
     platform_.menus.DestroyMenu(RootMenu);
     platform_.menus.DestroyMenu(ProgramMenu);

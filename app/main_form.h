@@ -77,7 +77,6 @@ private:
     UIStrings strings_;
     TranslationEditor editor_;
     bool editingEnabled_ = true;
-    bool systemMenuHooked_ = false;
     std::optional<CommandId> chosen_;
     // Element n is the path of the folder entry with identifier 2000 + n.
     std::vector<std::string> FolderItemPaths{""};

@@ -85,6 +85,7 @@ public:
     virtual void SetSettingsContent(const SettingsTexts& texts, SettingsEvents& events) = 0;
     // Appends an About entry (identifier 2) to the system menu and routes it to the events.
     virtual void HookSystemMenu(std::string_view aboutCaption) = 0;
+    // Puts back what HookSystemMenu replaced; nothing when it has not run.
     virtual void UnhookSystemMenu() = 0;
 };
 

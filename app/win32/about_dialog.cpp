@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/win32/layout.h"
+#include "app/win32/window_class.h"
 
 namespace kov::win32 {
 
@@ -14,14 +15,7 @@ constexpr int kOkId = IDOK;
 }  // namespace
 
 void AboutDialog::Create() {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &AboutDialog::WindowProc;
-    windowClass.hInstance = instance_;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExA(&windowClass);  // fails harmlessly when already registered
+    RegisterWindowClass(instance_, kClassName, &AboutDialog::WindowProc);
 
     const Twips layout;
     constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;

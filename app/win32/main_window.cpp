@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/win32/system_menu.h"
+#include "app/win32/window_class.h"
 
 #include "odmenu/win32/menu_font_win32.h"
 #include "platform/win32/win32_pictures.h"
@@ -17,15 +18,8 @@ constexpr char kClassName[] = "KOVMainWindow";
 }  // namespace
 
 Win32MainWindow::Win32MainWindow(HINSTANCE instance) : instance_(instance), about_(instance) {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &Win32MainWindow::WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    windowClass.hIcon = LoadIconA(instance, "KOVICON");
-    RegisterClassExA(&windowClass);
+    RegisterWindowClass(instance, kClassName, &Win32MainWindow::WindowProc,
+                        LoadIconA(instance, "KOVICON"));
     // A fixed single border; the settings window is not resizable.
     CreateWindowExA(0, kClassName, "", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                     CW_USEDEFAULT, CW_USEDEFAULT, 320, 240, nullptr, nullptr, instance, this);

@@ -29,6 +29,12 @@ class SettingsTest(KovTestCase):
         run.wait_popup()
         return run
 
+    @staticmethod
+    def message_box_over(run, window, what):
+        """A message box of the program shown over its settings window (both are titled KOV)."""
+        return poll(lambda: [w for w in run.windows() if w.name == "KOV" and w.id != window.id],
+                    10, what)[0]
+
     def open_settings(self, run):
         self.press(run, OPEN_PROGRAM_MENU, ("Return",))
         return run.wait_message_box("KOV")  # the settings window is titled like a message box
@@ -63,15 +69,13 @@ class SettingsTest(KovTestCase):
         send_keys("Down", "Tab", "ctrl+a", "S", "l", "u", "t", "a", "shift+Tab", "Down",
                   window=window.id)
         send_keys("Escape", window=window.id)
-        question = poll(lambda: [w for w in run.windows() if w.name == "KOV" and w.id != window.id],
-                        10, "the exit question")[0]
+        question = self.message_box_over(run, window, "the exit question")
         send_keys("n", window=question.id)
         poll(lambda: [w for w in run.windows() if w.id == question.id] == [], 10,
              "the question to close")
         self.assertIsNone(run.process.poll(), "No ended the program")
         send_keys("Escape", window=window.id)
-        question = poll(lambda: [w for w in run.windows() if w.name == "KOV" and w.id != window.id],
-                        10, "the exit question again")[0]
+        question = self.message_box_over(run, window, "the exit question again")
         send_keys("y", window=question.id)
         run.wait_exit()
         self.assertEqual(LANGUAGE, (self.folder.path / "Svenska.lng").read_bytes(),
@@ -97,8 +101,7 @@ class SettingsTest(KovTestCase):
         window = self.open_settings(run)
         # Without a language file only Create new takes the focus.
         send_keys("space", window=window.id)
-        info = poll(lambda: [w for w in run.windows() if w.name == "KOV" and w.id != window.id],
-                    10, "the message about the new file")[0]
+        info = self.message_box_over(run, window, "the message about the new file")
         send_keys("Return", window=info.id)
         template = self.folder.path / "Translation.lng"
         lines = template.read_bytes().split(b"\r\n")
