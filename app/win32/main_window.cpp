@@ -6,6 +6,7 @@
 #include "app/win32/system_menu.h"
 #include "app/win32/window_class.h"
 
+#include "odmenu/dpi_scale.h"
 #include "odmenu/win32/menu_font_win32.h"
 #include "platform/win32/win32_pictures.h"
 
@@ -38,7 +39,7 @@ void Win32MainWindow::Close() {
 }
 
 platform::SystemMenuFontInfo Win32MainWindow::SystemMenuFont() {
-    auto font = SystemMenuLogFont();
+    auto font = SystemMenuLogFont(kDesignDpi);  // only face, weight and slant are used
     return {std::move(font.faceName), font.weight, font.italic};
 }
 
@@ -82,7 +83,9 @@ void Win32MainWindow::ShowAbout(const platform::AboutTexts& texts) {
     about_.Show(texts, [this] { Close(); });
 }
 
-void Win32MainWindow::CloseAbout() { about_.Close(); }
+void Win32MainWindow::CloseAbout() {
+    about_.Close();
+}
 
 void Win32MainWindow::SetSettingsContent(const platform::SettingsTexts& texts,
                                          platform::SettingsEvents& events) {
@@ -94,7 +97,9 @@ void Win32MainWindow::HookSystemMenu(std::string_view aboutCaption) {
     if (events_ != nullptr) win32::HookSystemMenu(hwnd_, aboutCaption, *events_);
 }
 
-void Win32MainWindow::UnhookSystemMenu() { win32::UnhookSystemMenu(hwnd_); }
+void Win32MainWindow::UnhookSystemMenu() {
+    win32::UnhookSystemMenu(hwnd_);
+}
 
 bool Win32MainWindow::PreTranslate(MSG& message) {
     if (about_.Handle() != nullptr && IsDialogMessageA(about_.Handle(), &message)) return true;

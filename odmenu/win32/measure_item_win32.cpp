@@ -7,30 +7,35 @@
 
 namespace kov::win32 {
 
-std::string ItemCaption(const CaptionTable& ItemCaptions, std::int32_t itemId, HWND window) {
-    const auto found =
-        ItemCaptions.find(ItemCaptionKey(itemId, reinterpret_cast<std::uintptr_t>(window)));
+std::string ItemCaption(const CaptionTable& ItemCaptions, std::int32_t itemId, HWND window,
+                        std::uintptr_t itemData) {
+    const auto found = ItemCaptions.find(
+        ItemCaptionKey(itemId, reinterpret_cast<std::uintptr_t>(window), itemData));
     return found != ItemCaptions.end() ? found->second : std::string();
 }
 
 ItemSize MeasureMenuItem(HWND window, std::int32_t itemId, std::uintptr_t itemData,
                          const ODMenuContext& context) {
     const auto& settings = context.sources.settings;
-    const std::string caption = ItemCaption(context.state.ItemCaptions, itemId, window);
+    const std::string caption = ItemCaption(context.state.ItemCaptions, itemId, window, itemData);
     const std::string text = TextToMeasure(caption);
+    const int dpi = context.state.dpi;
     SIZE extent{};
     {
         WindowDC dc(window);
-        const UniqueFont font = CreateMenuFont(dc.get(), context.sources.menuFont);
+        const UniqueFont font = CreateMenuFont(context.sources.menuFont, dpi);
         const SelectedObject selected(dc.get(), font.get());
-        GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+        extent = MenuTextExtent(dc.get(), text);
     }
     const auto icon = MeasureIcon(SplitAtTab(caption).left, context.state.ImageCollection,
-                                  context.sources.CustomIcons, settings.NoIcons);
-    const int iconHeight =
-        icon.kind == IconSource::Kind::None ? 0 : BitmapSize(LoadIconPicture(icon).get()).cy;
-    return MeasuredItemSize(caption, {extent.cx, extent.cy}, iconHeight, settings.NoIcons,
-                            itemData);
+                                  context.sources.CustomIcons, settings.NoIcons, dpi);
+    int iconHeight = 0;
+    if (icon.kind != IconSource::Kind::None) {
+        const SIZE own = BitmapSize(LoadIconPicture(icon).get());
+        if (own.cy > 0) iconHeight = DrawnIconSize(icon.kind, {own.cx, own.cy}, dpi).height;
+    }
+    return MeasuredItemSize(caption, {extent.cx, extent.cy}, iconHeight, settings.NoIcons, itemData,
+                            dpi);
 }
 
 }  // namespace kov::win32

@@ -2,12 +2,14 @@
 
 #include <cstring>
 
+#include "odmenu/dpi_scale.h"
+#include "odmenu/win32/dpi_win32.h"
+
 namespace kov::win32 {
 
-LogFont SystemMenuLogFont() {
+LogFont SystemMenuLogFont(int dpi) {
     NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return {};
+    if (!NonClientMetricsForDpi(metrics, dpi)) return {};
     const LOGFONTA& f = metrics.lfMenuFont;
     return {f.lfHeight,         f.lfWidth,
             f.lfEscapement,     f.lfOrientation,
@@ -18,14 +20,19 @@ LogFont SystemMenuLogFont() {
             f.lfPitchAndFamily, std::string(f.lfFaceName, strnlen(f.lfFaceName, LF_FACESIZE))};
 }
 
-UniqueFont CreateMenuFont(HDC hdc, const std::optional<MenuFont>& menuFont) {
-    const LogFont f =
-        MenuFontRequest(SystemMenuLogFont(), menuFont, GetDeviceCaps(hdc, LOGPIXELSY));
+UniqueFont CreateMenuFont(const std::optional<MenuFont>& menuFont, int dpi) {
+    const LogFont f = MenuFontRequest(SystemMenuLogFont(dpi), menuFont, dpi);
     return UniqueFont(CreateFontA(static_cast<int>(f.height), static_cast<int>(f.width),
                                   static_cast<int>(f.escapement), static_cast<int>(f.orientation),
                                   static_cast<int>(f.weight), f.italic, f.underline, f.strikeOut,
                                   f.charSet, f.outPrecision, f.clipPrecision, f.quality,
                                   f.pitchAndFamily, f.faceName.c_str()));
+}
+
+SIZE MenuTextExtent(HDC dc, const std::string& text) {
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    return extent;
 }
 
 }  // namespace kov::win32
