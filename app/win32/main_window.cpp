@@ -149,6 +149,9 @@ LRESULT Win32MainWindow::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
             }
             if (settings_.OnCommand(wParam, lParam)) return 0;
             break;
+        case WM_DPICHANGED:
+            settings_.OnDpiChanged(wParam, lParam);
+            return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;

@@ -15,17 +15,12 @@ constexpr int kTextBoxId = 102;
 constexpr int kSaveId = 103;
 constexpr int kCreateNewId = 104;
 
-HWND Child(HWND parent, HINSTANCE instance, const char* className, DWORD style, RECT twips,
-           int id, const Twips& layout) {
-    HWND control = CreateWindowExA(
-        className == std::string("EDIT") || className == std::string("LISTBOX") ? WS_EX_CLIENTEDGE
-                                                                                : 0,
-        className, "", WS_CHILD | WS_VISIBLE | style, layout(twips.left), layout(twips.top),
-        layout(twips.right), layout(twips.bottom), parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                 FALSE);
-    return control;
+HWND Child(HWND parent, HINSTANCE instance, const char* className, DWORD style, int id) {
+    return CreateWindowExA(className == std::string("EDIT") || className == std::string("LISTBOX")
+                               ? WS_EX_CLIENTEDGE
+                               : 0,
+                           className, "", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
 
 std::string WindowText(HWND control) {
@@ -40,23 +35,20 @@ void SettingsControls::Create(HWND window, HINSTANCE instance) {
     window_ = window;
     INITCOMMONCONTROLSEX common{sizeof common, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&common);
-    const Twips layout;
     // Positions are left, top, width, height in twips; the frames' children sit at the frame's
     // offset, as the main window is their parent.
-    infoFrame_ = Child(window, instance, "BUTTON", BS_GROUPBOX, {0, 30, 4665, 885}, 0, layout);
-    info_ = Child(window, instance, "STATIC", SS_LEFT | SS_NOTIFY, {180, 30 + 270, 4335, 585}, 0,
-                  layout);
-    translationFrame_ =
-        Child(window, instance, "BUTTON", BS_GROUPBOX, {0, 930, 4665, 1965}, 0, layout);
+    infoFrame_ = Child(window, instance, "BUTTON", BS_GROUPBOX, 0);
+    info_ = Child(window, instance, "STATIC", SS_LEFT | SS_NOTIFY, 0);
+    translationFrame_ = Child(window, instance, "BUTTON", BS_GROUPBOX, 0);
     list_ = Child(window, instance, "LISTBOX",
-                  WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                  {90, 930 + 270, 2385, 1620}, kListId, layout);
-    textBox_ = Child(window, instance, "EDIT", WS_TABSTOP | ES_AUTOHSCROLL,
-                     {2520, 930 + 270, 2085, 315}, kTextBoxId, layout);
-    save_ = Child(window, instance, "BUTTON", WS_TABSTOP | BS_PUSHBUTTON,
-                  {3510, 930 + 720, 1125, 255}, kSaveId, layout);
-    createNew_ = Child(window, instance, "BUTTON", WS_TABSTOP | BS_PUSHBUTTON,
-                       {3510, 930 + 1050, 1125, 255}, kCreateNewId, layout);
+                  WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kListId);
+    textBox_ = Child(window, instance, "EDIT", WS_TABSTOP | ES_AUTOHSCROLL, kTextBoxId);
+    save_ = Child(window, instance, "BUTTON", WS_TABSTOP | BS_PUSHBUTTON, kSaveId);
+    createNew_ = Child(window, instance, "BUTTON", WS_TABSTOP | BS_PUSHBUTTON, kCreateNewId);
+    placed_ = {{infoFrame_, {0, 30, 4665, 885}},           {info_, {180, 30 + 270, 4335, 585}},
+               {translationFrame_, {0, 930, 4665, 1965}},  {list_, {90, 930 + 270, 2385, 1620}},
+               {textBox_, {2520, 930 + 270, 2085, 315}},   {save_, {3510, 930 + 720, 1125, 255}},
+               {createNew_, {3510, 930 + 1050, 1125, 255}}};
     SetWindowLongPtrA(list_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     listPrevious_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListProc)));
@@ -66,17 +58,43 @@ void SettingsControls::Create(HWND window, HINSTANCE instance) {
                                nullptr, instance, nullptr);
     for (HWND control : {info_, list_, textBox_, save_, createNew_}) AddTool(control, "");
 
+    const int dpi = WindowDpi(window);
+    Layout(dpi);
     // The window ends just below the translation frame.
+    const Twips twips(dpi);
     const auto style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
-    RECT frame{0, 0, layout(4680), layout(930 + 1965 + 60)};
+    RECT frame{0, 0, twips(4680), twips(930 + 1965 + 60)};
     AdjustWindowRect(&frame, style, FALSE);
     SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void SettingsControls::Layout(int dpi) {
+    const Twips twips(dpi);
+    font_ = MessageFont(dpi);
+    for (const auto& [control, place] : placed_) {
+        MoveWindow(control, twips(place.left), twips(place.top), twips(place.right),
+                   twips(place.bottom), TRUE);
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont(font_)), TRUE);
+    }
+}
+
+void SettingsControls::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
+    if (window_ == nullptr) return;
+    const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    Layout(HIWORD(wParam));
+}
+
+// Version 5 of the common controls refuses the full structure of version 6; the fields used
+// here are all in the older size, which both accept.
+const UINT kToolInfoSize = TTTOOLINFOA_V2_SIZE;
+
 void SettingsControls::AddTool(HWND control, const std::string& text) {
     TOOLINFOA tool{};
-    tool.cbSize = sizeof tool;
+    tool.cbSize = kToolInfoSize;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(control);
@@ -86,7 +104,7 @@ void SettingsControls::AddTool(HWND control, const std::string& text) {
 
 void SettingsControls::SetToolText(HWND control, const std::string& text) {
     TOOLINFOA tool{};
-    tool.cbSize = sizeof tool;
+    tool.cbSize = kToolInfoSize;
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(control);
     tool.lpszText = const_cast<char*>(text.c_str());
@@ -132,7 +150,8 @@ void SettingsControls::SyncList() {
             SendMessageA(list_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
             if (entries[i] == text.data()) continue;
             SendMessageA(list_, LB_DELETESTRING, index, 0);
-            SendMessageA(list_, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(entries[i].c_str()));
+            SendMessageA(list_, LB_INSERTSTRING, index,
+                         reinterpret_cast<LPARAM>(entries[i].c_str()));
         }
         SendMessageA(list_, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
     }
@@ -144,7 +163,9 @@ void SettingsControls::SyncList() {
     EnableWindow(save_, enabled);
 }
 
-std::string SettingsControls::TextBoxText() const { return WindowText(textBox_); }
+std::string SettingsControls::TextBoxText() const {
+    return WindowText(textBox_);
+}
 
 // A button is disabled while its handler runs, so it cannot be pressed twice; disabling takes the
 // keyboard focus away, which the button gets back afterwards.
@@ -184,8 +205,7 @@ bool SettingsControls::OnCommand(WPARAM wParam, LPARAM lParam) {
     return false;
 }
 
-LRESULT CALLBACK SettingsControls::ListProc(HWND hwnd, UINT message, WPARAM wParam,
-                                            LPARAM lParam) {
+LRESULT CALLBACK SettingsControls::ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<SettingsControls*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     // With no button pressed, the tip follows the entry under the mouse.
     if (message == WM_MOUSEMOVE && (wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 &&

@@ -41,6 +41,14 @@ int CursorMonitorDpi() {
     return SystemDpi();
 }
 
+int WindowDpi(HWND window) {
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow =
+        SystemFunction<GetDpiForWindowFn>("user32.dll", "GetDpiForWindow");
+    const UINT dpi = getDpiForWindow != nullptr ? getDpiForWindow(window) : 0;
+    return dpi > 0 ? static_cast<int>(dpi) : SystemDpi();
+}
+
 bool NonClientMetricsForDpi(NONCLIENTMETRICSA& metrics, int dpi) {
     using ForDpiFn = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
     static const auto forDpi = SystemFunction<ForDpiFn>("user32.dll", "SystemParametersInfoForDpi");

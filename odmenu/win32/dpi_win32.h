@@ -9,6 +9,9 @@ namespace kov::win32 {
 // The DPI of the monitor under the cursor, where the popup opens.
 int CursorMonitorDpi();
 
+// The DPI a window is laid out for.
+int WindowDpi(HWND window);
+
 // The system's non-client metrics (the menu and message fonts) as they are at a DPI.
 bool NonClientMetricsForDpi(NONCLIENTMETRICSA& metrics, int dpi);
 
