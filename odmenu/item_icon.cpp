@@ -45,7 +45,10 @@ IconSize DrawnIconSize(IconSource::Kind kind, IconSize bitmap, int dpi) {
         const int side = ScalePixels(kPictureSide, dpi);
         return {side, side};
     }
-    return {ScalePixels(bitmap.width, dpi), ScalePixels(bitmap.height, dpi)};
+    const IconSize scaled{ScalePixels(bitmap.width, dpi), ScalePixels(bitmap.height, dpi)};
+    // Stretching a huge picture would take a copy of hundreds of megabytes for every paint.
+    constexpr int kMaxStretchedSide = 1024;
+    return std::max(scaled.width, scaled.height) > kMaxStretchedSide ? bitmap : scaled;
 }
 
 CaptionParts SplitAtTab(std::string_view caption) {

@@ -31,7 +31,8 @@ struct IconSize {
     bool operator==(const IconSize&) const = default;
 };
 // The size an icon is drawn at: the program's pictures fill their side; a picture file keeps
-// its look, its size scaled from 96 DPI. Drawing stretches a bitmap that differs.
+// its look, its size scaled from 96 DPI, unless that would pass 1,024 pixels. Drawing stretches
+// a bitmap that differs.
 IconSize DrawnIconSize(IconSource::Kind kind, IconSize bitmap, int dpi);
 
 // The caption before its first TAB, and what follows that TAB.

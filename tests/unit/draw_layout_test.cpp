@@ -200,6 +200,7 @@ TEST(Dpi, LayoutMeasureFontAndPicturesScaleFromNinetySix) {
     // Picture files keep their look: their own size, scaled.
     EXPECT_EQ(DrawnIconSize(IconSource::Kind::File, {16, 10}, 144), (IconSize{24, 15}));
     EXPECT_EQ(DrawnIconSize(IconSource::Kind::File, {1, 1}, 96), (IconSize{1, 1}));
+    EXPECT_EQ(DrawnIconSize(IconSource::Kind::File, {600, 10}, 192), (IconSize{600, 10}));
 }
 
 TEST(DrawCaption, ColumnMarkAndRightHandText) {

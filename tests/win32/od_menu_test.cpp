@@ -14,6 +14,7 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_pictures.h"
 #include "tests/win32/gdi_count.h"
+#include "tests/win32/temp_folder.h"
 
 namespace kov::win32 {
 namespace {
@@ -454,6 +455,81 @@ TEST_F(OwnerDrawn, At144DpiTheItemGrowsByHalf) {
     EXPECT_EQ(skinned.Pixel(36, 2), RGB(255, 255, 255));
     const auto before = testing::GdiObjectCount();
     for (int i = 0; i < 10; ++i) cycle();
+    EXPECT_EQ(testing::GdiObjectCount(), before);
+}
+
+// A monochrome bitmap file, white.
+void WriteWhiteBitmap(const std::string& path, int width, int height) {
+    const int stride = (width + 31) / 32 * 4;
+    const std::uint32_t bits = static_cast<std::uint32_t>(stride * height);
+    const std::uint32_t offset = 14 + 40 + 8;
+    std::string data(offset + bits, '\xFF');
+    const auto put = [&](std::size_t at, std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) data[at + i] = static_cast<char>(value >> (8 * i));
+    };
+    data[0] = 'B';
+    data[1] = 'M';
+    put(2, offset + bits, 4);
+    put(6, 0, 4);
+    put(10, offset, 4);
+    put(14, 40, 4);
+    put(18, static_cast<std::uint32_t>(width), 4);
+    put(22, static_cast<std::uint32_t>(height), 4);
+    put(26, 1, 2);
+    put(28, 1, 2);
+    put(30, 0, 24);  // no compression, sizes and colour counts left to the reader
+    put(54, 0, 4);   // palette: black, then white
+    UniqueFile file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    DWORD written = 0;
+    WriteFile(file.get(), data.data(), static_cast<DWORD>(data.size()), &written, nullptr);
+}
+
+// Fonts of no, negative and huge size at 192 DPI, pictures of one and of 4,000 pixels square, a
+// skin smaller than an item: every item measures and paints, and what it makes is freed.
+TEST_F(OwnerDrawn, BadInputAtHighDpiPaintsAndFrees) {
+    const testing::TempFolder folder;
+    WriteWhiteBitmap(folder / "tiny.bmp", 1, 1);
+    WriteWhiteBitmap(folder / "huge.bmp", 4000, 4000);
+    customIcons["Tiny"] = {folder / "tiny.bmp", ""};
+    customIcons["Huge"] = {folder / "huge.bmp", folder / "huge.bmp"};
+    ODMenuState state;
+    state.dpi = 192;
+    settings.UseSkin = true;
+    state.SkinBackgroundPicture = ResourcePicture("CHECKMARK");
+    state.SkinSelectedPicture = ResourcePicture("CHECKMARK");
+    Add("Tiny", 1);
+    Add("Huge", 2);
+    Add("Text\tCtrl+T", 3);
+    ConvertPopupMenu(menu.get(), window, state);
+    ODMenuContext context{state, sources};
+    Canvas canvas(300, 60);
+    const auto paint = [&](UINT id, bool alsoSelected = true) {
+        const ItemSize size = MeasureMenuItem(window, static_cast<std::int32_t>(id), 0, context);
+        for (UINT itemState : {UINT{ODS_SELECTED}, 0u}) {
+            if (itemState != 0 && !alsoSelected) continue;
+            const DRAWITEMSTRUCT item{ODT_MENU,
+                                      0,
+                                      id,
+                                      ODA_DRAWENTIRE,
+                                      itemState,
+                                      reinterpret_cast<HWND>(menu.get()),
+                                      canvas.dc(),
+                                      {0, 0, 300, std::min(size.height, 60)},
+                                      0};
+            DrawMenuItem(window, item, context);
+        }
+        return size;
+    };
+    paint(1);
+    const auto before = testing::GdiObjectCount();
+    // Too big to stretch: drawn at its own size. (Each load of it takes seconds under Wine.)
+    EXPECT_EQ(paint(2, false).height, 4000 + 12);
+    for (const double points : {0.0, -5.0, 500.0}) {
+        menuFont->FontSize = points;
+        EXPECT_GT(paint(1).height, 0) << points;
+        EXPECT_GT(paint(3).height, 0) << points;
+    }
     EXPECT_EQ(testing::GdiObjectCount(), before);
 }
 
