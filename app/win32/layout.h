@@ -20,9 +20,8 @@ class Twips {
 
 // The font of message boxes and dialogs at a DPI; the stock GUI font when there is none.
 inline UniqueFont MessageFont(int dpi) {
-    NONCLIENTMETRICSA metrics{};
-    if (!NonClientMetricsForDpi(metrics, dpi)) return {};
-    return UniqueFont(CreateFontIndirectA(&metrics.lfMessageFont));
+    const auto fonts = SystemFontsForDpi(dpi);
+    return fonts ? UniqueFont(CreateFontIndirectA(&fonts->message)) : UniqueFont();
 }
 
 // The font to give controls: the message font when it could be made.

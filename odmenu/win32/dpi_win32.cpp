@@ -1,5 +1,8 @@
 #include "odmenu/win32/dpi_win32.h"
 
+#include <cstddef>
+#include <cstring>
+
 #include "odmenu/dpi_scale.h"
 #include "platform/win32/handles.h"
 
@@ -24,7 +27,18 @@ int SystemDpi() {
 
 }  // namespace
 
-int CursorMonitorDpi() {
+int WindowDpi(HWND window) {
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow =
+        SystemFunction<GetDpiForWindowFn>("user32.dll", "GetDpiForWindow");
+    const UINT dpi = getDpiForWindow != nullptr ? getDpiForWindow(window) : 0;
+    return dpi > 0 ? static_cast<int>(dpi) : SystemDpi();
+}
+
+int PopupDpi(HWND window) {
+    // With one monitor it is the window's; only several monitors need the monitor API, whose
+    // library would otherwise be loaded before every popup.
+    if (GetSystemMetrics(SM_CMONITORS) <= 1) return WindowDpi(window);
     using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
     static const auto getDpiForMonitor =
         SystemFunction<GetDpiForMonitorFn>("shcore.dll", "GetDpiForMonitor");
@@ -38,39 +52,40 @@ int CursorMonitorDpi() {
         y > 0) {
         return static_cast<int>(y);
     }
-    return SystemDpi();
+    return WindowDpi(window);
 }
 
-int WindowDpi(HWND window) {
-    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow =
-        SystemFunction<GetDpiForWindowFn>("user32.dll", "GetDpiForWindow");
-    const UINT dpi = getDpiForWindow != nullptr ? getDpiForWindow(window) : 0;
-    return dpi > 0 ? static_cast<int>(dpi) : SystemDpi();
+namespace {
+
+LOGFONTA Narrow(const LOGFONTW& wide) {
+    LOGFONTA narrow{};
+    static_assert(offsetof(LOGFONTA, lfFaceName) == offsetof(LOGFONTW, lfFaceName));
+    std::memcpy(&narrow, &wide, offsetof(LOGFONTA, lfFaceName));
+    WideCharToMultiByte(CP_ACP, 0, wide.lfFaceName, -1, narrow.lfFaceName, LF_FACESIZE, nullptr,
+                        nullptr);
+    return narrow;
 }
 
-bool NonClientMetricsForDpi(NONCLIENTMETRICSA& metrics, int dpi) {
+}  // namespace
+
+std::optional<SystemFonts> SystemFontsForDpi(int dpi) {
     using ForDpiFn = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
     static const auto forDpi = SystemFunction<ForDpiFn>("user32.dll", "SystemParametersInfoForDpi");
-    metrics = {};
-    metrics.cbSize = sizeof metrics;
     if (forDpi != nullptr) {
-        // The wide structure is the one this call knows; only the fonts' heights differ from
-        // the system's, so they are carried over into the ANSI one read below.
-        NONCLIENTMETRICSW wide{};
-        wide.cbSize = sizeof wide;
-        if (forDpi(SPI_GETNONCLIENTMETRICS, sizeof wide, &wide, 0, static_cast<UINT>(dpi)) &&
-            SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-            metrics.lfMenuFont.lfHeight = wide.lfMenuFont.lfHeight;
-            metrics.lfMessageFont.lfHeight = wide.lfMessageFont.lfHeight;
-            return true;
-        }
+        NONCLIENTMETRICSW metrics{};
+        metrics.cbSize = sizeof metrics;
+        if (forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi)))
+            return SystemFonts{Narrow(metrics.lfMenuFont), Narrow(metrics.lfMessageFont)};
     }
-    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return false;
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        return std::nullopt;
+    // Before Windows 10 the metrics are the system DPI's.
     const int system = SystemDpi();
     metrics.lfMenuFont.lfHeight = MulDiv(metrics.lfMenuFont.lfHeight, dpi, system);
     metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, system);
-    return true;
+    return SystemFonts{metrics.lfMenuFont, metrics.lfMessageFont};
 }
 
 }  // namespace kov::win32

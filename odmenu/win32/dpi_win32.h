@@ -4,15 +4,21 @@
 
 #include "platform/win32/windows_api.h"
 
-namespace kov::win32 {
+#include <optional>
 
-// The DPI of the monitor under the cursor, where the popup opens.
-int CursorMonitorDpi();
+namespace kov::win32 {
 
 // The DPI a window is laid out for.
 int WindowDpi(HWND window);
 
-// The system's non-client metrics (the menu and message fonts) as they are at a DPI.
-bool NonClientMetricsForDpi(NONCLIENTMETRICSA& metrics, int dpi);
+// The DPI of the monitor under the cursor, where a popup of the window opens.
+int PopupDpi(HWND window);
+
+// The system's menu and message fonts as they are at a DPI; none when the system cannot tell.
+struct SystemFonts {
+    LOGFONTA menu;
+    LOGFONTA message;
+};
+std::optional<SystemFonts> SystemFontsForDpi(int dpi);
 
 }  // namespace kov::win32

@@ -8,9 +8,9 @@
 namespace kov::win32 {
 
 LogFont SystemMenuLogFont(int dpi) {
-    NONCLIENTMETRICSA metrics{};
-    if (!NonClientMetricsForDpi(metrics, dpi)) return {};
-    const LOGFONTA& f = metrics.lfMenuFont;
+    const auto fonts = SystemFontsForDpi(dpi);
+    if (!fonts) return {};
+    const LOGFONTA& f = fonts->menu;
     return {f.lfHeight,         f.lfWidth,
             f.lfEscapement,     f.lfOrientation,
             f.lfWeight,         f.lfItalic,

@@ -90,7 +90,7 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
             const bool systemMenu = IsSystemMenu(hwnd, wParam);
             const LRESULT result = passOn();
             if (!systemMenu) {
-                odMenu->state.dpi = CursorMonitorDpi();
+                odMenu->state.dpi = PopupDpi(hwnd);
                 ConvertPopupMenu(reinterpret_cast<HMENU>(wParam), hwnd, odMenu->state);
             }
             return result;
