@@ -144,7 +144,9 @@ void SettingsControls::SyncList() {
     EnableWindow(save_, enabled);
 }
 
-std::string SettingsControls::TextBoxText() const { return WindowText(textBox_); }
+std::string SettingsControls::TextBoxText() const {
+    return textBox_ != nullptr ? WindowText(textBox_) : std::string();
+}
 
 // A button is disabled while its handler runs, so it cannot be pressed twice; disabling takes the
 // keyboard focus away, which the button gets back afterwards.

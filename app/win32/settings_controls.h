@@ -19,13 +19,14 @@ public:
     void Show();
     // WM_COMMAND of the main window; true when it was one of these controls.
     bool OnCommand(WPARAM wParam, LPARAM lParam);
+    // Empty until the controls exist.
+    std::string TextBoxText() const;
 
 private:
     static LRESULT CALLBACK ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void AddTool(HWND control, const std::string& text);
     void SetToolText(HWND control, const std::string& text);
     void SyncList();
-    std::string TextBoxText() const;
     void WhileDisabled(HWND button, const std::function<void()>& handler);
 
     HWND window_ = nullptr;

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "app/main_form.h"
+#include "app/single_instance.h"
 #include "app/win32/main_window.h"
 #include "odmenu/win32/od_menu_hook.h"
 #ifdef KOV_SYSTEM_DRAWN_BENCH
@@ -37,7 +38,9 @@ void TraceChoice(const kov::MainForm& form) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     using namespace kov;
     // A second start while one runs ends at once, without a word.
-    win32::UniqueKernelObject instanceMutex(CreateMutexA(nullptr, FALSE, "KOV.SingleInstance"));
+    const auto identity = win32::CurrentProgramIdentity();
+    win32::UniqueKernelObject instanceMutex(
+        CreateMutexA(nullptr, FALSE, SingleInstanceName(identity.fileName).c_str()));
     if (GetLastError() == ERROR_ALREADY_EXISTS) return 0;
 
     win32::Win32Menus menus;
@@ -58,7 +61,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
 #endif
     win32::Win32Folders folders;
     platform::Platform platform{menus,     files,   messages,  environment,
-                                win32::CurrentProgramIdentity(), ownerDraw, folders,
+                                identity,  ownerDraw, folders,
                                 clipboard, shell,   windows,   clock,
                                 pictures,  tempFolder};
     messages.SetOwner(window.Handle());

@@ -4,7 +4,6 @@
 #include <chrono>
 #include <thread>
 
-#include "commands/close_windows.h"
 #include "commands/date_format.h"
 #include "menufile/ansi_text.h"
 #include "platform/win32/win32_clock.h"
@@ -34,19 +33,19 @@ bool PumpUntilGone(HWND window) {
     return !IsWindow(window);
 }
 
-TEST(Win32TopWindows, ClosesEveryTopWindowWhoseTitleHoldsTheText) {
+TEST(Win32TopWindows, ListsHiddenWindowsMarksItsOwnAndClosesThem) {
     Win32TopWindows windows;
     HWND hidden = MakeTopWindow("KOV test: Some NOTEPAD thing");  // never shown
-    HWND other = MakeTopWindow("KOV test: other");
     const auto listed = windows.Enumerate();
     EXPECT_TRUE(std::any_of(listed.begin(), listed.end(), [&](const platform::TopWindow& w) {
         return w.handle == reinterpret_cast<platform::WindowHandle>(hidden) &&
-               w.title == "KOV test: Some NOTEPAD thing";
+               w.title == "KOV test: Some NOTEPAD thing" && w.own && !w.shell;
     }));
-    CloseWindows("kov TEST: some notepad", windows);
+    const auto shellWindows = std::count_if(listed.begin(), listed.end(),
+                                            [](const platform::TopWindow& w) { return w.shell; });
+    EXPECT_EQ(shellWindows, GetShellWindow() != nullptr ? 1 : 0);
+    windows.PostClose(reinterpret_cast<platform::WindowHandle>(hidden));
     EXPECT_TRUE(PumpUntilGone(hidden));
-    EXPECT_TRUE(IsWindow(other));
-    DestroyWindow(other);
 }
 
 TEST(Win32TopWindows, LongTitlesAreReadUpTo259Characters) {
