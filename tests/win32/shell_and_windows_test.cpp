@@ -10,6 +10,8 @@
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_pictures.h"
 #include "platform/win32/win32_shell.h"
+// After windows.h, which it needs.
+#include <objbase.h>
 #include "platform/win32/win32_temp_folder.h"
 #include "platform/win32/win32_top_windows.h"
 #include "tests/win32/temp_folder.h"
@@ -98,6 +100,24 @@ TEST(Win32Shell, FindsTheAssociatedProgramAndReportsFailures) {
     EXPECT_FALSE(shell.FindExecutable(folder / "none.htm"));
     EXPECT_LE(shell.ShellExecute({false, std::nullopt, folder / "missing.exe", "", "", 1}), 32);
     EXPECT_EQ(shell.StartProcess("\"" + (folder / "missing.exe") + "\"", 1), 0u);
+}
+
+// Whether COM is initialised on this thread; asking leaves it as it was.
+bool InComApartment() {
+    const HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (SUCCEEDED(result)) CoUninitialize();
+    return result != S_OK;
+}
+
+TEST(Win32Shell, ShellCallsRunInAComApartmentThatEndsWithTheShell) {
+    if (InComApartment()) GTEST_SKIP() << "an earlier test of this process initialised COM";
+    {
+        Win32Shell shell;
+        EXPECT_FALSE(InComApartment());  // the popup comes first: COM starts with the shell
+        shell.ShellExecute({false, std::nullopt, "C:\\missing-kov-test.exe", "", "", 1});
+        EXPECT_TRUE(InComApartment());
+    }
+    EXPECT_FALSE(InComApartment());
 }
 
 TEST(Win32TempFolder, NamesAnExistingFolderWithoutFinalBackslash) {
