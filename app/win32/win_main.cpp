@@ -1,8 +1,8 @@
 // Program entry: one running instance, the main window, the run cycle, the message loop.
 #include "platform/win32/windows_api.h"
 
+#include <cstdio>
 #include <cstdlib>
-#include <fstream>
 
 #include "app/main_form.h"
 #include "app/single_instance.h"
@@ -30,7 +30,10 @@ namespace {
 void TraceChoice(const kov::MainForm& form) {
     const char* traceFile = std::getenv("KOV_TRACE_FILE");
     if (traceFile == nullptr || !form.ChosenCommand()) return;
-    std::ofstream(traceFile, std::ios::app) << "chosen " << *form.ChosenCommand() << "\n";
+    if (std::FILE* trace = std::fopen(traceFile, "a")) {
+        std::fprintf(trace, "chosen %ld\n", static_cast<long>(*form.ChosenCommand()));
+        std::fclose(trace);
+    }
 }
 
 }  // namespace
