@@ -131,7 +131,9 @@ class Dispatch {
         const char letter = field.Program.size() > 1 ? ToLowerAnsi(field.Program[1]) : '\0';
         switch (letter) {
             case 'p': {
-                const auto document = Expand(field.Parameters);
+                // PrintFile prints a text holding "¦s" with the clipboard text in it, so that
+                // placeholder must reach it.
+                const auto document = c_.expander.ExpandAllButClipboardText(field.Parameters);
                 launcher_.PrintFile(document, Expand(field.WorkingFolder));
                 return;
             }

@@ -70,8 +70,10 @@ void ShellLauncher::PrintFile(const std::string& document, const std::string& wo
         shell.ShellExecute(print);
         return;
     }
-    const auto content =
-        ReplaceAllNoCase(document, kClipboardText, ClipboardGetText(platform_.clipboard)) + "\r\n";
+    // As everywhere, a text that wants the clipboard text is nothing without it.
+    const auto clip = ClipboardGetText(platform_.clipboard);
+    if (clip.empty()) return;
+    const auto content = ReplaceAllNoCase(document, kClipboardText, clip) + "\r\n";
     auto file = WritePrintFile(platform_.identity.folder, content);
     if (!file) file = WritePrintFile(platform_.tempFolder.UserTempFolder(), content);
     if (!file) return;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "commands/date_format.h"
 #include "menufile/ansi_text.h"
 #include "menufile/command_ids.h"
 #include "menufile/text_helpers.h"
@@ -63,7 +64,12 @@ private:
         // Identifiers above the line range belong to folder entries: such lines show, grayed, but
         // can never run another entry's command.
         if (id > kLastLineItemId) flags |= mf::kGrayed;
-        Append(flags, platform::MenuItemValue(id), caption);
+        Append(flags, platform::MenuItemValue(id), Dated(caption));
+    }
+
+    // Captions of items, headings and folder menus show the date; "[" texts do not.
+    std::string Dated(const std::string& caption) {
+        return sReplaceDate(caption, context_.settingsContext.expander.clock());
     }
 
     platform::MenuHandle AppendSubmenu(std::string_view text) {
@@ -74,7 +80,7 @@ private:
 
     // With only a caption the submenu stays empty.
     void AppendFolderMenu(const std::vector<std::string>& parts) {
-        const auto sub = AppendSubmenu(parts[0]);
+        const auto sub = AppendSubmenu(Dated(parts[0]));
         if (parts.size() < 2) return;
         context_.folderMenus.BuildFolderMenu(
             context_.settingsContext.expander.sExpandString(parts[1], false),

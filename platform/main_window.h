@@ -83,6 +83,8 @@ public:
     virtual void CloseAbout() = 0;
     // Fills the settings window's controls; the window shows them when it is shown.
     virtual void SetSettingsContent(const SettingsTexts& texts, SettingsEvents& events) = 0;
+    // What the settings window's text box holds; empty while the window has not been shown.
+    virtual std::string TranslationText() = 0;
     // Appends an About entry (identifier 2) to the system menu and routes it to the events.
     virtual void HookSystemMenu(std::string_view aboutCaption) = 0;
     // Puts back what HookSystemMenu replaced; nothing when it has not run.

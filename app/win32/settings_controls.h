@@ -24,6 +24,8 @@ class SettingsControls {
     bool OnCommand(WPARAM wParam, LPARAM lParam);
     // WM_DPICHANGED: the window moves to the rectangle Windows suggests and is laid out again.
     void OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    // Empty until the controls exist.
+    std::string TextBoxText() const;
 
   private:
     // Places the controls and gives them the message font, for a DPI.
@@ -32,7 +34,6 @@ class SettingsControls {
     void AddTool(HWND control, const std::string& text);
     void SetToolText(HWND control, const std::string& text);
     void SyncList();
-    std::string TextBoxText() const;
     void WhileDisabled(HWND button, const std::function<void()>& handler);
 
     HWND window_ = nullptr;

@@ -1,10 +1,11 @@
 // Program entry: one running instance, the main window, the run cycle, the message loop.
 #include "platform/win32/windows_api.h"
 
+#include <cstdio>
 #include <cstdlib>
-#include <fstream>
 
 #include "app/main_form.h"
+#include "app/single_instance.h"
 #include "app/win32/main_window.h"
 #include "odmenu/win32/od_menu_hook.h"
 #ifdef KOV_SYSTEM_DRAWN_BENCH
@@ -29,7 +30,10 @@ namespace {
 void TraceChoice(const kov::MainForm& form) {
     const char* traceFile = std::getenv("KOV_TRACE_FILE");
     if (traceFile == nullptr || !form.ChosenCommand()) return;
-    std::ofstream(traceFile, std::ios::app) << "chosen " << *form.ChosenCommand() << "\n";
+    if (std::FILE* trace = std::fopen(traceFile, "a")) {
+        std::fprintf(trace, "chosen %ld\n", static_cast<long>(*form.ChosenCommand()));
+        std::fclose(trace);
+    }
 }
 
 }  // namespace
@@ -37,7 +41,9 @@ void TraceChoice(const kov::MainForm& form) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     using namespace kov;
     // A second start while one runs ends at once, without a word.
-    win32::UniqueKernelObject instanceMutex(CreateMutexA(nullptr, FALSE, "KOV.SingleInstance"));
+    const auto identity = win32::CurrentProgramIdentity();
+    win32::UniqueKernelObject instanceMutex(
+        CreateMutexA(nullptr, FALSE, SingleInstanceName(identity.fileName).c_str()));
     if (GetLastError() == ERROR_ALREADY_EXISTS) return 0;
 
     win32::Win32Menus menus;
@@ -58,7 +64,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
 #endif
     win32::Win32Folders folders;
     platform::Platform platform{menus,     files,   messages,  environment,
-                                win32::CurrentProgramIdentity(), ownerDraw, folders,
+                                identity,  ownerDraw, folders,
                                 clipboard, shell,   windows,   clock,
                                 pictures,  tempFolder};
     messages.SetOwner(window.Handle());

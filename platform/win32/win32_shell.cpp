@@ -1,5 +1,7 @@
 #include "platform/win32/win32_shell.h"
 
+#include <objbase.h>
+
 #include <vector>
 
 #include "platform/win32/handles.h"
@@ -14,7 +16,19 @@ const char* OrNull(const std::optional<std::string>& text) {
 
 }  // namespace
 
+Win32Shell::~Win32Shell() {
+    if (comEntered_) CoUninitialize();
+}
+
+void Win32Shell::EnterComApartment() {
+    if (comTried_) return;
+    comTried_ = true;
+    comEntered_ =
+        SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+}
+
 std::intptr_t Win32Shell::ShellExecute(const platform::ShellRequest& request) {
+    EnterComApartment();
     const auto result = ShellExecuteA(
         request.ownedByMainWindow ? owner_ : nullptr, OrNull(request.verb), request.file.c_str(),
         OrNull(request.parameters), request.directory.c_str(), request.show);
@@ -39,6 +53,7 @@ std::uint32_t Win32Shell::StartProcess(const std::string& commandLine, int show)
 }
 
 std::optional<std::string> Win32Shell::FindExecutable(const std::string& file) {
+    EnterComApartment();
     char buffer[MAX_PATH] = {};
     const auto result = reinterpret_cast<std::intptr_t>(FindExecutableA(file.c_str(), "", buffer));
     if (result <= 32) return std::nullopt;

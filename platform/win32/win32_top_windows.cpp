@@ -9,9 +9,12 @@ namespace {
 BOOL CALLBACK EnumWindowsProc(HWND window, LPARAM list) {
     char title[260];
     const int length = GetWindowTextA(window, title, sizeof title);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
     reinterpret_cast<std::vector<platform::TopWindow>*>(list)->push_back(
         {reinterpret_cast<platform::WindowHandle>(window),
-         std::string(title, length > 0 ? static_cast<std::size_t>(length) : 0)});
+         std::string(title, length > 0 ? static_cast<std::size_t>(length) : 0),
+         window == GetShellWindow(), process == GetCurrentProcessId()});
     return TRUE;
 }
 

@@ -1,6 +1,7 @@
 // Records the menu tree the logic builds, so a test can compare it whole as text.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <unordered_map>
 #include <string>
@@ -34,6 +35,8 @@ public:
     const std::vector<Entry>& Entries(platform::MenuHandle menu) const { return menus_.at(menu); }
     std::size_t Created() const { return menus_.size(); }
     std::vector<platform::MenuHandle> destroyed;
+    // CreatePopupMenu fails (returns 0) once this many menus exist.
+    std::size_t maxMenus = SIZE_MAX;
 
 private:
     void DumpInto(platform::MenuHandle menu, int depth, std::string& out) const;

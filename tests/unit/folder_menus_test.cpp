@@ -178,6 +178,15 @@ TEST_F(FolderMenuTest, HugeFoldersShowTheirFirstEntriesAndThenDots) {
     EXPECT_EQ(FolderItemPaths.size(), 1u + 5001u + 1u);
 }
 
+TEST_F(FolderMenuTest, MenuHandlesThatRunOutEndTheListingWithDots) {
+    for (const char* name : {"a", "b", "c"}) folders.AddFolder(std::string("C:\\D\\") + name);
+    folders.Add("C:\\D\\f.txt");
+    const auto menu = Build("C:\\D");
+    menus.maxMenus = menus.Created() + 2;
+    EXPECT_EQ(OpenAll(menu),
+              "POPUP a\n  ITEM 2002 .\nPOPUP b\n  ITEM 2003 .\nGRAYED 0 ...\nITEM 2001 .\n");
+}
+
 TEST_F(FolderMenuTest, IdentifiersEndWhereMenuItemIdentifiersEnd) {
     // Thirteen folders of 5,000 files each need more identifiers than a menu item can carry.
     for (int folder = 0; folder < 14; ++folder) {
