@@ -10,6 +10,19 @@ namespace kov::win32 {
 
 namespace {
 
+// The common controls (the tool tips) are loaded when the settings window is made, not at the
+// start: a run that only pops the menu up needs none of them, and under the manifest's
+// version 6 their library is found through the activation context, which costs time.
+void LoadCommonControls() {
+    using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    HMODULE library = LoadLibraryA("comctl32.dll");
+    if (library == nullptr) return;
+    const auto init = reinterpret_cast<InitFn>(
+        reinterpret_cast<void (*)()>(GetProcAddress(library, "InitCommonControlsEx")));
+    const INITCOMMONCONTROLSEX common{sizeof common, ICC_WIN95_CLASSES};
+    if (init != nullptr) init(&common);
+}
+
 constexpr int kListId = 101;
 constexpr int kTextBoxId = 102;
 constexpr int kSaveId = 103;
@@ -33,8 +46,7 @@ std::string WindowText(HWND control) {
 
 void SettingsControls::Create(HWND window, HINSTANCE instance) {
     window_ = window;
-    INITCOMMONCONTROLSEX common{sizeof common, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&common);
+    LoadCommonControls();
     // Positions are left, top, width, height in twips; the frames' children sit at the frame's
     // offset, as the main window is their parent.
     infoFrame_ = Child(window, instance, "BUTTON", BS_GROUPBOX, 0);
