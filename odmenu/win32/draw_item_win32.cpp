@@ -4,6 +4,7 @@
 
 #include "odmenu/draw_layout.h"
 #include "odmenu/item_icon.h"
+#include "odmenu/item_request.h"
 #include "odmenu/measure_item.h"
 #include "odmenu/win32/icon_bitmaps.h"
 #include "odmenu/win32/measure_item_win32.h"
@@ -87,16 +88,6 @@ void PaintIcon(HDC dc, HDC reference, HBITMAP picture, HBITMAP mask, Point at, S
     BitBlt(dc, at.x, at.y, size.cx, size.cy, pictureDC.get(), 0, 0, SRCAND);
 }
 
-DrawLook LookOf(const MenuSettings& settings, const ODMenuState& state) {
-    return {settings.BGMenuColor,
-            settings.SelBGMenuColor,
-            settings.TextColor,
-            settings.SelTextColor,
-            settings.UseSkin,
-            settings.NoIcons,
-            state.SkinBackgroundPicture != nullptr};
-}
-
 // The rest of the bar right of its items, painted straight onto the bar.
 void FillMenuBar(HWND window, const DRAWITEMSTRUCT& item, const Rect& rect, const Brush& brush,
                  ODMenuState& state) {
@@ -163,43 +154,33 @@ FillBrush CreateFillBrush(const Brush& brush, const ODMenuState& state) {
 }
 
 void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, ODMenuContext& context) {
-    const auto& settings = context.sources.settings;
     auto& state = context.state;
     const Rect rect{item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom};
     const int w = rect.Width();
     const int h = rect.Height();
+    const DrawnItem drawn{static_cast<std::int32_t>(item.itemID),
+                          reinterpret_cast<std::uintptr_t>(window),
+                          item.itemData,
+                          item.itemState,
+                          rect,
+                          IsSeparator(reinterpret_cast<HMENU>(item.hwndItem), item.itemID)};
+    ItemRequest request =
+        RequestMenuItem(drawn, state, context.sources, SystemMenuLogFont(state.dpi));
 
-    DrawInput input;
-    input.dpi = state.dpi;
-    input.item = rect;
-    input.state = item.itemState;
-    input.itemData = item.itemData;
-    input.separator = IsSeparator(reinterpret_cast<HMENU>(item.hwndItem), item.itemID);
-
+    // What only the system can tell: the texts' extents in the font, the picture's size.
     const UniqueMemoryDC dc(CreateCompatibleDC(item.hDC));
     const UniqueBitmap canvas(CreateCompatibleBitmap(item.hDC, w, h));
     const SelectedObject selectedCanvas(dc.get(), canvas.get());
-
-    const auto texts = SplitDrawCaption(ItemCaption(
-        state.ItemCaptions, static_cast<std::int32_t>(item.itemID), window, item.itemData));
-    input.columnMark = texts.columnMark;
-    input.hasRightText = !texts.rightText.empty();
-
-    const UniqueFont font = CreateMenuFont(context.sources.menuFont, state.dpi);
+    const UniqueFont font = CreateRequestedFont(request.font);
     const SelectedObject selectedFont(dc.get(), font.get());
+    const auto& texts = request.texts;
+    DrawInput& input = request.input;
     input.captionHeight = MenuTextExtent(dc.get(), texts.caption).cy;
     if (input.hasRightText) input.rightTextWidth = MenuTextExtent(dc.get(), texts.rightText).cx;
-
-    const bool plain = !input.separator && !input.columnMark;
-    const auto iconSource =
-        plain ? DrawIcon(texts.caption, (item.itemState & ODS_CHECKED) != 0, state.ImageCollection,
-                         context.sources.CustomIcons, settings.NoIcons, state.dpi)
-              : IconSource{};
-    input.hasIcon = iconSource.kind != IconSource::Kind::None;
-    const LoadedIcon icon = LoadIcon(iconSource, state.dpi);
+    const LoadedIcon icon = LoadIcon(request.icon, state.dpi);
     if (icon.picture) input.iconSize = Point{icon.size.cx, icon.size.cy};
 
-    const DrawPlan plan = PlanMenuItem(input, LookOf(settings, state));
+    const DrawPlan plan = PlanMenuItem(input, request.look);
 
     if (item.itemData == kMenuBarItemData) FillMenuBar(window, item, rect, plan.background, state);
     SetBrushOrgEx(dc.get(), plan.brushOrigin.x, plan.brushOrigin.y, nullptr);

@@ -1,23 +1,18 @@
 #include "odmenu/win32/measure_item_win32.h"
 
 #include "odmenu/item_icon.h"
+#include "odmenu/item_request.h"
 #include "odmenu/win32/icon_bitmaps.h"
 #include "odmenu/win32/menu_font_win32.h"
 #include "platform/win32/win32_pictures.h"
 
 namespace kov::win32 {
 
-std::string ItemCaption(const CaptionTable& ItemCaptions, std::int32_t itemId, HWND window,
-                        std::uintptr_t itemData) {
-    const auto found = ItemCaptions.find(
-        ItemCaptionKey(itemId, reinterpret_cast<std::uintptr_t>(window), itemData));
-    return found != ItemCaptions.end() ? found->second : std::string();
-}
-
 ItemSize MeasureMenuItem(HWND window, std::int32_t itemId, std::uintptr_t itemData,
                          const ODMenuContext& context) {
     const auto& settings = context.sources.settings;
-    const std::string caption = ItemCaption(context.state.ItemCaptions, itemId, window, itemData);
+    const std::string caption = StoredCaption(context.state.ItemCaptions, itemId,
+                                              reinterpret_cast<std::uintptr_t>(window), itemData);
     const std::string text = TextToMeasure(caption);
     const int dpi = context.state.dpi;
     SIZE extent{};

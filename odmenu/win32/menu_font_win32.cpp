@@ -21,7 +21,10 @@ LogFont SystemMenuLogFont(int dpi) {
 }
 
 UniqueFont CreateMenuFont(const std::optional<MenuFont>& menuFont, int dpi) {
-    const LogFont f = MenuFontRequest(SystemMenuLogFont(dpi), menuFont, dpi);
+    return CreateRequestedFont(MenuFontRequest(SystemMenuLogFont(dpi), menuFont, dpi));
+}
+
+UniqueFont CreateRequestedFont(const LogFont& f) {
     return UniqueFont(CreateFontA(static_cast<int>(f.height), static_cast<int>(f.width),
                                   static_cast<int>(f.escapement), static_cast<int>(f.orientation),
                                   static_cast<int>(f.weight), f.italic, f.underline, f.strikeOut,

@@ -16,6 +16,8 @@ LogFont SystemMenuLogFont(int dpi);
 // A new font for a DPI; null when it cannot be created (the caller then keeps the context's own
 // font).
 UniqueFont CreateMenuFont(const std::optional<MenuFont>& menuFont, int dpi);
+// The font of a request that is already worked out.
+UniqueFont CreateRequestedFont(const LogFont& font);
 
 // The extent of an item's text in the context's font. Measuring and drawing both take it from
 // here, so that the item fits its text.
