@@ -10,14 +10,16 @@ namespace {
 // A number as the print statement writes it: a blank in place of a plus sign, the digits, and
 // one trailing blank.
 std::string PrintFormat(double size) {
-    const auto whole = static_cast<long long>(std::nearbyint(size));
+    const long long whole = std::llrint(size);
     std::string text = whole < 0 ? "" : " ";
     text += std::to_string(whole);
     text += ' ';
     return text;
 }
 
-std::string_view TrueFalse(bool flag) { return flag ? "True" : "False"; }
+std::string_view TrueFalse(bool flag) {
+    return flag ? "True" : "False";
+}
 
 }  // namespace
 
@@ -48,7 +50,8 @@ std::string DefaultMenuFileText(const MenuFont& font) {
         "GoogleSearch\thttp://www.google.com/search?q=\xA6s&num=10",
         "Start mail with clipboard\tmailto:someone@example.com?subject=Some subject&Body=\xA6s",
         "-",
-        "Start &More than one\t%programfiles%\\Internet Explorer\\iexplore.exe\texplorer.exe||%windir%",
+        "Start &More than one\t%programfiles%\\Internet "
+        "Explorer\\iexplore.exe\texplorer.exe||%windir%",
         "[&Folder",
         "\t&Command prompt\tcmd.exe||%system32%",
         "\t&Explorer\texplorer.exe||%windir%",

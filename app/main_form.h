@@ -35,9 +35,7 @@ public:
     std::optional<CommandId> ChosenCommand() const { return chosen_; }
 
     const std::string& MenuFile() const { return sMenuFile; }
-    const std::vector<std::string>& Lines() const { return MenuLines; }
     const MenuSettings& Settings() const { return settings_; }
-    const UIStrings& Strings() const { return strings_; }
     bool bLanguageChanged() const { return editor_.bLanguageChanged; }
 
     // The settings window and the system menu's About entry.

@@ -1,6 +1,7 @@
 #include "commands/date_format.h"
 
 #include <array>
+#include <chrono>
 #include <cstdio>
 
 #include "menufile/ansi_text.h"
@@ -11,15 +12,13 @@ namespace {
 
 using platform::LocalDateTime;
 
-bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
 int DayOfYear(const LocalDateTime& time) {
-    static constexpr std::array<int, 12> kDaysBefore = {0,   31,  59,  90,  120, 151,
-                                                        181, 212, 243, 273, 304, 334};
-    const int month = time.month < 1 || time.month > 12 ? 1 : time.month;
-    return kDaysBefore[month - 1] + time.day + (month > 2 && IsLeapYear(time.year) ? 1 : 0);
+    using namespace std::chrono;
+    const auto monthNumber = time.month < 1 || time.month > 12 ? 1 : time.month;
+    const year_month yearMonth = year{time.year} / month{static_cast<unsigned>(monthNumber)};
+    const sys_days monthStart{yearMonth / 1d};
+    const sys_days yearStart{year{time.year} / January / 1d};
+    return static_cast<int>((monthStart - yearStart).count()) + time.day;
 }
 
 int WeekOfYear(const LocalDateTime& time) {

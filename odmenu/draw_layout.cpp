@@ -1,7 +1,6 @@
 #include "odmenu/draw_layout.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "odmenu/dpi_scale.h"
 #include "odmenu/item_icon.h"
@@ -10,11 +9,6 @@
 namespace kov {
 
 namespace {
-
-// Half-way values round to the even neighbour, as the default rounding mode does.
-int Nearest(double value) {
-    return static_cast<int>(std::nearbyint(value));
-}
 
 bool Has(unsigned state, unsigned bit) {
     return (state & bit) != 0;

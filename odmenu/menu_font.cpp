@@ -1,19 +1,8 @@
 #include "odmenu/menu_font.h"
 
-#include <cmath>
-
 #include "odmenu/dpi_scale.h"
 
 namespace kov {
-
-namespace {
-
-// Rounds half to even, as the default floating-point rounding mode does.
-long Nearest(double value) {
-    return static_cast<long>(std::nearbyint(value));
-}
-
-}  // namespace
 
 void AdoptSystemMenuFont(MenuFont& font, const platform::SystemMenuFontInfo& system) {
     font.FontName = system.faceName;

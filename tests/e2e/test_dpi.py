@@ -12,14 +12,25 @@ import tempfile
 from pathlib import Path
 
 import harness
-from harness import KovTestCase, Screenshot
-from test_look import BLUE, LOOK, RED, YELLOW, box_of
+from harness import KovTestCase, Screenshot, Window
+from test_look import BLUE, LOOK, RED, YELLOW
 
 MENU = LOOK + "Alpha\tx\r\n-\r\nBeta\tx\r\n"
 # Set in the child run at 144 DPI: where it writes its distances.
 RESULT = "KOV_DPI_RESULT"
 # Optional: a folder where both runs save a screenshot of the popup.
 SHOTS = "KOV_DPI_SCREENSHOTS"
+
+
+def box_of(shot: Screenshot, w: Window, test) -> tuple[int, int, int, int]:
+    """Bounding box (x0, y0, x1, y1), inclusive, of the popup's pixels that pass test."""
+    xs, ys = [], []
+    for y in range(w.y, w.y + w.height):
+        for x in range(w.x, w.x + w.width):
+            if test(shot.pixel(x, y)):
+                xs.append(x)
+                ys.append(y)
+    return min(xs), min(ys), max(xs), max(ys)
 
 
 class Dpi(KovTestCase):

@@ -39,12 +39,6 @@ class SettingsTest(KovTestCase):
         self.press(run, OPEN_PROGRAM_MENU, ("Return",))
         return run.wait_message_box("KOV")  # the settings window is titled like a message box
 
-    def test_translated_access_key_ends_the_program(self):
-        run = self.start_with_language()
-        self.press(run, OPEN_PROGRAM_MENU, ("q",))
-        run.wait_exit()
-        self.assert_trace("chosen -2")
-
     def test_about_from_the_popup_is_the_only_window_and_ok_ends(self):
         run = self.start_with_language()
         self.press(run, OPEN_PROGRAM_MENU, ("Down", "Down", "Return"))
@@ -53,13 +47,6 @@ class SettingsTest(KovTestCase):
         send_keys("Return", window=about.id)
         run.wait_exit()
         self.assert_trace("chosen -1")
-
-    def test_escape_closes_the_settings_window_without_changes(self):
-        run = self.start_with_language()
-        window = self.open_settings(run)
-        send_keys("Escape", window=window.id)
-        run.wait_exit()
-        self.assert_trace("chosen -3")
 
     def test_unsaved_change_asks_before_exit_and_no_keeps_the_window(self):
         run = self.start_with_language()
@@ -80,19 +67,6 @@ class SettingsTest(KovTestCase):
         self.assertEqual(LANGUAGE, (self.folder.path / "Svenska.lng").read_bytes(),
                          "the language file changed without Save")
 
-    def test_save_writes_exactly_the_list(self):
-        self.folder.write("KOV.mnu", WITH_LANGUAGE)
-        self.folder.write("Svenska.lng", b"  OK=Okej\t\r\nno equals sign\r\nUnknown=kept\r\n")
-        run = self.folder.start()
-        run.wait_popup()
-        window = self.open_settings(run)
-        # First entry, a new translation, then Save (two tabs on from the text box).
-        send_keys("Down", "Tab", "ctrl+a", "J", "a", "Tab", "space", window=window.id)
-        poll(lambda: (self.folder.path / "Svenska.lng").read_bytes() == b"OK=Ja\r\nUnknown=kept\r\n",
-             10, "the saved language file")
-        send_keys("Escape", window=window.id)
-        run.wait_exit()  # saved: no question
-
     def test_create_new_writes_the_template_and_fills_an_empty_list(self):
         self.folder.write("KOV.mnu", menu(append_item("Item", "item")))
         run = self.folder.start()
@@ -110,24 +84,17 @@ class SettingsTest(KovTestCase):
         send_keys("Escape", window=window.id)
         run.wait_exit()
 
-    def test_huge_and_binary_language_files_keep_popup_and_window_usable(self):
-        many = b"".join(b"key%d=value %d\r\n" % (i, i) for i in range(100000))
-        cases = [
-            ("100,000 entries and a key of 10,000 characters",
-             many + b"k" * 10000 + b"=long\r\n"),
-            ("binary", bytes(range(256)) * 4096),
-            ("byte-order mark", b"\xef\xbb\xbfOK=Bom\r\nSave=Spara\r\n"),
-        ]
+    def test_binary_language_file_keeps_popup_and_window_usable(self):
+        data = bytes(range(256)) * 4096
         self.folder.write("KOV.mnu", WITH_LANGUAGE)
-        for name, data in cases:
-            with self.case(name):
-                language = self.folder.write("Svenska.lng", data)
-                run = self.folder.start()
-                run.wait_popup()
-                window = self.open_settings(run)
-                send_keys("Escape", window=window.id)
-                run.wait_exit(timeout=30)
-                self.assertEqual(data, language.read_bytes())
+        language = self.folder.write("Svenska.lng", data)
+        run = self.folder.start()
+        run.wait_popup()
+        window = self.open_settings(run)
+        send_keys("Escape", window=window.id)
+        run.wait_exit(timeout=30)
+        self.assert_trace("chosen -3")
+        self.assertEqual(data, language.read_bytes())
 
 
 if __name__ == "__main__":

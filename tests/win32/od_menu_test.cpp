@@ -192,25 +192,6 @@ TEST_F(OwnerDrawn, AccessKeysOfConvertedItemsAreAnswered) {
     EXPECT_EQ(typed('q'), std::to_string(MNC_IGNORE) + ":0");
 }
 
-TEST_F(OwnerDrawn, MeasuresFromTextIconAndSwitches) {
-    Add("KOV", 1);
-    Add("Item", 2);
-    Add(nullptr, 0, MF_SEPARATOR);
-    Add("...", 0, MF_GRAYED);  // a folder submenu cut short ends so, also without an identifier
-    Convert();
-    const SIZE withIcon = Measure(1), plain = Measure(2);
-    EXPECT_EQ(withIcon.cy, 22);
-    EXPECT_GE(plain.cy, 17);  // a text height of 11 to 16 pixels, plus 6
-    EXPECT_LE(plain.cy, 22);
-    EXPECT_EQ(Measure(0).cy, 6);
-    settings.NoIcons = true;
-    EXPECT_EQ(Measure(1).cy, plain.cy);
-    EXPECT_EQ(Measure(2).cx, plain.cx - 20);
-    settings.NoIcons = false;
-    menuFont->FontSize = 24;  // 32 pixels
-    EXPECT_GT(Measure(2).cy, 32);
-}
-
 TEST_F(OwnerDrawn, NormalItemWithIconAndText) {
     Add("KOV", 1);
     Convert();
@@ -244,102 +225,6 @@ TEST_F(OwnerDrawn, IconsKeepTheirTransparencyOnAColouredMenuWithLightText) {
         for (int x = 2; x < 18; ++x) black |= canvas.Pixel(x, y) == RGB(0, 0, 0);
     }
     EXPECT_TRUE(black);  // the exit picture's drawing
-}
-
-TEST_F(OwnerDrawn, SelectionHighlightsFromTheIconCellWithARaisedFrame) {
-    Add("KOV", 1);
-    Add("Item", 2);
-    Convert();
-    Canvas canvas(150, 44);
-    Draw(canvas, 1, {0, 0, 150, 22}, ODS_SELECTED);
-    Draw(canvas, 2, {0, 22, 150, 44}, ODS_SELECTED);
-    EXPECT_EQ(canvas.Pixel(20, 11), kSelBG);
-    EXPECT_EQ(canvas.Pixel(149, 11), kSelBG);
-    EXPECT_EQ(canvas.Pixel(10, 1), kBG);     // inside the frame, above the icon
-    EXPECT_NE(canvas.Pixel(0, 11), kBG);     // the frame's left edge
-    EXPECT_NE(canvas.Pixel(19, 11), kBG);    // and its right edge
-    EXPECT_EQ(canvas.Pixel(1, 23), kSelBG);  // without an icon the whole item
-    const auto text = canvas.InkRange(20, 150, 22, 44, kSelBG);
-    ASSERT_TRUE(text);
-    EXPECT_EQ(canvas.InkRange(20, 150, 22, 44, kSelBG).has_value(), true);
-    bool selectedTextColour = false;
-    for (int x = text->first; x <= text->second && !selectedTextColour; ++x) {
-        for (int y = 22; y < 44; ++y) selectedTextColour |= canvas.Pixel(x, y) == kSelText;
-    }
-    EXPECT_TRUE(selectedTextColour);
-}
-
-TEST_F(OwnerDrawn, NoIconsMovesTheTextToSix) {
-    settings.NoIcons = true;
-    Add("KOV", 1);
-    Convert();
-    Canvas canvas(150, 19);
-    Draw(canvas, 1, {0, 0, 150, 19});
-    const auto text = canvas.InkRange(0, 150, 0, 19, kBG);
-    ASSERT_TRUE(text);
-    EXPECT_GE(text->first, 6);
-    EXPECT_LE(text->first, 8);
-}
-
-TEST_F(OwnerDrawn, RightHandTextEndsTenPixelsBeforeTheEdge) {
-    Add("Open\tCtrl+O", 1);
-    Convert();
-    Canvas canvas(200, 19);
-    Draw(canvas, 1, {0, 0, 200, 19});
-    const auto right = canvas.InkRange(100, 200, 0, 19, kBG);
-    ASSERT_TRUE(right);
-    EXPECT_LE(right->second, 189);
-    EXPECT_GE(right->second, 186);
-    const auto left = canvas.InkRange(0, 100, 0, 19, kBG);
-    ASSERT_TRUE(left);
-    EXPECT_LE(left->first, 28);
-}
-
-TEST_F(OwnerDrawn, SeparatorHasAnEtchedLineAtTwo) {
-    Add(nullptr, 0, MF_SEPARATOR);
-    Convert();
-    Canvas canvas(100, 6);
-    Draw(canvas, 0, {0, 0, 100, 6});
-    EXPECT_NE(canvas.Pixel(50, 2), kBG);
-    EXPECT_NE(canvas.Pixel(5, 2), kBG);
-    EXPECT_EQ(canvas.Pixel(4, 2), kBG);
-    EXPECT_EQ(canvas.Pixel(95, 2), kBG);
-    EXPECT_EQ(canvas.Pixel(50, 0), kBG);
-    EXPECT_EQ(canvas.Pixel(50, 5), kBG);
-}
-
-TEST_F(OwnerDrawn, CheckedItemsShowTheCheckMarkEvenWithoutIcons) {
-    Add("Item", 1);
-    Convert();
-    Canvas canvas(150, 22);
-    Draw(canvas, 1, {0, 0, 150, 22}, ODS_CHECKED);
-    EXPECT_TRUE(canvas.InkRange(2, 18, 0, 22, kBG));
-    settings.NoIcons = true;
-    Canvas noIcons(150, 22);
-    Draw(noIcons, 1, {0, 0, 150, 22}, ODS_CHECKED);
-    EXPECT_TRUE(noIcons.InkRange(2, 6, 0, 22, kBG));  // the tick starts at x = 2 + 3
-}
-
-TEST_F(OwnerDrawn, DisabledItemsAreNotHighlighted) {
-    Add("KOV", 1);
-    Convert();
-    Canvas canvas(150, 22);
-    Draw(canvas, 1, {0, 0, 150, 22}, ODS_SELECTED | ODS_DISABLED);
-    EXPECT_EQ(canvas.Pixel(149, 11), kBG);
-    EXPECT_EQ(canvas.Pixel(19, 11), kBG);  // no raised frame
-    // Embossed: the picture's own blue does not appear.
-    EXPECT_FALSE(IsBlue(canvas.Pixel(4, 5)));
-    EXPECT_TRUE(canvas.InkRange(26, 150, 0, 22, kBG));
-}
-
-TEST_F(OwnerDrawn, SecondColumnItemsPaintTheGapLeftOfThem) {
-    Add("Item", 1);
-    Convert();
-    Canvas canvas(300, 22);
-    Draw(canvas, 1, {154, 0, 300, 22});
-    EXPECT_EQ(canvas.Pixel(150, 5), kBG);
-    EXPECT_EQ(canvas.Pixel(153, 20), kBG);
-    EXPECT_EQ(canvas.Pixel(149, 5), kOutside);
 }
 
 TEST_F(OwnerDrawn, SkinPatternRunsOnAcrossItems) {

@@ -1,0 +1,83 @@
+// The program's life: one running instance, the main window, the run cycle, the message loop.
+#include "app/win32/run_program.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/main_form.h"
+#include "app/single_instance.h"
+#include "app/win32/main_window.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/win32_clipboard.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_environment.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_folders.h"
+#include "platform/win32/win32_menus.h"
+#include "platform/win32/win32_message_boxes.h"
+#include "platform/win32/win32_pictures.h"
+#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_temp_folder.h"
+#include "platform/win32/win32_top_windows.h"
+
+namespace {
+
+// Tests read the chosen identifier from here to see it reach the dispatcher.
+void TraceChoice(const kov::MainForm& form) {
+    const char* traceFile = std::getenv("KOV_TRACE_FILE");
+    if (traceFile == nullptr || !form.ChosenCommand()) return;
+    if (std::FILE* trace = std::fopen(traceFile, "a")) {
+        std::fprintf(trace, "chosen %ld\n", static_cast<long>(*form.ChosenCommand()));
+        std::fclose(trace);
+    }
+}
+
+}  // namespace
+
+namespace kov::win32 {
+
+int RunProgram(HINSTANCE instance, const char* commandLine, MakeOwnerDrawHook makeOwnerDraw) {
+    // A second start while one runs ends at once, without a word.
+    const auto identity = CurrentProgramIdentity();
+    UniqueKernelObject instanceMutex(
+        CreateMutexA(nullptr, FALSE, SingleInstanceName(identity.fileName).c_str()));
+    if (GetLastError() == ERROR_ALREADY_EXISTS) return 0;
+
+    Win32Menus menus;
+    Win32Files files;
+    Win32MessageBoxes messages;
+    Win32Environment environment;
+    Win32Clipboard clipboard;
+    Win32Shell shell;
+    Win32TopWindows windows;
+    Win32Clock clock;
+    Win32Pictures pictures;
+    Win32TempFolder tempFolder;
+    Win32MainWindow window(instance);
+    const auto ownerDraw = makeOwnerDraw(window.Handle());
+    Win32Folders folders;
+    platform::Platform platform{menus,      files,    messages,  environment, identity,
+                                *ownerDraw, folders,  clipboard, shell,       windows,
+                                clock,      pictures, tempFolder};
+    messages.SetOwner(window.Handle());
+    clipboard.SetOwner(window.Handle());
+    shell.SetOwner(window.Handle());
+
+    MainForm form(platform, window, UserNumberFormat());
+    window.OnClose([&form] { return form.FormUnload(); });
+    window.OnInitMenuPopup([&form](platform::MenuHandle menu) { form.InitMenuPopup(menu); });
+    form.FormLoad(commandLine != nullptr ? commandLine : "");
+    TraceChoice(form);
+    // Still open after the popup: Settings was chosen, and the window is the settings window.
+    if (window.Exists() && !window.Hidden()) window.ShowAsSettingsWindow();
+
+    MSG message;
+    while (window.Exists() && GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (window.PreTranslate(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return 0;
+}
+
+}  // namespace kov::win32

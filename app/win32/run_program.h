@@ -1,0 +1,17 @@
+// The program's life from start to end, with the owner-draw hook its caller chooses.
+#pragma once
+
+#include <memory>
+
+#include "platform/owner_draw_hook.h"
+#include "platform/win32/windows_api.h"
+
+namespace kov::win32 {
+
+// Makes the hook for the main window; the hook ends before the window does.
+using MakeOwnerDrawHook = std::unique_ptr<platform::OwnerDrawHook> (*)(HWND window);
+
+// Returns the program's exit code.
+int RunProgram(HINSTANCE instance, const char* commandLine, MakeOwnerDrawHook makeOwnerDraw);
+
+}  // namespace kov::win32

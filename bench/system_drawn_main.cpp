@@ -1,0 +1,21 @@
+// The program with every item left to the system, to weigh what drawing the items costs.
+#include "app/win32/run_program.h"
+
+namespace {
+
+class SystemDrawnMenus : public kov::platform::OwnerDrawHook {
+  public:
+    void HookODMenu(const kov::OwnerDrawSources&) override {}
+    void UnhookODMenu() override {}
+    bool AddImage(const std::string&, const kov::ImagePair&) override { return true; }
+    void SetSkinPictures(kov::platform::PicturePtr, kov::platform::PicturePtr) override {}
+};
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    return kov::win32::RunProgram(instance, commandLine,
+                                  [](HWND) -> std::unique_ptr<kov::platform::OwnerDrawHook> {
+                                      return std::make_unique<SystemDrawnMenus>();
+                                  });
+}
