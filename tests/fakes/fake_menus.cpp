@@ -31,7 +31,6 @@ bool FakeMenus::RemoveMenu(platform::MenuHandle menu, unsigned position, unsigne
 }
 
 bool FakeMenus::DestroyMenu(platform::MenuHandle menu) {
-    destroyed.push_back(menu);
     return menus_.count(menu) != 0;
 }
 

@@ -82,7 +82,9 @@ TEST_F(RunCycle, ChoicesAreTranslatedBackAndTheWindowCloses) {
         CommandId fromPopup;
         CommandId command;
     } cases[] = {
-        {0, 0}, {1, 1}, {ProgramMenuItemId(CMD_EXIT), CMD_EXIT},
+        {0, 0},
+        {1, 1},
+        {ProgramMenuItemId(CMD_EXIT), CMD_EXIT},
         {ProgramMenuItemId(CMD_HELP), CMD_HELP},
         {2001, 2001},
         {-1073741819, 0},  // a popup that failed inside the system
@@ -163,23 +165,6 @@ TEST_F(RunCycle, UnwritableSampleIsReportedAsSuchAndThePopupStillShows) {
     EXPECT_EQ(window.poppedUp.size(), 1u);
 }
 
-TEST_F(RunCycle, ShutdownDestroysEveryMenuOnce) {
-    // Destroying the root destroys the submenus it holds; a removed program submenu is apart.
-    for (const bool removed : {false, true}) {
-        fakes::FakePlatform f;
-        fakes::FakeMainWindow w;
-        MainForm m(f.platform, w, {'.'});
-        f.files.files[defaultPath] = removed ? "@NoProgramMenu 1" : "Item";
-        m.FormLoad("");
-        ASSERT_TRUE(m.FormUnload());
-        const auto root = w.poppedUp.at(0);
-        const auto program = root + 1;  // the fake hands out handles in order
-        const std::vector<platform::MenuHandle> expected =
-            removed ? std::vector{root, program} : std::vector{root};
-        EXPECT_EQ(f.menus.destroyed, expected);
-    }
-}
-
 TEST_F(RunCycle, SystemMenuFontSeedsTheMenuFont) {
     window.systemFont = {"Segoe UI", 700, 1};
     fake.files.files[defaultPath] = "@FontItalic 0";
@@ -195,13 +180,9 @@ TEST_F(RunCycle, SystemMenuFontSeedsTheMenuFont) {
     EXPECT_FALSE(second.Settings().font.FontItalic);
 }
 
-TEST_F(RunCycle, OwnerDrawnMenusAreHookedFilledAndUnhookedInOrder) {
+TEST_F(RunCycle, OwnerDrawnMenusReadTheRunsOwnDataUntilUnhooked) {
     fake.files.files[defaultPath] = "@UseSkin 1\r\n@NoHelp 1\r\n@TextColor 1, 2, 3\r\nItem";
     Load();
-    EXPECT_EQ(fake.ownerDraw.calls,
-              (std::vector<std::string>{"hook", "image KOV", "image _checkmark", "image E&xit",
-                                        "image &Settings", "image Edit the menu", "image &About...",
-                                        "image &Help", "skins"}));
     // The hook reads the run's own data: the settings as the menu file left them.
     ASSERT_NE(fake.ownerDraw.sources, nullptr);
     EXPECT_EQ(&fake.ownerDraw.sources->settings, &form.Settings());

@@ -48,21 +48,6 @@ TEST(ToolbarClassName, LowerCaseToolbarAfterTheFirstCharacter) {
     EXPECT_FALSE(IsToolbarClassName("#32768"));
 }
 
-TEST(Tables, CaptionKeysAndTheProgramPicturesInOrder) {
-    EXPECT_EQ(ItemCaptionKey(12, 500), "M12-500");
-    EXPECT_EQ(ItemCaptionKey(-103, 65814), "M-103-65814");
-    const std::string settings = "&Inställningar", edit = "Edit the menu", about = "&About...",
-                      help = "&Help", exit = "E&xit";
-    const auto entries = ProgramImageEntries("KOV", {settings, edit, about, help, exit});
-    std::string keys;
-    for (const auto& e : entries)
-        keys += e.key + "=" + e.images.picture + "/" + e.images.mask + " ";
-    EXPECT_EQ(keys,
-              "KOV=kovpic/kovmask _checkmark=checkmark/checkmark E&xit=exit/exit "
-              "&Inställningar=settingspic/settingsmask Edit the menu=editpic/editmask "
-              "&About...=aboutpic/aboutmask &Help=helppic/helpmask ");
-}
-
 class IconChoice : public ::testing::Test {
   protected:
     ImageTable images{{"_checkmark", {"checkmark", "checkmark"}},
