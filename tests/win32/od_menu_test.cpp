@@ -192,21 +192,6 @@ TEST_F(OwnerDrawn, AccessKeysOfConvertedItemsAreAnswered) {
     EXPECT_EQ(typed('q'), std::to_string(MNC_IGNORE) + ":0");
 }
 
-TEST_F(OwnerDrawn, NormalItemWithIconAndText) {
-    Add("KOV", 1);
-    Convert();
-    Canvas canvas(150, 22);
-    Draw(canvas, 1, {0, 0, 150, 22});
-    EXPECT_EQ(canvas.Pixel(149, 0), kBG);
-    EXPECT_EQ(canvas.Pixel(1, 1), kBG);       // transparent corner of the icon
-    EXPECT_TRUE(IsBlue(canvas.Pixel(4, 5)));  // the picture's blue frame, at x = 2
-    EXPECT_EQ(canvas.Pixel(2, 2), kBG);       // its transparent edge row
-    const auto text = canvas.InkRange(20, 150, 0, 22, kBG);
-    ASSERT_TRUE(text);
-    EXPECT_GE(text->first, 26);
-    EXPECT_LE(text->first, 28);
-}
-
 // Monochrome masks and pictures are expanded with black and white, not the item's colours.
 TEST_F(OwnerDrawn, IconsKeepTheirTransparencyOnAColouredMenuWithLightText) {
     settings.BGMenuColor = RGB(255, 255, 224);
