@@ -24,7 +24,7 @@ ClipboardWriter::ClipboardWriter(platform::Platform& platform, const UIStrings& 
     : platform_(platform), strings_(strings), expander_(expander) {}
 
 void ClipboardWriter::ClipboardSetText(std::string_view text) {
-    if (!platform_.clipboard.SetText(text)) Error(strings_.sCLIPBOARDERROR);
+    if (!platform_.clipboard.SetText(text)) platform_.ShowError(strings_.sCLIPBOARDERROR);
 }
 
 void ClipboardWriter::ClipboardSetFileContents(std::string_view fileName) {
@@ -46,15 +46,10 @@ void ClipboardWriter::ClipboardSetFileContents(std::string_view fileName) {
     }
     const auto content = found.empty() ? std::nullopt : files.sReadWholeFile(found);
     if (!content) {
-        Error(strings_.sTHEFILE + " '" + path + "' " + strings_.sWASNOTFOUND);
+        platform_.ShowError(strings_.sTHEFILE + " '" + path + "' " + strings_.sWASNOTFOUND);
         return;
     }
     ClipboardSetText(*content);
-}
-
-void ClipboardWriter::Error(const std::string& text) {
-    platform_.messages.MessageBox(text, platform_.identity.fileName,
-                                  platform::message_box::kOk | platform::message_box::kIconError);
 }
 
 }  // namespace kov

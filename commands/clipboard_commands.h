@@ -30,8 +30,6 @@ class ClipboardWriter {
     void ClipboardSetFileContents(std::string_view fileName);
 
   private:
-    void Error(const std::string& text);
-
     platform::Platform& platform_;
     const UIStrings& strings_;
     Expander& expander_;

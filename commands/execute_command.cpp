@@ -146,9 +146,8 @@ class Dispatch {
             case 'a':
                 return Append(field);
             default:
-                c_.platform.messages.MessageBox(
-                    c_.strings.sUNKNOWNSPECIALCOMMAND + "\r\n'" + field.Program + "'",
-                    c_.platform.identity.fileName, mb::kOk | mb::kIconError);
+                c_.platform.ShowError(c_.strings.sUNKNOWNSPECIALCOMMAND + "\r\n'" + field.Program +
+                                      "'");
         }
     }
 

@@ -98,9 +98,7 @@ std::optional<std::string> ShellLauncher::WritePrintFile(const std::string& fold
 
 void ShellLauncher::AppendToFile(const std::string& file, std::string_view text) {
     if (platform_.files.AppendToFile(file, std::string(text) + "\r\n")) return;
-    platform_.messages.MessageBox(strings_.sAPPENDERROR + " '" + file + "'.",
-                                  platform_.identity.fileName,
-                                  platform::message_box::kOk | platform::message_box::kIconError);
+    platform_.ShowError(strings_.sAPPENDERROR + " '" + file + "'.");
 }
 
 }  // namespace kov

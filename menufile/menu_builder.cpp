@@ -6,7 +6,6 @@
 #include "menufile/ansi_text.h"
 #include "menufile/command_ids.h"
 #include "menufile/text_helpers.h"
-#include "platform/message_boxes.h"
 
 namespace kov {
 
@@ -23,7 +22,7 @@ bool IsPlaceholder(std::string_view line, char letter) {
 }
 
 class Parse {
-public:
+  public:
     Parse(MenuFileContext& context, platform::MenuHandle root)
         : context_(context), menus_(context.platform.menus), menuStack_{root} {}
 
@@ -33,12 +32,22 @@ public:
         if (line.empty()) return;
         const auto& settings = context_.settings;
         switch (line[0]) {
-            case '@': ApplySettingsLine(line, context_.settings, context_.settingsContext); return;
-            case ';': return;
-            case '-': Append(mf::kSeparator, 0, {}); return;
-            case '[': OpenSubmenu(line.substr(1)); return;
-            case ']': CloseSubmenu(); return;
-            default: break;
+            case '@':
+                ApplySettingsLine(line, context_.settings, context_.settingsContext);
+                return;
+            case ';':
+                return;
+            case '-':
+                Append(mf::kSeparator, 0, {});
+                return;
+            case '[':
+                OpenSubmenu(line.substr(1));
+                return;
+            case ']':
+                CloseSubmenu();
+                return;
+            default:
+                break;
         }
         if (IsPlaceholder(line, 'g')) {
             const auto fields = SplitText(std::string_view(line).substr(2), settings.ItemDelimiter);
@@ -53,7 +62,7 @@ public:
         }
     }
 
-private:
+  private:
     platform::MenuHandle Current() const { return menuStack_[static_cast<std::size_t>(level_)]; }
 
     void Append(unsigned flags, std::uintptr_t idOrSubmenu, std::string_view text) {
@@ -112,9 +121,7 @@ std::optional<std::vector<std::string>> ReadMenuFile(const std::string& path,
                                                      MenuFileContext& context) {
     auto& platform = context.platform;
     if (!platform.files.IsOrdinaryFile(path)) {
-        platform.messages.MessageBox(context.noMenuFileText, platform.identity.fileName,
-                                     platform::message_box::kOk |
-                                         platform::message_box::kIconError);
+        platform.ShowError(context.noMenuFileText);
         return std::nullopt;
     }
     std::string text;

@@ -33,6 +33,11 @@ struct Platform {
     Clock& clock;
     Pictures& pictures;
     TempFolder& tempFolder;
+
+    // An error message titled with the program's name.
+    void ShowError(std::string_view text) {
+        messages.MessageBox(text, identity.fileName, message_box::kOk | message_box::kIconError);
+    }
 };
 
 }  // namespace kov::platform
