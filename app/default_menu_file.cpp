@@ -17,9 +17,7 @@ std::string PrintFormat(double size) {
     return text;
 }
 
-std::string_view TrueFalse(bool flag) {
-    return flag ? "True" : "False";
-}
+std::string_view TrueFalse(bool flag) { return flag ? "True" : "False"; }
 
 }  // namespace
 
@@ -50,8 +48,7 @@ std::string DefaultMenuFileText(const MenuFont& font) {
         "GoogleSearch\thttp://www.google.com/search?q=\xA6s&num=10",
         "Start mail with clipboard\tmailto:someone@example.com?subject=Some subject&Body=\xA6s",
         "-",
-        "Start &More than one\t%programfiles%\\Internet "
-        "Explorer\\iexplore.exe\texplorer.exe||%windir%",
+        "Start &More than one\t%programfiles%\\Internet Explorer\\iexplore.exe\texplorer.exe||%windir%",
         "[&Folder",
         "\t&Command prompt\tcmd.exe||%system32%",
         "\t&Explorer\texplorer.exe||%windir%",

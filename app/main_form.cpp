@@ -110,8 +110,8 @@ void MainForm::LoadLanguageFile() {
 }
 
 void MainForm::ExecuteCommand(CommandId id) {
-    CommandContext context{platform_, settings_, MenuLines, FolderItemPaths,
-                           sMenuFile, strings_,  numbers_,  expander_};
+    CommandContext context{platform_, settings_, MenuLines, FolderItemPaths, sMenuFile,
+                           strings_,  numbers_,  expander_};
     switch (kov::ExecuteCommand(id, context)) {
         case AfterCommand::KeepMainWindowOpen:
             return;
@@ -137,9 +137,7 @@ void MainForm::ShowAbout(bool exitProgram) {
     window_.ShowAbout(texts);
 }
 
-void MainForm::SystemMenuAbout() {
-    ShowAbout(false);
-}
+void MainForm::SystemMenuAbout() { ShowAbout(false); }
 
 std::string MainForm::lstTranslationStrings_Click(std::size_t index,
                                                   const std::string& textBoxText) {
@@ -166,7 +164,8 @@ void MainForm::cmdSave_Click(const std::string& textBoxText) {
 
 void MainForm::cmdCreateNew_Click() {
     const auto& folder = platform_.identity.folder;
-    const std::string path = folder + (folder.ends_with('\\') ? "" : "\\") + "Translation.lng";
+    const std::string path =
+        folder + (folder.ends_with('\\') ? "" : "\\") + "Translation.lng";
     const auto& title = platform_.identity.fileName;
     if (platform_.files.IsOrdinaryFile(path) &&
         platform_.messages.MessageBox(strings_.sOVERWRITEFILE + " '" + path + "'", title,
@@ -196,16 +195,15 @@ void MainForm::AddProgramImages() {
     }
 }
 
-void MainForm::InitMenuPopup(platform::MenuHandle menu) {
-    folderMenus_.FillOnOpen(menu);
-}
+void MainForm::InitMenuPopup(platform::MenuHandle menu) { folderMenus_.FillOnOpen(menu); }
 
 bool MainForm::FormUnload() {
     window_.CloseAbout();
     editor_.CommitOnClose(window_.TranslationText());
     if (editor_.bLanguageChanged &&
         platform_.messages.MessageBox(strings_.sLANGUAGEFILECHANGED + " " + strings_.sEXITPROGRAM,
-                                      platform_.identity.fileName, mb::kYesNo) == mb::kAnswerNo) {
+                                      platform_.identity.fileName,
+                                      mb::kYesNo) == mb::kAnswerNo) {
         return false;
     }
     window_.UnhookSystemMenu();

@@ -22,7 +22,7 @@ bool IsPlaceholder(std::string_view line, char letter) {
 }
 
 class Parse {
-  public:
+public:
     Parse(MenuFileContext& context, platform::MenuHandle root)
         : context_(context), menus_(context.platform.menus), menuStack_{root} {}
 
@@ -32,22 +32,12 @@ class Parse {
         if (line.empty()) return;
         const auto& settings = context_.settings;
         switch (line[0]) {
-            case '@':
-                ApplySettingsLine(line, context_.settings, context_.settingsContext);
-                return;
-            case ';':
-                return;
-            case '-':
-                Append(mf::kSeparator, 0, {});
-                return;
-            case '[':
-                OpenSubmenu(line.substr(1));
-                return;
-            case ']':
-                CloseSubmenu();
-                return;
-            default:
-                break;
+            case '@': ApplySettingsLine(line, context_.settings, context_.settingsContext); return;
+            case ';': return;
+            case '-': Append(mf::kSeparator, 0, {}); return;
+            case '[': OpenSubmenu(line.substr(1)); return;
+            case ']': CloseSubmenu(); return;
+            default: break;
         }
         if (IsPlaceholder(line, 'g')) {
             const auto fields = SplitText(std::string_view(line).substr(2), settings.ItemDelimiter);
@@ -62,7 +52,7 @@ class Parse {
         }
     }
 
-  private:
+private:
     platform::MenuHandle Current() const { return menuStack_[static_cast<std::size_t>(level_)]; }
 
     void Append(unsigned flags, std::uintptr_t idOrSubmenu, std::string_view text) {

@@ -14,7 +14,8 @@ std::optional<char> AccessKeyOf(const std::string& caption) {
 }
 
 std::optional<AccessKeyChoice> ChooseByAccessKey(const std::vector<std::string>& captions,
-                                                 char typed, std::optional<std::size_t> selected) {
+                                                 char typed,
+                                                 std::optional<std::size_t> selected) {
     std::vector<std::size_t> matches;
     for (std::size_t position = 0; position < captions.size(); ++position) {
         const auto key = AccessKeyOf(captions[position]);

@@ -20,6 +20,7 @@ struct AccessKeyChoice {
 // The item a typed key goes to, with the captions of a popup's items in order: the only match
 // is chosen; among several, the next one after the selected item is selected.
 std::optional<AccessKeyChoice> ChooseByAccessKey(const std::vector<std::string>& captions,
-                                                 char typed, std::optional<std::size_t> selected);
+                                                 char typed,
+                                                 std::optional<std::size_t> selected);
 
 }  // namespace kov

@@ -15,8 +15,8 @@ TEST(AccessKeys, TheLetterAfterTheFirstSingleAmpersand) {
 }
 
 TEST(AccessKeys, OnlyMatchIsChosenSeveralAreSteppedThrough) {
-    const std::vector<std::string> captions = {"&Notepad", "Command &prompt", "",
-                                               "&New",     "Plain",           "&Paint"};
+    const std::vector<std::string> captions = {"&Notepad", "Command &prompt", "", "&New",
+                                               "Plain", "&Paint"};
     const auto choose = [&](char typed, std::optional<std::size_t> selected) {
         const auto choice = ChooseByAccessKey(captions, typed, selected);
         return choice ? std::to_string(choice->position) + (choice->execute ? "!" : "?") : "-";

@@ -10,7 +10,7 @@ namespace {
 TEST(AnsiText, CaseFoldsWindows1252Letters) {
     EXPECT_TRUE(EqualsNoCase("@BGMENUCOLOR", "@bgmenucolor"));
     EXPECT_TRUE(EqualsNoCase("\xC4\xD6\xDC", "\xE4\xF6\xFC"));  // umlauts
-    EXPECT_FALSE(EqualsNoCase("\xD7", "\xF7"));                 // multiply and divide signs
+    EXPECT_FALSE(EqualsNoCase("\xD7", "\xF7"));                // multiply and divide signs
     EXPECT_TRUE(StartsWithNoCase("\xA6G heading", "\xA6g"));
     EXPECT_FALSE(StartsWithNoCase("ab", "abc"));
 }
@@ -26,8 +26,7 @@ TEST(AnsiText, FindAndReplaceIgnoringCase) {
 
 TEST(SplitText, FollowsTheSplittingRule) {
     using V = std::vector<std::string>;
-    EXPECT_EQ(SplitText("notepad.exe||%system32%|2", "|"),
-              (V{"notepad.exe", "", "%system32%", "2"}));
+    EXPECT_EQ(SplitText("notepad.exe||%system32%|2", "|"), (V{"notepad.exe", "", "%system32%", "2"}));
     EXPECT_EQ(SplitText("", "|"), V{});
     EXPECT_EQ(SplitText("abc", ""), V{"abc"});
     EXPECT_EQ(SplitText("|", "|"), (V{"", ""}));
@@ -41,13 +40,12 @@ TEST(LocaleNumber, WholeNumbersRoundHalfToEven) {
         const char* input;
         std::optional<int> expected;
     } cases[] = {
-        {"8", 8},    {" 9.5 ", 10},    {"8.5", 8},    {"-0.5", 0},        {"\t12\t", 12},
-        {"+3", 3},   {"32767", 32767}, {"32768", {}}, {"-32768", -32768}, {"1e9", {}},
-        {"abc", {}}, {"", {}},         {"1.", 1},     {".5", 0},          {"1e", {}},
-        {"--1", {}}, {"1 2", {}},      {"nan", {}},   {"inf", {}},
+        {"8", 8},     {" 9.5 ", 10},     {"8.5", 8},       {"-0.5", 0},     {"\t12\t", 12},
+        {"+3", 3},    {"32767", 32767},  {"32768", {}},    {"-32768", -32768},
+        {"1e9", {}},  {"abc", {}},       {"", {}},         {"1.", 1},       {".5", 0},
+        {"1e", {}},   {"--1", {}},       {"1 2", {}},      {"nan", {}},     {"inf", {}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ParseWholeNumber16(c.input, point), c.expected) << c.input;
+    for (const auto& c : cases) EXPECT_EQ(ParseWholeNumber16(c.input, point), c.expected) << c.input;
 }
 
 }  // namespace

@@ -22,10 +22,8 @@ TEST(DefaultMenuFile, FontLinesCarryTheCurrentFont) {
         MenuFont font;
         const char* sizeLine;
     } cases[] = {
-        {{"Tahoma", 8.5, true, false},
-         ";@FontSize  8 \r\n;@FontBold True\r\n;@FontItalic False\r\n;@FontName Tahoma\r\n"},
-        {{"A B", 9.5, false, true},
-         ";@FontSize  10 \r\n;@FontBold False\r\n;@FontItalic True\r\n;@FontName A B\r\n"},
+        {{"Tahoma", 8.5, true, false}, ";@FontSize  8 \r\n;@FontBold True\r\n;@FontItalic False\r\n;@FontName Tahoma\r\n"},
+        {{"A B", 9.5, false, true}, ";@FontSize  10 \r\n;@FontBold False\r\n;@FontItalic True\r\n;@FontName A B\r\n"},
         {{"X", -3, false, false}, ";@FontSize -3 \r\n"},
     };
     for (const auto& c : cases) {

@@ -82,9 +82,7 @@ TEST_F(RunCycle, ChoicesAreTranslatedBackAndTheWindowCloses) {
         CommandId fromPopup;
         CommandId command;
     } cases[] = {
-        {0, 0},
-        {1, 1},
-        {ProgramMenuItemId(CMD_EXIT), CMD_EXIT},
+        {0, 0}, {1, 1}, {ProgramMenuItemId(CMD_EXIT), CMD_EXIT},
         {ProgramMenuItemId(CMD_HELP), CMD_HELP},
         {2001, 2001},
         {-1073741819, 0},  // a popup that failed inside the system

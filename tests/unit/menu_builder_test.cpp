@@ -97,7 +97,8 @@ TEST_F(MenuBuilder, FolderMenuLinesListTheirFolderWhenOpened) {
         "\xA6qCaption only\r\n";
     Build(text);
     EXPECT_TRUE(fake.folders.listed.empty());
-    fake.menus.OpenEverySubmenu(root, [this](auto menu) { menuFile.folderMenus.FillOnOpen(menu); });
+    fake.menus.OpenEverySubmenu(root,
+                                [this](auto menu) { menuFile.folderMenus.FillOnOpen(menu); });
     EXPECT_EQ(fake.menus.Dump(root),
               "POPUP KOV\nPOPUP All\n  POPUP sub\n    ITEM 2002 .\n  ITEM 2001 .\n"
               "POPUP Text\n  POPUP sub\n    ITEM 2005 .\n  ITEM 2003 a.txt\n  ITEM 2004 .\n"
@@ -178,8 +179,7 @@ TEST_F(MenuBuilder, DeepNestingAndHugeLines) {
     EXPECT_EQ((*lines)[10000].size(), 1u << 20);  // the item table keeps the line whole
 
     // A huge caption is cut to what a popup can show.
-    EXPECT_EQ(Build(std::string(1 << 20, 'b')),
-              "POPUP KOV\nITEM 1 " + std::string(4096, 'b') + "\n");
+    EXPECT_EQ(Build(std::string(1 << 20, 'b')), "POPUP KOV\nITEM 1 " + std::string(4096, 'b') + "\n");
 }
 
 }  // namespace

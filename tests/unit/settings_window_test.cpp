@@ -10,7 +10,7 @@ namespace {
 namespace mb = platform::message_box;
 
 class LanguageAndSettings : public ::testing::Test {
-  protected:
+protected:
     void Load(const std::string& menu, const std::string& language = "") {
         fake.files.files[menuPath] = menu;
         if (!language.empty()) fake.files.files[languagePath] = language;

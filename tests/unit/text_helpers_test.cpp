@@ -13,8 +13,14 @@ TEST(TrimBlanks, RemovesTabsBeforeSpaces) {
         const char* input;
         const char* expected;
     } cases[] = {
-        {"\ta\t", "a"},  {"  a", "a"},   {" \ta", "\ta"},  // the tab behind a space survives
-        {"a\t ", "a\t"}, {"\t\t\t", ""}, {" \t ", "\t"},  {"", ""}, {"\t a b \t", "a b"},
+        {"\ta\t", "a"},
+        {"  a", "a"},
+        {" \ta", "\ta"},  // the tab behind a space survives
+        {"a\t ", "a\t"},
+        {"\t\t\t", ""},
+        {" \t ", "\t"},
+        {"", ""},
+        {"\t a b \t", "a b"},
     };
     for (const auto& c : cases) EXPECT_EQ(sTrimBlanks(c.input), c.expected) << c.input;
 }

@@ -14,9 +14,7 @@
 namespace kov::win32 {
 namespace {
 
-std::string Dump(HMENU menu) {
-    return testing::DumpMenu(menu);
-}
+std::string Dump(HMENU menu) { return testing::DumpMenu(menu); }
 
 std::string ReadTestData(const std::string& name) {
     return Win32Files().sReadWholeFile(std::string(KOV_TEST_DATA) + "/" + name).value_or("");
@@ -30,9 +28,9 @@ class RealMenus : public ::testing::Test {
         menus.AppendMenu(root, platform::menu_flags::kPopup, menus.CreatePopupMenu(), "KOV");
         fakes::FakePlatform fake;
         platform::Platform platform{
-            menus,      files,         messages,       environment, {folder.path(), "KOV"},
-            ownerDraw,  folders,       fake.clipboard, fake.shell,  fake.windows,
-            fake.clock, fake.pictures, fake.tempFolder};
+            menus,          files,      messages,     environment, {folder.path(), "KOV"},
+            ownerDraw,      folders,    fake.clipboard, fake.shell, fake.windows, fake.clock,
+            fake.pictures,  fake.tempFolder};
         MenuSettings settings;
         Expander expander(environment, folder.path(), fake.clipboard, fake.clock, settings);
         NumberFormat numbers;
