@@ -1,10 +1,11 @@
 #include "app/main_form.h"
 
+#include "app/command_line.h"
 #include "app/default_menu_file.h"
 #include "app/language_file.h"
 #include "app/program_menu.h"
 #include "commands/execute_command.h"
-#include "menufile/ansi_text.h"
+#include "core/text.h"
 #include "menufile/menu_builder.h"
 #include "menufile/text_helpers.h"
 #include "odmenu/menu_font.h"
@@ -40,7 +41,7 @@ void MainForm::FormLoad(const std::string& commandLine) {
     ProgramMenu = menus.CreatePopupMenu();
     menus.AppendMenu(RootMenu, platform::menu_flags::kPopup, ProgramMenu, identity.fileName);
 
-    if (const auto argument = TrimSpaces(commandLine); !argument.empty()) {
+    if (const auto argument = MenuFileArgument(commandLine); !argument.empty()) {
         const auto path = expander_.sExpandString(argument, false);
         if (platform_.files.IsOrdinaryFile(path)) sMenuFile = path;
     }
@@ -85,7 +86,8 @@ bool MainForm::OfferDefaultMenuFile() {
                                       platform_.identity.fileName, mb::kYesNo);
     if (answer != mb::kAnswerYes) return false;
     // A sample that cannot be written leaves the reading below to report the missing file.
-    WriteDefaultMenuFile(platform_.files, platform_.identity, sMenuFile, settings_.font);
+    WriteDefaultMenuFile(platform_.files, platform_.identity, platform_.ansi, sMenuFile,
+                         settings_.font);
     return true;
 }
 
@@ -95,14 +97,15 @@ void MainForm::LoadLanguageFile() {
         editingEnabled_ = false;
         return;
     }
-    if (const auto text = platform_.files.sReadWholeFile(path)) {
-        editor_.SetEntries(ApplyLanguageFile(*text, strings_));
+    if (const auto file = ReadTextFile(platform_.files, platform_.ansi, path)) {
+        languageEncoding_ = file->encoding;
+        editor_.SetEntries(ApplyLanguageFile(file->text, strings_));
     }
 }
 
 void MainForm::ExecuteCommand(CommandId id) {
-    CommandContext context{platform_, settings_, MenuLines, FolderItemPaths, sMenuFile,
-                           strings_,  numbers_,  expander_};
+    CommandContext context{platform_, settings_, MenuLines, FolderItemPaths,
+                           sMenuFile, strings_,  numbers_,  expander_};
     switch (kov::ExecuteCommand(id, context)) {
         case AfterCommand::KeepMainWindowOpen:
             return;
@@ -128,7 +131,9 @@ void MainForm::ShowAbout(bool exitProgram) {
     window_.ShowAbout(texts);
 }
 
-void MainForm::SystemMenuAbout() { ShowAbout(false); }
+void MainForm::SystemMenuAbout() {
+    ShowAbout(false);
+}
 
 std::string MainForm::lstTranslationStrings_Click(std::size_t index,
                                                   const std::string& textBoxText) {
@@ -145,7 +150,9 @@ void MainForm::ShowFileError(const std::string& path) {
 }
 
 void MainForm::cmdSave_Click(const std::string& textBoxText) {
-    const auto content = editor_.ContentForSave(textBoxText);
+    // Saved as it was read, unless that loses what the user typed.
+    const auto content = EncodeTextKeepingEverything(editor_.ContentForSave(textBoxText),
+                                                     languageEncoding_, platform_.ansi);
     // A failed save keeps the changed flag, so the exit question still guards the edits.
     if (!platform_.files.ReplaceFile(settings_.LanguageFile, content)) {
         ShowFileError(settings_.LanguageFile);
@@ -156,23 +163,25 @@ void MainForm::cmdSave_Click(const std::string& textBoxText) {
 
 void MainForm::cmdCreateNew_Click() {
     const auto& folder = platform_.identity.folder;
-    const std::string path =
-        folder + (folder.ends_with('\\') ? "" : "\\") + "Translation.lng";
+    const std::string path = folder + (folder.ends_with('\\') ? "" : "\\") + "Translation.lng";
     const auto& title = platform_.identity.fileName;
     if (platform_.files.IsOrdinaryFile(path) &&
         platform_.messages.MessageBox(strings_.sOVERWRITEFILE + " '" + path + "'", title,
                                       mb::kYesNo) == mb::kAnswerNo) {
         return;
     }
-    if (!platform_.files.ReplaceFile(path, TranslationTemplate(strings_))) {
+    if (!platform_.files.ReplaceFile(
+            path, EncodeTextKeepingEverything(TranslationTemplate(strings_), TextEncoding::Ansi,
+                                              platform_.ansi))) {
         ShowFileError(path);
         return;
     }
     platform_.messages.MessageBox(strings_.sNEWFILECREATED + " '" + path + "'.", title,
                                   mb::kIconInformation);
     if (!editor_.Entries().empty()) return;
-    if (const auto text = platform_.files.sReadWholeFile(path)) {
-        editor_.SetEntries(ListedLines(*text));
+    if (const auto file = ReadTextFile(platform_.files, platform_.ansi, path)) {
+        languageEncoding_ = file->encoding;
+        editor_.SetEntries(ListedLines(file->text));
     }
     editingEnabled_ = true;
 }
@@ -186,14 +195,15 @@ void MainForm::AddProgramImages() {
     }
 }
 
-void MainForm::InitMenuPopup(platform::MenuHandle menu) { folderMenus_.FillOnOpen(menu); }
+void MainForm::InitMenuPopup(platform::MenuHandle menu) {
+    folderMenus_.FillOnOpen(menu);
+}
 
 bool MainForm::FormUnload() {
     window_.CloseAbout();
     if (editor_.bLanguageChanged &&
         platform_.messages.MessageBox(strings_.sLANGUAGEFILECHANGED + " " + strings_.sEXITPROGRAM,
-                                      platform_.identity.fileName,
-                                      mb::kYesNo) == mb::kAnswerNo) {
+                                      platform_.identity.fileName, mb::kYesNo) == mb::kAnswerNo) {
         return false;
     }
     window_.UnhookSystemMenu();

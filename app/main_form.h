@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "app/translation_editor.h"
-#include "app/ui_strings.h"
 #include "commands/expand_string.h"
-#include "menufile/command_ids.h"
+#include "core/command_ids.h"
+#include "core/locale_number.h"
+#include "core/ui_strings.h"
 #include "menufile/folder_menus.h"
-#include "menufile/locale_number.h"
 #include "menufile/menu_settings.h"
 #include "platform/main_window.h"
 #include "platform/platform.h"
@@ -19,7 +19,7 @@
 namespace kov {
 
 class MainForm : public platform::SettingsEvents {
-public:
+  public:
     MainForm(platform::Platform& platform, platform::MainWindow& window, NumberFormat numbers);
 
     // Start-up: everything from reading the menu file to dispatching the chosen command.
@@ -53,7 +53,7 @@ public:
     bool EditingEnabled() const override { return editingEnabled_; }
     const CustomIconTable& CustomIcons() const { return customIcons_; }
 
-private:
+  private:
     bool OfferDefaultMenuFile();
     void LoadLanguageFile();
     void AddProgramImages();
@@ -77,6 +77,7 @@ private:
     UIStrings strings_;
     TranslationEditor editor_;
     bool editingEnabled_ = true;
+    TextEncoding languageEncoding_ = TextEncoding::Ansi;
     std::optional<CommandId> chosen_;
     // Element n is the path of the folder entry with identifier 2000 + n.
     std::vector<std::string> FolderItemPaths{""};

@@ -2,6 +2,7 @@
 // real implementations (or, in tests, the fakes).
 #pragma once
 
+#include "core/text_encoding.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/environment.h"
@@ -33,6 +34,8 @@ struct Platform {
     Clock& clock;
     Pictures& pictures;
     TempFolder& tempFolder;
+    // Files in neither UTF-8 nor UTF-16 are read and written in it.
+    const AnsiCodePage& ansi;
 };
 
 }  // namespace kov::platform

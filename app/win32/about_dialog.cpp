@@ -4,12 +4,13 @@
 
 #include "app/win32/layout.h"
 #include "app/win32/window_class.h"
+#include "platform/win32/wide_text.h"
 
 namespace kov::win32 {
 
 namespace {
 
-constexpr char kClassName[] = "KOVAbout";
+constexpr wchar_t kClassName[] = L"KOVAbout";
 constexpr int kOkId = IDOK;
 
 }  // namespace
@@ -24,34 +25,35 @@ void AboutDialog::Create() {
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    hwnd_ = CreateWindowExA(WS_EX_DLGMODALFRAME, kClassName, "", kStyle,
-                            (work.left + work.right - width) / 2,
-                            (work.top + work.bottom - height) / 2, width, height, nullptr,
-                            nullptr, instance_, this);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    hwnd_ = CreateWindowExW(
+        WS_EX_DLGMODALFRAME, kClassName, L"", kStyle, (work.left + work.right - width) / 2,
+        (work.top + work.bottom - height) / 2, width, height, nullptr, nullptr, instance_, this);
     if (hwnd_ == nullptr) return;
     const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    HWND icon = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ICON, layout(120),
+    HWND icon = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_ICON, layout(120),
                                 layout(120), 32, 32, hwnd_, nullptr, instance_, nullptr);
-    HICON programIcon = LoadIconA(instance_, "KOVICON");
-    SendMessageA(icon, STM_SETICON,
-                 reinterpret_cast<WPARAM>(programIcon ? programIcon : LoadIcon(nullptr, IDI_APPLICATION)),
-                 0);
-    text_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT, layout(840),
-                            layout(90), layout(2220), layout(690), hwnd_, nullptr, instance_, nullptr);
-    ok_ = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+    HICON programIcon = LoadIconW(instance_, L"KOVICON");
+    SendMessageW(
+        icon, STM_SETICON,
+        reinterpret_cast<WPARAM>(programIcon ? programIcon : LoadIcon(nullptr, IDI_APPLICATION)),
+        0);
+    text_ =
+        CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, layout(840), layout(90),
+                        layout(2220), layout(690), hwnd_, nullptr, instance_, nullptr);
+    ok_ = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
                           layout(3120), layout(120), layout(855), layout(345), hwnd_,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(kOkId)), instance_, nullptr);
-    SendMessageA(text_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    SendMessageA(ok_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(ok_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
 void AboutDialog::Show(const platform::AboutTexts& texts, std::function<void()> onExit) {
     if (hwnd_ == nullptr) Create();
     if (hwnd_ == nullptr) return;
-    SetWindowTextA(hwnd_, texts.caption.c_str());
-    SetWindowTextA(ok_, texts.ok.c_str());
-    SetWindowTextA(text_, texts.lines.c_str());
+    SetWindowTextW(hwnd_, Widen(texts.caption).c_str());
+    SetWindowTextW(ok_, Widen(texts.ok).c_str());
+    SetWindowTextW(text_, Widen(texts.lines).c_str());
     exitProgram_ = texts.exitProgram;
     onExit_ = std::move(onExit);
     ShowWindow(hwnd_, SW_SHOW);
@@ -74,11 +76,11 @@ void AboutDialog::Dismiss() {
 
 LRESULT CALLBACK AboutDialog::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(
-                              reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+        SetWindowLongPtrW(
+            hwnd, GWLP_USERDATA,
+            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
     }
-    auto* self = reinterpret_cast<AboutDialog*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<AboutDialog*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (self != nullptr) {
         switch (message) {
             case WM_COMMAND:
@@ -92,13 +94,13 @@ LRESULT CALLBACK AboutDialog::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
                 return 0;
             case WM_NCDESTROY:
                 self->hwnd_ = nullptr;
-                SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+                SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
                 break;
             default:
                 break;
         }
     }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 }  // namespace kov::win32

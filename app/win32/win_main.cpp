@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "app/command_line.h"
 #include "app/main_form.h"
 #include "app/win32/main_window.h"
 #include "odmenu/win32/od_menu_hook.h"
@@ -11,14 +12,15 @@
 #include "bench/system_drawn_hook.h"
 #endif
 #include "platform/win32/handles.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_folders.h"
 #include "platform/win32/win32_menus.h"
-#include "platform/win32/win32_pictures.h"
 #include "platform/win32/win32_message_boxes.h"
+#include "platform/win32/win32_pictures.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_temp_folder.h"
 #include "platform/win32/win32_top_windows.h"
@@ -34,10 +36,10 @@ void TraceChoice(const kov::MainForm& form) {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     using namespace kov;
     // A second start while one runs ends at once, without a word.
-    win32::UniqueKernelObject instanceMutex(CreateMutexA(nullptr, FALSE, "KOV.SingleInstance"));
+    win32::UniqueKernelObject instanceMutex(CreateMutexW(nullptr, FALSE, L"KOV.SingleInstance"));
     if (GetLastError() == ERROR_ALREADY_EXISTS) return 0;
 
     win32::Win32Menus menus;
@@ -50,6 +52,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     win32::Win32Clock clock;
     win32::Win32Pictures pictures;
     win32::Win32TempFolder tempFolder;
+    const win32::Win32AnsiCodePage ansi;
     win32::Win32MainWindow window(instance);
 #ifdef KOV_SYSTEM_DRAWN_BENCH
     bench::SystemDrawnMenus ownerDraw;
@@ -57,10 +60,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     win32::Win32OwnerDrawHook ownerDraw(window.Handle());
 #endif
     win32::Win32Folders folders;
-    platform::Platform platform{menus,     files,   messages,  environment,
-                                win32::CurrentProgramIdentity(), ownerDraw, folders,
-                                clipboard, shell,   windows,   clock,
-                                pictures,  tempFolder};
+    platform::Platform platform{
+        menus,     files,    messages,   environment, win32::CurrentProgramIdentity(),
+        ownerDraw, folders,  clipboard,  shell,       windows,
+        clock,     pictures, tempFolder, ansi};
     messages.SetOwner(window.Handle());
     clipboard.SetOwner(window.Handle());
     shell.SetOwner(window.Handle());
@@ -68,16 +71,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     MainForm form(platform, window, win32::UserNumberFormat());
     window.OnClose([&form] { return form.FormUnload(); });
     window.OnInitMenuPopup([&form](platform::MenuHandle menu) { form.InitMenuPopup(menu); });
-    form.FormLoad(commandLine != nullptr ? commandLine : "");
+    form.FormLoad(CommandLineArguments(win32::Narrow(GetCommandLineW())));
     TraceChoice(form);
     // Still open after the popup: Settings was chosen, and the window is the settings window.
     if (window.Exists() && !window.Hidden()) window.ShowAsSettingsWindow();
 
     MSG message;
-    while (window.Exists() && GetMessageA(&message, nullptr, 0, 0) > 0) {
+    while (window.Exists() && GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (window.PreTranslate(message)) continue;
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return 0;
 }

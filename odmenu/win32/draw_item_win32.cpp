@@ -1,5 +1,6 @@
 #include "odmenu/win32/draw_item_win32.h"
 
+#include <iterator>
 #include <string>
 
 #include "odmenu/draw_layout.h"
@@ -8,6 +9,7 @@
 #include "odmenu/win32/icon_bitmaps.h"
 #include "odmenu/win32/measure_item_win32.h"
 #include "odmenu/win32/menu_font_win32.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_pictures.h"
 
 namespace kov::win32 {
@@ -30,25 +32,27 @@ void Edge(HDC dc, const Rect& area, UINT edge, UINT flags) {
 }
 
 bool IsSeparator(HMENU menu, UINT itemId) {
-    char text[128] = {};
-    MENUITEMINFOA info{};
+    wchar_t text[128] = {};
+    MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_ID | MIIM_TYPE;
     info.dwTypeData = text;
-    info.cch = sizeof text - 1;
-    return GetMenuItemInfoA(menu, itemId, FALSE, &info) && (info.fType & MFT_SEPARATOR) != 0;
+    info.cch = std::size(text) - 1;
+    return GetMenuItemInfoW(menu, itemId, FALSE, &info) && (info.fType & MFT_SEPARATOR) != 0;
 }
 
 int TextWidth(HDC dc, const std::string& text, int* height = nullptr) {
     SIZE extent{};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    const auto wide = Widen(text);
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
     if (height != nullptr) *height = extent.cy;
     return extent.cx;
 }
 
 void PaintText(HDC dc, const std::string& text, Point at, bool disabled) {
-    DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text.c_str()),
-               static_cast<WPARAM>(text.size()), at.x, at.y, 0, 0,
+    const auto wide = Widen(text);
+    DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(wide.c_str()),
+               static_cast<WPARAM>(wide.size()), at.x, at.y, 0, 0,
                DST_PREFIXTEXT | (disabled ? DSS_DISABLED : 0));
 }
 
@@ -57,7 +61,7 @@ void PaintText(HDC dc, const std::string& text, Point at, bool disabled) {
 void PaintIcon(HDC dc, HDC reference, HBITMAP picture, HBITMAP mask, Point at, SIZE size,
                bool disabled) {
     if (disabled) {
-        DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(picture), 0, at.x, at.y, size.cx,
+        DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(picture), 0, at.x, at.y, size.cx,
                    size.cy, DST_BITMAP | DSS_DISABLED);
         return;
     }

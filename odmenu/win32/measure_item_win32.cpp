@@ -3,6 +3,7 @@
 #include "odmenu/item_icon.h"
 #include "odmenu/win32/icon_bitmaps.h"
 #include "odmenu/win32/menu_font_win32.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_pictures.h"
 
 namespace kov::win32 {
@@ -23,7 +24,8 @@ ItemSize MeasureMenuItem(HWND window, std::int32_t itemId, std::uintptr_t itemDa
         WindowDC dc(window);
         const UniqueFont font = CreateMenuFont(dc.get(), context.sources.menuFont);
         const SelectedObject selected(dc.get(), font.get());
-        GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+        const auto wide = Widen(text);
+        GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &extent);
     }
     const auto icon = MeasureIcon(SplitAtTab(caption).left, context.state.ImageCollection,
                                   context.sources.CustomIcons, settings.NoIcons);

@@ -3,33 +3,40 @@
 #include <vector>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/wide_text.h"
 
 namespace kov::win32 {
 
 namespace {
 
-const char* OrNull(const std::optional<std::string>& text) {
+std::optional<std::wstring> Widen(const std::optional<std::string>& text) {
+    if (!text) return std::nullopt;
+    return win32::Widen(*text);
+}
+
+const wchar_t* OrNull(const std::optional<std::wstring>& text) {
     return text ? text->c_str() : nullptr;
 }
 
 }  // namespace
 
 std::intptr_t Win32Shell::ShellExecute(const platform::ShellRequest& request) {
-    const auto result = ShellExecuteA(
-        request.ownedByMainWindow ? owner_ : nullptr, OrNull(request.verb), request.file.c_str(),
-        OrNull(request.parameters), request.directory.c_str(), request.show);
+    const auto verb = Widen(request.verb);
+    const auto parameters = Widen(request.parameters);
+    const auto result = ShellExecuteW(request.ownedByMainWindow ? owner_ : nullptr, OrNull(verb),
+                                      win32::Widen(request.file).c_str(), OrNull(parameters),
+                                      win32::Widen(request.directory).c_str(), request.show);
     return reinterpret_cast<std::intptr_t>(result);
 }
 
 std::uint32_t Win32Shell::StartProcess(const std::string& commandLine, int show) {
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(show);
     PROCESS_INFORMATION process{};
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');  // CreateProcessA may write into its command line
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    auto line = win32::Widen(commandLine);  // CreateProcessW may write into its command line
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
         return 0;
     }
@@ -39,10 +46,11 @@ std::uint32_t Win32Shell::StartProcess(const std::string& commandLine, int show)
 }
 
 std::optional<std::string> Win32Shell::FindExecutable(const std::string& file) {
-    char buffer[MAX_PATH] = {};
-    const auto result = reinterpret_cast<std::intptr_t>(FindExecutableA(file.c_str(), "", buffer));
+    wchar_t buffer[MAX_PATH] = {};
+    const auto result =
+        reinterpret_cast<std::intptr_t>(FindExecutableW(win32::Widen(file).c_str(), L"", buffer));
     if (result <= 32) return std::nullopt;
-    return std::string(buffer, strnlen(buffer, sizeof buffer));
+    return Narrow({buffer, wcsnlen(buffer, MAX_PATH)});
 }
 
 void Win32Shell::Sleep(unsigned milliseconds) {

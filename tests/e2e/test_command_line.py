@@ -29,6 +29,8 @@ class CommandLineTest(KovTestCase):
         folder.write("named.mnu", NAMED_MENU)
         folder.write("named.mnu", DECOY_MENU, base=folder.root)
         folder.write("up.mnu", NAMED_MENU, base=folder.root)
+        (folder.path / "\u041c\u0435\u043d\u044e").mkdir()
+        folder.write("\u041c\u0435\u043d\u044e/named.mnu", NAMED_MENU)
         folder.write(".hidden.mnu", NAMED_MENU)  # Wine reports dot files as hidden
         (folder.path / "folder.mnu").mkdir()
         os.environ[ENV_VAR] = windows_path(folder.path)
@@ -44,7 +46,8 @@ class CommandLineTest(KovTestCase):
             ("parent of the program folder", " ..\\up.mnu", NAMED_LINE),
             ("environment variable", f" %{ENV_VAR}%\\named.mnu", NAMED_LINE),
             ("missing file", " .\\missing.mnu", DEFAULT_LINE),
-            ("quoted path keeps its quotes", f' "{named}"', DEFAULT_LINE),
+            ("quoted path", f' "{named}" ', NAMED_LINE),
+            ("through a Cyrillic folder", " .\\\u041c\u0435\u043d\u044e\\named.mnu", NAMED_LINE),
             ("a folder", " .\\folder.mnu", DEFAULT_LINE),
             ("a hidden file", " .\\.hidden.mnu", DEFAULT_LINE),
             ("only blanks", "    ", DEFAULT_LINE),

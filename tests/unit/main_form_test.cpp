@@ -7,6 +7,7 @@
 #include "app/default_menu_file.h"
 #include "app/program_menu.h"
 #include "tests/fakes/fake_platform.h"
+#include "tests/unit/test_data.h"
 
 namespace kov {
 namespace {
@@ -33,8 +34,7 @@ TEST_F(RunCycle, MissingMenuFileAndYesWritesTheSampleAndShowsIt) {
               "No menu file was found. Do you want to create a new file?");
     EXPECT_EQ(fake.messages.shown[0].title, "KOV");
     EXPECT_EQ(fake.messages.shown[0].flags, mb::kYesNo);
-    EXPECT_EQ(fake.files.files.at(defaultPath),
-              DefaultMenuFileText({"MS Shell Dlg", 8, false, false}));
+    EXPECT_EQ(fake.files.files.at(defaultPath), ReadTestData("sample.mnu"));
     EXPECT_NE(Tree().find("ITEM 21 &Notepad (minimized)"), std::string::npos);
     EXPECT_EQ(window.caption, "KOV");
 }
@@ -75,7 +75,9 @@ TEST_F(RunCycle, ChoicesAreTranslatedBackAndTheWindowCloses) {
         CommandId fromPopup;
         CommandId command;
     } cases[] = {
-        {0, 0}, {1, 1}, {ProgramMenuItemId(CMD_EXIT), CMD_EXIT},
+        {0, 0},
+        {1, 1},
+        {ProgramMenuItemId(CMD_EXIT), CMD_EXIT},
         {ProgramMenuItemId(CMD_HELP), CMD_HELP},
         {2001, 2001},
         {-1073741819, 0},  // a popup that failed inside the system
@@ -92,7 +94,7 @@ TEST_F(RunCycle, ChoicesAreTranslatedBackAndTheWindowCloses) {
 }
 
 TEST_F(RunCycle, FolderMenusAreFilledAsTheirPopupOpens) {
-    fake.files.files[defaultPath] = "@NoProgramMenu 1\r\n\xA6qDocs|C:\\Docs|*";
+    fake.files.files[defaultPath] = "@NoProgramMenu 1\r\n\xC2\xA6qDocs|C:\\Docs|*";
     fake.folders.Add("C:\\Docs\\a.txt");
     Load();
     EXPECT_EQ(Tree(), "POPUP Docs\n");
@@ -103,7 +105,7 @@ TEST_F(RunCycle, FolderMenusAreFilledAsTheirPopupOpens) {
 
 TEST_F(RunCycle, TheChosenLineRunsWithTheFileSettingsAndSettingsKeepsTheWindow) {
     fake.files.files[defaultPath] =
-        "Run\tprog.exe,\xA6s\r\n@ParameterDelimiter ,\r\n@StringDelimiter ;\r\n"
+        "Run\tprog.exe,\xC2\xA6s\r\n@ParameterDelimiter ,\r\n@StringDelimiter ;\r\n"
         "@CustomIcon Run,.\\KOV.mnu";
     fake.clipboard.text = "clip";
     window.choice = 1;
@@ -130,11 +132,9 @@ TEST_F(RunCycle, CommandLinePaths) {
         const char* commandLine;
         const char* menuFile;
     } cases[] = {
-        {"  D:\\a b.mnu  ", "D:\\a b.mnu"},
-        {".\\other.mnu", "C:\\Tools\\Menu\\other.mnu"},
-        {"%DATA%\\a b.mnu", "D:\\a b.mnu"},
-        {"C:\\missing.mnu", "C:\\Tools\\Menu\\KOV.mnu"},
-        {"\"D:\\a b.mnu\"", "C:\\Tools\\Menu\\KOV.mnu"},  // the quotes stay part of the path
+        {"  D:\\a b.mnu  ", "D:\\a b.mnu"},   {".\\other.mnu", "C:\\Tools\\Menu\\other.mnu"},
+        {"%DATA%\\a b.mnu", "D:\\a b.mnu"},   {"C:\\missing.mnu", "C:\\Tools\\Menu\\KOV.mnu"},
+        {" \"D:\\a b.mnu\" ", "D:\\a b.mnu"},  // one pair of quotes around it is removed
         {"", "C:\\Tools\\Menu\\KOV.mnu"},
     };
     for (const auto& c : cases) {

@@ -1,0 +1,34 @@
+// Text inside the program is UTF-8 in std::string; Windows speaks UTF-16. These are the only
+// conversions between the two, and the code-point steps the case-blind comparisons walk in.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace kov {
+
+inline constexpr char32_t kReplacementCharacter = 0xFFFD;
+
+struct CodePoint {
+    char32_t value;
+    // Bytes it took; at least 1, so a walk over broken text always moves on.
+    std::size_t length;
+};
+
+// The code point starting at text[at] (at < text.size()). A byte that starts no valid sequence
+// (stray continuation, overlong form, surrogate, beyond U+10FFFF, cut short) is one U+FFFD.
+CodePoint DecodeUtf8At(std::string_view text, std::size_t at);
+
+void AppendUtf8(std::string& out, char32_t codePoint);
+
+// True when the whole text is well-formed UTF-8; multiByte tells whether any sequence is longer
+// than one byte.
+bool IsValidUtf8(std::string_view text, bool& multiByte);
+
+// Invalid bytes become U+FFFD.
+std::u16string Utf8ToUtf16(std::string_view text);
+// An unpaired surrogate becomes U+FFFD: whoever must reach such a name again keeps its UTF-16.
+std::string Utf16ToUtf8(std::u16string_view text);
+
+}  // namespace kov
