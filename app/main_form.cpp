@@ -45,16 +45,23 @@ void MainForm::FormLoad(const std::string& commandLine) {
         const auto path = expander_.sExpandString(argument, false);
         if (platform_.files.IsOrdinaryFile(path)) sMenuFile = path;
     }
-    if (!platform_.files.IsOrdinaryFile(sMenuFile) && !OfferDefaultMenuFile()) {
-        window_.Close();
-        return;
+    bool readMenuFile = true;
+    if (!platform_.files.IsOrdinaryFile(sMenuFile)) {
+        const auto sample = OfferDefaultMenuFile();
+        if (sample == Sample::Declined) {
+            window_.Close();
+            return;
+        }
+        // A sample that could not be written was reported as such, not as a missing file; what
+        // part of it was written still shows.
+        readMenuFile = sample == Sample::Written || platform_.files.IsOrdinaryFile(sMenuFile);
     }
 
     SettingsContext settingsContext{numbers_, expander_, platform_.pictures, platform_.files,
                                     customIcons_};
     MenuFileContext context{platform_, settings_, settingsContext, strings_.sNOMENUFILEWASFOUND,
                             folderMenus_};
-    if (auto lines = ReadMenuFile(sMenuFile, RootMenu, context)) {
+    if (auto lines = readMenuFile ? ReadMenuFile(sMenuFile, RootMenu, context) : std::nullopt) {
         MenuLines = std::move(*lines);
         menuFont_ = settings_.font;
     }
@@ -80,15 +87,17 @@ void MainForm::FormLoad(const std::string& commandLine) {
     ExecuteCommand(*chosen_);
 }
 
-bool MainForm::OfferDefaultMenuFile() {
+MainForm::Sample MainForm::OfferDefaultMenuFile() {
     const auto answer =
         platform_.messages.MessageBox(strings_.sNOMENUFILEWASFOUND + " " + strings_.sCREATENEWFILE,
                                       platform_.identity.fileName, mb::kYesNo);
-    if (answer != mb::kAnswerYes) return false;
-    // A sample that cannot be written leaves the reading below to report the missing file.
-    WriteDefaultMenuFile(platform_.files, platform_.identity, platform_.ansi, sMenuFile,
-                         settings_.font);
-    return true;
+    if (answer != mb::kAnswerYes) return Sample::Declined;
+    if (WriteDefaultMenuFile(platform_.files, platform_.identity, platform_.ansi, sMenuFile,
+                             settings_.font)) {
+        return Sample::Written;
+    }
+    ShowFileError(sMenuFile);
+    return Sample::NotWritten;
 }
 
 void MainForm::LoadLanguageFile() {
@@ -171,8 +180,9 @@ void MainForm::cmdCreateNew_Click() {
         return;
     }
     if (!platform_.files.ReplaceFile(
-            path, EncodeTextKeepingEverything(TranslationTemplate(strings_), TextEncoding::Ansi,
-                                              platform_.ansi))) {
+            path,
+            EncodeTextKeepingEverything(TranslationTemplate(strings_, platform_.identity.fileName),
+                                        TextEncoding::Ansi, platform_.ansi))) {
         ShowFileError(path);
         return;
     }
@@ -201,6 +211,7 @@ void MainForm::InitMenuPopup(platform::MenuHandle menu) {
 
 bool MainForm::FormUnload() {
     window_.CloseAbout();
+    editor_.CommitOnClose(window_.TranslationText());
     if (editor_.bLanguageChanged &&
         platform_.messages.MessageBox(strings_.sLANGUAGEFILECHANGED + " " + strings_.sEXITPROGRAM,
                                       platform_.identity.fileName, mb::kYesNo) == mb::kAnswerNo) {
@@ -208,8 +219,10 @@ bool MainForm::FormUnload() {
     }
     window_.UnhookSystemMenu();
     platform_.ownerDraw.UnhookODMenu();
+    // Destroying a menu destroys its submenus: the program submenu goes with the root unless it
+    // was taken out of it.
     platform_.menus.DestroyMenu(RootMenu);
-    platform_.menus.DestroyMenu(ProgramMenu);
+    if (settings_.NoProgramMenu) platform_.menus.DestroyMenu(ProgramMenu);
     return true;
 }
 

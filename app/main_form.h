@@ -54,7 +54,8 @@ class MainForm : public platform::SettingsEvents {
     const CustomIconTable& CustomIcons() const { return customIcons_; }
 
   private:
-    bool OfferDefaultMenuFile();
+    enum class Sample { Declined, Written, NotWritten };
+    Sample OfferDefaultMenuFile();
     void LoadLanguageFile();
     void AddProgramImages();
     void ExecuteCommand(CommandId id);

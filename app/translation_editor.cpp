@@ -37,10 +37,12 @@ std::string TranslationEditor::ListToolTip(long itemFromPoint) const {
     return TranslationOf(entries_[static_cast<std::size_t>(itemFromPoint)]);
 }
 
-std::string TranslationTemplate(const UIStrings& strings) {
+std::string TranslationTemplate(const UIStrings& strings, std::string_view programFileName) {
+    // Loading matches a key against the string's English default, so that is the key.
+    const auto keys = DefaultUIStrings(programFileName);
     std::string text;
     for (const auto& entry : kUIStringTable) {
-        text += std::string(entry.templateKey) + "=" + strings.*entry.field + "\r\n";
+        text += keys.*entry.field + "=" + strings.*entry.field + "\r\n";
     }
     return text;
 }

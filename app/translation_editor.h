@@ -22,6 +22,9 @@ class TranslationEditor {
     // is returned for the text box.
     std::string Select(std::size_t index, std::string_view textBoxText);
 
+    // The window is closing: a text box that differs from the current entry is a change.
+    void CommitOnClose(std::string_view textBoxText) { Commit(textBoxText, true); }
+
     // The whole list as a language file, after the text box's text went into the current entry
     // (without touching the changed flag).
     std::string ContentForSave(std::string_view textBoxText);
@@ -39,6 +42,6 @@ class TranslationEditor {
 };
 
 // The 29 lines of a new translation template: each string's key, "=" and its current value.
-std::string TranslationTemplate(const UIStrings& strings);
+std::string TranslationTemplate(const UIStrings& strings, std::string_view programFileName);
 
 }  // namespace kov

@@ -12,6 +12,7 @@ void CloseWindows(std::string_view titlePart, platform::TopWindows& windows) {
     // enumeration.
     std::vector<platform::WindowHandle> MatchingWindows;
     for (const auto& window : windows.Enumerate()) {
+        if (window.shell || window.own) continue;
         if (ContainsNoCase(window.title, titlePart)) MatchingWindows.push_back(window.handle);
     }
     for (const auto handle : MatchingWindows) windows.PostClose(handle);

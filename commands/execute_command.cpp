@@ -4,10 +4,10 @@
 
 #include "commands/clipboard_commands.h"
 #include "commands/close_windows.h"
-#include "commands/date_format.h"
 #include "commands/in_folder.h"
 #include "commands/shell_launching.h"
 #include "core/text.h"
+#include "menufile/date_format.h"
 #include "menufile/text_helpers.h"
 
 namespace kov {
@@ -130,7 +130,9 @@ class Dispatch {
     void SpecialCommand(const CommandField& field) {
         switch (PlaceholderLetter(field.Program)) {
             case U'p': {
-                const auto document = Expand(field.Parameters);
+                // PrintFile prints a text holding "¦s" with the clipboard text in it, so that
+                // placeholder must reach it.
+                const auto document = c_.expander.ExpandAllButClipboardText(field.Parameters);
                 launcher_.PrintFile(document, Expand(field.WorkingFolder));
                 return;
             }

@@ -3,9 +3,9 @@
 #include <utility>
 
 #include "commands/clipboard_commands.h"
-#include "commands/date_format.h"
 #include "commands/url_encode.h"
 #include "core/text.h"
+#include "menufile/date_format.h"
 
 namespace kov {
 
@@ -28,8 +28,16 @@ Expander::Expander(platform::Environment& environment, std::string programFolder
       settings_(settings) {}
 
 std::string Expander::sExpandString(std::string_view text, bool urlFlag) {
+    return Expand(text, urlFlag, true);
+}
+
+std::string Expander::ExpandAllButClipboardText(std::string_view text) {
+    return Expand(text, false, false);
+}
+
+std::string Expander::Expand(std::string_view text, bool urlFlag, bool clipboardText) {
     auto result = ResolveRelativePath(ExpandEnvironment(text));
-    if (ContainsNoCase(result, kClipboardText)) {
+    if (clipboardText && ContainsNoCase(result, kClipboardText)) {
         auto clip = ClipboardGetText(clipboard_);
         if (clip.empty()) {
             result.clear();

@@ -22,10 +22,13 @@ class Expander : public TextExpander {
     // urlFlag: clipboard text that goes into a URL is URL-encoded. An "¦s" with an empty
     // clipboard empties the whole result.
     std::string sExpandString(std::string_view text, bool urlFlag) override;
+    // Everything but "¦s", which stays for a caller that uses the clipboard text its own way.
+    std::string ExpandAllButClipboardText(std::string_view text);
 
     platform::Clock& clock() { return clock_; }
 
   private:
+    std::string Expand(std::string_view text, bool urlFlag, bool clipboardText);
     std::string ExpandEnvironment(std::string_view text);
     std::string ResolveRelativePath(std::string text) const;
 

@@ -71,8 +71,10 @@ void ShellLauncher::PrintFile(const std::string& document, const std::string& wo
         shell.ShellExecute(print);
         return;
     }
-    const auto content =
-        ReplaceAllNoCase(document, kClipboardText, ClipboardGetText(platform_.clipboard)) + "\r\n";
+    // As everywhere, a text that wants the clipboard text is nothing without it.
+    const auto clip = ClipboardGetText(platform_.clipboard);
+    if (clip.empty()) return;
+    const auto content = ReplaceAllNoCase(document, kClipboardText, clip) + "\r\n";
     const auto bytes = EncodeTextKeepingEverything(content, TextEncoding::Ansi, platform_.ansi);
     auto file = WritePrintFile(platform_.identity.folder, bytes);
     if (!file) file = WritePrintFile(platform_.tempFolder.UserTempFolder(), bytes);

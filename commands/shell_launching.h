@@ -28,7 +28,7 @@ class ShellLauncher {
     // Hands the URL to the program associated with ".htm", found once per launcher.
     void OpenURL(std::string_view url);
     // A document through the shell's Print verb; a text holding "¦s" through a numbered print
-    // file with the clipboard text in it.
+    // file with the clipboard text in it (nothing when the clipboard holds no text).
     void PrintFile(const std::string& document, const std::string& workingFolder);
     // The text and CR LF added at the end of an existing file.
     void AppendToFile(const std::string& file, std::string_view text);

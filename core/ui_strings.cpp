@@ -36,7 +36,7 @@ const std::array<UIStringEntry, 29> kUIStringTable = {{
 
 UIStrings DefaultUIStrings(std::string_view programFileName) {
     UIStrings strings;
-    for (const auto& entry : kUIStringTable) strings.*entry.field = entry.templateKey;
+    for (const auto& entry : kUIStringTable) strings.*entry.field = entry.englishDefault;
     strings.sINFOTEXT = std::string(programFileName) + " " + strings.sINFOTEXT;
     return strings;
 }

@@ -41,9 +41,8 @@ struct UIStrings {
 
 struct UIStringEntry {
     std::string UIStrings::*field;
-    // The key a new translation template writes for the string; also its English default, except
-    // for sINFOTEXT, whose default starts with the program file name.
-    std::string_view templateKey;
+    // The English default; sINFOTEXT's is this text after the program file name and a blank.
+    std::string_view englishDefault;
 };
 
 // In the order a translation template lists them.

@@ -65,7 +65,9 @@ void FolderMenus::Fill(platform::MenuHandle menu, const Pending& pending) {
                 continue;
             }
             if ((cut = shown == kMaxFolderEntries)) break;
+            // The process's user objects can run out: the listing ends as at the entry limit.
             const auto sub = menus_.CreatePopupMenu();
+            if ((cut = sub == 0)) break;
             menus_.AppendMenu(menu, mf::kPopup, sub, name);
             pending_[sub] = {folder + name + "\\", pending.patterns, *ancestors};
             ++shown;

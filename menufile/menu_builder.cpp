@@ -4,6 +4,7 @@
 
 #include "core/command_ids.h"
 #include "core/text.h"
+#include "menufile/date_format.h"
 #include "menufile/text_helpers.h"
 #include "platform/message_boxes.h"
 
@@ -74,7 +75,12 @@ class Parse {
         // Identifiers above the line range belong to folder entries: such lines show, grayed, but
         // can never run another entry's command.
         if (id > kLastLineItemId) flags |= mf::kGrayed;
-        Append(flags, platform::MenuItemValue(id), caption);
+        Append(flags, platform::MenuItemValue(id), Dated(caption));
+    }
+
+    // Captions of items, headings and folder menus show the date; "[" texts do not.
+    std::string Dated(const std::string& caption) {
+        return sReplaceDate(caption, context_.platform.clock);
     }
 
     platform::MenuHandle AppendSubmenu(std::string_view text) {
@@ -85,7 +91,7 @@ class Parse {
 
     // With only a caption the submenu stays empty.
     void AppendFolderMenu(const std::vector<std::string>& parts) {
-        const auto sub = AppendSubmenu(parts[0]);
+        const auto sub = AppendSubmenu(Dated(parts[0]));
         if (parts.size() < 2) return;
         context_.folderMenus.BuildFolderMenu(
             context_.settingsContext.expander.sExpandString(parts[1], false),

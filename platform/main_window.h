@@ -43,7 +43,7 @@ struct SettingsTexts {
 
 // The handlers of the settings window and of the system menu's About entry.
 class SettingsEvents {
-public:
+  public:
     virtual ~SettingsEvents() = default;
     // Returns the text for the text box.
     virtual std::string lstTranslationStrings_Click(std::size_t index,
@@ -64,7 +64,7 @@ struct DesignSkins {
 };
 
 class MainWindow {
-public:
+  public:
     virtual ~MainWindow() = default;
     virtual void SetCaption(std::string_view caption) = 0;
     // Asks the window to close; the shutdown handler runs and may keep it open.
@@ -83,6 +83,8 @@ public:
     virtual void CloseAbout() = 0;
     // Fills the settings window's controls; the window shows them when it is shown.
     virtual void SetSettingsContent(const SettingsTexts& texts, SettingsEvents& events) = 0;
+    // What the settings window's text box holds; empty while the window has not been shown.
+    virtual std::string TranslationText() = 0;
     // Appends an About entry (identifier 2) to the system menu and routes it to the events.
     virtual void HookSystemMenu(std::string_view aboutCaption) = 0;
     // Puts back what HookSystemMenu replaced; nothing when it has not run.

@@ -11,7 +11,9 @@ using WindowHandle = std::uintptr_t;
 
 struct TopWindow {
     WindowHandle handle = 0;
-    std::string title;  // at most 259 characters
+    std::string title;   // at most 259 characters
+    bool shell = false;  // the shell's desktop window: closing it asks to shut Windows down
+    bool own = false;    // a window of this program
 };
 
 class TopWindows {

@@ -45,6 +45,7 @@ class Win32MainWindow : public platform::MainWindow {
     void CloseAbout() override;
     void SetSettingsContent(const platform::SettingsTexts& texts,
                             platform::SettingsEvents& events) override;
+    std::string TranslationText() override { return settings_.TextBoxText(); }
     void HookSystemMenu(std::string_view aboutCaption) override;
     void UnhookSystemMenu() override;
 

@@ -150,7 +150,7 @@ void SettingsControls::SyncList() {
 }
 
 std::string SettingsControls::TextBoxText() const {
-    return WindowText(textBox_);
+    return textBox_ != nullptr ? WindowText(textBox_) : std::string();
 }
 
 // A button is disabled while its handler runs, so it cannot be pressed twice; disabling takes the

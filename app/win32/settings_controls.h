@@ -11,7 +11,7 @@
 namespace kov::win32 {
 
 class SettingsControls {
-public:
+  public:
     // Creates the controls on the (still invisible) main window and sizes it to end just below
     // the translation frame.
     void Create(HWND window, HINSTANCE instance);
@@ -19,13 +19,14 @@ public:
     void Show();
     // WM_COMMAND of the main window; true when it was one of these controls.
     bool OnCommand(WPARAM wParam, LPARAM lParam);
+    // Empty until the controls exist.
+    std::string TextBoxText() const;
 
-private:
+  private:
     static LRESULT CALLBACK ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void AddTool(HWND control, const std::string& text);
     void SetToolText(HWND control, const std::string& text);
     void SyncList();
-    std::string TextBoxText() const;
     void WhileDisabled(HWND button, const std::function<void()>& handler);
 
     HWND window_ = nullptr;

@@ -1,11 +1,12 @@
 // Program entry: one running instance, the main window, the run cycle, the message loop.
 #include "platform/win32/windows_api.h"
 
+#include <cstdio>
 #include <cstdlib>
-#include <fstream>
 
 #include "app/command_line.h"
 #include "app/main_form.h"
+#include "app/single_instance.h"
 #include "app/win32/main_window.h"
 #include "odmenu/win32/od_menu_hook.h"
 #ifdef KOV_SYSTEM_DRAWN_BENCH
@@ -31,7 +32,10 @@ namespace {
 void TraceChoice(const kov::MainForm& form) {
     const char* traceFile = std::getenv("KOV_TRACE_FILE");
     if (traceFile == nullptr || !form.ChosenCommand()) return;
-    std::ofstream(traceFile, std::ios::app) << "chosen " << *form.ChosenCommand() << "\n";
+    if (std::FILE* trace = std::fopen(traceFile, "a")) {
+        std::fprintf(trace, "chosen %ld\n", static_cast<long>(*form.ChosenCommand()));
+        std::fclose(trace);
+    }
 }
 
 }  // namespace
@@ -39,7 +43,9 @@ void TraceChoice(const kov::MainForm& form) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     using namespace kov;
     // A second start while one runs ends at once, without a word.
-    win32::UniqueKernelObject instanceMutex(CreateMutexW(nullptr, FALSE, L"KOV.SingleInstance"));
+    const auto identity = win32::CurrentProgramIdentity();
+    win32::UniqueKernelObject instanceMutex(
+        CreateMutexW(nullptr, FALSE, win32::Widen(SingleInstanceName(identity.fileName)).c_str()));
     if (GetLastError() == ERROR_ALREADY_EXISTS) return 0;
 
     win32::Win32Menus menus;
@@ -60,10 +66,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     win32::Win32OwnerDrawHook ownerDraw(window.Handle());
 #endif
     win32::Win32Folders folders;
-    platform::Platform platform{
-        menus,     files,    messages,   environment, win32::CurrentProgramIdentity(),
-        ownerDraw, folders,  clipboard,  shell,       windows,
-        clock,     pictures, tempFolder, ansi};
+    platform::Platform platform{menus,     files,    messages,   environment, identity,
+                                ownerDraw, folders,  clipboard,  shell,       windows,
+                                clock,     pictures, tempFolder, ansi};
     messages.SetOwner(window.Handle());
     clipboard.SetOwner(window.Handle());
     shell.SetOwner(window.Handle());

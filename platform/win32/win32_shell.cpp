@@ -1,5 +1,7 @@
 #include "platform/win32/win32_shell.h"
 
+#include <objbase.h>
+
 #include <vector>
 
 #include "platform/win32/handles.h"
@@ -20,7 +22,19 @@ const wchar_t* OrNull(const std::optional<std::wstring>& text) {
 
 }  // namespace
 
+Win32Shell::~Win32Shell() {
+    if (comEntered_) CoUninitialize();
+}
+
+void Win32Shell::EnterComApartment() {
+    if (comTried_) return;
+    comTried_ = true;
+    comEntered_ =
+        SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+}
+
 std::intptr_t Win32Shell::ShellExecute(const platform::ShellRequest& request) {
+    EnterComApartment();
     const auto verb = Widen(request.verb);
     const auto parameters = Widen(request.parameters);
     const auto result = ShellExecuteW(request.ownedByMainWindow ? owner_ : nullptr, OrNull(verb),
@@ -46,6 +60,7 @@ std::uint32_t Win32Shell::StartProcess(const std::string& commandLine, int show)
 }
 
 std::optional<std::string> Win32Shell::FindExecutable(const std::string& file) {
+    EnterComApartment();
     wchar_t buffer[MAX_PATH] = {};
     const auto result =
         reinterpret_cast<std::intptr_t>(FindExecutableW(win32::Widen(file).c_str(), L"", buffer));

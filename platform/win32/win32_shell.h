@@ -6,8 +6,15 @@
 
 namespace kov::win32 {
 
+// The shell may hand its work to extensions, which need COM on the calling thread: it is
+// initialised before the first shell call and uninitialised when the shell object ends.
 class Win32Shell : public platform::Shell {
   public:
+    Win32Shell() = default;
+    Win32Shell(const Win32Shell&) = delete;
+    Win32Shell& operator=(const Win32Shell&) = delete;
+    ~Win32Shell() override;
+
     std::intptr_t ShellExecute(const platform::ShellRequest& request) override;
     std::uint32_t StartProcess(const std::string& commandLine, int show) override;
     std::optional<std::string> FindExecutable(const std::string& file) override;
@@ -16,7 +23,11 @@ class Win32Shell : public platform::Shell {
     void SetOwner(HWND owner) { owner_ = owner; }
 
   private:
+    void EnterComApartment();
+
     HWND owner_ = nullptr;
+    bool comTried_ = false;
+    bool comEntered_ = false;
 };
 
 }  // namespace kov::win32

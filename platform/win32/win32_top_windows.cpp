@@ -11,9 +11,12 @@ namespace {
 BOOL CALLBACK EnumWindowsProc(HWND window, LPARAM list) {
     wchar_t title[260];
     const int length = GetWindowTextW(window, title, 260);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
     reinterpret_cast<std::vector<platform::TopWindow>*>(list)->push_back(
         {reinterpret_cast<platform::WindowHandle>(window),
-         Narrow({title, length > 0 ? static_cast<std::size_t>(length) : 0})});
+         Narrow({title, length > 0 ? static_cast<std::size_t>(length) : 0}),
+         window == GetShellWindow(), process == GetCurrentProcessId()});
     return TRUE;
 }
 

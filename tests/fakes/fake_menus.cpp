@@ -7,6 +7,7 @@ namespace kov::fakes {
 namespace mf = platform::menu_flags;
 
 platform::MenuHandle FakeMenus::CreatePopupMenu() {
+    if (menus_.size() >= maxMenus) return 0;
     const auto handle = next_++;
     menus_[handle];
     return handle;

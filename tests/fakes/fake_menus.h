@@ -1,9 +1,10 @@
 // Records the menu tree the logic builds, so a test can compare it whole as text.
 #pragma once
 
+#include <cstdint>
 #include <functional>
-#include <unordered_map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/menus.h"
@@ -11,7 +12,7 @@
 namespace kov::fakes {
 
 class FakeMenus : public platform::Menus {
-public:
+  public:
     struct Entry {
         unsigned flags = 0;
         std::uintptr_t idOrSubmenu = 0;
@@ -34,8 +35,10 @@ public:
     const std::vector<Entry>& Entries(platform::MenuHandle menu) const { return menus_.at(menu); }
     std::size_t Created() const { return menus_.size(); }
     std::vector<platform::MenuHandle> destroyed;
+    // CreatePopupMenu fails (returns 0) once this many menus exist.
+    std::size_t maxMenus = SIZE_MAX;
 
-private:
+  private:
     void DumpInto(platform::MenuHandle menu, int depth, std::string& out) const;
     std::unordered_map<platform::MenuHandle, std::vector<Entry>> menus_;
     platform::MenuHandle next_ = 0x1000;

@@ -74,6 +74,7 @@ class FakeMainWindow : public platform::MainWindow {
                             platform::SettingsEvents&) override {
         settingsTexts = texts;
     }
+    std::string TranslationText() override { return textBoxText; }
     void HookSystemMenu(std::string_view aboutCaption) override {
         systemMenuAbout = aboutCaption;
         systemMenuHooked = true;
@@ -84,6 +85,7 @@ class FakeMainWindow : public platform::MainWindow {
     bool hidden = false;
     std::optional<platform::AboutTexts> about;
     platform::SettingsTexts settingsTexts;
+    std::string textBoxText;
     std::string systemMenuAbout;
     bool systemMenuHooked = false;
     int closeRequests = 0;

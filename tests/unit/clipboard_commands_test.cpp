@@ -64,7 +64,12 @@ TEST_F(ClipboardCommands, MissingFilesAreReportedAndLeaveTheClipboard) {
 
 TEST(CloseWindows, MatchesTitlesIgnoringCaseAndKeepsBlanks) {
     fakes::FakeTopWindows windows;
-    windows.windows = {{1, "Untitled - Notepad"}, {2, "NOTEPAD help"}, {3, "Calc"}, {4, ""}};
+    windows.windows = {{1, "Untitled - Notepad"},
+                       {2, "NOTEPAD help"},
+                       {3, "Calc"},
+                       {4, ""},
+                       {5, "Notepad desktop", true},
+                       {6, "KOV notepad", false, true}};
     const struct {
         const char* part;
         std::vector<platform::WindowHandle> closed;

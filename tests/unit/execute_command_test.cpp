@@ -126,6 +126,20 @@ TEST_F(Dispatch, SpecialCommands) {
     EXPECT_EQ(fake.messages.shown.size(), 2u);
 }
 
+TEST_F(Dispatch, PrintingTheClipboardTextPrintsTheText) {
+    std::vector<std::string> printed;
+    fake.shell.onExecute = [&](const ShellRequest& r) {
+        printed.push_back(fake.files.files.at(r.file));
+    };
+    fake.clipboard.text = "clip";
+    ChooseLine("X\t\xC2\xA6p|\xC2\xA6s\t\xC2\xA6p|\xC2\xA6\x64(yyyy) note: \xC2\xA6S|.\\w");
+    EXPECT_EQ(printed, (std::vector<std::string>{"clip\r\n", "2024 note: clip\r\n"}));
+    EXPECT_EQ(fake.shell.executed.at(1).directory, "C:\\Tools\\Menu\\w");
+    fake.clipboard.text.reset();
+    ChooseLine("X\t\xC2\xA6p|\xC2\xA6s");
+    EXPECT_EQ(fake.shell.executed.size(), 2u);  // an empty clipboard prints nothing
+}
+
 TEST_F(Dispatch, AppendReplacesClipboardThenDateThenEscapes) {
     const std::string log = "C:\\Tools\\Menu\\log.txt";
     fake.files.files[log] = "";

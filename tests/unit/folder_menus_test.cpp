@@ -11,7 +11,7 @@ namespace {
 constexpr std::uint32_t kReadOnly = 0x1, kHidden = 0x2, kSystem = 0x4, kArchive = 0x20;
 
 class FolderMenuTest : public ::testing::Test {
-protected:
+  protected:
     platform::MenuHandle Build(const std::string& folder, const std::string& include = "*",
                                const std::string& exclude = "") {
         const auto menu = menus.CreatePopupMenu();
@@ -176,6 +176,15 @@ TEST_F(FolderMenuTest, HugeFoldersShowTheirFirstEntriesAndThenDots) {
         EXPECT_EQ(entries[5001].text, ".");  // the folder itself can still be opened
     }
     EXPECT_EQ(FolderItemPaths.size(), 1u + 5001u + 1u);
+}
+
+TEST_F(FolderMenuTest, MenuHandlesThatRunOutEndTheListingWithDots) {
+    for (const char* name : {"a", "b", "c"}) folders.AddFolder(std::string("C:\\D\\") + name);
+    folders.Add("C:\\D\\f.txt");
+    const auto menu = Build("C:\\D");
+    menus.maxMenus = menus.Created() + 2;
+    EXPECT_EQ(OpenAll(menu),
+              "POPUP a\n  ITEM 2002 .\nPOPUP b\n  ITEM 2003 .\nGRAYED 0 ...\nITEM 2001 .\n");
 }
 
 TEST_F(FolderMenuTest, IdentifiersEndWhereMenuItemIdentifiersEnd) {

@@ -6,6 +6,7 @@
 
 #include "app/default_menu_file.h"
 #include "app/program_menu.h"
+#include "app/single_instance.h"
 #include "tests/fakes/fake_platform.h"
 #include "tests/unit/test_data.h"
 
@@ -46,6 +47,12 @@ TEST_F(RunCycle, MissingMenuFileAndNoEndsWithoutPopup) {
     EXPECT_EQ(window.closeRequests, 1);
     EXPECT_TRUE(fake.files.files.empty());
     EXPECT_FALSE(form.ChosenCommand());
+}
+
+TEST(SingleInstance, RenamedCopiesRunSideBySide) {
+    EXPECT_NE(SingleInstanceName("Work"), SingleInstanceName("Games"));
+    EXPECT_EQ(SingleInstanceName("Work"), SingleInstanceName("WORK"));
+    EXPECT_LE(SingleInstanceName(std::string(255, 'x')).size(), 259u);
 }
 
 TEST_F(RunCycle, ProgramSubmenuComesFirstWithItsFiveEntries) {
@@ -146,20 +153,31 @@ TEST_F(RunCycle, CommandLinePaths) {
     EXPECT_TRUE(fake.messages.shown.empty());
 }
 
-TEST_F(RunCycle, UnwritableSampleStillShowsThePopup) {
+TEST_F(RunCycle, UnwritableSampleIsReportedAsSuchAndThePopupStillShows) {
     fake.messages.answers = {mb::kAnswerYes};
     fake.files.unwritable.insert(defaultPath);
     Load();
     ASSERT_EQ(fake.messages.shown.size(), 2u);
-    EXPECT_EQ(fake.messages.shown[1].text, "No menu file was found.");
-    EXPECT_EQ(Tree().substr(0, 10), "POPUP KOV\n");
+    EXPECT_EQ(fake.messages.shown[1].text,
+              "The file 'C:\\Tools\\Menu\\KOV.mnu' could not be written.");
+    EXPECT_EQ(window.poppedUp.size(), 1u);
 }
 
-TEST_F(RunCycle, ShutdownDestroysBothMenus) {
-    fake.files.files[defaultPath] = "Item";
-    Load();
-    EXPECT_TRUE(form.FormUnload());
-    EXPECT_EQ(fake.menus.destroyed.size(), 2u);
+TEST_F(RunCycle, ShutdownDestroysEveryMenuOnce) {
+    // Destroying the root destroys the submenus it holds; a removed program submenu is apart.
+    for (const bool removed : {false, true}) {
+        fakes::FakePlatform f;
+        fakes::FakeMainWindow w;
+        MainForm m(f.platform, w, {'.'});
+        f.files.files[defaultPath] = removed ? "@NoProgramMenu 1" : "Item";
+        m.FormLoad("");
+        ASSERT_TRUE(m.FormUnload());
+        const auto root = w.poppedUp.at(0);
+        const auto program = root + 1;  // the fake hands out handles in order
+        const std::vector<platform::MenuHandle> expected =
+            removed ? std::vector{root, program} : std::vector{root};
+        EXPECT_EQ(f.menus.destroyed, expected);
+    }
 }
 
 TEST_F(RunCycle, SystemMenuFontSeedsTheMenuFont) {

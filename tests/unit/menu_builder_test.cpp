@@ -107,6 +107,17 @@ TEST_F(MenuBuilder, FolderMenuLinesListTheirFolderWhenOpened) {
     EXPECT_EQ(menuFile.FolderItemPaths[6], "C:\\Tools\\Menu\\local.txt");
 }
 
+TEST_F(MenuBuilder, CaptionsShowTheDateButSubmenuTextsDoNot) {
+    const std::string text =
+        "\xA6gToday \xA6\x44(yyyy-mm-dd)\r\n"
+        "Log \xA6\x64(yyyy)\tnotepad.exe \xA6\x64(yyyy)\r\n"
+        "\xA6qDocs \xA6\x64(mmm)\r\n"
+        "[Week \xA6\x64(ww)\r\n";
+    EXPECT_EQ(Build(text),
+              "POPUP KOV\nGRAYED 1 Today 2024-03-05\nITEM 2 Log 2024\nPOPUP Docs Mar\n"
+              "POPUP Week \xC2\xA6\x64(ww)\n");
+}
+
 TEST_F(MenuBuilder, DelimiterChangesApplyToLaterLinesOnly) {
     const std::string text = "Tab\tnotepad.exe\r\n@ItemDelimiter ,\r\nNotepad,notepad.exe\r\nA\tB";
     EXPECT_EQ(Build(text), "POPUP KOV\nITEM 1 Tab\nITEM 3 Notepad\nITEM 4 A\tB\n");

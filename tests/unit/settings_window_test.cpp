@@ -70,16 +70,16 @@ TEST_F(LanguageAndSettings, SettingsKeepsTheWindowAndSystemMenuAboutDoesNotExit)
     EXPECT_FALSE(window.about->exitProgram);
 }
 
-TEST_F(LanguageAndSettings, ExitQuestionGuardsUnsavedChanges) {
+TEST_F(LanguageAndSettings, ExitQuestionGuardsAnEditStillInTheTextBox) {
     Load("@LanguageFile .\\Svenska.lng", "OK=Okej\r\nSave=Spara");
-    form.lstTranslationStrings_Click(0, "");
-    form.lstTranslationStrings_Click(1, "Ja");
-    EXPECT_TRUE(form.bLanguageChanged());
+    window.textBoxText = form.lstTranslationStrings_Click(0, "");
+    window.textBoxText = "Ja";
     fake.messages.answers = {mb::kAnswerNo, mb::kAnswerYes};
     EXPECT_FALSE(form.FormUnload());
     EXPECT_EQ(fake.messages.shown.back().text,
               "The language file may be changed. Do you want to exit the program?");
     EXPECT_EQ(fake.messages.shown.back().flags, mb::kYesNo);
+    EXPECT_EQ(form.TranslationEntries()[0], "OK=Ja");
     EXPECT_TRUE(window.systemMenuHooked);
     EXPECT_TRUE(form.FormUnload());
     EXPECT_FALSE(window.systemMenuHooked);

@@ -106,6 +106,7 @@ TEST_F(ShellLaunching, PrintingATextTakesTheFirstFreeNumberAndDeletesOnlyThatFil
 
 TEST_F(ShellLaunching, PrintingATextInAReadOnlyProgramFolderUsesTheTempFolder) {
     fake.files.unwritable.insert("C:\\Tools\\Menu\\KOV_print0.txt");
+    fake.clipboard.text = "clip";
     launcher.PrintFile("\xC2\xA6s", "");
     ASSERT_EQ(fake.shell.executed.size(), 1u);
     EXPECT_EQ(fake.shell.executed[0].file, "C:\\Users\\me\\Temp\\KOV_print0.txt");

@@ -4,13 +4,14 @@
 #include <chrono>
 #include <thread>
 
-#include "commands/close_windows.h"
-#include "commands/date_format.h"
 #include "core/text.h"
+#include "menufile/date_format.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_pictures.h"
 #include "platform/win32/win32_shell.h"
+// After windows.h, which it needs.
+#include <objbase.h>
 #include "platform/win32/win32_temp_folder.h"
 #include "platform/win32/win32_top_windows.h"
 #include "tests/win32/temp_folder.h"
@@ -34,19 +35,19 @@ bool PumpUntilGone(HWND window) {
     return !IsWindow(window);
 }
 
-TEST(Win32TopWindows, ClosesEveryTopWindowWhoseTitleHoldsTheText) {
+TEST(Win32TopWindows, ListsHiddenWindowsMarksItsOwnAndClosesThem) {
     Win32TopWindows windows;
     HWND hidden = MakeTopWindow("KOV test: Some NOTEPAD thing");  // never shown
-    HWND other = MakeTopWindow("KOV test: other");
     const auto listed = windows.Enumerate();
     EXPECT_TRUE(std::any_of(listed.begin(), listed.end(), [&](const platform::TopWindow& w) {
         return w.handle == reinterpret_cast<platform::WindowHandle>(hidden) &&
-               w.title == "KOV test: Some NOTEPAD thing";
+               w.title == "KOV test: Some NOTEPAD thing" && w.own && !w.shell;
     }));
-    CloseWindows("kov TEST: some notepad", windows);
+    const auto shellWindows = std::count_if(listed.begin(), listed.end(),
+                                            [](const platform::TopWindow& w) { return w.shell; });
+    EXPECT_EQ(shellWindows, GetShellWindow() != nullptr ? 1 : 0);
+    windows.PostClose(reinterpret_cast<platform::WindowHandle>(hidden));
     EXPECT_TRUE(PumpUntilGone(hidden));
-    EXPECT_TRUE(IsWindow(other));
-    DestroyWindow(other);
 }
 
 TEST(Win32TopWindows, LongTitlesAreReadUpTo259Characters) {
@@ -99,6 +100,24 @@ TEST(Win32Shell, FindsTheAssociatedProgramAndReportsFailures) {
     EXPECT_FALSE(shell.FindExecutable(folder / "none.htm"));
     EXPECT_LE(shell.ShellExecute({false, std::nullopt, folder / "missing.exe", "", "", 1}), 32);
     EXPECT_EQ(shell.StartProcess("\"" + (folder / "missing.exe") + "\"", 1), 0u);
+}
+
+// Whether COM is initialised on this thread; asking leaves it as it was.
+bool InComApartment() {
+    const HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (SUCCEEDED(result)) CoUninitialize();
+    return result != S_OK;
+}
+
+TEST(Win32Shell, ShellCallsRunInAComApartmentThatEndsWithTheShell) {
+    if (InComApartment()) GTEST_SKIP() << "an earlier test of this process initialised COM";
+    {
+        Win32Shell shell;
+        EXPECT_FALSE(InComApartment());  // the popup comes first: COM starts with the shell
+        shell.ShellExecute({false, std::nullopt, "C:\\missing-kov-test.exe", "", "", 1});
+        EXPECT_TRUE(InComApartment());
+    }
+    EXPECT_FALSE(InComApartment());
 }
 
 TEST(Win32TempFolder, NamesAnExistingFolderWithoutFinalBackslash) {

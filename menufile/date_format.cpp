@@ -1,4 +1,4 @@
-#include "commands/date_format.h"
+#include "menufile/date_format.h"
 
 #include <array>
 #include <cstdio>
