@@ -15,8 +15,10 @@ namespace kov {
 
 namespace mb = platform::message_box;
 
-MainForm::MainForm(platform::Platform& platform, platform::MainWindow& window, NumberFormat numbers)
+MainForm::MainForm(platform::Platform& platform, OwnerDrawHook& ownerDraw,
+                   platform::MainWindow& window, NumberFormat numbers)
     : platform_(platform),
+      ownerDraw_(ownerDraw),
       window_(window),
       numbers_(numbers),
       expander_(platform.environment, platform.identity.folder, platform.clipboard, platform.clock,
@@ -34,7 +36,7 @@ void MainForm::FormLoad(const std::string& commandLine) {
     settings_.SkinBackground = std::move(skins.background);
     settings_.SkinBGSelected = std::move(skins.selected);
     strings_ = DefaultUIStrings(identity.fileName);
-    platform_.ownerDraw.HookODMenu({settings_, customIcons_, menuFont_});
+    ownerDraw_.HookODMenu({settings_, customIcons_, menuFont_});
 
     auto& menus = platform_.menus;
     RootMenu = menus.CreatePopupMenu();
@@ -78,7 +80,7 @@ void MainForm::FormLoad(const std::string& commandLine) {
     }
     AddProgramImages();
     if (settings_.UseSkin) {
-        platform_.ownerDraw.SetSkinPictures(settings_.SkinBackground, settings_.SkinBGSelected);
+        ownerDraw_.SetSkinPictures(settings_.SkinBackground, settings_.SkinBGSelected);
     }
     editor_.bLanguageChanged = false;
     window_.HookSystemMenu(strings_.sABOUT);
@@ -201,7 +203,7 @@ void MainForm::AddProgramImages() {
                                        strings_.sHELP, strings_.sEXIT};
     // A caption that repeats an earlier key keeps the earlier picture.
     for (const auto& entry : ProgramImageEntries(platform_.identity.fileName, captions)) {
-        platform_.ownerDraw.AddImage(entry.key, entry.images);
+        ownerDraw_.AddImage(entry.key, entry.images);
     }
 }
 
@@ -218,7 +220,7 @@ bool MainForm::FormUnload() {
         return false;
     }
     window_.UnhookSystemMenu();
-    platform_.ownerDraw.UnhookODMenu();
+    ownerDraw_.UnhookODMenu();
     // Destroying a menu destroys its submenus: the program submenu goes with the root unless it
     // was taken out of it.
     platform_.menus.DestroyMenu(RootMenu);

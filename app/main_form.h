@@ -13,6 +13,7 @@
 #include "core/ui_strings.h"
 #include "menufile/folder_menus.h"
 #include "menufile/menu_settings.h"
+#include "odmenu/owner_draw_hook.h"
 #include "platform/main_window.h"
 #include "platform/platform.h"
 
@@ -20,7 +21,8 @@ namespace kov {
 
 class MainForm : public platform::SettingsEvents {
   public:
-    MainForm(platform::Platform& platform, platform::MainWindow& window, NumberFormat numbers);
+    MainForm(platform::Platform& platform, OwnerDrawHook& ownerDraw, platform::MainWindow& window,
+             NumberFormat numbers);
 
     // Start-up: everything from reading the menu file to dispatching the chosen command.
     // commandLine is the raw argument text after the program name.
@@ -63,6 +65,7 @@ class MainForm : public platform::SettingsEvents {
     void ShowFileError(const std::string& path);
 
     platform::Platform& platform_;
+    OwnerDrawHook& ownerDraw_;
     platform::MainWindow& window_;
     NumberFormat numbers_;
     // Read by the expander's clipboard file list, so it comes first.

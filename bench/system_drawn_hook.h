@@ -2,11 +2,11 @@
 // the system, to weigh what drawing the items costs.
 #pragma once
 
-#include "platform/owner_draw_hook.h"
+#include "odmenu/owner_draw_hook.h"
 
 namespace kov::bench {
 
-class SystemDrawnMenus : public platform::OwnerDrawHook {
+class SystemDrawnMenus : public OwnerDrawHook {
   public:
     void HookODMenu(const OwnerDrawSources&) override {}
     void UnhookODMenu() override {}

@@ -10,7 +10,6 @@
 #include "platform/folders.h"
 #include "platform/menus.h"
 #include "platform/message_boxes.h"
-#include "platform/owner_draw_hook.h"
 #include "platform/pictures.h"
 #include "platform/program_identity.h"
 #include "platform/shell.h"
@@ -25,7 +24,6 @@ struct Platform {
     MessageBoxes& messages;
     Environment& environment;
     ProgramIdentity identity;
-    OwnerDrawHook& ownerDraw;
     Folders& folders;
     // What commands reach: the clipboard, the shell, other windows, the clock, pictures.
     Clipboard& clipboard;

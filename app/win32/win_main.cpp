@@ -66,14 +66,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     win32::Win32OwnerDrawHook ownerDraw(window.Handle());
 #endif
     win32::Win32Folders folders;
-    platform::Platform platform{menus,     files,    messages,   environment, identity,
-                                ownerDraw, folders,  clipboard,  shell,       windows,
-                                clock,     pictures, tempFolder, ansi};
+    platform::Platform platform{menus,    files,      messages, environment, identity,
+                                folders,  clipboard,  shell,    windows,     clock,
+                                pictures, tempFolder, ansi};
     messages.SetOwner(window.Handle());
     clipboard.SetOwner(window.Handle());
     shell.SetOwner(window.Handle());
 
-    MainForm form(platform, window, win32::UserNumberFormat());
+    MainForm form(platform, ownerDraw, window, win32::UserNumberFormat());
     window.OnClose([&form] { return form.FormUnload(); });
     window.OnInitMenuPopup([&form](platform::MenuHandle menu) { form.InitMenuPopup(menu); });
     form.FormLoad(CommandLineArguments(win32::Narrow(GetCommandLineW())));

@@ -111,9 +111,9 @@ struct FakePlatform {
     FakeTempFolder tempFolder;
     Windows1252 ansi;
     platform::Platform platform{
-        menus,     files,    messages,   environment, {"C:\\Tools\\Menu", "KOV"},
-        ownerDraw, folders,  clipboard,  shell,       windows,
-        clock,     pictures, tempFolder, ansi};
+        menus,    files,      messages, environment, {"C:\\Tools\\Menu", "KOV"},
+        folders,  clipboard,  shell,    windows,     clock,
+        pictures, tempFolder, ansi};
 };
 
 }  // namespace kov::fakes

@@ -24,7 +24,7 @@ class RunCycle : public ::testing::Test {
     const std::string defaultPath = "C:\\Tools\\Menu\\KOV.mnu";
     fakes::FakePlatform fake;
     fakes::FakeMainWindow window;
-    MainForm form{fake.platform, window, {'.'}};
+    MainForm form{fake.platform, fake.ownerDraw, window, {'.'}};
 };
 
 TEST_F(RunCycle, MissingMenuFileAndYesWritesTheSampleAndShowsIt) {
@@ -93,7 +93,7 @@ TEST_F(RunCycle, ChoicesAreTranslatedBackAndTheWindowCloses) {
     for (const auto& c : cases) {
         fakes::FakeMainWindow w;
         w.choice = c.fromPopup;
-        MainForm f(fake.platform, w, {'.'});
+        MainForm f(fake.platform, fake.ownerDraw, w, {'.'});
         f.FormLoad("");
         EXPECT_EQ(f.ChosenCommand(), c.command);
         EXPECT_EQ(w.closeRequests, 1);
@@ -125,7 +125,7 @@ TEST_F(RunCycle, TheChosenLineRunsWithTheFileSettingsAndSettingsKeepsTheWindow) 
 
     fakes::FakeMainWindow settingsWindow;
     settingsWindow.choice = ProgramMenuItemId(CMD_SETTINGS);
-    MainForm settingsForm(fake.platform, settingsWindow, {'.'});
+    MainForm settingsForm(fake.platform, fake.ownerDraw, settingsWindow, {'.'});
     settingsForm.FormLoad("");
     EXPECT_EQ(settingsWindow.closeRequests, 0);
 }
@@ -146,7 +146,7 @@ TEST_F(RunCycle, CommandLinePaths) {
     };
     for (const auto& c : cases) {
         fakes::FakeMainWindow w;
-        MainForm f(fake.platform, w, {'.'});
+        MainForm f(fake.platform, fake.ownerDraw, w, {'.'});
         f.FormLoad(c.commandLine);
         EXPECT_EQ(f.MenuFile(), c.menuFile) << c.commandLine;
     }
@@ -168,7 +168,7 @@ TEST_F(RunCycle, ShutdownDestroysEveryMenuOnce) {
     for (const bool removed : {false, true}) {
         fakes::FakePlatform f;
         fakes::FakeMainWindow w;
-        MainForm m(f.platform, w, {'.'});
+        MainForm m(f.platform, f.ownerDraw, w, {'.'});
         f.files.files[defaultPath] = removed ? "@NoProgramMenu 1" : "Item";
         m.FormLoad("");
         ASSERT_TRUE(m.FormUnload());
@@ -188,7 +188,7 @@ TEST_F(RunCycle, SystemMenuFontSeedsTheMenuFont) {
     EXPECT_TRUE(form.Settings().font.FontBold);
     EXPECT_FALSE(form.Settings().font.FontItalic);
     window.systemFont = {"Segoe UI", 600, 2};
-    MainForm second(fake.platform, window, {'.'});
+    MainForm second(fake.platform, fake.ownerDraw, window, {'.'});
     fake.files.files[defaultPath] = "";
     second.FormLoad("");
     EXPECT_FALSE(second.Settings().font.FontBold);

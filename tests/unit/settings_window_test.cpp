@@ -22,7 +22,7 @@ class LanguageAndSettings : public ::testing::Test {
     const std::string templatePath = "C:\\Tools\\Menu\\Translation.lng";
     fakes::FakePlatform fake;
     fakes::FakeMainWindow window;
-    MainForm form{fake.platform, window, {'.'}};
+    MainForm form{fake.platform, fake.ownerDraw, window, {'.'}};
 };
 
 TEST_F(LanguageAndSettings, LanguageFileTranslatesTheProgramSubmenuAndSettingsWindow) {

@@ -32,9 +32,9 @@ class RealMenus : public ::testing::Test {
         menus.AppendMenu(root, platform::menu_flags::kPopup, menus.CreatePopupMenu(), "KOV");
         fakes::FakePlatform fake;
         platform::Platform platform{
-            menus,      files,         messages,        environment, {folder.path(), "KOV"},
-            ownerDraw,  folders,       fake.clipboard,  fake.shell,  fake.windows,
-            fake.clock, fake.pictures, fake.tempFolder, ansi};
+            menus,         files,           messages,   environment,  {folder.path(), "KOV"},
+            folders,       fake.clipboard,  fake.shell, fake.windows, fake.clock,
+            fake.pictures, fake.tempFolder, ansi};
         MenuSettings settings;
         Expander expander(environment, folder.path(), fake.clipboard, fake.clock, settings);
         NumberFormat numbers;
