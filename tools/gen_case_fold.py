@@ -12,9 +12,12 @@ import unicodedata
 
 def folded(c):
     ch = chr(c)
-    for candidate in (ch.casefold(), ch.lower()):
-        if len(candidate) == 1 and ord(candidate) != c:
-            return ord(candidate)
+    # Where full folding gives several letters, the simple lower case stands in for it.
+    candidate = ch.casefold()
+    if len(candidate) != 1:
+        candidate = ch.lower()
+    if len(candidate) == 1 and ord(candidate) != c:
+        return ord(candidate)
     return None
 
 
