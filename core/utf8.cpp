@@ -10,7 +10,7 @@ bool IsContinuation(unsigned char byte) {
 
 }  // namespace
 
-CodePoint DecodeUtf8At(std::string_view text, std::size_t at) {
+CodePoint DecodeUtf8At(std::string_view text, std::size_t at, bool keepSurrogates) {
     const auto lead = static_cast<unsigned char>(text[at]);
     if (lead < 0x80) return {lead, 1};
     std::size_t length;
@@ -31,7 +31,8 @@ CodePoint DecodeUtf8At(std::string_view text, std::size_t at) {
         if (!IsContinuation(byte)) return {kReplacementCharacter, 1};
         value = (value << 6) | (byte & 0x3F);
     }
-    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+    if (value < minimum || value > 0x10FFFF ||
+        (!keepSurrogates && value >= 0xD800 && value <= 0xDFFF)) {
         return {kReplacementCharacter, 1};
     }
     return {value, length};
@@ -70,11 +71,11 @@ bool IsValidUtf8(std::string_view text, bool& multiByte) {
     return true;
 }
 
-std::u16string Utf8ToUtf16(std::string_view text) {
+std::u16string Utf8ToUtf16(std::string_view text, bool keepSurrogates) {
     std::u16string out;
     out.reserve(text.size());
     for (std::size_t at = 0; at < text.size();) {
-        const auto point = DecodeUtf8At(text, at);
+        const auto point = DecodeUtf8At(text, at, keepSurrogates);
         at += point.length;
         if (point.value < 0x10000) {
             out += static_cast<char16_t>(point.value);
@@ -87,7 +88,7 @@ std::u16string Utf8ToUtf16(std::string_view text) {
     return out;
 }
 
-std::string Utf16ToUtf8(std::u16string_view text) {
+std::string Utf16ToUtf8(std::u16string_view text, bool keepSurrogates) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -95,7 +96,7 @@ std::string Utf16ToUtf8(std::u16string_view text) {
         if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
             text[i + 1] <= 0xDFFF) {
             c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        } else if (c >= 0xD800 && c <= 0xDFFF) {
+        } else if (!keepSurrogates && c >= 0xD800 && c <= 0xDFFF) {
             c = kReplacementCharacter;
         }
         AppendUtf8(out, c);

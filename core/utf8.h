@@ -18,7 +18,8 @@ struct CodePoint {
 
 // The code point starting at text[at] (at < text.size()). A byte that starts no valid sequence
 // (stray continuation, overlong form, surrogate, beyond U+10FFFF, cut short) is one U+FFFD.
-CodePoint DecodeUtf8At(std::string_view text, std::size_t at);
+// With keepSurrogates, the three-byte form of a surrogate is taken as that surrogate.
+CodePoint DecodeUtf8At(std::string_view text, std::size_t at, bool keepSurrogates = false);
 
 void AppendUtf8(std::string& out, char32_t codePoint);
 
@@ -26,9 +27,11 @@ void AppendUtf8(std::string& out, char32_t codePoint);
 // than one byte.
 bool IsValidUtf8(std::string_view text, bool& multiByte);
 
-// Invalid bytes become U+FFFD.
-std::u16string Utf8ToUtf16(std::string_view text);
-// An unpaired surrogate becomes U+FFFD: whoever must reach such a name again keeps its UTF-16.
-std::string Utf16ToUtf8(std::u16string_view text);
+// Invalid bytes become U+FFFD. Names from the file system may hold unpaired surrogates; with
+// keepSurrogates they pass both ways in the three-byte form UTF-8 would give them, so such a name
+// still reaches its file.
+std::u16string Utf8ToUtf16(std::string_view text, bool keepSurrogates = false);
+// An unpaired surrogate becomes U+FFFD unless kept.
+std::string Utf16ToUtf8(std::u16string_view text, bool keepSurrogates = false);
 
 }  // namespace kov

@@ -6,12 +6,12 @@
 namespace kov::win32 {
 
 std::wstring Widen(std::string_view text) {
-    const auto wide = Utf8ToUtf16(text);
+    const auto wide = Utf8ToUtf16(text, true);
     return std::wstring(wide.begin(), wide.end());
 }
 
 std::string Narrow(std::wstring_view text) {
-    return Utf16ToUtf8(std::u16string(text.begin(), text.end()));
+    return Utf16ToUtf8(std::u16string(text.begin(), text.end()), true);
 }
 
 std::wstring WidePath(std::string_view path) {

@@ -9,6 +9,7 @@
 
 namespace kov::win32 {
 
+// Unpaired surrogates (possible in file names) survive the round trip.
 std::wstring Widen(std::string_view text);
 std::string Narrow(std::wstring_view text);
 

@@ -16,6 +16,23 @@ std::optional<std::wstring> Widen(const std::optional<std::string>& text) {
     return win32::Widen(*text);
 }
 
+// The shell cannot open a path of MAX_PATH characters or more; its short form often fits.
+std::wstring ShellPath(const std::string& file) {
+    auto wide = win32::Widen(file);
+    if (wide.size() < MAX_PATH) return wide;
+    const auto longForm = WidePath(file);
+    const DWORD length = GetShortPathNameW(longForm.c_str(), nullptr, 0);
+    if (length == 0) return wide;
+    std::wstring shortForm(length, L'\0');
+    shortForm.resize(GetShortPathNameW(longForm.c_str(), shortForm.data(), length));
+    if (shortForm.starts_with(L"\\\\?\\UNC\\")) {
+        shortForm.replace(0, 8, L"\\\\");
+    } else if (shortForm.starts_with(L"\\\\?\\")) {
+        shortForm.erase(0, 4);
+    }
+    return shortForm.size() < MAX_PATH ? shortForm : wide;
+}
+
 const wchar_t* OrNull(const std::optional<std::wstring>& text) {
     return text ? text->c_str() : nullptr;
 }
@@ -38,7 +55,7 @@ std::intptr_t Win32Shell::ShellExecute(const platform::ShellRequest& request) {
     const auto verb = Widen(request.verb);
     const auto parameters = Widen(request.parameters);
     const auto result = ShellExecuteW(request.ownedByMainWindow ? owner_ : nullptr, OrNull(verb),
-                                      win32::Widen(request.file).c_str(), OrNull(parameters),
+                                      ShellPath(request.file).c_str(), OrNull(parameters),
                                       win32::Widen(request.directory).c_str(), request.show);
     return reinterpret_cast<std::intptr_t>(result);
 }

@@ -66,6 +66,10 @@ TEST(Utf8, BrokenSequencesBecomeReplacementCharacters) {
     EXPECT_EQ(Utf16ToUtf8(unpaired),
               "a\xEF\xBF\xBD"
               "b\xEF\xBF\xBD");
+    EXPECT_EQ(Utf16ToUtf8(unpaired, true),
+              "a\xED\xA0\x80"
+              "b\xED\xB0\x80");
+    EXPECT_EQ(Utf8ToUtf16(Utf16ToUtf8(unpaired, true), true), unpaired);
 }
 
 TEST(SplitText, FollowsTheSplittingRule) {
