@@ -16,19 +16,23 @@ std::optional<std::wstring> Widen(const std::optional<std::string>& text) {
     return win32::Widen(*text);
 }
 
-// The shell cannot open a path of MAX_PATH characters or more; its short form often fits.
+// The shell cannot open a path of MAX_PATH characters or more; the short names of its folders
+// and file often make it fit. Each name is looked up on its own, as the long form finds it.
 std::wstring ShellPath(const std::string& file) {
     auto wide = win32::Widen(file);
     if (wide.size() < MAX_PATH) return wide;
-    const auto longForm = WidePath(file);
-    const DWORD length = GetShortPathNameW(longForm.c_str(), nullptr, 0);
-    if (length == 0) return wide;
-    std::wstring shortForm(length, L'\0');
-    shortForm.resize(GetShortPathNameW(longForm.c_str(), shortForm.data(), length));
-    if (shortForm.starts_with(L"\\\\?\\UNC\\")) {
-        shortForm.replace(0, 8, L"\\\\");
-    } else if (shortForm.starts_with(L"\\\\?\\")) {
-        shortForm.erase(0, 4);
+    std::wstring shortForm;
+    std::size_t start = 0;
+    for (auto slash = wide.find(L'\\'); start <= wide.size(); slash = wide.find(L'\\', start)) {
+        if (slash == std::wstring::npos) slash = wide.size();
+        const auto name = wide.substr(start, slash - start);
+        WIN32_FIND_DATAW data;
+        UniqueFind find(start == 0
+                            ? INVALID_HANDLE_VALUE
+                            : FindFirstFileW(WidePath(Narrow(shortForm + name)).c_str(), &data));
+        shortForm += find && data.cAlternateFileName[0] != L'\0' ? data.cAlternateFileName : name;
+        if (slash < wide.size()) shortForm += L'\\';
+        start = slash + 1;
     }
     return shortForm.size() < MAX_PATH ? shortForm : wide;
 }
