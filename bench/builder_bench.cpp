@@ -16,10 +16,10 @@ std::string MenuFileOfLines(int count) {
         "-",
         "[Tools",
         "\tCalculator\tcalc.exe",
-        "\t\xC2\xA6gHeading",
+        "\t\xA6gHeading",
         "\t]",
         "@TextColor 10, 20, 30",
-        "Search\thttp://www.example.com/?q=\xC2\xA6s",
+        "Search\thttp://www.example.com/?q=\xA6s",
         "",
     };
     std::string text;

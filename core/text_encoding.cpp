@@ -1,5 +1,7 @@
 #include "core/text_encoding.h"
 
+#include <algorithm>
+
 #include "core/utf8.h"
 
 namespace kov {
@@ -99,11 +101,17 @@ std::string EncodeTextKeepingEverything(std::string_view text, TextEncoding want
 std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
     if (text.empty()) return lines;
+    // Menu files run to many thousands of lines; one allocation spares the regrowth.
+    const auto lineFeeds = std::count(text.begin(), text.end(), '\n');
+    lines.reserve(static_cast<std::size_t>(
+                      lineFeeds > 0 ? lineFeeds : std::count(text.begin(), text.end(), '\r')) +
+                  1);
     std::size_t start = 0;
-    for (auto at = text.find_first_of("\r\n"); at != std::string_view::npos;
-         at = text.find_first_of("\r\n", start)) {
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] != '\r' && text[at] != '\n') continue;
         lines.emplace_back(text.substr(start, at - start));
-        start = at + (text.compare(at, 2, "\r\n") == 0 ? 2 : 1);
+        if (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ++at;
+        start = at + 1;
     }
     lines.emplace_back(text.substr(start));
     return lines;

@@ -15,7 +15,14 @@ class Windows1252 : public AnsiCodePage {
   public:
     std::string ToUtf8(std::string_view bytes) const override {
         std::string text;
-        for (const char c : bytes) AppendUtf8(text, CodePointOf(static_cast<unsigned char>(c)));
+        text.reserve(bytes.size() + bytes.size() / 8);
+        for (const char c : bytes) {
+            if (static_cast<unsigned char>(c) < 0x80) {
+                text += c;
+            } else {
+                AppendUtf8(text, CodePointOf(static_cast<unsigned char>(c)));
+            }
+        }
         return text;
     }
 
