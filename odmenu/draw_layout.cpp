@@ -1,7 +1,9 @@
 #include "odmenu/draw_layout.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "odmenu/dpi_scale.h"
 #include "odmenu/item_icon.h"
 #include "odmenu/measure_item.h"
 
@@ -33,6 +35,7 @@ DrawTexts SplitDrawCaption(std::string_view caption) {
 DrawPlan PlanMenuItem(const DrawInput& input, const DrawLook& look) {
     const int w = input.item.Width();
     const int h = input.item.Height();
+    const auto px = [&](int pixelsAt96) { return ScalePixels(pixelsAt96, input.dpi); };
     const unsigned state = input.state;
     const bool selected = Has(state, item_state::kSelected);
     const bool disabled = Has(state, item_state::kDisabled);
@@ -46,26 +49,29 @@ DrawPlan PlanMenuItem(const DrawInput& input, const DrawLook& look) {
     // A pattern brush anchored at the menu's origin, so skins run on from item to item.
     plan.brushOrigin = {-input.item.left, -input.item.top};
     plan.backgroundRect = {0, 0, w, h};
+    plan.lineWidth = std::max(1, px(1));
 
     if (input.itemData != kMenuBarItemData && input.item.left > 0) {
         plan.columnGap =
-            Rect{input.item.left - 4, input.item.top, input.item.left, input.item.bottom};
+            Rect{input.item.left - px(4), input.item.top, input.item.left, input.item.bottom};
         plan.columnGapBrush = look.UseSkin && look.backgroundSkinExists
                                   ? Brush{Brush::Kind::BackgroundSkin, 0}
                                   : Brush{Brush::Kind::Solid, look.BGMenuColor};
     }
 
+    const int line = 2 * plan.lineWidth;
     if (input.separator) {
-        plan.etchedLine = Rect{5, Nearest((h - 2) / 2.0), w - 5, h - 2};
+        plan.etchedLine = Rect{px(5), Nearest((h - line) / 2.0), w - px(5), h - line};
         return plan;
     }
     if (input.columnMark) {
-        plan.etchedLine = Rect{Nearest(w / 2.0 - 2), 0, Nearest(w / 2.0 + 2), h};
+        plan.etchedLine = Rect{Nearest(w / 2.0 - px(2)), 0, Nearest(w / 2.0 + px(2)), h};
         return plan;
     }
 
     plan.drawTexts = true;
-    const int cell = IconCellWidth(look.NoIcons);
+    plan.hidePrefix = Has(state, item_state::kNoAccel);
+    const int cell = IconCellWidth(look.NoIcons, input.dpi);
     if (input.hasIcon && selected && !checked && !disabled) plan.raisedFrame = Rect{0, 0, cell, h};
     if (selected && !disabled) {
         plan.highlight = Rect{input.hasIcon ? cell : 0, 0, w, h};
@@ -74,12 +80,13 @@ DrawPlan PlanMenuItem(const DrawInput& input, const DrawLook& look) {
     plan.textColor = selected ? look.SelTextColor : look.TextColor;
     plan.backColor = selected ? look.SelBGMenuColor : look.BGMenuColor;
     plan.disabled = disabled;
-    plan.captionAt = {cell + 6, Nearest((h - input.captionHeight) / 2.0)};
+    plan.captionAt = {cell + px(6), Nearest((h - input.captionHeight) / 2.0)};
     if (input.hasRightText)
-        plan.rightTextAt = Point{w - 10 - input.rightTextWidth, plan.captionAt.y};
+        plan.rightTextAt = Point{w - px(10) - input.rightTextWidth, plan.captionAt.y};
     if (input.iconSize) {
         const int y = Nearest((h - input.iconSize->y) / 2.0);
-        plan.iconAt = disabled ? Point{Nearest((cell - input.iconSize->x) / 2.0), y} : Point{2, y};
+        plan.iconAt =
+            disabled ? Point{Nearest((cell - input.iconSize->x) / 2.0), y} : Point{px(2), y};
     }
     return plan;
 }

@@ -17,6 +17,7 @@ namespace item_state {
 inline constexpr unsigned kSelected = 0x1;
 inline constexpr unsigned kDisabled = 0x4;
 inline constexpr unsigned kChecked = 0x8;
+inline constexpr unsigned kNoAccel = 0x100;  // access keys are not underlined at the moment
 }  // namespace item_state
 
 struct Point {
@@ -64,6 +65,7 @@ struct DrawLook {
 };
 
 struct DrawInput {
+    int dpi = 96;
     Rect item;  // where the item sits on the menu
     unsigned state = 0;
     std::uintptr_t itemData = 0;
@@ -73,22 +75,25 @@ struct DrawInput {
     bool hasIcon = false;   // an icon source was chosen (loading may still fail)
     int captionHeight = 0;  // extent of the caption with the item's font
     int rightTextWidth = 0;
-    std::optional<Point> iconSize;  // the loaded picture's width and height
+    std::optional<Point> iconSize;  // the size the loaded picture is drawn at
 };
 
 struct DrawPlan {
     Brush background;
     Point brushOrigin;
     Rect backgroundRect;
-    // Etched lines: a separator's, or the short stroke of a column mark.
+    // Etched lines: a separator's, or the short stroke of a column mark: a dark and a light line
+    // from the top of the rectangle down, each lineWidth thick, as is the raised frame.
     std::optional<Rect> etchedLine;
+    int lineWidth = 1;
     bool drawTexts = false;  // false for separators and column marks
     std::optional<Rect> raisedFrame;
     std::optional<Rect> highlight;
     Brush highlightBrush;
     RgbColor textColor = 0;
     RgbColor backColor = 0;
-    bool disabled = false;  // texts and icon embossed; the icon without its mask
+    bool disabled = false;    // texts and icon embossed; the icon without its mask
+    bool hidePrefix = false;  // "&" still marks the access key, but is not underlined
     Point captionAt;
     std::optional<Point> rightTextAt;
     std::optional<Point> iconAt;

@@ -1,13 +1,21 @@
 #include "odmenu/item_icon.h"
 
+#include <algorithm>
+#include <array>
+
+#include "odmenu/dpi_scale.h"
+
 namespace kov {
 
 namespace {
 
 constexpr char kCheckMarkKey[] = "_checkmark";
 
-IconSource FromImages(const ImagePair& pair) {
-    return {IconSource::Kind::Resource, pair.picture, pair.mask};
+constexpr int kPictureSide = 16;
+
+IconSource FromImages(const ImagePair& pair, int dpi) {
+    return {IconSource::Kind::Resource, ProgramPictureName(pair.picture, dpi),
+            ProgramPictureName(pair.mask, dpi)};
 }
 
 IconSource FromFiles(const IconFiles& files) {
@@ -16,8 +24,31 @@ IconSource FromFiles(const IconFiles& files) {
 
 }  // namespace
 
-int IconCellWidth(bool noIcons) {
-    return noIcons ? 0 : 20;
+int IconCellWidth(bool noIcons, int dpi) {
+    return noIcons ? 0 : ScalePixels(20, dpi);
+}
+
+int ProgramPictureSide(int dpi) {
+    constexpr std::array kMade{kPictureSide, 20, 24, 32};
+    const int wanted = ScalePixels(kPictureSide, dpi);
+    const auto made = std::find_if(kMade.begin(), kMade.end(), [&](int s) { return s >= wanted; });
+    return made != kMade.end() ? *made : kMade.back();
+}
+
+std::string ProgramPictureName(std::string_view name, int dpi) {
+    const int side = ProgramPictureSide(dpi);
+    return std::string(name) + (side == kPictureSide ? "" : std::to_string(side));
+}
+
+IconSize DrawnIconSize(IconSource::Kind kind, IconSize bitmap, int dpi) {
+    if (kind == IconSource::Kind::Resource) {
+        const int side = ScalePixels(kPictureSide, dpi);
+        return {side, side};
+    }
+    const IconSize scaled{ScalePixels(bitmap.width, dpi), ScalePixels(bitmap.height, dpi)};
+    // Stretching a huge picture would take a copy of hundreds of megabytes for every paint.
+    constexpr int kMaxStretchedSide = 1024;
+    return std::max(scaled.width, scaled.height) > kMaxStretchedSide ? bitmap : scaled;
 }
 
 CaptionParts SplitAtTab(std::string_view caption) {
@@ -27,10 +58,10 @@ CaptionParts SplitAtTab(std::string_view caption) {
 }
 
 IconSource MeasureIcon(std::string_view key, const ImageTable& images,
-                       const CustomIconTable& customIcons, bool noIcons) {
+                       const CustomIconTable& customIcons, bool noIcons, int dpi) {
     if (noIcons) return {};
     if (const auto image = images.find(key); image != images.end())
-        return FromImages(image->second);
+        return FromImages(image->second, dpi);
     if (const auto custom = customIcons.find(key); custom != customIcons.end()) {
         return FromFiles(custom->second);
     }
@@ -38,12 +69,12 @@ IconSource MeasureIcon(std::string_view key, const ImageTable& images,
 }
 
 IconSource DrawIcon(std::string_view key, bool checked, const ImageTable& images,
-                    const CustomIconTable& customIcons, bool noIcons) {
+                    const CustomIconTable& customIcons, bool noIcons, int dpi) {
     if (checked) {
         const auto checkMark = images.find(kCheckMarkKey);
-        return checkMark == images.end() ? IconSource{} : FromImages(checkMark->second);
+        return checkMark == images.end() ? IconSource{} : FromImages(checkMark->second, dpi);
     }
-    return MeasureIcon(key, images, customIcons, noIcons);
+    return MeasureIcon(key, images, customIcons, noIcons, dpi);
 }
 
 }  // namespace kov

@@ -10,7 +10,13 @@
 namespace kov {
 
 // Width of the column left of the text that holds the icons.
-int IconCellWidth(bool noIcons);
+int IconCellWidth(bool noIcons, int dpi);
+
+// The side of the program's own pictures at a DPI, and the bitmap resource made for it: the
+// smallest of 16, 20, 24 and 32 pixels that is not smaller (the 16-pixel one keeps its plain
+// name, the others carry their size: "kovpic24").
+int ProgramPictureSide(int dpi);
+std::string ProgramPictureName(std::string_view name, int dpi);
 
 struct IconSource {
     enum class Kind { None, Resource, File };
@@ -19,6 +25,16 @@ struct IconSource {
     std::string mask;     // for a file: may be empty
 };
 
+struct IconSize {
+    int width = 0;
+    int height = 0;
+    bool operator==(const IconSize&) const = default;
+};
+// The size an icon is drawn at: the program's pictures fill their side; a picture file keeps
+// its look, its size scaled from 96 DPI, unless that would pass 1,024 pixels. Drawing stretches
+// a bitmap that differs.
+IconSize DrawnIconSize(IconSource::Kind kind, IconSize bitmap, int dpi);
+
 // The caption before its first TAB, and what follows that TAB.
 struct CaptionParts {
     std::string left;
@@ -26,13 +42,14 @@ struct CaptionParts {
 };
 CaptionParts SplitAtTab(std::string_view caption);
 
-// The picture whose height enters an item's measure (the check mark does not).
+// The picture whose height enters an item's measure (the check mark does not); resource names
+// are those made for the DPI.
 IconSource MeasureIcon(std::string_view key, const ImageTable& images,
-                       const CustomIconTable& customIcons, bool noIcons);
+                       const CustomIconTable& customIcons, bool noIcons, int dpi);
 
 // The picture an item is drawn with: the check mark for checked items, even with icons off;
 // otherwise the program's own pictures before the custom icons.
 IconSource DrawIcon(std::string_view key, bool checked, const ImageTable& images,
-                    const CustomIconTable& customIcons, bool noIcons);
+                    const CustomIconTable& customIcons, bool noIcons, int dpi);
 
 }  // namespace kov

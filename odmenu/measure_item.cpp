@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "odmenu/dpi_scale.h"
 #include "odmenu/item_icon.h"
 
 namespace kov {
@@ -13,12 +14,12 @@ std::string TextToMeasure(std::string_view caption) {
 }
 
 ItemSize MeasuredItemSize(std::string_view caption, ItemSize textExtent, int iconHeight,
-                          bool noIcons, std::uintptr_t itemData) {
-    constexpr int kPadding = 6;
+                          bool noIcons, std::uintptr_t itemData, int dpi) {
+    const int padding = ScalePixels(6, dpi);
     if (caption.empty()) textExtent.height = 0;  // a separator: only the padding
-    const int cell = itemData == kMenuBarItemData ? 0 : IconCellWidth(noIcons);
-    return {textExtent.width + kPadding + cell,
-            std::max(noIcons ? 0 : iconHeight, textExtent.height) + kPadding};
+    const int cell = itemData == kMenuBarItemData ? 0 : IconCellWidth(noIcons, dpi);
+    return {textExtent.width + padding + cell,
+            std::max(noIcons ? 0 : iconHeight, textExtent.height) + padding};
 }
 
 }  // namespace kov

@@ -20,8 +20,9 @@ struct ItemSize {
 // measured as one line.
 std::string TextToMeasure(std::string_view caption);
 
-// textExtent is the extent of TextToMeasure(caption); iconHeight is 0 without an icon.
+// textExtent is the extent of TextToMeasure(caption); iconHeight is the drawn icon's, 0 without
+// an icon.
 ItemSize MeasuredItemSize(std::string_view caption, ItemSize textExtent, int iconHeight,
-                          bool noIcons, std::uintptr_t itemData);
+                          bool noIcons, std::uintptr_t itemData, int dpi);
 
 }  // namespace kov

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "odmenu/dpi_scale.h"
+
 namespace kov {
 
 namespace {
@@ -20,15 +22,16 @@ void AdoptSystemMenuFont(MenuFont& font, const platform::SystemMenuFontInfo& sys
 }
 
 LogFont MenuFontRequest(const LogFont& systemMenuFont, const std::optional<MenuFont>& menuFont,
-                        int logPixelsY) {
-    const double pixelsPerPoint = logPixelsY / 72.0;
+                        int dpi) {
     LogFont request = systemMenuFont;
     if (!menuFont) {
         // The system's height is already in pixels and negative, so this gives a positive cell
         // height; kept as it is, since every menu without font directives is laid out with it.
-        request.height = Nearest(-(systemMenuFont.height * pixelsPerPoint));
+        // The system font is already at the DPI, so the factor is the one at 96.
+        request.height = Nearest(-(systemMenuFont.height * (kDesignDpi / 72.0)));
         return request;
     }
+    const double pixelsPerPoint = dpi / 72.0;
     request.height = -Nearest(menuFont->FontSize * pixelsPerPoint);
     request.width = 0;
     request.weight = menuFont->FontBold ? 700 : 400;

@@ -33,9 +33,10 @@ struct LogFont {
     bool operator==(const LogFont&) const = default;
 };
 
-// The font of one request: the configured menu font once the menu file has been read, else the
-// system menu font, with sizes scaled by logPixelsY / 72 and rounded half to even.
+// The font of one request at a DPI: the configured menu font once the menu file has been read,
+// its points scaled by dpi / 72; else the system menu font as the system gives it for that DPI,
+// scaled as at 96 DPI by 96 / 72. Rounded half to even.
 LogFont MenuFontRequest(const LogFont& systemMenuFont, const std::optional<MenuFont>& menuFont,
-                        int logPixelsY);
+                        int dpi);
 
 }  // namespace kov

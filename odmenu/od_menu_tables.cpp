@@ -2,8 +2,10 @@
 
 namespace kov {
 
-std::string ItemCaptionKey(std::int32_t itemId, std::uintptr_t window) {
-    return "M" + std::to_string(itemId) + "-" + std::to_string(window);
+std::string ItemCaptionKey(std::int32_t itemId, std::uintptr_t window, std::uintptr_t itemData) {
+    std::string key = "M" + std::to_string(itemId) + "-" + std::to_string(window);
+    if (itemData >= kFirstCaptionSerial) key += "#" + std::to_string(itemData);
+    return key;
 }
 
 std::vector<ImageEntry> ProgramImageEntries(const std::string& programFileName,

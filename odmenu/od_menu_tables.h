@@ -10,6 +10,7 @@
 
 #include "core/text.h"
 #include "menufile/menu_settings.h"
+#include "odmenu/dpi_scale.h"
 #include "odmenu/draw_layout.h"
 #include "platform/pictures.h"
 
@@ -21,6 +22,11 @@ struct ImagePair {
     std::string mask;
 };
 using ImageTable = std::map<std::string, ImagePair, LessNoCase>;
+
+// Items without an identifier of their own share identifier 0: separators, and the grayed "..."
+// that ends a folder submenu cut short. A captioned one gets a serial of its own as its item data
+// (above the menu-bar marker 2), so that a separator never finds its caption.
+inline constexpr std::uintptr_t kFirstCaptionSerial = 3;
 
 // Key: ItemCaptionKey; value: the caption as the menu held it when it was converted.
 using CaptionTable = std::map<std::string, std::string, LessNoCase>;
@@ -44,10 +50,14 @@ struct ODMenuState {
     // The menu bar of the hooked window, when it has one.
     std::int32_t LastMenuBarItemId = 0;
     MenuBarItem PrevMenuBarItem;
+    std::uintptr_t nextCaptionSerial = kFirstCaptionSerial;
+    // The DPI of the monitor the open popup is on: its items are measured and drawn for it.
+    int dpi = kDesignDpi;
 };
 
-// "M" + identifier + "-" + window handle, both in decimal.
-std::string ItemCaptionKey(std::int32_t itemId, std::uintptr_t window);
+// "M" + identifier + "-" + window handle, both in decimal; for an item that carries a caption
+// serial in its item data, "#" + that serial too.
+std::string ItemCaptionKey(std::int32_t itemId, std::uintptr_t window, std::uintptr_t itemData = 0);
 
 // The program's own pictures, in the order they are added: the program submenu under the
 // program file name, the check mark, then Exit, Settings, Edit, About and Help under their

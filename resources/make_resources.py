@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the program's pictures into resources/: the twelve 16x16 bitmaps of the program
-submenu and the check mark, the program icon and the two default skins.
+"""Writes the program's pictures into resources/: the twelve bitmaps of the program submenu and
+the check mark at 16, 20, 24 and 32 pixels, the program icon and the two default skins.
 
 Run once after changing a drawing here; the generated files are checked in, so the build
 needs nothing but this folder. Python standard library only.
@@ -17,6 +17,9 @@ from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
 SIZE = 16
+# The sizes of the program's pictures: 100, 125, 150 and 200 % of 16; the menu draws the one that
+# fits the display's resolution, named with the size after the 16-pixel name (KOVPIC24).
+SIZES = (16, 20, 24, 32)
 WHITE = (255, 255, 255)
 
 Canvas = list  # rows of None (transparent) or (r, g, b)
@@ -26,97 +29,110 @@ def blank(width: int = SIZE, height: int = SIZE) -> Canvas:
     return [[None] * width for _ in range(height)]
 
 
-def disc(c: Canvas, cx: float, cy: float, r: float, colour, inner: float = -1.0) -> None:
-    for y, row in enumerate(c):
-        for x in range(len(row)):
-            d = math.hypot(x + 0.5 - cx, y + 0.5 - cy)
-            if inner < d <= r:
-                row[x] = colour
+class Pen:
+    """Draws in the 16-unit coordinates of the drawings onto a canvas of any size, so that every
+    size is made from the same drawing; at 16 pixels it draws exactly the units."""
+
+    def __init__(self, size: int = SIZE):
+        self.c = blank(size, size)
+        self.s = size / SIZE
+
+    def _at(self, v: float) -> int:
+        return round(v * self.s)
+
+    def disc(self, cx: float, cy: float, r: float, colour, inner: float = -1.0) -> None:
+        s = self.s
+        for y, row in enumerate(self.c):
+            for x in range(len(row)):
+                d = math.hypot(x + 0.5 - cx * s, y + 0.5 - cy * s)
+                if inner * s < d <= r * s:
+                    row[x] = colour
+
+    def box(self, x0: float, y0: float, x1: float, y1: float, colour) -> None:
+        """Units x0..x1 and y0..y1, both ends included."""
+        for y in range(self._at(y0), self._at(y1 + 1)):
+            for x in range(self._at(x0), self._at(x1 + 1)):
+                self.c[y][x] = colour
+
+    def glyph(self, x0: int, y0: int, rows: list[str], colour) -> None:
+        for dy, text in enumerate(rows):
+            for dx, ch in enumerate(text):
+                if ch == "#":
+                    self.box(x0 + dx, y0 + dy, x0 + dx, y0 + dy, colour)
+
+    def line(self, x0: int, y0: int, x1: int, y1: int, colour, width: int = 1) -> None:
+        c, s = self.c, self.s
+        x0, y0, x1, y1 = (round(v * s) for v in (x0, y0, x1, y1))
+        width = max(1, round(width * s))
+        steps = max(abs(x1 - x0), abs(y1 - y0))
+        for i in range(steps + 1):
+            x = round(x0 + (x1 - x0) * i / steps)
+            y = round(y0 + (y1 - y0) * i / steps)
+            for dy in range(max(1, round(s))):
+                for w in range(width):
+                    if 0 <= x + w < len(c[0]) and 0 <= y + dy < len(c):
+                        c[y + dy][x + w] = colour
 
 
-def box(c: Canvas, x0: int, y0: int, x1: int, y1: int, colour) -> None:
-    for y in range(y0, y1 + 1):
-        for x in range(x0, x1 + 1):
-            c[y][x] = colour
-
-
-def glyph(c: Canvas, x0: int, y0: int, rows: list[str], colour) -> None:
-    for dy, line in enumerate(rows):
-        for dx, ch in enumerate(line):
-            if ch == "#":
-                c[y0 + dy][x0 + dx] = colour
-
-
-def line(c: Canvas, x0: int, y0: int, x1: int, y1: int, colour, width: int = 1) -> None:
-    steps = max(abs(x1 - x0), abs(y1 - y0))
-    for i in range(steps + 1):
-        x = round(x0 + (x1 - x0) * i / steps)
-        y = round(y0 + (y1 - y0) * i / steps)
-        for w in range(width):
-            if 0 <= x + w < len(c[0]):
-                c[y][x + w] = colour
-
-
-# --- the drawings --------------------------------------------------------------------
+# --- the drawings, in 16 units --------------------------------------------------------
 
 def program_picture(size: int = SIZE) -> Canvas:
     """A menu card: a blue frame with three light lines."""
-    c = blank(size, size)
-    s = size / 16
-    box(c, round(1 * s), round(1 * s), round(14 * s), round(14 * s), (32, 64, 160))
+    p = Pen(size)
+    p.box(1, 1, 14, 14, (32, 64, 160))
     for row in (4, 7, 10):
-        box(c, round(4 * s), round(row * s), round(11 * s), round(row * s + s - 1), (250, 240, 170))
-    return c
+        p.box(4, row, 11, row, (250, 240, 170))
+    return p.c
 
 
-def settings_picture() -> Canvas:
+def settings_picture(size: int = SIZE) -> Canvas:
     """A cog: a grey ring with four teeth."""
-    c = blank()
-    disc(c, 8, 8, 5.5, (96, 96, 104), inner=2.2)
+    p = Pen(size)
+    p.disc(8, 8, 5.5, (96, 96, 104), inner=2.2)
     for x0, y0, x1, y1 in ((7, 0, 8, 2), (7, 13, 8, 15), (0, 7, 2, 8), (13, 7, 15, 8)):
-        box(c, x0, y0, x1, y1, (96, 96, 104))
-    return c
+        p.box(x0, y0, x1, y1, (96, 96, 104))
+    return p.c
 
 
-def edit_picture() -> Canvas:
+def edit_picture(size: int = SIZE) -> Canvas:
     """A yellow pencil with a dark tip."""
-    c = blank()
-    line(c, 4, 12, 13, 3, (230, 180, 40), width=3)
-    line(c, 2, 14, 4, 12, (60, 50, 40), width=2)
-    return c
+    p = Pen(size)
+    p.line(4, 12, 13, 3, (230, 180, 40), width=3)
+    p.line(2, 14, 4, 12, (60, 50, 40), width=2)
+    return p.c
 
 
-def about_picture() -> Canvas:
+def about_picture(size: int = SIZE) -> Canvas:
     """A blue disc with an 'i'."""
-    c = blank()
-    disc(c, 8, 8, 7.5, (40, 90, 200))
-    glyph(c, 7, 3, ["##", "  ", "##", "##", "##", "##", "##", "##"], (250, 250, 250))
-    return c
+    p = Pen(size)
+    p.disc(8, 8, 7.5, (40, 90, 200))
+    p.glyph(7, 3, ["##", "  ", "##", "##", "##", "##", "##", "##"], (250, 250, 250))
+    return p.c
 
 
-def help_picture() -> Canvas:
+def help_picture(size: int = SIZE) -> Canvas:
     """A green disc with a question mark."""
-    c = blank()
-    disc(c, 8, 8, 7.5, (30, 140, 60))
-    glyph(c, 5, 3, [" #### ", "##  ##", "    ##", "   ## ", "  ##  ", "  ##  ", "      ",
-                    "  ##  "], (250, 250, 250))
-    return c
+    p = Pen(size)
+    p.disc(8, 8, 7.5, (30, 140, 60))
+    p.glyph(5, 3, [" #### ", "##  ##", "    ##", "   ## ", "  ##  ", "  ##  ", "      ",
+                   "  ##  "], (250, 250, 250))
+    return p.c
 
 
-def exit_picture() -> Canvas:
+def exit_picture(size: int = SIZE) -> Canvas:
     """A cross; black where opaque, as the one bitmap is picture and mask at once."""
-    c = blank()
-    line(c, 3, 3, 11, 11, (0, 0, 0), width=2)
-    line(c, 11, 3, 3, 11, (0, 0, 0), width=2)
-    return c
+    p = Pen(size)
+    p.line(3, 3, 11, 11, (0, 0, 0), width=2)
+    p.line(11, 3, 3, 11, (0, 0, 0), width=2)
+    return p.c
 
 
-def check_mark() -> Canvas:
+def check_mark(size: int = SIZE) -> Canvas:
     """A black tick: the one bitmap is picture and mask."""
-    c = blank()
-    line(c, 3, 8, 6, 11, (0, 0, 0), width=2)
-    line(c, 6, 11, 12, 4, (0, 0, 0), width=2)
-    return c
+    p = Pen(size)
+    p.line(3, 8, 6, 11, (0, 0, 0), width=2)
+    p.line(6, 11, 12, 4, (0, 0, 0), width=2)
+    return p.c
 
 
 # --- bitmap files --------------------------------------------------------------------
@@ -158,15 +174,14 @@ def bmp24(c: Canvas) -> bytes:
 
 def bmp1(opaque: list[list[bool]]) -> bytes:
     """Monochrome: bit 0 is black (the palette's first entry), bit 1 white."""
+    size = len(opaque)
     rows = []
     for row in opaque:
-        value = 0
-        for x, dark in enumerate(row):
-            if not dark:
-                value |= 1 << (15 - x)
-        rows.append(pad(struct.pack(">H", value)))
+        bits = "".join("0" if dark else "1" for dark in row)
+        bits = bits.ljust(-(-size // 8) * 8, "1")
+        rows.append(pad(int(bits, 2).to_bytes(len(bits) // 8, "big")))
     palette = bytes([0, 0, 0, 0, 255, 255, 255, 0])
-    return bmp(SIZE, SIZE, 1, rows, palette)
+    return bmp(size, size, 1, rows, palette)
 
 
 def opacity(c: Canvas) -> list[list[bool]]:
@@ -220,15 +235,18 @@ def skin_selected() -> Canvas:
 
 def main() -> None:
     pictures = {
-        "kov": program_picture(), "settings": settings_picture(), "edit": edit_picture(),
-        "about": about_picture(), "help": help_picture(),
+        "kov": program_picture, "settings": settings_picture, "edit": edit_picture,
+        "about": about_picture, "help": help_picture,
     }
     outputs = {}
-    for name, canvas in pictures.items():
-        outputs[f"{name}pic.bmp"] = bmp16(canvas)
-        outputs[f"{name}mask.bmp"] = bmp1(opacity(canvas))
-    outputs["exit.bmp"] = bmp1(opacity(exit_picture()))
-    outputs["checkmark.bmp"] = bmp24(check_mark())
+    for size in SIZES:
+        suffix = "" if size == SIZE else str(size)
+        for name, draw in pictures.items():
+            canvas = draw(size)
+            outputs[f"{name}pic{suffix}.bmp"] = bmp16(canvas)
+            outputs[f"{name}mask{suffix}.bmp"] = bmp1(opacity(canvas))
+        outputs[f"exit{suffix}.bmp"] = bmp1(opacity(exit_picture(size)))
+        outputs[f"checkmark{suffix}.bmp"] = bmp24(check_mark(size))
     outputs["kov.ico"] = ico([32, 16])
     outputs["skin_background.bmp"] = bmp24(skin_background())
     outputs["skin_selected.bmp"] = bmp24(skin_selected())

@@ -35,6 +35,9 @@ def main(argv: list[str]) -> int:
         if first_start:
             run.answer_message_box("Return")  # Yes is the default button
         popup = run.wait_popup()[0]
+        # The popup maps before its items are painted.
+        harness.poll(lambda: len(harness.Screenshot().colours(popup)) > 2, 5, "the items painted",
+                     interval=0.1)
         shot = harness.save_screenshot(folder.path / "menu.png", around=popup, margin=40)
         harness.send_keys("Escape")
         run.wait_exit()

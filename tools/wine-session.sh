@@ -6,6 +6,9 @@
 #   ...                     # run programs with "$WINE" prog.exe
 #   wine_session_stop       # ends what start began, by process id, and the prefix's wineserver
 #
+# With KOV_LOGPIXELS set (for example 144), the prefix's display resolution is set to it; give
+# such a session a prefix of its own with KOV_WINEPREFIX.
+#
 # With KOV_SESSION_DISPLAY set (to an X display such as ":0") that display is used instead
 # of a private Xvfb; the virtual desktop then shows there as one window.
 #
@@ -70,7 +73,8 @@ _kov_start_xvfb() {
 
 _kov_prepare_prefix() {
     local stamp="$WINEPREFIX/.kov-session-stamp"
-    if [[ -f $WINEPREFIX/system.reg && -f $stamp && $(<"$stamp") == "$_KOV_PREFIX_STAMP" ]]; then
+    local want="$_KOV_PREFIX_STAMP logpixels=${KOV_LOGPIXELS:-96}"
+    if [[ -f $WINEPREFIX/system.reg && -f $stamp && $(<"$stamp") == "$want" ]]; then
         return 0
     fi
     _kov_log "setting up the Wine prefix $WINEPREFIX (once)"
@@ -82,9 +86,11 @@ _kov_prepare_prefix() {
         >/dev/null 2>&1 {_KOV_LOCK_FD}>&- || return 1
     "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1024x768 /f \
         >/dev/null 2>&1 {_KOV_LOCK_FD}>&- || return 1
+    "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+        /d "${KOV_LOGPIXELS:-96}" /f >/dev/null 2>&1 {_KOV_LOCK_FD}>&- || return 1
     # Let the transient server write the registry to disk and exit before the stamp says "ready".
     "$WINESERVER" -w
-    printf '%s' "$_KOV_PREFIX_STAMP" >"$stamp"
+    printf '%s' "$want" >"$stamp"
 }
 
 wine_session_start() {

@@ -15,37 +15,48 @@ constexpr int kOkId = IDOK;
 
 }  // namespace
 
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+
 void AboutDialog::Create() {
     RegisterWindowClass(instance_, kClassName, &AboutDialog::WindowProc);
-
-    const Twips layout;
-    constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    RECT frame{0, 0, layout(4095), layout(840)};
-    AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_DLGMODALFRAME);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    hwnd_ = CreateWindowExW(
-        WS_EX_DLGMODALFRAME, kClassName, L"", kStyle, (work.left + work.right - width) / 2,
-        (work.top + work.bottom - height) / 2, width, height, nullptr, nullptr, instance_, this);
+    hwnd_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kClassName, L"", kStyle, 0, 0, 0, 0, nullptr,
+                            nullptr, instance_, this);
     if (hwnd_ == nullptr) return;
-    const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    HWND icon = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_ICON, layout(120),
-                                layout(120), 32, 32, hwnd_, nullptr, instance_, nullptr);
+    icon_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_ICON, 0, 0, 32, 32, hwnd_,
+                            nullptr, instance_, nullptr);
     HICON programIcon = LoadIconW(instance_, L"KOVICON");
     SendMessageW(
-        icon, STM_SETICON,
+        icon_, STM_SETICON,
         reinterpret_cast<WPARAM>(programIcon ? programIcon : LoadIcon(nullptr, IDI_APPLICATION)),
         0);
-    text_ =
-        CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, layout(840), layout(90),
-                        layout(2220), layout(690), hwnd_, nullptr, instance_, nullptr);
+    text_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, 0, 0, 0, 0, hwnd_,
+                            nullptr, instance_, nullptr);
     ok_ = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                          layout(3120), layout(120), layout(855), layout(345), hwnd_,
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(kOkId)), instance_, nullptr);
-    SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    SendMessageW(ok_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+                          0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kOkId)),
+                          instance_, nullptr);
+    // Centred in the work area of the monitor it opens on, at that monitor's DPI.
+    Layout(WindowDpi(hwnd_));
+    RECT window{};
+    GetWindowRect(hwnd_, &window);
+    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    SetWindowPos(hwnd_, nullptr, (work.left + work.right - (window.right - window.left)) / 2,
+                 (work.top + work.bottom - (window.bottom - window.top)) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void AboutDialog::Layout(int dpi) {
+    const Twips twips(dpi);
+    RECT frame{0, 0, twips(4095), twips(840)};
+    AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_DLGMODALFRAME);
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(icon_, nullptr, twips(120), twips(120), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    MoveWindow(text_, twips(840), twips(90), twips(2220), twips(690), TRUE);
+    MoveWindow(ok_, twips(3120), twips(120), twips(855), twips(345), TRUE);
+    font_ = MessageFont(dpi);
+    SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont(font_)), TRUE);
+    SendMessageW(ok_, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont(font_)), TRUE);
 }
 
 void AboutDialog::Show(const platform::AboutTexts& texts, std::function<void()> onExit) {
@@ -92,6 +103,13 @@ LRESULT CALLBACK AboutDialog::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
             case WM_CLOSE:
                 self->Dismiss();
                 return 0;
+            case WM_DPICHANGED: {
+                const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+                SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, 0, 0,
+                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                self->Layout(HIWORD(wParam));
+                return 0;
+            }
             case WM_NCDESTROY:
                 self->hwnd_ = nullptr;
                 SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);

@@ -4,12 +4,13 @@
 #include <functional>
 
 #include "platform/main_window.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/windows_api.h"
 
 namespace kov::win32 {
 
 class AboutDialog {
-public:
+  public:
     explicit AboutDialog(HINSTANCE instance) : instance_(instance) {}
     ~AboutDialog() { Close(); }
     AboutDialog(const AboutDialog&) = delete;
@@ -21,15 +22,19 @@ public:
     void Close();
     HWND Handle() const { return hwnd_; }
 
-private:
+  private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void Create();
+    // Sizes the dialog, places its controls and gives them the message font, for a DPI.
+    void Layout(int dpi);
     void Dismiss();
 
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;
     HWND text_ = nullptr;
     HWND ok_ = nullptr;
+    HWND icon_ = nullptr;
+    UniqueFont font_;  // lives as long as the controls that use it
     bool exitProgram_ = false;
     std::function<void()> onExit_;
 };

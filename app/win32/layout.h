@@ -1,21 +1,32 @@
-// Window layouts are designed in twips (1/1440 inch) and placed in pixels of the screen.
+// Window layouts are designed in twips (1/1440 inch) and placed in pixels of the window's DPI,
+// with the system's message font at that DPI.
 #pragma once
 
 #include "platform/win32/windows_api.h"
 
+#include "odmenu/win32/dpi_win32.h"
+#include "platform/win32/handles.h"
+
 namespace kov::win32 {
 
 class Twips {
-public:
-    Twips() {
-        HDC screen = GetDC(nullptr);
-        pixelsPerInch_ = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-        if (screen) ReleaseDC(nullptr, screen);
-    }
+  public:
+    explicit Twips(int dpi) : pixelsPerInch_(dpi) {}
     int operator()(int twips) const { return MulDiv(twips, pixelsPerInch_, 1440); }
 
-private:
+  private:
     int pixelsPerInch_;
 };
+
+// The font of message boxes and dialogs at a DPI; the stock GUI font when there is none.
+inline UniqueFont MessageFont(int dpi) {
+    const auto fonts = SystemFontsForDpi(dpi);
+    return fonts ? UniqueFont(CreateFontIndirectW(&fonts->message)) : UniqueFont();
+}
+
+// The font to give controls: the message font when it could be made.
+inline HFONT ControlFont(const UniqueFont& font) {
+    return font ? font.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
 
 }  // namespace kov::win32

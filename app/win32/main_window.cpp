@@ -6,6 +6,7 @@
 #include "app/win32/system_menu.h"
 #include "app/win32/window_class.h"
 
+#include "odmenu/dpi_scale.h"
 #include "odmenu/win32/menu_font_win32.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_pictures.h"
@@ -39,7 +40,7 @@ void Win32MainWindow::Close() {
 }
 
 platform::SystemMenuFontInfo Win32MainWindow::SystemMenuFont() {
-    auto font = SystemMenuLogFont();
+    auto font = SystemMenuLogFont(kDesignDpi);  // only face, weight and slant are used
     return {std::move(font.faceName), font.weight, font.italic};
 }
 
@@ -149,6 +150,9 @@ LRESULT Win32MainWindow::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
             }
             if (settings_.OnCommand(wParam, lParam)) return 0;
             break;
+        case WM_DPICHANGED:
+            settings_.OnDpiChanged(wParam, lParam);
+            return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;

@@ -11,23 +11,31 @@ namespace kov::win32 {
 
 namespace {
 
+// The common controls (the tool tips) are loaded when the settings window is made, not at the
+// start: a run that only pops the menu up needs none of them, and under the manifest's
+// version 6 their library is found through the activation context, which costs time.
+void LoadCommonControls() {
+    using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    HMODULE library = LoadLibraryW(L"comctl32.dll");
+    if (library == nullptr) return;
+    const auto init = reinterpret_cast<InitFn>(
+        reinterpret_cast<void (*)()>(GetProcAddress(library, "InitCommonControlsEx")));
+    const INITCOMMONCONTROLSEX common{sizeof common, ICC_WIN95_CLASSES};
+    if (init != nullptr) init(&common);
+}
+
 constexpr int kListId = 101;
 constexpr int kTextBoxId = 102;
 constexpr int kSaveId = 103;
 constexpr int kCreateNewId = 104;
 
-HWND Child(HWND parent, HINSTANCE instance, const wchar_t* className, DWORD style, RECT twips,
-           int id, const Twips& layout) {
-    HWND control = CreateWindowExW(
+HWND Child(HWND parent, HINSTANCE instance, const wchar_t* className, DWORD style, int id) {
+    return CreateWindowExW(
         className == std::wstring_view(L"EDIT") || className == std::wstring_view(L"LISTBOX")
             ? WS_EX_CLIENTEDGE
             : 0,
-        className, L"", WS_CHILD | WS_VISIBLE | style, layout(twips.left), layout(twips.top),
-        layout(twips.right), layout(twips.bottom), parent,
+        className, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                 FALSE);
-    return control;
 }
 
 std::string WindowText(HWND control) {
@@ -40,25 +48,21 @@ std::string WindowText(HWND control) {
 
 void SettingsControls::Create(HWND window, HINSTANCE instance) {
     window_ = window;
-    INITCOMMONCONTROLSEX common{sizeof common, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&common);
-    const Twips layout;
+    LoadCommonControls();
     // Positions are left, top, width, height in twips; the frames' children sit at the frame's
     // offset, as the main window is their parent.
-    infoFrame_ = Child(window, instance, L"BUTTON", BS_GROUPBOX, {0, 30, 4665, 885}, 0, layout);
-    info_ = Child(window, instance, L"STATIC", SS_LEFT | SS_NOTIFY, {180, 30 + 270, 4335, 585}, 0,
-                  layout);
-    translationFrame_ =
-        Child(window, instance, L"BUTTON", BS_GROUPBOX, {0, 930, 4665, 1965}, 0, layout);
+    infoFrame_ = Child(window, instance, L"BUTTON", BS_GROUPBOX, 0);
+    info_ = Child(window, instance, L"STATIC", SS_LEFT | SS_NOTIFY, 0);
+    translationFrame_ = Child(window, instance, L"BUTTON", BS_GROUPBOX, 0);
     list_ = Child(window, instance, L"LISTBOX",
-                  WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                  {90, 930 + 270, 2385, 1620}, kListId, layout);
-    textBox_ = Child(window, instance, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL,
-                     {2520, 930 + 270, 2085, 315}, kTextBoxId, layout);
-    save_ = Child(window, instance, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON,
-                  {3510, 930 + 720, 1125, 255}, kSaveId, layout);
-    createNew_ = Child(window, instance, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON,
-                       {3510, 930 + 1050, 1125, 255}, kCreateNewId, layout);
+                  WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kListId);
+    textBox_ = Child(window, instance, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, kTextBoxId);
+    save_ = Child(window, instance, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, kSaveId);
+    createNew_ = Child(window, instance, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, kCreateNewId);
+    placed_ = {{infoFrame_, {0, 30, 4665, 885}},           {info_, {180, 30 + 270, 4335, 585}},
+               {translationFrame_, {0, 930, 4665, 1965}},  {list_, {90, 930 + 270, 2385, 1620}},
+               {textBox_, {2520, 930 + 270, 2085, 315}},   {save_, {3510, 930 + 720, 1125, 255}},
+               {createNew_, {3510, 930 + 1050, 1125, 255}}};
     SetWindowLongPtrW(list_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     listPrevious_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListProc)));
@@ -68,17 +72,43 @@ void SettingsControls::Create(HWND window, HINSTANCE instance) {
                                nullptr, instance, nullptr);
     for (HWND control : {info_, list_, textBox_, save_, createNew_}) AddTool(control, "");
 
+    const int dpi = WindowDpi(window);
+    Layout(dpi);
     // The window ends just below the translation frame.
+    const Twips twips(dpi);
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
-    RECT frame{0, 0, layout(4680), layout(930 + 1965 + 60)};
+    RECT frame{0, 0, twips(4680), twips(930 + 1965 + 60)};
     AdjustWindowRect(&frame, style, FALSE);
     SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void SettingsControls::Layout(int dpi) {
+    const Twips twips(dpi);
+    font_ = MessageFont(dpi);
+    for (const auto& [control, place] : placed_) {
+        MoveWindow(control, twips(place.left), twips(place.top), twips(place.right),
+                   twips(place.bottom), TRUE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont(font_)), TRUE);
+    }
+}
+
+void SettingsControls::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
+    if (window_ == nullptr) return;
+    const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    Layout(HIWORD(wParam));
+}
+
+// Version 5 of the common controls refuses the full structure of version 6; the fields used
+// here are all in the older size, which both accept.
+const UINT kToolInfoSize = TTTOOLINFOA_V2_SIZE;
+
 void SettingsControls::AddTool(HWND control, const std::string& text) {
     TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
+    tool.cbSize = kToolInfoSize;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(control);
@@ -89,7 +119,7 @@ void SettingsControls::AddTool(HWND control, const std::string& text) {
 
 void SettingsControls::SetToolText(HWND control, const std::string& text) {
     TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
+    tool.cbSize = kToolInfoSize;
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(control);
     auto wide = Widen(text);

@@ -4,8 +4,11 @@
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/main_window.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/windows_api.h"
 
 namespace kov::win32 {
@@ -19,10 +22,14 @@ class SettingsControls {
     void Show();
     // WM_COMMAND of the main window; true when it was one of these controls.
     bool OnCommand(WPARAM wParam, LPARAM lParam);
+    // WM_DPICHANGED: the window moves to the rectangle Windows suggests and is laid out again.
+    void OnDpiChanged(WPARAM wParam, LPARAM lParam);
     // Empty until the controls exist.
     std::string TextBoxText() const;
 
   private:
+    // Places the controls and gives them the message font, for a DPI.
+    void Layout(int dpi);
     static LRESULT CALLBACK ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void AddTool(HWND control, const std::string& text);
     void SetToolText(HWND control, const std::string& text);
@@ -41,6 +48,10 @@ class SettingsControls {
     WNDPROC listPrevious_ = nullptr;
     std::string listTip_;
     platform::SettingsEvents* events_ = nullptr;
+    // Each control with its left, top, width and height in twips.
+    std::vector<std::pair<HWND, RECT>> placed_;
+    // Lives as long as the controls that use it.
+    UniqueFont font_;
 };
 
 }  // namespace kov::win32

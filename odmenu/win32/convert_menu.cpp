@@ -35,7 +35,7 @@ std::uintptr_t WindowKey(HWND window) {
 
 }  // namespace
 
-void ConvertPopupMenu(HMENU menu, HWND window, CaptionTable& ItemCaptions) {
+void ConvertPopupMenu(HMENU menu, HWND window, ODMenuState& state) {
     const int count = GetMenuItemCount(menu);
     for (int position = 0; position < count; ++position) {
         ReadItem item;
@@ -43,10 +43,17 @@ void ConvertPopupMenu(HMENU menu, HWND window, CaptionTable& ItemCaptions) {
         const auto converted = ConvertMenuItem(item.info.fType, Narrow({item.text, kTextBuffer}));
         item.info.fMask = MIIM_ID | MIIM_TYPE;
         item.info.fType = converted.type;
+        const bool needsSerial = !converted.caption.empty() && item.info.wID == 0 &&
+                                 item.info.dwItemData < kFirstCaptionSerial;
+        if (needsSerial) {
+            item.info.fMask |= MIIM_DATA;
+            item.info.dwItemData = state.nextCaptionSerial++;
+        }
         SetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &item.info);
         if (!converted.caption.empty()) {
-            ItemCaptions[ItemCaptionKey(static_cast<std::int32_t>(item.info.wID),
-                                        WindowKey(window))] = converted.caption;
+            state.ItemCaptions[ItemCaptionKey(static_cast<std::int32_t>(item.info.wID),
+                                              WindowKey(window), item.info.dwItemData)] =
+                converted.caption;
         }
     }
 }
@@ -58,10 +65,10 @@ LRESULT AnswerMenuChar(HMENU menu, HWND window, char32_t typed, const CaptionTab
     for (int position = 0; position < count; ++position) {
         MENUITEMINFOW info{};
         info.cbSize = sizeof info;
-        info.fMask = MIIM_ID | MIIM_STATE;
+        info.fMask = MIIM_ID | MIIM_STATE | MIIM_DATA;
         GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
-        const auto found = ItemCaptions.find(
-            ItemCaptionKey(static_cast<std::int32_t>(info.wID), WindowKey(window)));
+        const auto found = ItemCaptions.find(ItemCaptionKey(static_cast<std::int32_t>(info.wID),
+                                                            WindowKey(window), info.dwItemData));
         captions.push_back(found != ItemCaptions.end() ? found->second : std::string());
         if (info.fState & MFS_HILITE) selected = static_cast<std::size_t>(position);
     }

@@ -9,7 +9,7 @@
 namespace kov::win32 {
 
 // Every item of a popup, each time it opens.
-void ConvertPopupMenu(HMENU menu, HWND window, CaptionTable& ItemCaptions);
+void ConvertPopupMenu(HMENU menu, HWND window, ODMenuState& state);
 
 // The answer to WM_MENUCHAR for a popup whose items were converted: an owner-drawn item carries
 // no text for the system to find its access key in, so the stored captions stand in for it.

@@ -5,6 +5,7 @@
 
 #include "odmenu/draw_layout.h"
 #include "odmenu/item_icon.h"
+#include "odmenu/item_request.h"
 #include "odmenu/measure_item.h"
 #include "odmenu/win32/icon_bitmaps.h"
 #include "odmenu/win32/measure_item_win32.h"
@@ -21,14 +22,30 @@ RECT ToRect(const Rect& r) {
 }
 
 void Fill(HDC dc, const Rect& area, const Brush& brush, const ODMenuState& state) {
-    const UniqueBrush handle = CreateFillBrush(brush, state);
+    const FillBrush fill = CreateFillBrush(brush, state);
     const RECT rect = ToRect(area);
-    if (handle) FillRect(dc, &rect, handle.get());
+    if (fill.brush) FillRect(dc, &rect, fill.brush.get());
 }
 
-void Edge(HDC dc, const Rect& area, UINT edge, UINT flags) {
-    RECT rect = ToRect(area);
-    DrawEdge(dc, &rect, edge, flags);
+// One-pixel edges drawn lineWidth times, so that they thicken with the DPI: a frame shrinks
+// inwards, a top line moves down.
+void Edges(HDC dc, Rect area, UINT edge, UINT flags, int lineWidth) {
+    for (int i = 0; i < lineWidth; ++i) {
+        RECT rect = ToRect(area);
+        DrawEdge(dc, &rect, edge, flags);
+        if (flags == BF_RECT) {
+            area = {area.left + 1, area.top + 1, area.right - 1, area.bottom - 1};
+        } else {
+            ++area.top;
+        }
+    }
+}
+
+// The etched look: a dark line over a light one.
+void EtchedLine(HDC dc, const Rect& area, int lineWidth) {
+    Edges(dc, area, BDR_SUNKENOUTER, BF_TOP, lineWidth);
+    Edges(dc, {area.left, area.top + lineWidth, area.right, area.bottom}, BDR_RAISEDINNER, BF_TOP,
+          lineWidth);
 }
 
 bool IsSeparator(HMENU menu, UINT itemId) {
@@ -41,19 +58,12 @@ bool IsSeparator(HMENU menu, UINT itemId) {
     return GetMenuItemInfoW(menu, itemId, FALSE, &info) && (info.fType & MFT_SEPARATOR) != 0;
 }
 
-int TextWidth(HDC dc, const std::string& text, int* height = nullptr) {
-    SIZE extent{};
-    const auto wide = Widen(text);
-    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
-    if (height != nullptr) *height = extent.cy;
-    return extent.cx;
-}
-
-void PaintText(HDC dc, const std::string& text, Point at, bool disabled) {
+void PaintText(HDC dc, const std::string& text, Point at, const DrawPlan& plan) {
+    const UINT flags = DST_PREFIXTEXT | (plan.disabled ? DSS_DISABLED : 0) |
+                       (plan.hidePrefix ? DSS_HIDEPREFIX : 0);
     const auto wide = Widen(text);
     DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(wide.c_str()),
-               static_cast<WPARAM>(wide.size()), at.x, at.y, 0, 0,
-               DST_PREFIXTEXT | (disabled ? DSS_DISABLED : 0));
+               static_cast<WPARAM>(wide.size()), at.x, at.y, 0, 0, flags);
 }
 
 // The picture through its mask: white where the mask is black, then ANDed with the picture,
@@ -69,22 +79,16 @@ void PaintIcon(HDC dc, HDC reference, HBITMAP picture, HBITMAP mask, Point at, S
     const UniqueMemoryDC maskDC(CreateCompatibleDC(reference));
     const SelectedObject selectedPicture(pictureDC.get(), picture);
     const SelectedObject selectedMask(maskDC.get(), mask);
+    // A monochrome mask or picture takes these for its 0 and 1 bits; the item's own text
+    // colours would tint the transparent part and darken the picture.
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, RGB(255, 255, 255));
     if (mask == nullptr) {
         BitBlt(dc, at.x, at.y, size.cx, size.cy, pictureDC.get(), 0, 0, SRCCOPY);
         return;
     }
     BitBlt(dc, at.x, at.y, size.cx, size.cy, maskDC.get(), 0, 0, MERGEPAINT);
     BitBlt(dc, at.x, at.y, size.cx, size.cy, pictureDC.get(), 0, 0, SRCAND);
-}
-
-DrawLook LookOf(const MenuSettings& settings, const ODMenuState& state) {
-    return {settings.BGMenuColor,
-            settings.SelBGMenuColor,
-            settings.TextColor,
-            settings.SelTextColor,
-            settings.UseSkin,
-            settings.NoIcons,
-            state.SkinBackgroundPicture != nullptr};
 }
 
 // The rest of the bar right of its items, painted straight onto the bar.
@@ -100,81 +104,104 @@ void FillMenuBar(HWND window, const DRAWITEMSTRUCT& item, const Rect& rect, cons
     }
 }
 
+// An item's picture and mask, at the size the item draws them.
+struct LoadedIcon {
+    UniqueBitmap picture;
+    UniqueBitmap mask;
+    SIZE size{};
+};
+
+LoadedIcon LoadIcon(const IconSource& icon, int dpi) {
+    LoadedIcon loaded;
+    if (icon.kind == IconSource::Kind::None) return loaded;
+    loaded.picture = LoadIconPicture(icon);
+    if (!loaded.picture) return loaded;
+    loaded.mask = LoadIconMask(icon);
+    const SIZE own = BitmapSize(loaded.picture.get());
+    const IconSize drawn = DrawnIconSize(icon.kind, {own.cx, own.cy}, dpi);
+    loaded.size = {drawn.width, drawn.height};
+    if (UniqueBitmap stretched = StretchedTo(loaded.picture.get(), loaded.size)) {
+        loaded.picture = std::move(stretched);
+        if (UniqueBitmap mask = StretchedTo(loaded.mask.get(), loaded.size))
+            loaded.mask = std::move(mask);
+    } else {
+        loaded.size = own;  // no copy at the new size: the picture as it is
+    }
+    return loaded;
+}
+
 }  // namespace
 
-UniqueBrush CreateFillBrush(const Brush& brush, const ODMenuState& state) {
+FillBrush CreateFillBrush(const Brush& brush, const ODMenuState& state) {
+    FillBrush fill;
     switch (brush.kind) {
         case Brush::Kind::Solid:
-            return UniqueBrush(CreateSolidBrush(brush.color));
+            fill.brush.reset(CreateSolidBrush(brush.color));
+            break;
         case Brush::Kind::BackgroundSkin:
         case Brush::Kind::SelectedSkin: {
             const auto& picture = brush.kind == Brush::Kind::BackgroundSkin
                                       ? state.SkinBackgroundPicture
                                       : state.SkinSelectedPicture;
             HBITMAP bitmap = PictureBitmap(picture);
-            return UniqueBrush(bitmap != nullptr ? CreatePatternBrush(bitmap) : nullptr);
+            if (bitmap == nullptr) break;
+            // A skin keeps its look at every DPI: its pattern grows with the items.
+            const SIZE own = BitmapSize(bitmap);
+            fill.pattern = StretchedTo(
+                bitmap, {ScalePixels(own.cx, state.dpi), ScalePixels(own.cy, state.dpi)});
+            fill.brush.reset(CreatePatternBrush(fill.pattern ? fill.pattern.get() : bitmap));
+            break;
         }
     }
-    return {};
+    return fill;
 }
 
 void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, ODMenuContext& context) {
-    const auto& settings = context.sources.settings;
     auto& state = context.state;
     const Rect rect{item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom};
     const int w = rect.Width();
     const int h = rect.Height();
+    const DrawnItem drawn{static_cast<std::int32_t>(item.itemID),
+                          reinterpret_cast<std::uintptr_t>(window),
+                          item.itemData,
+                          item.itemState,
+                          rect,
+                          IsSeparator(reinterpret_cast<HMENU>(item.hwndItem), item.itemID)};
+    ItemRequest request =
+        RequestMenuItem(drawn, state, context.sources, SystemMenuLogFont(state.dpi));
 
-    DrawInput input;
-    input.item = rect;
-    input.state = item.itemState;
-    input.itemData = item.itemData;
-    input.separator = IsSeparator(reinterpret_cast<HMENU>(item.hwndItem), item.itemID);
-
+    // What only the system can tell: the texts' extents in the font, the picture's size.
     const UniqueMemoryDC dc(CreateCompatibleDC(item.hDC));
     const UniqueBitmap canvas(CreateCompatibleBitmap(item.hDC, w, h));
     const SelectedObject selectedCanvas(dc.get(), canvas.get());
-
-    const auto texts = SplitDrawCaption(
-        ItemCaption(state.ItemCaptions, static_cast<std::int32_t>(item.itemID), window));
-    input.columnMark = texts.columnMark;
-    input.hasRightText = !texts.rightText.empty();
-
-    const UniqueFont font = CreateMenuFont(dc.get(), context.sources.menuFont);
+    const UniqueFont font = CreateRequestedFont(request.font);
     const SelectedObject selectedFont(dc.get(), font.get());
-    TextWidth(dc.get(), texts.caption, &input.captionHeight);
-    if (input.hasRightText) input.rightTextWidth = TextWidth(dc.get(), texts.rightText);
+    const auto& texts = request.texts;
+    DrawInput& input = request.input;
+    input.captionHeight = MenuTextExtent(dc.get(), texts.caption).cy;
+    if (input.hasRightText) input.rightTextWidth = MenuTextExtent(dc.get(), texts.rightText).cx;
+    const LoadedIcon icon = LoadIcon(request.icon, state.dpi);
+    if (icon.picture) input.iconSize = Point{icon.size.cx, icon.size.cy};
 
-    const bool plain = !input.separator && !input.columnMark;
-    const auto icon =
-        plain ? DrawIcon(texts.caption, (item.itemState & ODS_CHECKED) != 0, state.ImageCollection,
-                         context.sources.CustomIcons, settings.NoIcons)
-              : IconSource{};
-    input.hasIcon = icon.kind != IconSource::Kind::None;
-    const UniqueBitmap picture = input.hasIcon ? LoadIconPicture(icon) : UniqueBitmap();
-    const UniqueBitmap mask = picture ? LoadIconMask(icon) : UniqueBitmap();
-    const SIZE iconSize = BitmapSize(picture.get());
-    if (picture) input.iconSize = Point{iconSize.cx, iconSize.cy};
-
-    const DrawPlan plan = PlanMenuItem(input, LookOf(settings, state));
+    const DrawPlan plan = PlanMenuItem(input, request.look);
 
     if (item.itemData == kMenuBarItemData) FillMenuBar(window, item, rect, plan.background, state);
     SetBrushOrgEx(dc.get(), plan.brushOrigin.x, plan.brushOrigin.y, nullptr);
     Fill(dc.get(), plan.backgroundRect, plan.background, state);
-    if (plan.etchedLine) Edge(dc.get(), *plan.etchedLine, EDGE_ETCHED, BF_TOP);
+    if (plan.etchedLine) EtchedLine(dc.get(), *plan.etchedLine, plan.lineWidth);
     if (plan.drawTexts) {
-        if (plan.raisedFrame) Edge(dc.get(), *plan.raisedFrame, BDR_RAISEDINNER, BF_RECT);
+        if (plan.raisedFrame)
+            Edges(dc.get(), *plan.raisedFrame, BDR_RAISEDINNER, BF_RECT, plan.lineWidth);
         if (plan.highlight) Fill(dc.get(), *plan.highlight, plan.highlightBrush, state);
         SetTextColor(dc.get(), plan.textColor);
         SetBkColor(dc.get(), plan.backColor);
         // Text over skins would otherwise sit on boxes of the background colour.
         SetBkMode(dc.get(), TRANSPARENT);
-        PaintText(dc.get(), texts.caption, plan.captionAt, plan.disabled);
-        if (plan.rightTextAt)
-            PaintText(dc.get(), texts.rightText, *plan.rightTextAt, plan.disabled);
+        PaintText(dc.get(), texts.caption, plan.captionAt, plan);
+        if (plan.rightTextAt) PaintText(dc.get(), texts.rightText, *plan.rightTextAt, plan);
         if (plan.iconAt) {
-            PaintIcon(dc.get(), item.hDC, picture.get(), mask.get(), *plan.iconAt, iconSize,
-                      plan.disabled);
+            PaintIcon(dc.get(), item.hDC, icon.picture.get(), icon.mask.get(), *plan.iconAt,
+                      icon.size, plan.disabled);
         }
     }
     if (plan.columnGap) Fill(item.hDC, *plan.columnGap, plan.columnGapBrush, state);

@@ -12,4 +12,8 @@ UniqueBitmap LoadIconPicture(const IconSource& icon);
 // Null for a custom icon without a mask file.
 UniqueBitmap LoadIconMask(const IconSource& icon);
 
+// A smooth copy of a bitmap at another size; null when it has that size already or the copy
+// cannot be made, so the caller keeps the original.
+UniqueBitmap StretchedTo(HBITMAP bitmap, SIZE size);
+
 }  // namespace kov::win32

@@ -1,38 +1,36 @@
 #include "odmenu/win32/measure_item_win32.h"
 
 #include "odmenu/item_icon.h"
+#include "odmenu/item_request.h"
 #include "odmenu/win32/icon_bitmaps.h"
 #include "odmenu/win32/menu_font_win32.h"
-#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_pictures.h"
 
 namespace kov::win32 {
 
-std::string ItemCaption(const CaptionTable& ItemCaptions, std::int32_t itemId, HWND window) {
-    const auto found =
-        ItemCaptions.find(ItemCaptionKey(itemId, reinterpret_cast<std::uintptr_t>(window)));
-    return found != ItemCaptions.end() ? found->second : std::string();
-}
-
 ItemSize MeasureMenuItem(HWND window, std::int32_t itemId, std::uintptr_t itemData,
                          const ODMenuContext& context) {
     const auto& settings = context.sources.settings;
-    const std::string caption = ItemCaption(context.state.ItemCaptions, itemId, window);
+    const std::string caption = StoredCaption(context.state.ItemCaptions, itemId,
+                                              reinterpret_cast<std::uintptr_t>(window), itemData);
     const std::string text = TextToMeasure(caption);
+    const int dpi = context.state.dpi;
     SIZE extent{};
     {
         WindowDC dc(window);
-        const UniqueFont font = CreateMenuFont(dc.get(), context.sources.menuFont);
+        const UniqueFont font = CreateMenuFont(context.sources.menuFont, dpi);
         const SelectedObject selected(dc.get(), font.get());
-        const auto wide = Widen(text);
-        GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &extent);
+        extent = MenuTextExtent(dc.get(), text);
     }
     const auto icon = MeasureIcon(SplitAtTab(caption).left, context.state.ImageCollection,
-                                  context.sources.CustomIcons, settings.NoIcons);
-    const int iconHeight =
-        icon.kind == IconSource::Kind::None ? 0 : BitmapSize(LoadIconPicture(icon).get()).cy;
-    return MeasuredItemSize(caption, {extent.cx, extent.cy}, iconHeight, settings.NoIcons,
-                            itemData);
+                                  context.sources.CustomIcons, settings.NoIcons, dpi);
+    int iconHeight = 0;
+    if (icon.kind != IconSource::Kind::None) {
+        const SIZE own = BitmapSize(LoadIconPicture(icon).get());
+        if (own.cy > 0) iconHeight = DrawnIconSize(icon.kind, {own.cx, own.cy}, dpi).height;
+    }
+    return MeasuredItemSize(caption, {extent.cx, extent.cy}, iconHeight, settings.NoIcons, itemData,
+                            dpi);
 }
 
 }  // namespace kov::win32

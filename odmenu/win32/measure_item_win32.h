@@ -10,9 +10,6 @@
 
 namespace kov::win32 {
 
-// The caption the item was converted with; empty when there is none (separators).
-std::string ItemCaption(const CaptionTable& ItemCaptions, std::int32_t itemId, HWND window);
-
 ItemSize MeasureMenuItem(HWND window, std::int32_t itemId, std::uintptr_t itemData,
                          const ODMenuContext& context);
 

@@ -2,15 +2,16 @@
 
 #include <cwchar>
 
+#include "odmenu/dpi_scale.h"
+#include "odmenu/win32/dpi_win32.h"
 #include "platform/win32/wide_text.h"
 
 namespace kov::win32 {
 
-LogFont SystemMenuLogFont() {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return {};
-    const LOGFONTW& f = metrics.lfMenuFont;
+LogFont SystemMenuLogFont(int dpi) {
+    const auto fonts = SystemFontsForDpi(dpi);
+    if (!fonts) return {};
+    const LOGFONTW& f = fonts->menu;
     return {f.lfHeight,         f.lfWidth,
             f.lfEscapement,     f.lfOrientation,
             f.lfWeight,         f.lfItalic,
@@ -20,14 +21,23 @@ LogFont SystemMenuLogFont() {
             f.lfPitchAndFamily, Narrow({f.lfFaceName, wcsnlen(f.lfFaceName, LF_FACESIZE)})};
 }
 
-UniqueFont CreateMenuFont(HDC hdc, const std::optional<MenuFont>& menuFont) {
-    const LogFont f =
-        MenuFontRequest(SystemMenuLogFont(), menuFont, GetDeviceCaps(hdc, LOGPIXELSY));
+UniqueFont CreateMenuFont(const std::optional<MenuFont>& menuFont, int dpi) {
+    return CreateRequestedFont(MenuFontRequest(SystemMenuLogFont(dpi), menuFont, dpi));
+}
+
+UniqueFont CreateRequestedFont(const LogFont& f) {
     return UniqueFont(CreateFontW(static_cast<int>(f.height), static_cast<int>(f.width),
                                   static_cast<int>(f.escapement), static_cast<int>(f.orientation),
                                   static_cast<int>(f.weight), f.italic, f.underline, f.strikeOut,
                                   f.charSet, f.outPrecision, f.clipPrecision, f.quality,
                                   f.pitchAndFamily, Widen(f.faceName).c_str()));
+}
+
+SIZE MenuTextExtent(HDC dc, const std::string& text) {
+    SIZE extent{};
+    const auto wide = Widen(text);
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
+    return extent;
 }
 
 }  // namespace kov::win32

@@ -6,6 +6,7 @@
 
 #include "odmenu/menu_conversion.h"
 #include "odmenu/win32/convert_menu.h"
+#include "odmenu/win32/dpi_win32.h"
 #include "odmenu/win32/draw_item_win32.h"
 #include "odmenu/win32/measure_item_win32.h"
 #include "platform/win32/handles.h"
@@ -44,8 +45,8 @@ bool EraseToolbarBackground(HDC dc) {
     RECT windowRect{};
     GetWindowRect(owner, &windowRect);
     const RECT area{0, 0, windowRect.right - windowRect.left, windowRect.bottom - windowRect.top};
-    const UniqueBrush handle = CreateFillBrush(brush, odMenu->state);
-    if (handle) FillRect(dc, &area, handle.get());
+    const FillBrush fill = CreateFillBrush(brush, odMenu->state);
+    if (fill.brush) FillRect(dc, &area, fill.brush.get());
     return true;
 }
 
@@ -92,7 +93,8 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
             const bool systemMenu = IsSystemMenu(hwnd, wParam);
             const LRESULT result = passOn();
             if (!systemMenu) {
-                ConvertPopupMenu(reinterpret_cast<HMENU>(wParam), hwnd, odMenu->state.ItemCaptions);
+                odMenu->state.dpi = PopupDpi(hwnd);
+                ConvertPopupMenu(reinterpret_cast<HMENU>(wParam), hwnd, odMenu->state);
             }
             return result;
         }

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include "odmenu/item_icon.h"
+#include "odmenu/measure_item.h"
+#include "odmenu/menu_font.h"
+
 namespace kov {
 namespace {
 
@@ -143,6 +147,60 @@ TEST_F(Layout, SecondColumnItemsPaintTheGapLeftOfThem) {
     EXPECT_EQ(Plan(0).columnGapBrush.kind, K::BackgroundSkin);
     input.itemData = 2;
     EXPECT_FALSE(Plan(0).columnGap);
+}
+
+// Every pixel distance is its 96-DPI value scaled and rounded half to even; the program's
+// pictures come at the size that fits.
+TEST(Dpi, LayoutMeasureFontAndPicturesScaleFromNinetySix) {
+    const struct {
+        int dpi;
+        int cell, textX, iconX, rightEnd, pad, line, gap;
+        Rect separatorLine;  // in an item 100 wide and pad high
+        const char* picture;
+        long fontHeight;  // 9 points
+    } rows[] = {
+        {96, 20, 26, 2, 140, 6, 1, 4, {5, 2, 95, 4}, "kovpic", -12},
+        {120, 25, 33, 2, 138, 8, 1, 5, {6, 3, 94, 6}, "kovpic20", -15},
+        {144, 30, 39, 3, 135, 9, 2, 6, {8, 2, 92, 5}, "kovpic24", -18},
+        {192, 40, 52, 4, 130, 12, 2, 8, {10, 4, 90, 8}, "kovpic32", -24},
+    };
+    const DrawLook look{kWhite, kGrey, kBlack, kRed, false, false, false};
+    for (const auto& r : rows) {
+        const int side = DrawnIconSize(IconSource::Kind::Resource, {16, 16}, r.dpi).width;
+        const ItemSize size = MeasuredItemSize("Exit", {30, 13}, side, false, 0, r.dpi);
+        EXPECT_EQ(size, (ItemSize{30 + r.pad + r.cell, std::max(side, 13) + r.pad})) << r.dpi;
+        DrawInput in;
+        in.dpi = r.dpi;
+        in.item = {r.gap + 10, 0, r.gap + 160, size.height};
+        in.hasIcon = true;
+        in.iconSize = Point{side, side};
+        in.captionHeight = 13;
+        in.hasRightText = true;
+        in.rightTextWidth = 0;
+        auto plan = PlanMenuItem(in, look);
+        EXPECT_EQ(plan.captionAt.x, r.textX) << r.dpi;
+        EXPECT_EQ(plan.iconAt, (Point{r.iconX, r.pad / 2})) << r.dpi;
+        EXPECT_EQ(plan.rightTextAt->x, r.rightEnd) << r.dpi;
+        EXPECT_EQ(plan.columnGap->Width(), r.gap) << r.dpi;
+        in.state = item_state::kSelected;
+        EXPECT_EQ(PlanMenuItem(in, look).highlight->left, r.cell) << r.dpi;
+        in.separator = true;
+        in.item = {0, 0, 100, r.pad};
+        plan = PlanMenuItem(in, look);
+        EXPECT_EQ(plan.etchedLine, r.separatorLine) << r.dpi;
+        EXPECT_EQ(plan.lineWidth, r.line) << r.dpi;
+        EXPECT_EQ(ProgramPictureName("kovpic", r.dpi), r.picture);
+        EXPECT_EQ(MenuFontRequest({}, MenuFont{"Tahoma", 9, false, false}, r.dpi).height,
+                  r.fontHeight);
+    }
+    // Between the sizes made, the next larger picture, stretched to fit.
+    EXPECT_EQ(ProgramPictureName("exit", 168), "exit32");
+    EXPECT_EQ(ProgramPictureName("exit", 72), "exit");
+    EXPECT_EQ(DrawnIconSize(IconSource::Kind::Resource, {32, 32}, 168), (IconSize{28, 28}));
+    // Picture files keep their look: their own size, scaled.
+    EXPECT_EQ(DrawnIconSize(IconSource::Kind::File, {16, 10}, 144), (IconSize{24, 15}));
+    EXPECT_EQ(DrawnIconSize(IconSource::Kind::File, {1, 1}, 96), (IconSize{1, 1}));
+    EXPECT_EQ(DrawnIconSize(IconSource::Kind::File, {600, 10}, 192), (IconSize{600, 10}));
 }
 
 TEST(DrawCaption, ColumnMarkAndRightHandText) {

@@ -91,15 +91,15 @@ TEST_F(IconChoice, ProgramPicturesComeBeforeCustomIconsAndKeysIgnoreCase) {
         {"Other", true, true, K::Resource, "checkmark", "checkmark"},
     };
     for (const auto& c : cases) {
-        const auto icon = DrawIcon(c.key, c.checked, images, custom, c.noIcons);
+        const auto icon = DrawIcon(c.key, c.checked, images, custom, c.noIcons, 96);
         EXPECT_EQ(icon.kind, c.kind) << c.key;
         EXPECT_EQ(icon.picture, c.picture) << c.key;
         EXPECT_EQ(icon.mask, c.mask) << c.key;
     }
     // The measure never reserves room for the check mark.
-    EXPECT_EQ(MeasureIcon("Other", images, custom, false).kind, K::None);
-    EXPECT_EQ(MeasureIcon("&Notepad", images, custom, false).kind, K::File);
-    EXPECT_EQ(DrawIcon("x", true, {}, custom, false).kind, K::None);
+    EXPECT_EQ(MeasureIcon("Other", images, custom, false, 96).kind, K::None);
+    EXPECT_EQ(MeasureIcon("&Notepad", images, custom, false, 96).kind, K::File);
+    EXPECT_EQ(DrawIcon("x", true, {}, custom, false, 96).kind, K::None);
 }
 
 TEST(Measure, TabBecomesABlankAndTheIconKeyStopsAtIt) {
@@ -127,7 +127,7 @@ TEST(Measure, SizesFromTextIconAndSwitches) {
         {"Bar", {25, 13}, 0, false, 2, {31, 19}},    // menu-bar item: no icon cell
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(MeasuredItemSize(c.caption, c.text, c.icon, c.noIcons, c.data), c.expected)
+        EXPECT_EQ(MeasuredItemSize(c.caption, c.text, c.icon, c.noIcons, c.data, 96), c.expected)
             << c.caption;
     }
 }

@@ -8,10 +8,14 @@
 #include <string>
 
 #include "odmenu/od_menu_tables.h"
+#include "odmenu/win32/convert_menu.h"
+#include "odmenu/win32/draw_item_win32.h"
+#include "odmenu/win32/measure_item_win32.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_pictures.h"
 #include "tests/win32/gdi_count.h"
+#include "tests/win32/temp_folder.h"
 
 namespace kov::win32 {
 namespace {
@@ -196,6 +200,7 @@ TEST_F(OwnerDrawn, MeasuresFromTextIconAndSwitches) {
     Add("KOV", 1);
     Add("Item", 2);
     Add(nullptr, 0, MF_SEPARATOR);
+    Add("...", 0, MF_GRAYED);  // a folder submenu cut short ends so, also without an identifier
     Convert();
     const SIZE withIcon = Measure(1), plain = Measure(2);
     EXPECT_EQ(withIcon.cy, 22);
@@ -223,6 +228,26 @@ TEST_F(OwnerDrawn, NormalItemWithIconAndText) {
     ASSERT_TRUE(text);
     EXPECT_GE(text->first, 26);
     EXPECT_LE(text->first, 28);
+}
+
+// Monochrome masks and pictures are expanded with black and white, not the item's colours.
+TEST_F(OwnerDrawn, IconsKeepTheirTransparencyOnAColouredMenuWithLightText) {
+    settings.BGMenuColor = RGB(255, 255, 224);
+    settings.TextColor = RGB(255, 255, 255);
+    Add("KOV", 1);
+    Add("E&xit", 2);
+    Convert();
+    Canvas canvas(150, 44);
+    Draw(canvas, 1, {0, 0, 150, 22});
+    Draw(canvas, 2, {0, 22, 150, 44});
+    EXPECT_EQ(canvas.Pixel(1, 1), settings.BGMenuColor);
+    EXPECT_TRUE(IsBlue(canvas.Pixel(4, 5)));
+    EXPECT_EQ(canvas.Pixel(1, 23), settings.BGMenuColor);
+    bool black = false;
+    for (int y = 22; y < 44; ++y) {
+        for (int x = 2; x < 18; ++x) black |= canvas.Pixel(x, y) == RGB(0, 0, 0);
+    }
+    EXPECT_TRUE(black);  // the exit picture's drawing
 }
 
 TEST_F(OwnerDrawn, SelectionHighlightsFromTheIconCellWithARaisedFrame) {
@@ -373,6 +398,143 @@ TEST_F(OwnerDrawn, CustomIconsFromFilesWithAndWithoutMask) {
     EXPECT_EQ(canvas.Pixel(2, 3), kBG);                  // transparent through the mask
     EXPECT_EQ(canvas.Pixel(2, 25), RGB(255, 255, 255));  // copied as it is
     EXPECT_FALSE(canvas.InkRange(0, 20, 44, 66, kBG));   // an empty icon cell
+}
+
+// At 144 DPI (150 %) every distance is one and a half times its 96-DPI value, the program's
+// pictures come at 24 pixels, and stretched skins and icons free what they make.
+TEST_F(OwnerDrawn, At144DpiTheItemGrowsByHalf) {
+    ODMenuState state;
+    state.dpi = 144;
+    state.ImageCollection.emplace("KOV", ImagePair{"kovpic", "kovmask"});
+    customIcons["Edit"] = {ResourceFile("editpic.bmp"), ResourceFile("editmask.bmp")};
+    Add("KOV", 1);
+    Add("Item", 2);
+    Add("Edit", 3);
+    Add(nullptr, 0, MF_SEPARATOR);
+    ConvertPopupMenu(menu.get(), window, state);
+    ODMenuContext context{state, sources};
+    const ItemSize withIcon = MeasureMenuItem(window, 1, 0, context);
+    EXPECT_EQ(withIcon.height, 24 + 9);
+    EXPECT_EQ(MeasureMenuItem(window, 3, 0, context).height, 24 + 9);  // a 16-pixel file, scaled
+    EXPECT_EQ(MeasureMenuItem(window, 0, 0, context).height, 9);
+    const auto draw = [&](const Canvas& canvas, UINT id, RECT rect, UINT itemState) {
+        const DRAWITEMSTRUCT item{ODT_MENU,       0,         id,
+                                  ODA_DRAWENTIRE, itemState, reinterpret_cast<HWND>(menu.get()),
+                                  canvas.dc(),    rect,      0};
+        DrawMenuItem(window, item, context);
+    };
+    Canvas canvas(200, 33);
+    draw(canvas, 1, {0, 0, 200, 33}, 0);
+    // The 24-pixel picture at (3, 4): transparent corner, blue frame from its third pixel on.
+    EXPECT_EQ(canvas.Pixel(4, 5), kBG);
+    EXPECT_TRUE(IsBlue(canvas.Pixel(5, 6)));
+    EXPECT_TRUE(IsBlue(canvas.Pixel(24, 25)));
+    EXPECT_EQ(canvas.Pixel(26, 27), kBG);
+    const auto text = canvas.InkRange(30, 200, 0, 33, kBG);
+    ASSERT_TRUE(text);
+    EXPECT_GE(text->first, 39);
+    EXPECT_LE(text->first, 42);
+    Canvas selected(200, 33);
+    draw(selected, 1, {0, 0, 200, 33}, ODS_SELECTED);
+    EXPECT_EQ(selected.Pixel(30, 16), kSelBG);  // the highlight starts after the 30-pixel cell
+    EXPECT_NE(selected.Pixel(29, 16), kSelBG);
+    EXPECT_NE(selected.Pixel(1, 16), kBG);  // the raised frame is two pixels thick
+    EXPECT_NE(selected.Pixel(28, 16), kBG);
+
+    settings.UseSkin = true;
+    state.SkinBackgroundPicture = ResourcePicture("SKINBACKGROUND");
+    state.SkinSelectedPicture = ResourcePicture("SKINSELECTED");
+    const auto cycle = [&] {
+        for (UINT id = 0; id <= 3; ++id) {
+            MeasureMenuItem(window, static_cast<std::int32_t>(id), 0, context);
+            for (UINT itemState : {0u, UINT{ODS_SELECTED}, UINT{ODS_DISABLED}})
+                draw(canvas, id, {0, 0, 200, 33}, itemState);
+        }
+    };
+    cycle();
+    // The background skin's grey band, 23 pixels at 96, reaches to 34 here.
+    Canvas skinned(200, 33);
+    draw(skinned, 2, {0, 0, 200, 33}, 0);
+    EXPECT_EQ(skinned.Pixel(33, 2), RGB(236, 236, 236));
+    EXPECT_EQ(skinned.Pixel(36, 2), RGB(255, 255, 255));
+    const auto before = testing::GdiObjectCount();
+    for (int i = 0; i < 10; ++i) cycle();
+    EXPECT_EQ(testing::GdiObjectCount(), before);
+}
+
+// A monochrome bitmap file, white.
+void WriteWhiteBitmap(const std::string& path, int width, int height) {
+    const int stride = (width + 31) / 32 * 4;
+    const std::uint32_t bits = static_cast<std::uint32_t>(stride * height);
+    const std::uint32_t offset = 14 + 40 + 8;
+    std::string data(offset + bits, '\xFF');
+    const auto put = [&](std::size_t at, std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) data[at + i] = static_cast<char>(value >> (8 * i));
+    };
+    data[0] = 'B';
+    data[1] = 'M';
+    put(2, offset + bits, 4);
+    put(6, 0, 4);
+    put(10, offset, 4);
+    put(14, 40, 4);
+    put(18, static_cast<std::uint32_t>(width), 4);
+    put(22, static_cast<std::uint32_t>(height), 4);
+    put(26, 1, 2);
+    put(28, 1, 2);
+    put(30, 0, 24);  // no compression, sizes and colour counts left to the reader
+    put(54, 0, 4);   // palette: black, then white
+    UniqueFile file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    DWORD written = 0;
+    WriteFile(file.get(), data.data(), static_cast<DWORD>(data.size()), &written, nullptr);
+}
+
+// Fonts of no, negative and huge size at 192 DPI, pictures of one and of 4,000 pixels square, a
+// skin smaller than an item: every item measures and paints, and what it makes is freed.
+TEST_F(OwnerDrawn, BadInputAtHighDpiPaintsAndFrees) {
+    const testing::TempFolder folder;
+    WriteWhiteBitmap(folder / "tiny.bmp", 1, 1);
+    WriteWhiteBitmap(folder / "huge.bmp", 4000, 4000);
+    customIcons["Tiny"] = {folder / "tiny.bmp", ""};
+    customIcons["Huge"] = {folder / "huge.bmp", folder / "huge.bmp"};
+    ODMenuState state;
+    state.dpi = 192;
+    settings.UseSkin = true;
+    state.SkinBackgroundPicture = ResourcePicture("CHECKMARK");
+    state.SkinSelectedPicture = ResourcePicture("CHECKMARK");
+    Add("Tiny", 1);
+    Add("Huge", 2);
+    Add("Text\tCtrl+T", 3);
+    ConvertPopupMenu(menu.get(), window, state);
+    ODMenuContext context{state, sources};
+    Canvas canvas(300, 60);
+    const auto paint = [&](UINT id, bool alsoSelected = true) {
+        const ItemSize size = MeasureMenuItem(window, static_cast<std::int32_t>(id), 0, context);
+        for (UINT itemState : {UINT{ODS_SELECTED}, 0u}) {
+            if (itemState != 0 && !alsoSelected) continue;
+            const DRAWITEMSTRUCT item{ODT_MENU,
+                                      0,
+                                      id,
+                                      ODA_DRAWENTIRE,
+                                      itemState,
+                                      reinterpret_cast<HWND>(menu.get()),
+                                      canvas.dc(),
+                                      {0, 0, 300, std::min(size.height, 60)},
+                                      0};
+            DrawMenuItem(window, item, context);
+        }
+        return size;
+    };
+    paint(1);
+    const auto before = testing::GdiObjectCount();
+    // Too big to stretch: drawn at its own size. (Each load of it takes seconds under Wine.)
+    EXPECT_EQ(paint(2, false).height, 4000 + 12);
+    for (const double points : {0.0, -5.0, 500.0}) {
+        menuFont->FontSize = points;
+        EXPECT_GT(paint(1).height, 0) << points;
+        EXPECT_GT(paint(3).height, 0) << points;
+    }
+    EXPECT_EQ(testing::GdiObjectCount(), before);
 }
 
 // Every GDI object a message creates is gone when it ends, on the error paths as well.

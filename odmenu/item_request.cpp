@@ -1,0 +1,42 @@
+#include "odmenu/item_request.h"
+
+namespace kov {
+
+std::string StoredCaption(const CaptionTable& ItemCaptions, std::int32_t itemId,
+                          std::uintptr_t window, std::uintptr_t itemData) {
+    const auto found = ItemCaptions.find(ItemCaptionKey(itemId, window, itemData));
+    return found != ItemCaptions.end() ? found->second : std::string();
+}
+
+ItemRequest RequestMenuItem(const DrawnItem& item, const ODMenuState& state,
+                            const OwnerDrawSources& sources, const LogFont& systemMenuFont) {
+    const auto& settings = sources.settings;
+    ItemRequest request;
+    request.texts =
+        SplitDrawCaption(StoredCaption(state.ItemCaptions, item.id, item.window, item.itemData));
+    request.font = MenuFontRequest(systemMenuFont, sources.menuFont, state.dpi);
+    if (!item.separator && !request.texts.columnMark) {
+        request.icon =
+            DrawIcon(request.texts.caption, (item.state & item_state::kChecked) != 0,
+                     state.ImageCollection, sources.CustomIcons, settings.NoIcons, state.dpi);
+    }
+    request.look = {settings.BGMenuColor,
+                    settings.SelBGMenuColor,
+                    settings.TextColor,
+                    settings.SelTextColor,
+                    settings.UseSkin,
+                    settings.NoIcons,
+                    state.SkinBackgroundPicture != nullptr};
+    DrawInput& input = request.input;
+    input.dpi = state.dpi;
+    input.item = item.rect;
+    input.state = item.state;
+    input.itemData = item.itemData;
+    input.separator = item.separator;
+    input.columnMark = request.texts.columnMark;
+    input.hasRightText = !request.texts.rightText.empty();
+    input.hasIcon = request.icon.kind != IconSource::Kind::None;
+    return request;
+}
+
+}  // namespace kov
