@@ -17,7 +17,9 @@ std::optional<std::wstring> Widen(const std::optional<std::string>& text) {
 }
 
 // The shell cannot open a path of MAX_PATH characters or more; the short names of its folders
-// and file often make it fit. Each name is looked up on its own, as the long form finds it.
+// often make it fit. Each name is looked up on its own, as the long form finds it. The file
+// keeps its long name where that fits, because a short name cuts the extension to three
+// letters, and the extension decides which program opens the file.
 std::wstring ShellPath(const std::string& file) {
     auto wide = win32::Widen(file);
     if (wide.size() < MAX_PATH) return wide;
@@ -30,7 +32,10 @@ std::wstring ShellPath(const std::string& file) {
         UniqueFind find(start == 0
                             ? INVALID_HANDLE_VALUE
                             : FindFirstFileW(WidePath(Narrow(shortForm + name)).c_str(), &data));
-        shortForm += find && data.cAlternateFileName[0] != L'\0' ? data.cAlternateFileName : name;
+        const bool lastFits = slash == wide.size() && (shortForm + name).size() < MAX_PATH;
+        shortForm += find && data.cAlternateFileName[0] != L'\0' && !lastFits
+                         ? data.cAlternateFileName
+                         : name;
         if (slash < wide.size()) shortForm += L'\\';
         start = slash + 1;
     }

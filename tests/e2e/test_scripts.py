@@ -3,6 +3,7 @@ named in any script."""
 
 from __future__ import annotations
 
+import shutil
 import unittest
 
 import harness
@@ -60,6 +61,40 @@ class ScriptsTest(KovTestCase):
                 opened = args.read_bytes().decode("utf-8").split('" "', 1)[1][:-3]
                 self.assertEqual(windows_path(path).lower(), opened.lower())
                 path.unlink()
+
+    def test_a_program_in_a_cyrillic_folder_starts(self):
+        folder = self.folder.root / "\u041f\u0440\u043e\u0433\u0440\u0430\u043c\u043c\u044b"
+        folder.mkdir()
+        shutil.copyfile(harness.helper_exe("arg_recorder"), folder / "recorder.exe")
+        self.folder.write("KOV.mnu", (
+            f"@NoProgramMenu 1\r\nRun\t{windows_path(folder / 'recorder.exe')}|hello\r\n"
+        ).encode("utf-8"))
+        run = self.folder.start()
+        run.wait_popup()
+        send_keys("Down", "Return")
+        run.wait_exit()
+        args = folder / "args.txt"
+        poll(lambda: args.exists() and args.read_bytes().endswith(b"\r\n"), 10,
+             "the program to start")
+        self.assertTrue(args.read_bytes().decode("utf-8").rstrip().endswith("hello"))
+
+    def test_a_file_past_max_path_opens(self):
+        args = record_opening(self, self.folder, ".kovtest", "KOV.e2e.kovtestfile")
+        deep = self.folder.root
+        while len(windows_path(deep)) < 230:
+            deep = deep / ("a long folder name " + "x" * 20)
+        deep.mkdir(parents=True)
+        target = deep / ("a file " + "y" * 30 + ".kovtest")
+        target.write_bytes(b"x")
+        self.assertGreaterEqual(len(windows_path(target)), 270)
+        self.folder.write("KOV.mnu", f"@NoProgramMenu 1\r\nOpen\t{windows_path(target)}\r\n".encode())
+        run = self.folder.start()
+        run.wait_popup()
+        send_keys("Down", "Return")
+        run.wait_exit()
+        poll(lambda: args.exists() and args.read_bytes().endswith(b"\r\n"), 10,
+             "the file to be opened")
+        self.assertIn(target.name, args.read_bytes().decode("utf-8"))
 
     def test_a_utf8_language_file_translates_and_its_cyrillic_key_ends_the_program(self):
         self.folder.write("KOV.mnu", b"@LanguageFile .\\Russian.lng\r\nItem\tx\r\n")
