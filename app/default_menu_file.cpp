@@ -17,7 +17,9 @@ std::string PrintFormat(double size) {
     return text;
 }
 
-std::string_view TrueFalse(bool flag) { return flag ? "True" : "False"; }
+std::string_view TrueFalse(bool flag) {
+    return flag ? "True" : "False";
+}
 
 }  // namespace
 
@@ -38,17 +40,18 @@ std::string DefaultMenuFileText(const MenuFont& font) {
         "@StringAfter \"",
         "@StringDelimiter \" \"",
         ";@LanguageFile .\\Svenska.lng",
-        ";@ParameterDelimiter \xA4",
-        ";@MenuEditor ..\\Win32pad\\win32pad.exe|\xA6m",
+        ";@ParameterDelimiter \xC2\xA4",
+        ";@MenuEditor ..\\Win32pad\\win32pad.exe|\xC2\xA6m",
         ";@NoIcons 1",
         "",
         "-",
         "&Notepad (minimized)\tnotepad.exe||%system32%|2",
         "&Command prompt\tcmd.exe||%system32%",
-        "GoogleSearch\thttp://www.google.com/search?q=\xA6s&num=10",
-        "Start mail with clipboard\tmailto:someone@example.com?subject=Some subject&Body=\xA6s",
+        "GoogleSearch\thttp://www.google.com/search?q=\xC2\xA6s&num=10",
+        "Start mail with clipboard\tmailto:someone@example.com?subject=Some subject&Body=\xC2\xA6s",
         "-",
-        "Start &More than one\t%programfiles%\\Internet Explorer\\iexplore.exe\texplorer.exe||%windir%",
+        "Start &More than one\t%programfiles%\\Internet "
+        "Explorer\\iexplore.exe\texplorer.exe||%windir%",
         "[&Folder",
         "\t&Command prompt\tcmd.exe||%system32%",
         "\t&Explorer\texplorer.exe||%windir%",
@@ -65,9 +68,12 @@ std::string DefaultMenuFileText(const MenuFont& font) {
 }
 
 bool WriteDefaultMenuFile(platform::Files& files, const platform::ProgramIdentity& identity,
-                          std::string& path, const MenuFont& font) {
+                          const AnsiCodePage& ansi, std::string& path, const MenuFont& font) {
     path = identity.folder + "\\" + identity.fileName + ".mnu";
-    return files.WriteNewFile(path, DefaultMenuFileText(font));
+    // In the ANSI code page, as every editor of old reads it; in UTF-8 only where that code page
+    // has no broken bar or cannot spell the font's name.
+    return files.WriteNewFile(
+        path, EncodeTextKeepingEverything(DefaultMenuFileText(font), TextEncoding::Ansi, ansi));
 }
 
 void SetDefaults(MenuSettings& settings, const NumberFormat& numbers) {

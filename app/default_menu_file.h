@@ -3,7 +3,8 @@
 
 #include <string>
 
-#include "app/ui_strings.h"
+#include "core/text_encoding.h"
+#include "core/ui_strings.h"
 #include "menufile/menu_settings.h"
 #include "platform/files.h"
 #include "platform/program_identity.h"
@@ -16,7 +17,7 @@ std::string DefaultMenuFileText(const MenuFont& font);
 // Sets path to the program folder's menu file and writes the sample there. False when the file
 // could not be written (completely).
 bool WriteDefaultMenuFile(platform::Files& files, const platform::ProgramIdentity& identity,
-                          std::string& path, const MenuFont& font);
+                          const AnsiCodePage& ansi, std::string& path, const MenuFont& font);
 
 // Colours, skin switch, delimiters and program-submenu switches of the settings record; the font,
 // the clipboard-list texts, the editor and the language file are left alone.

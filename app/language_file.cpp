@@ -3,7 +3,8 @@
 #include <iterator>
 #include <tuple>
 
-#include "menufile/ansi_text.h"
+#include "core/text.h"
+#include "core/text_encoding.h"
 #include "menufile/text_helpers.h"
 
 namespace kov {
@@ -11,7 +12,7 @@ namespace kov {
 namespace {
 
 // The order in which a line's key is tried against the strings.
-constexpr std::string UIStrings::* kMatchOrder[] = {
+constexpr std::string UIStrings::*kMatchOrder[] = {
     &UIStrings::sOK,
     &UIStrings::sABOUT,
     &UIStrings::sSETTINGS,
@@ -49,8 +50,7 @@ void Translate(const std::string& line, UIStrings& strings) {
     for (auto field : kMatchOrder) {
         std::string& value = strings.*field;
         const std::size_t keyLength = value.size();
-        if (line.size() > keyLength && line[keyLength] == '=' &&
-            StartsWithNoCase(line, value)) {
+        if (line.size() > keyLength && line[keyLength] == '=' && StartsWithNoCase(line, value)) {
             value = line.substr(keyLength + 1);
             return;
         }
@@ -61,7 +61,7 @@ void Translate(const std::string& line, UIStrings& strings) {
 
 std::vector<std::string> ListedLines(std::string_view text) {
     std::vector<std::string> listed;
-    for (const auto& raw : SplitText(text, "\r\n")) {
+    for (const auto& raw : SplitLines(text)) {
         const std::string line = TrimSpaces(raw);
         const auto equals = line.find('=');
         if (equals == std::string::npos || equals == 0) continue;

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ui_strings.h"
+#include "core/ui_strings.h"
 
 namespace kov {
 

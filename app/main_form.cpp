@@ -1,10 +1,11 @@
 #include "app/main_form.h"
 
+#include "app/command_line.h"
 #include "app/default_menu_file.h"
 #include "app/language_file.h"
 #include "app/program_menu.h"
 #include "commands/execute_command.h"
-#include "menufile/ansi_text.h"
+#include "core/text.h"
 #include "menufile/menu_builder.h"
 #include "menufile/text_helpers.h"
 #include "odmenu/menu_font.h"
@@ -14,8 +15,10 @@ namespace kov {
 
 namespace mb = platform::message_box;
 
-MainForm::MainForm(platform::Platform& platform, platform::MainWindow& window, NumberFormat numbers)
+MainForm::MainForm(platform::Platform& platform, OwnerDrawHook& ownerDraw,
+                   platform::MainWindow& window, NumberFormat numbers)
     : platform_(platform),
+      ownerDraw_(ownerDraw),
       window_(window),
       numbers_(numbers),
       expander_(platform.environment, platform.identity.folder, platform.clipboard, platform.clock,
@@ -33,14 +36,14 @@ void MainForm::FormLoad(const std::string& commandLine) {
     settings_.SkinBackground = std::move(skins.background);
     settings_.SkinBGSelected = std::move(skins.selected);
     strings_ = DefaultUIStrings(identity.fileName);
-    platform_.ownerDraw.HookODMenu({settings_, customIcons_, menuFont_});
+    ownerDraw_.HookODMenu({settings_, customIcons_, menuFont_});
 
     auto& menus = platform_.menus;
     RootMenu = menus.CreatePopupMenu();
     ProgramMenu = menus.CreatePopupMenu();
     menus.AppendMenu(RootMenu, platform::menu_flags::kPopup, ProgramMenu, identity.fileName);
 
-    if (const auto argument = TrimSpaces(commandLine); !argument.empty()) {
+    if (const auto argument = MenuFileArgument(commandLine); !argument.empty()) {
         const auto path = expander_.sExpandString(argument, false);
         if (platform_.files.IsOrdinaryFile(path)) sMenuFile = path;
     }
@@ -77,7 +80,7 @@ void MainForm::FormLoad(const std::string& commandLine) {
     }
     AddProgramImages();
     if (settings_.UseSkin) {
-        platform_.ownerDraw.SetSkinPictures(settings_.SkinBackground, settings_.SkinBGSelected);
+        ownerDraw_.SetSkinPictures(settings_.SkinBackground, settings_.SkinBGSelected);
     }
     editor_.bLanguageChanged = false;
     window_.HookSystemMenu(strings_.sABOUT);
@@ -91,7 +94,8 @@ MainForm::Sample MainForm::OfferDefaultMenuFile() {
         platform_.messages.MessageBox(strings_.sNOMENUFILEWASFOUND + " " + strings_.sCREATENEWFILE,
                                       platform_.identity.fileName, mb::kYesNo);
     if (answer != mb::kAnswerYes) return Sample::Declined;
-    if (WriteDefaultMenuFile(platform_.files, platform_.identity, sMenuFile, settings_.font)) {
+    if (WriteDefaultMenuFile(platform_.files, platform_.identity, platform_.ansi, sMenuFile,
+                             settings_.font)) {
         return Sample::Written;
     }
     ShowFileError(sMenuFile);
@@ -104,14 +108,15 @@ void MainForm::LoadLanguageFile() {
         editingEnabled_ = false;
         return;
     }
-    if (const auto text = platform_.files.sReadWholeFile(path)) {
-        editor_.SetEntries(ApplyLanguageFile(*text, strings_));
+    if (const auto file = ReadTextFile(platform_.files, platform_.ansi, path)) {
+        languageEncoding_ = file->encoding;
+        editor_.SetEntries(ApplyLanguageFile(file->text, strings_));
     }
 }
 
 void MainForm::ExecuteCommand(CommandId id) {
-    CommandContext context{platform_, settings_, MenuLines, FolderItemPaths, sMenuFile,
-                           strings_,  numbers_,  expander_};
+    CommandContext context{platform_, settings_, MenuLines, FolderItemPaths,
+                           sMenuFile, strings_,  numbers_,  expander_};
     switch (kov::ExecuteCommand(id, context)) {
         case AfterCommand::KeepMainWindowOpen:
             return;
@@ -137,7 +142,9 @@ void MainForm::ShowAbout(bool exitProgram) {
     window_.ShowAbout(texts);
 }
 
-void MainForm::SystemMenuAbout() { ShowAbout(false); }
+void MainForm::SystemMenuAbout() {
+    ShowAbout(false);
+}
 
 std::string MainForm::lstTranslationStrings_Click(std::size_t index,
                                                   const std::string& textBoxText) {
@@ -153,7 +160,9 @@ void MainForm::ShowFileError(const std::string& path) {
 }
 
 void MainForm::cmdSave_Click(const std::string& textBoxText) {
-    const auto content = editor_.ContentForSave(textBoxText);
+    // Saved as it was read, unless that loses what the user typed.
+    const auto content = EncodeTextKeepingEverything(editor_.ContentForSave(textBoxText),
+                                                     languageEncoding_, platform_.ansi);
     // A failed save keeps the changed flag, so the exit question still guards the edits.
     if (!platform_.files.ReplaceFile(settings_.LanguageFile, content)) {
         ShowFileError(settings_.LanguageFile);
@@ -164,24 +173,26 @@ void MainForm::cmdSave_Click(const std::string& textBoxText) {
 
 void MainForm::cmdCreateNew_Click() {
     const auto& folder = platform_.identity.folder;
-    const std::string path =
-        folder + (folder.ends_with('\\') ? "" : "\\") + "Translation.lng";
+    const std::string path = folder + (folder.ends_with('\\') ? "" : "\\") + "Translation.lng";
     const auto& title = platform_.identity.fileName;
     if (platform_.files.IsOrdinaryFile(path) &&
         platform_.messages.MessageBox(strings_.sOVERWRITEFILE + " '" + path + "'", title,
                                       mb::kYesNo) == mb::kAnswerNo) {
         return;
     }
-    if (!platform_.files.ReplaceFile(path,
-                                     TranslationTemplate(strings_, platform_.identity.fileName))) {
+    if (!platform_.files.ReplaceFile(
+            path,
+            EncodeTextKeepingEverything(TranslationTemplate(strings_, platform_.identity.fileName),
+                                        TextEncoding::Ansi, platform_.ansi))) {
         ShowFileError(path);
         return;
     }
     platform_.messages.MessageBox(strings_.sNEWFILECREATED + " '" + path + "'.", title,
                                   mb::kIconInformation);
     if (!editor_.Entries().empty()) return;
-    if (const auto text = platform_.files.sReadWholeFile(path)) {
-        editor_.SetEntries(ListedLines(*text));
+    if (const auto file = ReadTextFile(platform_.files, platform_.ansi, path)) {
+        languageEncoding_ = file->encoding;
+        editor_.SetEntries(ListedLines(file->text));
     }
     editingEnabled_ = true;
 }
@@ -191,23 +202,24 @@ void MainForm::AddProgramImages() {
                                        strings_.sHELP, strings_.sEXIT};
     // A caption that repeats an earlier key keeps the earlier picture.
     for (const auto& entry : ProgramImageEntries(platform_.identity.fileName, captions)) {
-        platform_.ownerDraw.AddImage(entry.key, entry.images);
+        ownerDraw_.AddImage(entry.key, entry.images);
     }
 }
 
-void MainForm::InitMenuPopup(platform::MenuHandle menu) { folderMenus_.FillOnOpen(menu); }
+void MainForm::InitMenuPopup(platform::MenuHandle menu) {
+    folderMenus_.FillOnOpen(menu);
+}
 
 bool MainForm::FormUnload() {
     window_.CloseAbout();
     editor_.CommitOnClose(window_.TranslationText());
     if (editor_.bLanguageChanged &&
         platform_.messages.MessageBox(strings_.sLANGUAGEFILECHANGED + " " + strings_.sEXITPROGRAM,
-                                      platform_.identity.fileName,
-                                      mb::kYesNo) == mb::kAnswerNo) {
+                                      platform_.identity.fileName, mb::kYesNo) == mb::kAnswerNo) {
         return false;
     }
     window_.UnhookSystemMenu();
-    platform_.ownerDraw.UnhookODMenu();
+    ownerDraw_.UnhookODMenu();
     // Destroying a menu destroys its submenus: the program submenu goes with the root unless it
     // was taken out of it.
     platform_.menus.DestroyMenu(RootMenu);

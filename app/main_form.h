@@ -7,20 +7,22 @@
 #include <vector>
 
 #include "app/translation_editor.h"
-#include "app/ui_strings.h"
 #include "commands/expand_string.h"
-#include "menufile/command_ids.h"
+#include "core/command_ids.h"
+#include "core/locale_number.h"
+#include "core/ui_strings.h"
 #include "menufile/folder_menus.h"
-#include "menufile/locale_number.h"
 #include "menufile/menu_settings.h"
+#include "odmenu/owner_draw_hook.h"
 #include "platform/main_window.h"
 #include "platform/platform.h"
 
 namespace kov {
 
 class MainForm : public platform::SettingsEvents {
-public:
-    MainForm(platform::Platform& platform, platform::MainWindow& window, NumberFormat numbers);
+  public:
+    MainForm(platform::Platform& platform, OwnerDrawHook& ownerDraw, platform::MainWindow& window,
+             NumberFormat numbers);
 
     // Start-up: everything from reading the menu file to dispatching the chosen command.
     // commandLine is the raw argument text after the program name.
@@ -51,7 +53,7 @@ public:
     bool EditingEnabled() const override { return editingEnabled_; }
     const CustomIconTable& CustomIcons() const { return customIcons_; }
 
-private:
+  private:
     enum class Sample { Declined, Written, NotWritten };
     Sample OfferDefaultMenuFile();
     void LoadLanguageFile();
@@ -61,6 +63,7 @@ private:
     void ShowFileError(const std::string& path);
 
     platform::Platform& platform_;
+    OwnerDrawHook& ownerDraw_;
     platform::MainWindow& window_;
     NumberFormat numbers_;
     // Read by the expander's clipboard file list, so it comes first.
@@ -76,6 +79,7 @@ private:
     UIStrings strings_;
     TranslationEditor editor_;
     bool editingEnabled_ = true;
+    TextEncoding languageEncoding_ = TextEncoding::Ansi;
     std::optional<CommandId> chosen_;
     // Element n is the path of the folder entry with identifier 2000 + n.
     std::vector<std::string> FolderItemPaths{""};

@@ -1,8 +1,8 @@
 // The fixed program submenu: Settings, Edit the menu, About, Help and Exit.
 #pragma once
 
-#include "app/ui_strings.h"
-#include "menufile/command_ids.h"
+#include "core/command_ids.h"
+#include "core/ui_strings.h"
 #include "menufile/menu_settings.h"
 #include "platform/menus.h"
 

@@ -1,6 +1,6 @@
 #include "app/single_instance.h"
 
-#include "menufile/ansi_text.h"
+#include "core/text.h"
 
 namespace kov {
 
@@ -12,7 +12,7 @@ constexpr std::size_t kMaxNamePart = 200;
 }  // namespace
 
 std::string SingleInstanceName(std::string_view programFileName) {
-    return "KOV.SingleInstance." + ToLowerAnsi(programFileName.substr(0, kMaxNamePart));
+    return "KOV.SingleInstance." + FoldCase(programFileName.substr(0, kMaxNamePart));
 }
 
 }  // namespace kov

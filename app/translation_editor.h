@@ -7,12 +7,12 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ui_strings.h"
+#include "core/ui_strings.h"
 
 namespace kov {
 
 class TranslationEditor {
-public:
+  public:
     void SetEntries(std::vector<std::string> entries) { entries_ = std::move(entries); }
     const std::vector<std::string>& Entries() const { return entries_; }
     std::optional<std::size_t> Current() const { return current_; }
@@ -34,7 +34,7 @@ public:
 
     bool bLanguageChanged = false;
 
-private:
+  private:
     void Commit(std::string_view textBoxText, bool markChange);
 
     std::vector<std::string> entries_;

@@ -3,7 +3,7 @@
 
 namespace {
 
-class SystemDrawnMenus : public kov::platform::OwnerDrawHook {
+class SystemDrawnMenus : public kov::OwnerDrawHook {
   public:
     void HookODMenu(const kov::OwnerDrawSources&) override {}
     void UnhookODMenu() override {}
@@ -13,9 +13,8 @@ class SystemDrawnMenus : public kov::platform::OwnerDrawHook {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
-    return kov::win32::RunProgram(instance, commandLine,
-                                  [](HWND) -> std::unique_ptr<kov::platform::OwnerDrawHook> {
-                                      return std::make_unique<SystemDrawnMenus>();
-                                  });
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    return kov::win32::RunProgram(instance, [](HWND) -> std::unique_ptr<kov::OwnerDrawHook> {
+        return std::make_unique<SystemDrawnMenus>();
+    });
 }

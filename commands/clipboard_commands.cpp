@@ -44,12 +44,13 @@ void ClipboardWriter::ClipboardSetFileContents(std::string_view fileName) {
             }
         }
     }
-    const auto content = found.empty() ? std::nullopt : files.sReadWholeFile(found);
+    const auto content =
+        found.empty() ? std::nullopt : platform::ReadTextFile(files, platform_.ansi, found);
     if (!content) {
         platform_.ShowError(strings_.sTHEFILE + " '" + path + "' " + strings_.sWASNOTFOUND);
         return;
     }
-    ClipboardSetText(*content);
+    ClipboardSetText(content->text);
 }
 
 }  // namespace kov

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/ui_strings.h"
+#include "core/ui_strings.h"
 #include "menufile/menu_settings.h"
 #include "platform/platform.h"
 

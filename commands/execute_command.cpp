@@ -4,10 +4,10 @@
 
 #include "commands/clipboard_commands.h"
 #include "commands/close_windows.h"
-#include "commands/date_format.h"
 #include "commands/in_folder.h"
 #include "commands/shell_launching.h"
-#include "menufile/ansi_text.h"
+#include "core/text.h"
+#include "menufile/date_format.h"
 #include "menufile/text_helpers.h"
 
 namespace kov {
@@ -81,7 +81,7 @@ class Dispatch {
             launcher_.RunCommand(c_.sMenuFile, "", "", "1");
             return;
         }
-        static constexpr std::string_view kMenuFile = "\xA6m";
+        static constexpr std::string_view kMenuFile = "\xC2\xA6m";
         if (ContainsNoCase(editor, kMenuFile)) editor = ReplaceAll(editor, kMenuFile, c_.sMenuFile);
         RunProgram(SplitCommandField(editor, c_.settings.ParameterDelimiter));
     }
@@ -118,7 +118,7 @@ class Dispatch {
     void RunCommandField(std::string_view text) {
         const auto field = SplitCommandField(text, c_.settings.ParameterDelimiter);
         const auto& program = field.Program;
-        if (!program.empty() && program[0] == kBrokenBar) {
+        if (program.starts_with(kBrokenBar)) {
             SpecialCommand(field);
         } else if (IsUrl(program)) {
             launcher_.OpenURL(Expand(program, true));
@@ -128,22 +128,21 @@ class Dispatch {
     }
 
     void SpecialCommand(const CommandField& field) {
-        const char letter = field.Program.size() > 1 ? ToLowerAnsi(field.Program[1]) : '\0';
-        switch (letter) {
-            case 'p': {
+        switch (PlaceholderLetter(field.Program)) {
+            case U'p': {
                 // PrintFile prints a text holding "¦s" with the clipboard text in it, so that
                 // placeholder must reach it.
                 const auto document = c_.expander.ExpandAllButClipboardText(field.Parameters);
                 launcher_.PrintFile(document, Expand(field.WorkingFolder));
                 return;
             }
-            case 'c':
+            case U'c':
                 return clipboard_.ClipboardSetFileContents(field.Parameters);
-            case 'x':
+            case U'x':
                 return CloseWindows(field.Parameters, c_.platform.windows);
-            case 's':
+            case U's':
                 return clipboard_.ClipboardSetText(Expand(field.Parameters));
-            case 'a':
+            case U'a':
                 return Append(field);
             default:
                 c_.platform.ShowError(c_.strings.sUNKNOWNSPECIALCOMMAND + "\r\n'" + field.Program +
@@ -152,11 +151,11 @@ class Dispatch {
     }
 
     void Append(const CommandField& field) {
-        static constexpr std::string_view kText = "\xA6s";
+        static constexpr std::string_view kText = "\xC2\xA6s";
         static constexpr std::string_view kFiles =
-            "\xA6"
+            "\xC2\xA6"
             "f";
-        const auto file = Expand(std::string_view(field.Program).substr(2));
+        const auto file = Expand(std::string_view(field.Program).substr(kBrokenBar.size() + 1));
         auto& clipboard = c_.platform.clipboard;
         std::string text = field.Parameters;
         if (ContainsNoCase(text, kText)) {

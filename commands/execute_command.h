@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ui_strings.h"
 #include "commands/expand_string.h"
-#include "menufile/command_ids.h"
-#include "menufile/locale_number.h"
+#include "core/command_ids.h"
+#include "core/locale_number.h"
+#include "core/ui_strings.h"
 #include "menufile/menu_settings.h"
 #include "platform/platform.h"
 

@@ -3,17 +3,17 @@
 #include <utility>
 
 #include "commands/clipboard_commands.h"
-#include "commands/date_format.h"
 #include "commands/url_encode.h"
-#include "menufile/ansi_text.h"
+#include "core/text.h"
+#include "menufile/date_format.h"
 
 namespace kov {
 
 namespace {
 
-constexpr std::string_view kClipboardText = "\xA6s";
+constexpr std::string_view kClipboardText = "\xC2\xA6s";
 constexpr std::string_view kClipboardFiles =
-    "\xA6"
+    "\xC2\xA6"
     "f";
 
 }  // namespace

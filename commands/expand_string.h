@@ -6,13 +6,14 @@
 #include <string_view>
 
 #include "menufile/menu_settings.h"
+#include "menufile/text_expander.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/environment.h"
 
 namespace kov {
 
-class Expander {
+class Expander : public TextExpander {
   public:
     // settings supply the texts around the clipboard's file list; they are read at each call.
     Expander(platform::Environment& environment, std::string programFolder,
@@ -20,7 +21,7 @@ class Expander {
 
     // urlFlag: clipboard text that goes into a URL is URL-encoded. An "¦s" with an empty
     // clipboard empties the whole result.
-    std::string sExpandString(std::string_view text, bool urlFlag);
+    std::string sExpandString(std::string_view text, bool urlFlag) override;
     // Everything but "¦s", which stays for a caller that uses the clipboard text its own way.
     std::string ExpandAllButClipboardText(std::string_view text);
 

@@ -4,13 +4,14 @@
 
 #include "commands/clipboard_commands.h"
 #include "commands/in_folder.h"
-#include "menufile/ansi_text.h"
+#include "core/text.h"
+#include "core/text_encoding.h"
 
 namespace kov {
 
 namespace {
 
-constexpr std::string_view kClipboardText = "\xA6s";
+constexpr std::string_view kClipboardText = "\xC2\xA6s";
 constexpr unsigned kPrintPause = 3000;  // lets the printing program open the file first
 
 }  // namespace
@@ -74,8 +75,9 @@ void ShellLauncher::PrintFile(const std::string& document, const std::string& wo
     const auto clip = ClipboardGetText(platform_.clipboard);
     if (clip.empty()) return;
     const auto content = ReplaceAllNoCase(document, kClipboardText, clip) + "\r\n";
-    auto file = WritePrintFile(platform_.identity.folder, content);
-    if (!file) file = WritePrintFile(platform_.tempFolder.UserTempFolder(), content);
+    const auto bytes = EncodeTextKeepingEverything(content, TextEncoding::Ansi, platform_.ansi);
+    auto file = WritePrintFile(platform_.identity.folder, bytes);
+    if (!file) file = WritePrintFile(platform_.tempFolder.UserTempFolder(), bytes);
     if (!file) return;
     auto request = print;
     request.file = *file;
@@ -97,7 +99,14 @@ std::optional<std::string> ShellLauncher::WritePrintFile(const std::string& fold
 }
 
 void ShellLauncher::AppendToFile(const std::string& file, std::string_view text) {
-    if (platform_.files.AppendToFile(file, std::string(text) + "\r\n")) return;
+    // The line goes in the file's own encoding; where an ANSI file cannot hold a character, its
+    // UTF-8 bytes are the one form that still carries it.
+    const auto existing = platform_.files.sReadWholeFile(file);
+    const auto encoding =
+        existing ? DecodeText(*existing, platform_.ansi).encoding : TextEncoding::Ansi;
+    const auto line = std::string(text) + "\r\n";
+    const auto bytes = EncodeTextWithoutMark(line, encoding, platform_.ansi).value_or(line);
+    if (platform_.files.AppendToFile(file, bytes)) return;
     platform_.ShowError(strings_.sAPPENDERROR + " '" + file + "'.");
 }
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/ui_strings.h"
-#include "menufile/locale_number.h"
+#include "core/locale_number.h"
+#include "core/ui_strings.h"
 #include "platform/platform.h"
 
 namespace kov {

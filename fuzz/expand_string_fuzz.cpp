@@ -13,7 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
     kov::fakes::FakePlatform fake;
     fake.environment.variables["windir"] = "C:\\windows";
-    if (switches & 2) fake.clipboard.text = "a b&c\xA6s\xA6" "f%windir%";
+    if (switches & 2)
+        fake.clipboard.text =
+            "a b&c\xC2\xA6s\xC2\xA6"
+            "f%windir%";
     if (switches & 4) fake.clipboard.files = std::vector<std::string>{"C:\\a.txt", "C:\\b c.txt"};
     kov::MenuSettings settings;
     settings.StringBefore = "\"";

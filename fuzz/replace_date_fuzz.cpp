@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "commands/date_format.h"
+#include "menufile/date_format.h"
 #include "tests/fakes/fake_clock.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

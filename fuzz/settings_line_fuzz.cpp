@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "commands/expand_string.h"
 #include "menufile/settings_directives.h"
 #include "tests/fakes/fake_platform.h"
 

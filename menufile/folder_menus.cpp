@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "menufile/ansi_text.h"
+#include "core/text.h"
 
 namespace kov {
 

@@ -14,14 +14,14 @@
 #include <unordered_map>
 #include <vector>
 
-#include "menufile/command_ids.h"
+#include "core/command_ids.h"
 #include "platform/folders.h"
 #include "platform/menus.h"
 
 namespace kov {
 
 class FolderMenus {
-public:
+  public:
     // FolderItemPaths holds its unused element 0 and grows by one path per entry.
     FolderMenus(platform::Menus& menus, platform::Folders& folders,
                 std::vector<std::string>& FolderItemPaths);
@@ -37,7 +37,7 @@ public:
 
     CommandId LastFolderItemId() const;
 
-private:
+  private:
     struct Patterns {
         std::string include;
         std::string exclude;

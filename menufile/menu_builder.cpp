@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "commands/date_format.h"
-#include "menufile/ansi_text.h"
-#include "menufile/command_ids.h"
+#include "core/command_ids.h"
+#include "core/text.h"
+#include "menufile/date_format.h"
 #include "menufile/text_helpers.h"
 
 namespace kov {
@@ -17,12 +17,11 @@ namespace mf = platform::menu_flags;
 // systems fail to show the popup at all.
 constexpr std::size_t kMaxCaptionLength = 4096;
 
-bool IsPlaceholder(std::string_view line, char letter) {
-    return line.size() >= 2 && line[0] == kBrokenBar && ToLowerAnsi(line[1]) == letter;
-}
+// A line marker: the broken bar and a letter, letter case ignored.
+constexpr std::size_t kMarkerLength = kBrokenBar.size() + 1;
 
 class Parse {
-public:
+  public:
     Parse(MenuFileContext& context, platform::MenuHandle root)
         : context_(context), menus_(context.platform.menus), menuStack_{root} {}
 
@@ -32,19 +31,31 @@ public:
         if (line.empty()) return;
         const auto& settings = context_.settings;
         switch (line[0]) {
-            case '@': ApplySettingsLine(line, context_.settings, context_.settingsContext); return;
-            case ';': return;
-            case '-': Append(mf::kSeparator, 0, {}); return;
-            case '[': OpenSubmenu(line.substr(1)); return;
-            case ']': CloseSubmenu(); return;
-            default: break;
+            case '@':
+                ApplySettingsLine(line, context_.settings, context_.settingsContext);
+                return;
+            case ';':
+                return;
+            case '-':
+                Append(mf::kSeparator, 0, {});
+                return;
+            case '[':
+                OpenSubmenu(line.substr(1));
+                return;
+            case ']':
+                CloseSubmenu();
+                return;
+            default:
+                break;
         }
-        if (IsPlaceholder(line, 'g')) {
-            const auto fields = SplitText(std::string_view(line).substr(2), settings.ItemDelimiter);
+        const auto marker = PlaceholderLetter(line);
+        if (marker == U'g') {
+            const auto fields =
+                SplitText(std::string_view(line).substr(kMarkerLength), settings.ItemDelimiter);
             if (!fields.empty()) AppendItem(mf::kGrayed, id, fields[0]);
-        } else if (IsPlaceholder(line, 'q')) {
-            const auto parts =
-                SplitText(std::string_view(line).substr(2), settings.ParameterDelimiter);
+        } else if (marker == U'q') {
+            const auto parts = SplitText(std::string_view(line).substr(kMarkerLength),
+                                         settings.ParameterDelimiter);
             if (!parts.empty()) AppendFolderMenu(parts);
         } else {
             const auto fields = SplitText(line, settings.ItemDelimiter);
@@ -52,7 +63,7 @@ public:
         }
     }
 
-private:
+  private:
     platform::MenuHandle Current() const { return menuStack_[static_cast<std::size_t>(level_)]; }
 
     void Append(unsigned flags, std::uintptr_t idOrSubmenu, std::string_view text) {
@@ -68,7 +79,7 @@ private:
 
     // Captions of items, headings and folder menus show the date; "[" texts do not.
     std::string Dated(const std::string& caption) {
-        return sReplaceDate(caption, context_.settingsContext.expander.clock());
+        return sReplaceDate(caption, context_.platform.clock);
     }
 
     platform::MenuHandle AppendSubmenu(std::string_view text) {
@@ -115,9 +126,11 @@ std::optional<std::vector<std::string>> ReadMenuFile(const std::string& path,
         return std::nullopt;
     }
     std::string text;
-    if (auto content = platform.files.sReadWholeFile(path)) text = std::move(*content) + "\r\n";
+    if (auto content = ReadTextFile(platform.files, platform.ansi, path)) {
+        text = std::move(content->text) + "\r\n";
+    }
 
-    auto MenuLines = SplitText(text, "\r\n");
+    auto MenuLines = SplitLines(text);
     Parse parse(context, RootMenu);
     CommandId id = 0;
     for (const auto& line : MenuLines) {

@@ -4,7 +4,7 @@
 #include <map>
 #include <string>
 
-#include "menufile/ansi_text.h"
+#include "core/text.h"
 #include "menufile/text_helpers.h"
 #include "platform/pictures.h"
 

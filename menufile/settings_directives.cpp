@@ -5,7 +5,7 @@
 #include <utility>
 #include <variant>
 
-#include "menufile/ansi_text.h"
+#include "core/text.h"
 
 namespace kov {
 

@@ -3,9 +3,9 @@
 
 #include <string_view>
 
-#include "commands/expand_string.h"
-#include "menufile/locale_number.h"
+#include "core/locale_number.h"
 #include "menufile/menu_settings.h"
+#include "menufile/text_expander.h"
 #include "platform/files.h"
 #include "platform/pictures.h"
 
@@ -13,7 +13,7 @@ namespace kov {
 
 struct SettingsContext {
     const NumberFormat& numbers;
-    Expander& expander;
+    TextExpander& expander;
     platform::Pictures& pictures;
     platform::Files& files;
     CustomIconTable& CustomIcons;

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "menufile/ansi_text.h"
+#include "core/text.h"
 
 namespace kov {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "menufile/locale_number.h"
+#include "core/locale_number.h"
 
 namespace kov {
 

@@ -9,8 +9,8 @@
 
 namespace kov {
 
-// The letter after the first single "&" ("&&" is a literal ampersand), if any.
-std::optional<char> AccessKeyOf(const std::string& caption);
+// The character after the first single "&" ("&&" is a literal ampersand), if any, in any script.
+std::optional<char32_t> AccessKeyOf(const std::string& caption);
 
 struct AccessKeyChoice {
     std::size_t position;
@@ -20,7 +20,7 @@ struct AccessKeyChoice {
 // The item a typed key goes to, with the captions of a popup's items in order: the only match
 // is chosen; among several, the next one after the selected item is selected.
 std::optional<AccessKeyChoice> ChooseByAccessKey(const std::vector<std::string>& captions,
-                                                 char typed,
+                                                 char32_t typed,
                                                  std::optional<std::size_t> selected);
 
 }  // namespace kov

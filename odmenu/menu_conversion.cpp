@@ -1,6 +1,6 @@
 #include "odmenu/menu_conversion.h"
 
-#include "menufile/ansi_text.h"
+#include "core/text.h"
 
 namespace kov {
 

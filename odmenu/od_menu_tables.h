@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "menufile/ansi_text.h"
+#include "core/text.h"
 #include "menufile/menu_settings.h"
 #include "odmenu/dpi_scale.h"
 #include "odmenu/draw_layout.h"

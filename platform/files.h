@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/text_encoding.h"
+
 namespace kov::platform {
 
 class Files {
@@ -13,7 +15,7 @@ class Files {
     // True when a file-name search finds an ordinary file: folders and hidden or system files do
     // not count.
     virtual bool IsOrdinaryFile(const std::string& path) = 0;
-    // The whole content, one character per byte; nullopt when it cannot be opened or read.
+    // The whole content as bytes; nullopt when it cannot be opened or read.
     virtual std::optional<std::string> sReadWholeFile(const std::string& path) = 0;
     // Creates the file or replaces its whole content.
     virtual bool WriteNewFile(const std::string& path, std::string_view content) = 0;
@@ -27,5 +29,14 @@ class Files {
     virtual bool AppendToFile(const std::string& path, std::string_view bytes) = 0;
     virtual bool DeleteFile(const std::string& path) = 0;
 };
+
+// The file's text decoded to UTF-8, with the encoding it was found in; nullopt when it cannot be
+// read.
+inline std::optional<DecodedText> ReadTextFile(Files& files, const AnsiCodePage& ansi,
+                                               const std::string& path) {
+    const auto bytes = files.sReadWholeFile(path);
+    if (!bytes) return std::nullopt;
+    return DecodeText(*bytes, ansi);
+}
 
 }  // namespace kov::platform

@@ -43,7 +43,7 @@ struct SettingsTexts {
 
 // The handlers of the settings window and of the system menu's About entry.
 class SettingsEvents {
-public:
+  public:
     virtual ~SettingsEvents() = default;
     // Returns the text for the text box.
     virtual std::string lstTranslationStrings_Click(std::size_t index,
@@ -64,7 +64,7 @@ struct DesignSkins {
 };
 
 class MainWindow {
-public:
+  public:
     virtual ~MainWindow() = default;
     virtual void SetCaption(std::string_view caption) = 0;
     // Asks the window to close; the shutdown handler runs and may keep it open.

@@ -4,12 +4,13 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/command_ids.h"
+
 namespace kov::platform {
 
 using MenuHandle = std::uintptr_t;
 
-// Signed 32-bit command identifier returned by the popup; 0 means nothing was chosen.
-using CommandId = std::int32_t;
+using kov::CommandId;
 
 namespace menu_flags {
 inline constexpr unsigned kString = 0x0;
@@ -26,7 +27,7 @@ inline std::uintptr_t MenuItemValue(CommandId id) {
 }
 
 class Menus {
-public:
+  public:
     virtual ~Menus() = default;
     virtual MenuHandle CreatePopupMenu() = 0;
     // With kPopup, idOrSubmenu is the submenu's handle; otherwise MenuItemValue(id).

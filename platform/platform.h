@@ -2,6 +2,7 @@
 // real implementations (or, in tests, the fakes).
 #pragma once
 
+#include "core/text_encoding.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/environment.h"
@@ -9,7 +10,6 @@
 #include "platform/folders.h"
 #include "platform/menus.h"
 #include "platform/message_boxes.h"
-#include "platform/owner_draw_hook.h"
 #include "platform/pictures.h"
 #include "platform/program_identity.h"
 #include "platform/shell.h"
@@ -24,7 +24,6 @@ struct Platform {
     MessageBoxes& messages;
     Environment& environment;
     ProgramIdentity identity;
-    OwnerDrawHook& ownerDraw;
     Folders& folders;
     // What commands reach: the clipboard, the shell, other windows, the clock, pictures.
     Clipboard& clipboard;
@@ -33,6 +32,8 @@ struct Platform {
     Clock& clock;
     Pictures& pictures;
     TempFolder& tempFolder;
+    // Files in neither UTF-8 nor UTF-16 are read and written in it.
+    const AnsiCodePage& ansi;
 
     // An error message titled with the program's name.
     void ShowError(std::string_view text) {

@@ -4,12 +4,13 @@
 
 #include "app/win32/layout.h"
 #include "app/win32/window_class.h"
+#include "platform/win32/wide_text.h"
 
 namespace kov::win32 {
 
 namespace {
 
-constexpr char kClassName[] = "KOVAbout";
+constexpr wchar_t kClassName[] = L"KOVAbout";
 constexpr int kOkId = IDOK;
 
 }  // namespace
@@ -18,27 +19,27 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 
 void AboutDialog::Create() {
     RegisterWindowClass(instance_, kClassName, &AboutDialog::WindowProc);
-    hwnd_ = CreateWindowExA(WS_EX_DLGMODALFRAME, kClassName, "", kStyle, 0, 0, 0, 0, nullptr,
+    hwnd_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kClassName, L"", kStyle, 0, 0, 0, 0, nullptr,
                             nullptr, instance_, this);
     if (hwnd_ == nullptr) return;
-    icon_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ICON, 0, 0, 32, 32, hwnd_,
+    icon_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_ICON, 0, 0, 32, 32, hwnd_,
                             nullptr, instance_, nullptr);
-    HICON programIcon = LoadIconA(instance_, "KOVICON");
-    SendMessageA(
+    HICON programIcon = LoadIconW(instance_, L"KOVICON");
+    SendMessageW(
         icon_, STM_SETICON,
         reinterpret_cast<WPARAM>(programIcon ? programIcon : LoadIcon(nullptr, IDI_APPLICATION)),
         0);
-    text_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT, 0, 0, 0, 0, hwnd_,
+    text_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, 0, 0, 0, 0, hwnd_,
                             nullptr, instance_, nullptr);
-    ok_ = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0,
-                          0, 0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kOkId)),
+    ok_ = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+                          0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kOkId)),
                           instance_, nullptr);
     // Centred in the work area of the monitor it opens on, at that monitor's DPI.
     Layout(WindowDpi(hwnd_));
     RECT window{};
     GetWindowRect(hwnd_, &window);
     RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     SetWindowPos(hwnd_, nullptr, (work.left + work.right - (window.right - window.left)) / 2,
                  (work.top + work.bottom - (window.bottom - window.top)) / 2, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -54,16 +55,16 @@ void AboutDialog::Layout(int dpi) {
     MoveWindow(text_, twips(840), twips(90), twips(2220), twips(690), TRUE);
     MoveWindow(ok_, twips(3120), twips(120), twips(855), twips(345), TRUE);
     font_ = MessageFont(dpi);
-    SendMessageA(text_, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont(font_)), TRUE);
-    SendMessageA(ok_, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont(font_)), TRUE);
+    SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont(font_)), TRUE);
+    SendMessageW(ok_, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont(font_)), TRUE);
 }
 
 void AboutDialog::Show(const platform::AboutTexts& texts, std::function<void()> onExit) {
     if (hwnd_ == nullptr) Create();
     if (hwnd_ == nullptr) return;
-    SetWindowTextA(hwnd_, texts.caption.c_str());
-    SetWindowTextA(ok_, texts.ok.c_str());
-    SetWindowTextA(text_, texts.lines.c_str());
+    SetWindowTextW(hwnd_, Widen(texts.caption).c_str());
+    SetWindowTextW(ok_, Widen(texts.ok).c_str());
+    SetWindowTextW(text_, Widen(texts.lines).c_str());
     exitProgram_ = texts.exitProgram;
     onExit_ = std::move(onExit);
     ShowWindow(hwnd_, SW_SHOW);
@@ -86,11 +87,11 @@ void AboutDialog::Dismiss() {
 
 LRESULT CALLBACK AboutDialog::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        SetWindowLongPtrA(
+        SetWindowLongPtrW(
             hwnd, GWLP_USERDATA,
-            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
     }
-    auto* self = reinterpret_cast<AboutDialog*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<AboutDialog*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (self != nullptr) {
         switch (message) {
             case WM_COMMAND:
@@ -111,13 +112,13 @@ LRESULT CALLBACK AboutDialog::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
             }
             case WM_NCDESTROY:
                 self->hwnd_ = nullptr;
-                SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+                SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
                 break;
             default:
                 break;
         }
     }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 }  // namespace kov::win32

@@ -21,7 +21,7 @@ class Twips {
 // The font of message boxes and dialogs at a DPI; the stock GUI font when there is none.
 inline UniqueFont MessageFont(int dpi) {
     const auto fonts = SystemFontsForDpi(dpi);
-    return fonts ? UniqueFont(CreateFontIndirectA(&fonts->message)) : UniqueFont();
+    return fonts ? UniqueFont(CreateFontIndirectW(&fonts->message)) : UniqueFont();
 }
 
 // The font to give controls: the message font when it could be made.

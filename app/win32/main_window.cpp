@@ -8,21 +8,22 @@
 
 #include "odmenu/dpi_scale.h"
 #include "odmenu/win32/menu_font_win32.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_pictures.h"
 
 namespace kov::win32 {
 
 namespace {
 
-constexpr char kClassName[] = "KOVMainWindow";
+constexpr wchar_t kClassName[] = L"KOVMainWindow";
 
 }  // namespace
 
 Win32MainWindow::Win32MainWindow(HINSTANCE instance) : instance_(instance), about_(instance) {
     RegisterWindowClass(instance, kClassName, &Win32MainWindow::WindowProc,
-                        LoadIconA(instance, "KOVICON"));
+                        LoadIconW(instance, L"KOVICON"));
     // A fixed single border; the settings window is not resizable.
-    CreateWindowExA(0, kClassName, "", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+    CreateWindowExW(0, kClassName, L"", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                     CW_USEDEFAULT, CW_USEDEFAULT, 320, 240, nullptr, nullptr, instance, this);
 }
 
@@ -31,11 +32,11 @@ Win32MainWindow::~Win32MainWindow() {
 }
 
 void Win32MainWindow::SetCaption(std::string_view caption) {
-    SetWindowTextA(hwnd_, std::string(caption).c_str());
+    SetWindowTextW(hwnd_, Widen(caption).c_str());
 }
 
 void Win32MainWindow::Close() {
-    SendMessageA(hwnd_, WM_CLOSE, 0, 0);
+    SendMessageW(hwnd_, WM_CLOSE, 0, 0);
 }
 
 platform::SystemMenuFontInfo Win32MainWindow::SystemMenuFont() {
@@ -57,15 +58,15 @@ platform::CommandId Win32MainWindow::PopUpAtCursor(platform::MenuHandle menu) {
 }
 
 platform::ProgramVersion Win32MainWindow::Version() {
-    char path[MAX_PATH + 1] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    wchar_t path[MAX_PATH + 1] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+    const DWORD size = GetFileVersionInfoSizeW(path, &ignored);
     std::vector<char> data(size);
     VS_FIXEDFILEINFO* info = nullptr;
     UINT length = 0;
-    if (size == 0 || !GetFileVersionInfoA(path, 0, size, data.data()) ||
-        !VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&info), &length) ||
+    if (size == 0 || !GetFileVersionInfoW(path, 0, size, data.data()) ||
+        !VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&info), &length) ||
         info == nullptr) {
         return {};
     }
@@ -102,8 +103,8 @@ void Win32MainWindow::UnhookSystemMenu() {
 }
 
 bool Win32MainWindow::PreTranslate(MSG& message) {
-    if (about_.Handle() != nullptr && IsDialogMessageA(about_.Handle(), &message)) return true;
-    return Exists() && IsWindowVisible(hwnd_) && IsDialogMessageA(hwnd_, &message);
+    if (about_.Handle() != nullptr && IsDialogMessageW(about_.Handle(), &message)) return true;
+    return Exists() && IsWindowVisible(hwnd_) && IsDialogMessageW(hwnd_, &message);
 }
 
 // The controls are made only when the settings window is wanted: the popup comes first.
@@ -118,13 +119,13 @@ LRESULT CALLBACK Win32MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wPa
                                              LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* self =
-            static_cast<Win32MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+            static_cast<Win32MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    auto* self = reinterpret_cast<Win32MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<Win32MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     return self ? self->Handle(hwnd, message, wParam, lParam)
-                : DefWindowProcA(hwnd, message, wParam, lParam);
+                : DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 LRESULT Win32MainWindow::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -156,13 +157,13 @@ LRESULT Win32MainWindow::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
             PostQuitMessage(0);
             return 0;
         case WM_NCDESTROY:
-            SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
             hwnd_ = nullptr;
             break;
         default:
             break;
     }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 }  // namespace kov::win32

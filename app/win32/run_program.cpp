@@ -4,10 +4,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/command_line.h"
 #include "app/main_form.h"
 #include "app/single_instance.h"
 #include "app/win32/main_window.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_environment.h"
@@ -36,11 +38,11 @@ void TraceChoice(const kov::MainForm& form) {
 
 namespace kov::win32 {
 
-int RunProgram(HINSTANCE instance, const char* commandLine, MakeOwnerDrawHook makeOwnerDraw) {
+int RunProgram(HINSTANCE instance, MakeOwnerDrawHook makeOwnerDraw) {
     // A second start while one runs ends at once, without a word.
     const auto identity = CurrentProgramIdentity();
     UniqueKernelObject instanceMutex(
-        CreateMutexA(nullptr, FALSE, SingleInstanceName(identity.fileName).c_str()));
+        CreateMutexW(nullptr, FALSE, Widen(SingleInstanceName(identity.fileName)).c_str()));
     if (GetLastError() == ERROR_ALREADY_EXISTS) return 0;
 
     Win32Menus menus;
@@ -53,29 +55,30 @@ int RunProgram(HINSTANCE instance, const char* commandLine, MakeOwnerDrawHook ma
     Win32Clock clock;
     Win32Pictures pictures;
     Win32TempFolder tempFolder;
+    const Win32AnsiCodePage ansi;
     Win32MainWindow window(instance);
     const auto ownerDraw = makeOwnerDraw(window.Handle());
     Win32Folders folders;
-    platform::Platform platform{menus,      files,    messages,  environment, identity,
-                                *ownerDraw, folders,  clipboard, shell,       windows,
-                                clock,      pictures, tempFolder};
+    platform::Platform platform{menus,    files,      messages, environment, identity,
+                                folders,  clipboard,  shell,    windows,     clock,
+                                pictures, tempFolder, ansi};
     messages.SetOwner(window.Handle());
     clipboard.SetOwner(window.Handle());
     shell.SetOwner(window.Handle());
 
-    MainForm form(platform, window, UserNumberFormat());
+    MainForm form(platform, *ownerDraw, window, UserNumberFormat());
     window.OnClose([&form] { return form.FormUnload(); });
     window.OnInitMenuPopup([&form](platform::MenuHandle menu) { form.InitMenuPopup(menu); });
-    form.FormLoad(commandLine != nullptr ? commandLine : "");
+    form.FormLoad(CommandLineArguments(Narrow(GetCommandLineW())));
     TraceChoice(form);
     // Still open after the popup: Settings was chosen, and the window is the settings window.
     if (window.Exists() && !window.Hidden()) window.ShowAsSettingsWindow();
 
     MSG message;
-    while (window.Exists() && GetMessageA(&message, nullptr, 0, 0) > 0) {
+    while (window.Exists() && GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (window.PreTranslate(message)) continue;
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return 0;
 }

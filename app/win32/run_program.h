@@ -3,15 +3,15 @@
 
 #include <memory>
 
-#include "platform/owner_draw_hook.h"
+#include "odmenu/owner_draw_hook.h"
 #include "platform/win32/windows_api.h"
 
 namespace kov::win32 {
 
 // Makes the hook for the main window; the hook ends before the window does.
-using MakeOwnerDrawHook = std::unique_ptr<platform::OwnerDrawHook> (*)(HWND window);
+using MakeOwnerDrawHook = std::unique_ptr<OwnerDrawHook> (*)(HWND window);
 
-// Returns the program's exit code.
-int RunProgram(HINSTANCE instance, const char* commandLine, MakeOwnerDrawHook makeOwnerDraw);
+// Reads the command line itself; returns the program's exit code.
+int RunProgram(HINSTANCE instance, MakeOwnerDrawHook makeOwnerDraw);
 
 }  // namespace kov::win32

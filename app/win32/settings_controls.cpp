@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/win32/layout.h"
+#include "platform/win32/wide_text.h"
 
 namespace kov::win32 {
 
@@ -15,7 +16,7 @@ namespace {
 // version 6 their library is found through the activation context, which costs time.
 void LoadCommonControls() {
     using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    HMODULE library = LoadLibraryA("comctl32.dll");
+    HMODULE library = LoadLibraryW(L"comctl32.dll");
     if (library == nullptr) return;
     const auto init = reinterpret_cast<InitFn>(
         reinterpret_cast<void (*)()>(GetProcAddress(library, "InitCommonControlsEx")));
@@ -28,18 +29,19 @@ constexpr int kTextBoxId = 102;
 constexpr int kSaveId = 103;
 constexpr int kCreateNewId = 104;
 
-HWND Child(HWND parent, HINSTANCE instance, const char* className, DWORD style, int id) {
-    return CreateWindowExA(className == std::string("EDIT") || className == std::string("LISTBOX")
-                               ? WS_EX_CLIENTEDGE
-                               : 0,
-                           className, "", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+HWND Child(HWND parent, HINSTANCE instance, const wchar_t* className, DWORD style, int id) {
+    return CreateWindowExW(
+        className == std::wstring_view(L"EDIT") || className == std::wstring_view(L"LISTBOX")
+            ? WS_EX_CLIENTEDGE
+            : 0,
+        className, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
 
 std::string WindowText(HWND control) {
-    std::vector<char> buffer(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-    GetWindowTextA(control, buffer.data(), static_cast<int>(buffer.size()));
-    return buffer.data();
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    GetWindowTextW(control, buffer.data(), static_cast<int>(buffer.size()));
+    return Narrow(buffer.data());
 }
 
 }  // namespace
@@ -49,23 +51,23 @@ void SettingsControls::Create(HWND window, HINSTANCE instance) {
     LoadCommonControls();
     // Positions are left, top, width, height in twips; the frames' children sit at the frame's
     // offset, as the main window is their parent.
-    infoFrame_ = Child(window, instance, "BUTTON", BS_GROUPBOX, 0);
-    info_ = Child(window, instance, "STATIC", SS_LEFT | SS_NOTIFY, 0);
-    translationFrame_ = Child(window, instance, "BUTTON", BS_GROUPBOX, 0);
-    list_ = Child(window, instance, "LISTBOX",
+    infoFrame_ = Child(window, instance, L"BUTTON", BS_GROUPBOX, 0);
+    info_ = Child(window, instance, L"STATIC", SS_LEFT | SS_NOTIFY, 0);
+    translationFrame_ = Child(window, instance, L"BUTTON", BS_GROUPBOX, 0);
+    list_ = Child(window, instance, L"LISTBOX",
                   WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kListId);
-    textBox_ = Child(window, instance, "EDIT", WS_TABSTOP | ES_AUTOHSCROLL, kTextBoxId);
-    save_ = Child(window, instance, "BUTTON", WS_TABSTOP | BS_PUSHBUTTON, kSaveId);
-    createNew_ = Child(window, instance, "BUTTON", WS_TABSTOP | BS_PUSHBUTTON, kCreateNewId);
+    textBox_ = Child(window, instance, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, kTextBoxId);
+    save_ = Child(window, instance, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, kSaveId);
+    createNew_ = Child(window, instance, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, kCreateNewId);
     placed_ = {{infoFrame_, {0, 30, 4665, 885}},           {info_, {180, 30 + 270, 4335, 585}},
                {translationFrame_, {0, 930, 4665, 1965}},  {list_, {90, 930 + 270, 2385, 1620}},
                {textBox_, {2520, 930 + 270, 2085, 315}},   {save_, {3510, 930 + 720, 1125, 255}},
                {createNew_, {3510, 930 + 1050, 1125, 255}}};
-    SetWindowLongPtrA(list_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(list_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     listPrevious_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListProc)));
+        SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListProc)));
 
-    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window,
                                nullptr, instance, nullptr);
     for (HWND control : {info_, list_, textBox_, save_, createNew_}) AddTool(control, "");
@@ -74,7 +76,7 @@ void SettingsControls::Create(HWND window, HINSTANCE instance) {
     Layout(dpi);
     // The window ends just below the translation frame.
     const Twips twips(dpi);
-    const auto style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
     RECT frame{0, 0, twips(4680), twips(930 + 1965 + 60)};
     AdjustWindowRect(&frame, style, FALSE);
     SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -87,7 +89,7 @@ void SettingsControls::Layout(int dpi) {
     for (const auto& [control, place] : placed_) {
         MoveWindow(control, twips(place.left), twips(place.top), twips(place.right),
                    twips(place.bottom), TRUE);
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont(font_)), TRUE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont(font_)), TRUE);
     }
 }
 
@@ -105,34 +107,36 @@ void SettingsControls::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
 const UINT kToolInfoSize = TTTOOLINFOA_V2_SIZE;
 
 void SettingsControls::AddTool(HWND control, const std::string& text) {
-    TOOLINFOA tool{};
+    TOOLINFOW tool{};
     tool.cbSize = kToolInfoSize;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = const_cast<char*>(text.c_str());
-    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    auto wide = Widen(text);
+    tool.lpszText = wide.data();
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void SettingsControls::SetToolText(HWND control, const std::string& text) {
-    TOOLINFOA tool{};
+    TOOLINFOW tool{};
     tool.cbSize = kToolInfoSize;
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = const_cast<char*>(text.c_str());
-    SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+    auto wide = Widen(text);
+    tool.lpszText = wide.data();
+    SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void SettingsControls::SetContent(const platform::SettingsTexts& texts,
                                   platform::SettingsEvents& events) {
     events_ = &events;
-    SetWindowTextA(infoFrame_, texts.information.c_str());
-    SetWindowTextA(info_, texts.infoText.c_str());
+    SetWindowTextW(infoFrame_, Widen(texts.information).c_str());
+    SetWindowTextW(info_, Widen(texts.infoText).c_str());
     SetToolText(info_, texts.infoText);
-    SetWindowTextA(translationFrame_, texts.translation.c_str());
-    SetWindowTextA(save_, texts.save.c_str());
+    SetWindowTextW(translationFrame_, Widen(texts.translation).c_str());
+    SetWindowTextW(save_, Widen(texts.save).c_str());
     SetToolText(save_, texts.save);
-    SetWindowTextA(createNew_, texts.createNew.c_str());
+    SetWindowTextW(createNew_, Widen(texts.createNew).c_str());
     SetToolText(createNew_, texts.createNew);
 }
 
@@ -146,28 +150,28 @@ void SettingsControls::Show() {
 // Brings the list box and the enabled state in line with the editor's list.
 void SettingsControls::SyncList() {
     const auto& entries = events_->TranslationEntries();
-    const auto count = static_cast<std::size_t>(SendMessageA(list_, LB_GETCOUNT, 0, 0));
-    const auto selected = SendMessageA(list_, LB_GETCURSEL, 0, 0);
-    SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+    const auto count = static_cast<std::size_t>(SendMessageW(list_, LB_GETCOUNT, 0, 0));
+    const auto selected = SendMessageW(list_, LB_GETCURSEL, 0, 0);
+    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
     if (count != entries.size()) {
-        SendMessageA(list_, LB_RESETCONTENT, 0, 0);
+        SendMessageW(list_, LB_RESETCONTENT, 0, 0);
         for (const auto& entry : entries) {
-            SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+            SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(entry).c_str()));
         }
     } else {
         for (std::size_t i = 0; i < entries.size(); ++i) {
             const auto index = static_cast<WPARAM>(i);
-            std::vector<char> text(
-                static_cast<std::size_t>(SendMessageA(list_, LB_GETTEXTLEN, index, 0)) + 1, '\0');
-            SendMessageA(list_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-            if (entries[i] == text.data()) continue;
-            SendMessageA(list_, LB_DELETESTRING, index, 0);
-            SendMessageA(list_, LB_INSERTSTRING, index,
-                         reinterpret_cast<LPARAM>(entries[i].c_str()));
+            std::vector<wchar_t> text(
+                static_cast<std::size_t>(SendMessageW(list_, LB_GETTEXTLEN, index, 0)) + 1, L'\0');
+            SendMessageW(list_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+            if (entries[i] == Narrow(text.data())) continue;
+            SendMessageW(list_, LB_DELETESTRING, index, 0);
+            SendMessageW(list_, LB_INSERTSTRING, index,
+                         reinterpret_cast<LPARAM>(Widen(entries[i]).c_str()));
         }
-        SendMessageA(list_, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+        SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
     }
-    SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
+    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);
     const BOOL enabled = events_->EditingEnabled() ? TRUE : FALSE;
     EnableWindow(list_, enabled);
@@ -194,12 +198,12 @@ bool SettingsControls::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     const int code = HIWORD(wParam);
     if (id == kListId && code == LBN_SELCHANGE) {
-        const auto selected = SendMessageA(list_, LB_GETCURSEL, 0, 0);
+        const auto selected = SendMessageW(list_, LB_GETCURSEL, 0, 0);
         if (selected < 0) return true;
         const auto text =
             events_->lstTranslationStrings_Click(static_cast<std::size_t>(selected), TextBoxText());
         SyncList();
-        SetWindowTextA(textBox_, text.c_str());
+        SetWindowTextW(textBox_, Widen(text).c_str());
         return true;
     }
     if (id == kTextBoxId && code == EN_CHANGE) {
@@ -218,18 +222,18 @@ bool SettingsControls::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK SettingsControls::ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<SettingsControls*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<SettingsControls*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     // With no button pressed, the tip follows the entry under the mouse.
     if (message == WM_MOUSEMOVE && (wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 &&
         self->events_ != nullptr) {
-        const auto item = SendMessageA(hwnd, LB_ITEMFROMPOINT, 0, lParam);
+        const auto item = SendMessageW(hwnd, LB_ITEMFROMPOINT, 0, lParam);
         auto tip = self->events_->ListToolTip(static_cast<long>(item));
         if (tip != self->listTip_) {
             self->listTip_ = std::move(tip);
             self->SetToolText(hwnd, self->listTip_);
         }
     }
-    return CallWindowProcA(self->listPrevious_, hwnd, message, wParam, lParam);
+    return CallWindowProcW(self->listPrevious_, hwnd, message, wParam, lParam);
 }
 
 }  // namespace kov::win32

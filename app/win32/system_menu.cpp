@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/win32/wide_text.h"
+
 namespace kov::win32 {
 
 namespace {
@@ -14,16 +16,15 @@ platform::SettingsEvents* aboutEvents = nullptr;
 }  // namespace
 
 void HookSystemMenu(HWND hwnd, std::string_view aboutCaption, platform::SettingsEvents& events) {
-    AppendMenuA(GetSystemMenu(hwnd, FALSE), MF_STRING, kAboutEntryId,
-                std::string(aboutCaption).c_str());
+    AppendMenuW(GetSystemMenu(hwnd, FALSE), MF_STRING, kAboutEntryId, Widen(aboutCaption).c_str());
     aboutEvents = &events;
-    previousProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-        hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SysMenuWindowProc)));
+    previousProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SysMenuWindowProc)));
 }
 
 void UnhookSystemMenu(HWND hwnd) {
     if (previousProcedure == nullptr) return;
-    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProcedure));
+    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProcedure));
     previousProcedure = nullptr;
     aboutEvents = nullptr;
 }
@@ -33,7 +34,7 @@ LRESULT CALLBACK SysMenuWindowProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM l
     if (uMsg == WM_SYSCOMMAND && wParam == kAboutEntryId && aboutEvents != nullptr) {
         aboutEvents->SystemMenuAbout();
     }
-    return CallWindowProcA(previousProcedure, hwnd, uMsg, wParam, lParam);
+    return CallWindowProcW(previousProcedure, hwnd, uMsg, wParam, lParam);
 }
 
 }  // namespace kov::win32

@@ -7,9 +7,9 @@ namespace kov::win32 {
 
 // Registering a class twice fails harmlessly, so a window may register its class every time
 // it is created.
-inline void RegisterWindowClass(HINSTANCE instance, const char* className, WNDPROC procedure,
+inline void RegisterWindowClass(HINSTANCE instance, const wchar_t* className, WNDPROC procedure,
                                 HICON icon = nullptr) {
-    WNDCLASSEXA windowClass{};
+    WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
@@ -17,7 +17,7 @@ inline void RegisterWindowClass(HINSTANCE instance, const char* className, WNDPR
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = className;
     windowClass.hIcon = icon;
-    RegisterClassExA(&windowClass);
+    RegisterClassExW(&windowClass);
 }
 
 }  // namespace kov::win32

@@ -8,6 +8,7 @@
 #include "odmenu/access_keys.h"
 #include "odmenu/measure_item.h"
 #include "odmenu/menu_conversion.h"
+#include "platform/win32/wide_text.h"
 
 namespace kov::win32 {
 
@@ -16,8 +17,8 @@ namespace {
 constexpr std::size_t kTextBuffer = 128;
 
 struct ReadItem {
-    MENUITEMINFOA info{};
-    char text[kTextBuffer] = {};
+    MENUITEMINFOW info{};
+    wchar_t text[kTextBuffer] = {};
 };
 
 bool Read(HMENU menu, UINT position, ReadItem& item) {
@@ -25,7 +26,7 @@ bool Read(HMENU menu, UINT position, ReadItem& item) {
     item.info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_TYPE | MIIM_DATA;
     item.info.dwTypeData = item.text;
     item.info.cch = kTextBuffer - 1;
-    return GetMenuItemInfoA(menu, position, TRUE, &item.info) != FALSE;
+    return GetMenuItemInfoW(menu, position, TRUE, &item.info) != FALSE;
 }
 
 std::uintptr_t WindowKey(HWND window) {
@@ -39,7 +40,7 @@ void ConvertPopupMenu(HMENU menu, HWND window, ODMenuState& state) {
     for (int position = 0; position < count; ++position) {
         ReadItem item;
         if (!Read(menu, static_cast<UINT>(position), item)) continue;
-        const auto converted = ConvertMenuItem(item.info.fType, {item.text, kTextBuffer});
+        const auto converted = ConvertMenuItem(item.info.fType, Narrow({item.text, kTextBuffer}));
         item.info.fMask = MIIM_ID | MIIM_TYPE;
         item.info.fType = converted.type;
         const bool needsSerial = !converted.caption.empty() && item.info.wID == 0 &&
@@ -48,7 +49,7 @@ void ConvertPopupMenu(HMENU menu, HWND window, ODMenuState& state) {
             item.info.fMask |= MIIM_DATA;
             item.info.dwItemData = state.nextCaptionSerial++;
         }
-        SetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &item.info);
+        SetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &item.info);
         if (!converted.caption.empty()) {
             state.ItemCaptions[ItemCaptionKey(static_cast<std::int32_t>(item.info.wID),
                                               WindowKey(window), item.info.dwItemData)] =
@@ -57,15 +58,15 @@ void ConvertPopupMenu(HMENU menu, HWND window, ODMenuState& state) {
     }
 }
 
-LRESULT AnswerMenuChar(HMENU menu, HWND window, char typed, const CaptionTable& ItemCaptions) {
+LRESULT AnswerMenuChar(HMENU menu, HWND window, char32_t typed, const CaptionTable& ItemCaptions) {
     const int count = GetMenuItemCount(menu);
     std::vector<std::string> captions;
     std::optional<std::size_t> selected;
     for (int position = 0; position < count; ++position) {
-        MENUITEMINFOA info{};
+        MENUITEMINFOW info{};
         info.cbSize = sizeof info;
         info.fMask = MIIM_ID | MIIM_STATE | MIIM_DATA;
-        GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info);
+        GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
         const auto found = ItemCaptions.find(ItemCaptionKey(static_cast<std::int32_t>(info.wID),
                                                             WindowKey(window), info.dwItemData));
         captions.push_back(found != ItemCaptions.end() ? found->second : std::string());
@@ -84,12 +85,13 @@ void ConvertMenuBar(HWND window, ODMenuState& state) {
     for (int position = first; position < count; ++position) {
         ReadItem item;
         if (!Read(bar, static_cast<UINT>(position), item)) continue;
-        const std::string caption(item.text, std::min<std::size_t>(item.info.cch, kTextBuffer - 1));
+        const std::string caption =
+            Narrow({item.text, std::min<std::size_t>(item.info.cch, kTextBuffer - 1)});
         const auto id = kFirstMenuBarItemId + position;
         if (!caption.empty()) state.ItemCaptions[ItemCaptionKey(id, WindowKey(window))] = caption;
-        ModifyMenuA(bar, static_cast<UINT>(position),
+        ModifyMenuW(bar, static_cast<UINT>(position),
                     item.info.fState | MF_BYPOSITION | MF_OWNERDRAW, static_cast<UINT_PTR>(id),
-                    reinterpret_cast<LPCSTR>(kMenuBarItemData));
+                    reinterpret_cast<LPCWSTR>(kMenuBarItemData));
     }
 }
 

@@ -13,7 +13,7 @@ void ConvertPopupMenu(HMENU menu, HWND window, ODMenuState& state);
 
 // The answer to WM_MENUCHAR for a popup whose items were converted: an owner-drawn item carries
 // no text for the system to find its access key in, so the stored captions stand in for it.
-LRESULT AnswerMenuChar(HMENU menu, HWND window, char typed, const CaptionTable& ItemCaptions);
+LRESULT AnswerMenuChar(HMENU menu, HWND window, char32_t typed, const CaptionTable& ItemCaptions);
 
 // The window's menu bar, once when it is hooked; a window without one converts nothing.
 void ConvertMenuBar(HWND window, ODMenuState& state);

@@ -1,8 +1,5 @@
 #include "odmenu/win32/dpi_win32.h"
 
-#include <cstddef>
-#include <cstring>
-
 #include "odmenu/dpi_scale.h"
 #include "platform/win32/handles.h"
 
@@ -12,9 +9,9 @@ namespace {
 
 // An entry point of a system library that older Windows versions lack; null there.
 template <typename Function>
-Function SystemFunction(const char* library, const char* name) {
-    HMODULE module = GetModuleHandleA(library);
-    if (module == nullptr) module = LoadLibraryA(library);
+Function SystemFunction(const wchar_t* library, const char* name) {
+    HMODULE module = GetModuleHandleW(library);
+    if (module == nullptr) module = LoadLibraryW(library);
     if (module == nullptr) return nullptr;
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
 }
@@ -30,7 +27,7 @@ int SystemDpi() {
 int WindowDpi(HWND window) {
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
     static const auto getDpiForWindow =
-        SystemFunction<GetDpiForWindowFn>("user32.dll", "GetDpiForWindow");
+        SystemFunction<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
     const UINT dpi = getDpiForWindow != nullptr ? getDpiForWindow(window) : 0;
     return dpi > 0 ? static_cast<int>(dpi) : SystemDpi();
 }
@@ -41,7 +38,7 @@ int PopupDpi(HWND window) {
     if (GetSystemMetrics(SM_CMONITORS) <= 1) return WindowDpi(window);
     using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
     static const auto getDpiForMonitor =
-        SystemFunction<GetDpiForMonitorFn>("shcore.dll", "GetDpiForMonitor");
+        SystemFunction<GetDpiForMonitorFn>(L"shcore.dll", "GetDpiForMonitor");
     POINT cursor{};
     GetCursorPos(&cursor);
     UINT x = 0, y = 0;
@@ -55,31 +52,19 @@ int PopupDpi(HWND window) {
     return WindowDpi(window);
 }
 
-namespace {
-
-LOGFONTA Narrow(const LOGFONTW& wide) {
-    LOGFONTA narrow{};
-    static_assert(offsetof(LOGFONTA, lfFaceName) == offsetof(LOGFONTW, lfFaceName));
-    std::memcpy(&narrow, &wide, offsetof(LOGFONTA, lfFaceName));
-    WideCharToMultiByte(CP_ACP, 0, wide.lfFaceName, -1, narrow.lfFaceName, LF_FACESIZE, nullptr,
-                        nullptr);
-    return narrow;
-}
-
-}  // namespace
-
 std::optional<SystemFonts> SystemFontsForDpi(int dpi) {
     using ForDpiFn = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
-    static const auto forDpi = SystemFunction<ForDpiFn>("user32.dll", "SystemParametersInfoForDpi");
+    static const auto forDpi =
+        SystemFunction<ForDpiFn>(L"user32.dll", "SystemParametersInfoForDpi");
     if (forDpi != nullptr) {
         NONCLIENTMETRICSW metrics{};
         metrics.cbSize = sizeof metrics;
         if (forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi)))
-            return SystemFonts{Narrow(metrics.lfMenuFont), Narrow(metrics.lfMessageFont)};
+            return SystemFonts{metrics.lfMenuFont, metrics.lfMessageFont};
     }
-    NONCLIENTMETRICSA metrics{};
+    NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
         return std::nullopt;
     // Before Windows 10 the metrics are the system DPI's.
     const int system = SystemDpi();

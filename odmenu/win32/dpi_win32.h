@@ -16,8 +16,8 @@ int PopupDpi(HWND window);
 
 // The system's menu and message fonts as they are at a DPI; none when the system cannot tell.
 struct SystemFonts {
-    LOGFONTA menu;
-    LOGFONTA message;
+    LOGFONTW menu;
+    LOGFONTW message;
 };
 std::optional<SystemFonts> SystemFontsForDpi(int dpi);
 

@@ -1,5 +1,6 @@
 #include "odmenu/win32/draw_item_win32.h"
 
+#include <iterator>
 #include <string>
 
 #include "odmenu/draw_layout.h"
@@ -9,6 +10,7 @@
 #include "odmenu/win32/icon_bitmaps.h"
 #include "odmenu/win32/measure_item_win32.h"
 #include "odmenu/win32/menu_font_win32.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_pictures.h"
 
 namespace kov::win32 {
@@ -47,20 +49,21 @@ void EtchedLine(HDC dc, const Rect& area, int lineWidth) {
 }
 
 bool IsSeparator(HMENU menu, UINT itemId) {
-    char text[128] = {};
-    MENUITEMINFOA info{};
+    wchar_t text[128] = {};
+    MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_ID | MIIM_TYPE;
     info.dwTypeData = text;
-    info.cch = sizeof text - 1;
-    return GetMenuItemInfoA(menu, itemId, FALSE, &info) && (info.fType & MFT_SEPARATOR) != 0;
+    info.cch = std::size(text) - 1;
+    return GetMenuItemInfoW(menu, itemId, FALSE, &info) && (info.fType & MFT_SEPARATOR) != 0;
 }
 
 void PaintText(HDC dc, const std::string& text, Point at, const DrawPlan& plan) {
     const UINT flags = DST_PREFIXTEXT | (plan.disabled ? DSS_DISABLED : 0) |
                        (plan.hidePrefix ? DSS_HIDEPREFIX : 0);
-    DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text.c_str()),
-               static_cast<WPARAM>(text.size()), at.x, at.y, 0, 0, flags);
+    const auto wide = Widen(text);
+    DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(wide.c_str()),
+               static_cast<WPARAM>(wide.size()), at.x, at.y, 0, 0, flags);
 }
 
 // The picture through its mask: white where the mask is black, then ANDed with the picture,
@@ -68,7 +71,7 @@ void PaintText(HDC dc, const std::string& text, Point at, const DrawPlan& plan) 
 void PaintIcon(HDC dc, HDC reference, HBITMAP picture, HBITMAP mask, Point at, SIZE size,
                bool disabled) {
     if (disabled) {
-        DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(picture), 0, at.x, at.y, size.cx,
+        DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(picture), 0, at.x, at.y, size.cx,
                    size.cy, DST_BITMAP | DSS_DISABLED);
         return;
     }

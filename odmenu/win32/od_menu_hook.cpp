@@ -1,5 +1,6 @@
 #include "odmenu/win32/od_menu_hook.h"
 
+#include <iterator>
 #include <memory>
 #include <optional>
 
@@ -9,12 +10,13 @@
 #include "odmenu/win32/draw_item_win32.h"
 #include "odmenu/win32/measure_item_win32.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/wide_text.h"
 
 namespace kov::win32 {
 
 namespace {
 
-constexpr char kOrigProcProperty[] = "ODMenuOrigProc";
+constexpr wchar_t kOrigProcProperty[] = L"ODMenuOrigProc";
 
 // The module's state: the tables live from the first hook to the unhook, the sources are the
 // run's data they were hooked with.
@@ -31,9 +33,9 @@ bool IsSystemMenu(HWND hwnd, WPARAM menu) {
 // A toolbar that hands its background to this window gets the menu's background.
 bool EraseToolbarBackground(HDC dc) {
     HWND owner = WindowFromDC(dc);
-    char className[128] = {};
-    if (owner == nullptr || GetClassNameA(owner, className, sizeof className) == 0 ||
-        !IsToolbarClassName(className)) {
+    wchar_t className[128] = {};
+    if (owner == nullptr || GetClassNameW(owner, className, std::size(className)) == 0 ||
+        !IsToolbarClassName(Narrow(className))) {
         return false;
     }
     const auto& settings = odMenu->sources->settings;
@@ -51,10 +53,10 @@ bool EraseToolbarBackground(HDC dc) {
 }  // namespace
 
 LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto previous = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kOrigProcProperty));
+    const auto previous = reinterpret_cast<WNDPROC>(GetPropW(hwnd, kOrigProcProperty));
     const auto passOn = [&] {
-        return previous != nullptr ? CallWindowProcA(previous, hwnd, message, wParam, lParam)
-                                   : DefWindowProcA(hwnd, message, wParam, lParam);
+        return previous != nullptr ? CallWindowProcW(previous, hwnd, message, wParam, lParam)
+                                   : DefWindowProcW(hwnd, message, wParam, lParam);
     };
     if (!odMenu || !odMenu->sources) return passOn();
     ODMenuContext context{odMenu->state, *odMenu->sources};
@@ -83,7 +85,8 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
             const LRESULT result = passOn();
             if (HIWORD(result) != MNC_IGNORE || !(HIWORD(wParam) & MF_POPUP)) return result;
             return AnswerMenuChar(reinterpret_cast<HMENU>(lParam), hwnd,
-                                  static_cast<char>(LOWORD(wParam)), odMenu->state.ItemCaptions);
+                                  static_cast<char32_t>(LOWORD(wParam)),
+                                  odMenu->state.ItemCaptions);
         }
         case WM_INITMENUPOPUP: {
             // Folder submenus are filled by the window's own handling, so convert after it.
@@ -106,15 +109,15 @@ void Win32OwnerDrawHook::HookODMenu(const OwnerDrawSources& sources) {
     odMenu->sources.emplace(sources);
     ConvertMenuBar(window_, odMenu->state);
     const LONG_PTR previous =
-        SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ODMenuWindowProc));
-    if (previous != 0) SetPropA(window_, kOrigProcProperty, reinterpret_cast<HANDLE>(previous));
+        SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ODMenuWindowProc));
+    if (previous != 0) SetPropW(window_, kOrigProcProperty, reinterpret_cast<HANDLE>(previous));
 }
 
 void Win32OwnerDrawHook::UnhookODMenu() {
-    const HANDLE previous = GetPropA(window_, kOrigProcProperty);
+    const HANDLE previous = GetPropW(window_, kOrigProcProperty);
     if (previous == nullptr) return;
-    SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-    RemovePropA(window_, kOrigProcProperty);
+    SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    RemovePropW(window_, kOrigProcProperty);
     odMenu.reset();
 }
 

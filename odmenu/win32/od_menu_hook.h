@@ -4,11 +4,11 @@
 
 #include "platform/win32/windows_api.h"
 
-#include "platform/owner_draw_hook.h"
+#include "odmenu/owner_draw_hook.h"
 
 namespace kov::win32 {
 
-class Win32OwnerDrawHook : public platform::OwnerDrawHook {
+class Win32OwnerDrawHook : public OwnerDrawHook {
   public:
     explicit Win32OwnerDrawHook(HWND window) : window_(window) {}
     Win32OwnerDrawHook(const Win32OwnerDrawHook&) = delete;

@@ -3,19 +3,21 @@
 #include <cstring>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/wide_text.h"
 
 namespace kov::win32 {
 
 std::optional<std::string> Win32Clipboard::GetText() {
     OpenClipboardGuard clipboard(owner_);
-    HANDLE data = GetClipboardData(CF_TEXT);
+    // The system offers every text as Unicode, whatever format it was put in.
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
     if (data == nullptr) return std::nullopt;
     GlobalLockGuard lock(data);
     if (lock.data() == nullptr) return std::nullopt;
     // A block without its terminating NUL must not be read past its end.
-    const auto size = GlobalSize(data);
-    const auto* text = static_cast<const char*>(lock.data());
-    return std::string(text, strnlen(text, size));
+    const auto size = GlobalSize(data) / sizeof(wchar_t);
+    const auto* text = static_cast<const wchar_t*>(lock.data());
+    return Narrow(std::wstring_view(text, wcsnlen(text, size)));
 }
 
 std::optional<std::vector<std::string>> Win32Clipboard::GetFiles() {
@@ -24,34 +26,35 @@ std::optional<std::vector<std::string>> Win32Clipboard::GetFiles() {
     if (!clipboard.opened()) return std::nullopt;
     auto* drop = static_cast<HDROP>(GetClipboardData(CF_HDROP));
     if (drop == nullptr) return std::vector<std::string>{};
-    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     std::vector<std::string> files;
     for (UINT i = 0; i < count; ++i) {
         // Asked for each name's length first, so no name is cut.
-        const UINT length = DragQueryFileA(drop, i, nullptr, 0);
-        std::string name(length + 1, '\0');
-        const UINT copied = DragQueryFileA(drop, i, name.data(), length + 1);
+        const UINT length = DragQueryFileW(drop, i, nullptr, 0);
+        std::wstring name(length + 1, L'\0');
+        const UINT copied = DragQueryFileW(drop, i, name.data(), length + 1);
         name.resize(copied <= length ? copied : length);
-        files.push_back(std::move(name));
+        files.push_back(Narrow(name));
     }
     return files;
 }
 
 bool Win32Clipboard::SetText(std::string_view text) {
-    const std::string_view untilNul = text.substr(0, text.find('\0'));
-    UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, untilNul.size() + 1));
+    const auto wide = Widen(text.substr(0, text.find('\0')));
+    const auto bytes = (wide.size() + 1) * sizeof(wchar_t);
+    UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, bytes));
     if (block) {
         GlobalLockGuard lock(block.get());
         if (lock.data() == nullptr) {
             block.reset();
         } else {
-            std::memcpy(lock.data(), untilNul.data(), untilNul.size());
-            static_cast<char*>(lock.data())[untilNul.size()] = '\0';
+            std::memcpy(lock.data(), wide.c_str(), bytes);
         }
     }
     OpenClipboardGuard clipboard(owner_);
     EmptyClipboard();
-    if (!block || SetClipboardData(CF_TEXT, block.get()) == nullptr) return false;
+    // Programs that ask for ANSI text get it converted by the system.
+    if (!block || SetClipboardData(CF_UNICODETEXT, block.get()) == nullptr) return false;
     block.release();  // the clipboard owns it now
     return true;
 }

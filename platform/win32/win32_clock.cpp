@@ -2,14 +2,23 @@
 
 #include "platform/win32/windows_api.h"
 
+#include <iterator>
+
+#include "platform/win32/wide_text.h"
+
 namespace kov::win32 {
 
 namespace {
 
+// length counts the terminating NUL; 0 is a failure.
+std::string Result(const wchar_t* buffer, int length) {
+    return length > 1 ? Narrow({buffer, static_cast<std::size_t>(length - 1)}) : std::string();
+}
+
 std::string LocaleText(LCTYPE type) {
-    char buffer[128] = {};
-    const int length = GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof buffer);
-    return length > 1 ? std::string(buffer, static_cast<std::size_t>(length - 1)) : std::string();
+    wchar_t buffer[128] = {};
+    const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, std::size(buffer));
+    return Result(buffer, length);
 }
 
 SYSTEMTIME ToSystemTime(const platform::LocalDateTime& time) {
@@ -26,10 +35,10 @@ SYSTEMTIME ToSystemTime(const platform::LocalDateTime& time) {
 
 std::string Date(const platform::LocalDateTime& time, DWORD flags) {
     const auto system = ToSystemTime(time);
-    char buffer[256] = {};
+    wchar_t buffer[256] = {};
     const int length =
-        GetDateFormatA(LOCALE_USER_DEFAULT, flags, &system, nullptr, buffer, sizeof buffer);
-    return length > 1 ? std::string(buffer, static_cast<std::size_t>(length - 1)) : std::string();
+        GetDateFormatW(LOCALE_USER_DEFAULT, flags, &system, nullptr, buffer, std::size(buffer));
+    return Result(buffer, length);
 }
 
 }  // namespace
@@ -71,10 +80,10 @@ std::string Win32Clock::LongDate(const platform::LocalDateTime& time) {
 
 std::string Win32Clock::LongTime(const platform::LocalDateTime& time) {
     const auto system = ToSystemTime(time);
-    char buffer[256] = {};
+    wchar_t buffer[256] = {};
     const int length =
-        GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &system, nullptr, buffer, sizeof buffer);
-    return length > 1 ? std::string(buffer, static_cast<std::size_t>(length - 1)) : std::string();
+        GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &system, nullptr, buffer, std::size(buffer));
+    return Result(buffer, length);
 }
 
 }  // namespace kov::win32

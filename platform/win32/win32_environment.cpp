@@ -4,26 +4,29 @@
 
 #include <vector>
 
+#include "platform/win32/wide_text.h"
+
 namespace kov::win32 {
 
 std::optional<std::string> Win32Environment::ExpandEnvironmentStrings(const std::string& text) {
     // Asked for the size first, so a long expansion is never cut short.
-    DWORD size = ExpandEnvironmentStringsA(text.c_str(), nullptr, 0);
+    const auto wide = Widen(text);
+    DWORD size = ExpandEnvironmentStringsW(wide.c_str(), nullptr, 0);
     for (int attempt = 0; size > 0 && attempt < 3; ++attempt) {
-        std::vector<char> buffer(size + 1, '\0');
-        const DWORD needed = ExpandEnvironmentStringsA(text.c_str(), buffer.data(), size + 1);
+        std::vector<wchar_t> buffer(size + 1, L'\0');
+        const DWORD needed = ExpandEnvironmentStringsW(wide.c_str(), buffer.data(), size + 1);
         if (needed == 0) break;
-        if (needed <= size + 1) return std::string(buffer.data());
+        if (needed <= size + 1) return Narrow(buffer.data());
         size = needed;  // the environment grew in between
     }
     return std::nullopt;
 }
 
 platform::ProgramIdentity CurrentProgramIdentity() {
-    std::vector<char> buffer(MAX_PATH);
+    std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
         const DWORD length =
-            GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (length == 0) return {};
         if (length < buffer.size()) {
             buffer.resize(length);
@@ -31,7 +34,7 @@ platform::ProgramIdentity CurrentProgramIdentity() {
         }
         buffer.resize(buffer.size() * 2);
     }
-    const std::string path(buffer.begin(), buffer.end());
+    const std::string path = Narrow({buffer.data(), buffer.size()});
     const auto slash = path.find_last_of('\\');
     platform::ProgramIdentity identity;
     identity.folder = slash == std::string::npos ? std::string() : path.substr(0, slash);
@@ -44,10 +47,12 @@ platform::ProgramIdentity CurrentProgramIdentity() {
 }
 
 NumberFormat UserNumberFormat() {
-    char separator[8] = {};
+    wchar_t separator[8] = {};
     NumberFormat format;
-    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) > 1) {
-        format.decimalSeparator = separator[0];
+    // A separator outside ASCII (rare) leaves the point, which numbers in menu files use most.
+    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8) > 1 &&
+        separator[0] < 0x80) {
+        format.decimalSeparator = static_cast<char>(separator[0]);
     }
     return format;
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "menufile/locale_number.h"
+#include "core/locale_number.h"
 #include "platform/environment.h"
 #include "platform/program_identity.h"
 
 namespace kov::win32 {
 
 class Win32Environment : public platform::Environment {
-public:
+  public:
     std::optional<std::string> ExpandEnvironmentStrings(const std::string& text) override;
 };
 

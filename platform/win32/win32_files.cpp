@@ -5,25 +5,27 @@
 #include <algorithm>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/wide_text.h"
 
 namespace kov::win32 {
 
 bool Win32Files::IsOrdinaryFile(const std::string& path) {
     if (path.empty()) return false;
-    WIN32_FIND_DATAA data;
-    UniqueFind find(FindFirstFileA(path.c_str(), &data));
+    WIN32_FIND_DATAW data;
+    UniqueFind find(FindFirstFileW(WidePath(path).c_str(), &data));
     if (!find) return false;
     constexpr DWORD kNotOrdinary =
         FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     do {
         if ((data.dwFileAttributes & kNotOrdinary) == 0) return true;
-    } while (FindNextFileA(find.get(), &data));
+    } while (FindNextFileW(find.get(), &data));
     return false;
 }
 
 std::optional<std::string> Win32Files::sReadWholeFile(const std::string& path) {
-    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueFile file(CreateFileW(WidePath(path).c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size;
     if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
         static_cast<unsigned long long>(size.QuadPart) > std::string().max_size()) {
@@ -63,7 +65,7 @@ bool WriteAll(HANDLE file, std::string_view content) {
 }  // namespace
 
 bool Win32Files::WriteNewFile(const std::string& path, std::string_view content) {
-    UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    UniqueFile file(CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     return file && WriteAll(file.get(), content);
 }
@@ -72,7 +74,7 @@ bool Win32Files::ReplaceFile(const std::string& path, std::string_view content) 
     if (path.empty()) return false;
     // A read-only file is the user's word that it stays as it is (not every system's move
     // refuses to replace one).
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES &&
         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
         return false;
@@ -80,31 +82,31 @@ bool Win32Files::ReplaceFile(const std::string& path, std::string_view content) 
     // The new content is complete on disk before the old file goes.
     const std::string fresh = path + ".new~";
     if (!WriteNewFile(fresh, content)) {
-        DeleteFileA(fresh.c_str());
+        DeleteFileW(WidePath(fresh).c_str());
         return false;
     }
-    if (!MoveFileExA(fresh.c_str(), path.c_str(),
+    if (!MoveFileExW(WidePath(fresh).c_str(), WidePath(path).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileA(fresh.c_str());
+        DeleteFileW(WidePath(fresh).c_str());
         return false;
     }
     return true;
 }
 
 bool Win32Files::FileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool Win32Files::AppendToFile(const std::string& path, std::string_view bytes) {
     // Append-only access: every write lands at the end, and nothing before it is touched.
-    UniqueFile file(CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+    UniqueFile file(CreateFileW(WidePath(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     return file && WriteAll(file.get(), bytes);
 }
 
 bool Win32Files::DeleteFile(const std::string& path) {
-    return DeleteFileA(path.c_str()) != FALSE;
+    return DeleteFileW(WidePath(path).c_str()) != FALSE;
 }
 
 }  // namespace kov::win32

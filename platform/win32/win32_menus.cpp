@@ -6,11 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/wide_text.h"
+
 namespace kov::win32 {
 
 namespace {
 
-HMENU ToHandle(platform::MenuHandle menu) { return reinterpret_cast<HMENU>(menu); }
+HMENU ToHandle(platform::MenuHandle menu) {
+    return reinterpret_cast<HMENU>(menu);
+}
 
 }  // namespace
 
@@ -20,10 +24,10 @@ platform::MenuHandle Win32Menus::CreatePopupMenu() {
 
 bool Win32Menus::AppendMenu(platform::MenuHandle menu, unsigned flags, std::uintptr_t idOrSubmenu,
                             std::string_view text) {
-    const std::string terminated(text);
+    const auto wide = Widen(text);
     const bool separator = (flags & MF_SEPARATOR) != 0;
-    return ::AppendMenuA(ToHandle(menu), flags, idOrSubmenu,
-                         separator ? nullptr : terminated.c_str()) != FALSE;
+    return ::AppendMenuW(ToHandle(menu), flags, idOrSubmenu, separator ? nullptr : wide.c_str()) !=
+           FALSE;
 }
 
 bool Win32Menus::RemoveMenu(platform::MenuHandle menu, unsigned position, unsigned flags) {

@@ -2,12 +2,12 @@
 
 #include <string>
 
+#include "platform/win32/wide_text.h"
+
 namespace kov::win32 {
 
 int Win32MessageBoxes::MessageBox(std::string_view text, std::string_view title, unsigned flags) {
-    const std::string terminatedText(text);
-    const std::string terminatedTitle(title);
-    return MessageBoxA(owner_, terminatedText.c_str(), terminatedTitle.c_str(), flags);
+    return MessageBoxW(owner_, Widen(text).c_str(), Widen(title).c_str(), flags);
 }
 
 }  // namespace kov::win32

@@ -4,7 +4,7 @@
 #include <olectl.h>
 
 #include <memory>
-#include <vector>
+#include "platform/win32/wide_text.h"
 
 namespace kov::win32 {
 
@@ -53,12 +53,12 @@ HBITMAP PictureBitmap(const platform::PicturePtr& picture) {
 
 SIZE BitmapSize(HBITMAP bitmap) {
     BITMAP info{};
-    if (bitmap == nullptr || GetObjectA(bitmap, sizeof info, &info) == 0) return {};
+    if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0) return {};
     return {info.bmWidth, info.bmHeight};
 }
 
 UniqueBitmap LoadBitmapResource(const std::string& name) {
-    return UniqueBitmap(LoadBitmapA(GetModuleHandleA(nullptr), name.c_str()));
+    return UniqueBitmap(LoadBitmapW(GetModuleHandleW(nullptr), Widen(name).c_str()));
 }
 
 // Keeps OLE initialised on this thread until the program ends: the system's picture loader
@@ -79,10 +79,8 @@ class OleSession {
 UniqueBitmap LoadPictureFileBitmap(const std::string& path) {
     // Only menus that name picture files pay for starting OLE, and only once.
     static const OleSession ole;
-    const int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
-    if (path.empty() || length <= 0) return {};
-    std::vector<wchar_t> wide(static_cast<std::size_t>(length));
-    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), length);
+    if (path.empty()) return {};
+    auto wide = Widen(path);
     IPicture* raw = nullptr;
     if (FAILED(OleLoadPicturePath(wide.data(), nullptr, 0, 0, IID_IPicture,
                                   reinterpret_cast<void**>(&raw))) ||

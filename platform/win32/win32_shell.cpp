@@ -5,12 +5,44 @@
 #include <vector>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/wide_text.h"
 
 namespace kov::win32 {
 
 namespace {
 
-const char* OrNull(const std::optional<std::string>& text) {
+std::optional<std::wstring> Widen(const std::optional<std::string>& text) {
+    if (!text) return std::nullopt;
+    return win32::Widen(*text);
+}
+
+// The shell cannot open a path of MAX_PATH characters or more; the short names of its folders
+// often make it fit. Each name is looked up on its own, as the long form finds it. The file
+// keeps its long name where that fits, because a short name cuts the extension to three
+// letters, and the extension decides which program opens the file.
+std::wstring ShellPath(const std::string& file) {
+    auto wide = win32::Widen(file);
+    if (wide.size() < MAX_PATH) return wide;
+    std::wstring shortForm;
+    std::size_t start = 0;
+    for (auto slash = wide.find(L'\\'); start <= wide.size(); slash = wide.find(L'\\', start)) {
+        if (slash == std::wstring::npos) slash = wide.size();
+        const auto name = wide.substr(start, slash - start);
+        WIN32_FIND_DATAW data;
+        UniqueFind find(start == 0
+                            ? INVALID_HANDLE_VALUE
+                            : FindFirstFileW(WidePath(Narrow(shortForm + name)).c_str(), &data));
+        const bool lastFits = slash == wide.size() && (shortForm + name).size() < MAX_PATH;
+        shortForm += find && data.cAlternateFileName[0] != L'\0' && !lastFits
+                         ? data.cAlternateFileName
+                         : name;
+        if (slash < wide.size()) shortForm += L'\\';
+        start = slash + 1;
+    }
+    return shortForm.size() < MAX_PATH ? shortForm : wide;
+}
+
+const wchar_t* OrNull(const std::optional<std::wstring>& text) {
     return text ? text->c_str() : nullptr;
 }
 
@@ -29,21 +61,22 @@ void Win32Shell::EnterComApartment() {
 
 std::intptr_t Win32Shell::ShellExecute(const platform::ShellRequest& request) {
     EnterComApartment();
-    const auto result = ShellExecuteA(
-        request.ownedByMainWindow ? owner_ : nullptr, OrNull(request.verb), request.file.c_str(),
-        OrNull(request.parameters), request.directory.c_str(), request.show);
+    const auto verb = Widen(request.verb);
+    const auto parameters = Widen(request.parameters);
+    const auto result = ShellExecuteW(request.ownedByMainWindow ? owner_ : nullptr, OrNull(verb),
+                                      ShellPath(request.file).c_str(), OrNull(parameters),
+                                      win32::Widen(request.directory).c_str(), request.show);
     return reinterpret_cast<std::intptr_t>(result);
 }
 
 std::uint32_t Win32Shell::StartProcess(const std::string& commandLine, int show) {
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(show);
     PROCESS_INFORMATION process{};
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');  // CreateProcessA may write into its command line
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    auto line = win32::Widen(commandLine);  // CreateProcessW may write into its command line
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
         return 0;
     }
@@ -54,10 +87,11 @@ std::uint32_t Win32Shell::StartProcess(const std::string& commandLine, int show)
 
 std::optional<std::string> Win32Shell::FindExecutable(const std::string& file) {
     EnterComApartment();
-    char buffer[MAX_PATH] = {};
-    const auto result = reinterpret_cast<std::intptr_t>(FindExecutableA(file.c_str(), "", buffer));
+    wchar_t buffer[MAX_PATH] = {};
+    const auto result =
+        reinterpret_cast<std::intptr_t>(FindExecutableW(win32::Widen(file).c_str(), L"", buffer));
     if (result <= 32) return std::nullopt;
-    return std::string(buffer, strnlen(buffer, sizeof buffer));
+    return Narrow({buffer, wcsnlen(buffer, MAX_PATH)});
 }
 
 void Win32Shell::Sleep(unsigned milliseconds) {

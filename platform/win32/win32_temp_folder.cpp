@@ -2,13 +2,15 @@
 
 #include "platform/win32/windows_api.h"
 
+#include "platform/win32/wide_text.h"
+
 namespace kov::win32 {
 
 std::string Win32TempFolder::UserTempFolder() {
-    char buffer[MAX_PATH + 1] = {};
-    const DWORD length = GetTempPathA(sizeof buffer, buffer);
+    wchar_t buffer[MAX_PATH + 1] = {};
+    const DWORD length = GetTempPathW(MAX_PATH + 1, buffer);
     if (length == 0 || length > MAX_PATH) return {};
-    std::string folder(buffer, length);
+    std::string folder = Narrow({buffer, length});
     // Without its final backslash, as the program folder is written, unless it is a drive root.
     if (folder.size() > 3 && folder.ends_with('\\')) folder.pop_back();
     return folder;

@@ -1,17 +1,22 @@
-// Stands in for the browser: appends the command line it was started with, and a CR LF, to
-// args.txt beside itself, so a test sees exactly what a program passed it.
+// Stands in for the browser: appends the command line it was started with, in UTF-8, and a
+// CR LF, to args.txt beside itself, so a test sees exactly what a program passed it.
 #include <windows.h>
 
 #include <string>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return 1;
-    std::string file(path, length);
-    file = file.substr(0, file.find_last_of('\\') + 1) + "args.txt";
-    const std::string line = std::string(GetCommandLineA()) + "\r\n";
-    HANDLE out = CreateFileA(file.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+    std::wstring file(path, length);
+    file = file.substr(0, file.find_last_of(L'\\') + 1) + L"args.txt";
+    const wchar_t* commandLine = GetCommandLineW();
+    const int size = WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, nullptr, 0, nullptr, nullptr);
+    std::string line(size > 0 ? static_cast<std::size_t>(size) : 1, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, line.data(), size, nullptr, nullptr);
+    line.pop_back();  // the terminating NUL
+    line += "\r\n";
+    HANDLE out = CreateFileW(file.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (out == INVALID_HANDLE_VALUE) return 2;
     DWORD written = 0;

@@ -7,20 +7,21 @@
 
 #include <string>
 
+// Wide, so that paths in any script arrive as they were written.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    const char* name = "KOV_LAUNCH_COMMAND_LINE";
-    const DWORD size = GetEnvironmentVariableA(name, nullptr, 0);
+    const wchar_t* name = L"KOV_LAUNCH_COMMAND_LINE";
+    const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
     if (size == 0) return 250;
-    std::string commandLine(size, '\0');
-    const DWORD length = GetEnvironmentVariableA(name, commandLine.data(), size);
+    std::wstring commandLine(size, L'\0');
+    const DWORD length = GetEnvironmentVariableW(name, commandLine.data(), size);
     commandLine.resize(length);
-    SetEnvironmentVariableA(name, nullptr);
+    SetEnvironmentVariableW(name, nullptr);
 
-    STARTUPINFOA startup = {};
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process))
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
         return 251;
     WaitForSingleObject(process.hProcess, INFINITE);
     DWORD exitCode = 252;

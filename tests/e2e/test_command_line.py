@@ -24,9 +24,14 @@ class CommandLineTest(KovTestCase):
         write_chosen_file(folder)
         folder.write("named.mnu", NAMED_MENU)
         folder.write("named.mnu", DECOY_MENU, base=folder.root)
+        (folder.path / "\u041c\u0435\u043d\u044e").mkdir()
+        folder.write("\u041c\u0435\u043d\u044e/named.mnu", NAMED_MENU)
         # (case, the command line after the program name, line of the item read)
-        for case, command_line, line in [("relative, with blanks", "   .\\named.mnu   ", 1),
-                                         ("missing file", " .\\missing.mnu", 3)]:
+        for case, command_line, line in [
+            ("relative, with blanks", "   .\\named.mnu   ", 1),
+            ("through a Cyrillic folder", " .\\\u041c\u0435\u043d\u044e\\named.mnu", 1),
+            ("missing file", " .\\missing.mnu", 3),
+        ]:
             with self.case(case, command_line=command_line):
                 run = folder.start(command_line=command_line)
                 run.wait_popup()

@@ -17,7 +17,7 @@ bool MatchesOne(std::string_view name, std::string_view pattern) {
             starP = p++;
             starN = n;
         } else if (p < pattern.size() &&
-                   (pattern[p] == '?' || ToLowerAnsi(pattern[p]) == ToLowerAnsi(name[n]))) {
+                   (pattern[p] == '?' || EqualsNoCase(pattern.substr(p, 1), name.substr(n, 1)))) {
             ++p;
             ++n;
         } else if (starP != std::string_view::npos) {
@@ -67,7 +67,7 @@ bool FakeFolders::MatchesPattern(const std::string& name, const std::string& pat
 std::optional<std::string> FakeFolders::FolderIdentity(const std::string& folder) {
     const auto resolved = Resolve(WithBackslash(folder));
     if (tree_.count(resolved) == 0) return std::nullopt;
-    return ToLowerAnsi(resolved);
+    return FoldCase(resolved);
 }
 
 void FakeFolders::Add(const std::string& path, std::uint32_t attributes) {

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "menufile/ansi_text.h"
+#include "core/text.h"
 #include "platform/folders.h"
 
 namespace kov::fakes {
 
 class FakeFolders : public platform::Folders {
-public:
+  public:
     std::optional<std::vector<std::string>> ListFolder(const std::string& folder) override;
     std::uint32_t FileAttributes(const std::string& path) override;
     bool MatchesPattern(const std::string& name, const std::string& pattern) override;
@@ -31,7 +31,7 @@ public:
     std::vector<std::string> listed;                         // every folder listed, in order
     std::set<std::string, LessNoCase> unreadableAttributes;  // their attribute query fails
 
-private:
+  private:
     struct Folder {
         std::vector<std::string> names;  // in the order they were added
         std::map<std::string, std::uint32_t, LessNoCase> attributes;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/expand_string.h"
 #include "menufile/folder_menus.h"
 #include "menufile/menu_builder.h"
 #include "tests/fakes/fake_platform.h"

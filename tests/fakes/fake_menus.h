@@ -3,8 +3,8 @@
 
 #include <cstdint>
 #include <functional>
-#include <unordered_map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/menus.h"
@@ -12,7 +12,7 @@
 namespace kov::fakes {
 
 class FakeMenus : public platform::Menus {
-public:
+  public:
     struct Entry {
         unsigned flags = 0;
         std::uintptr_t idOrSubmenu = 0;
@@ -37,7 +37,7 @@ public:
     // CreatePopupMenu fails (returns 0) once this many menus exist.
     std::size_t maxMenus = SIZE_MAX;
 
-private:
+  private:
     void DumpInto(platform::MenuHandle menu, int depth, std::string& out) const;
     std::unordered_map<platform::MenuHandle, std::vector<Entry>> menus_;
     platform::MenuHandle next_ = 0x1000;

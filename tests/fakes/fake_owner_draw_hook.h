@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/owner_draw_hook.h"
+#include "odmenu/owner_draw_hook.h"
 
 namespace kov::fakes {
 
@@ -20,7 +20,7 @@ class FakePicture : public platform::Picture {
     int height_;
 };
 
-class FakeOwnerDrawHook : public platform::OwnerDrawHook {
+class FakeOwnerDrawHook : public OwnerDrawHook {
   public:
     void HookODMenu(const OwnerDrawSources& sources) override;
     void UnhookODMenu() override;

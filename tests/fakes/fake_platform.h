@@ -7,18 +7,18 @@
 #include <string>
 #include <vector>
 
-#include "menufile/ansi_text.h"
+#include "core/text.h"
 #include "platform/main_window.h"
 #include "platform/platform.h"
+#include "tests/fakes/fake_clipboard.h"
+#include "tests/fakes/fake_clock.h"
 #include "tests/fakes/fake_folders.h"
 #include "tests/fakes/fake_menus.h"
 #include "tests/fakes/fake_owner_draw_hook.h"
-#include "tests/fakes/fake_clipboard.h"
-#include "tests/fakes/fake_clock.h"
-#include "tests/fakes/fake_menus.h"
 #include "tests/fakes/fake_pictures.h"
 #include "tests/fakes/fake_shell.h"
 #include "tests/fakes/fake_top_windows.h"
+#include "tests/fakes/windows_1252.h"
 
 namespace kov::fakes {
 
@@ -109,9 +109,11 @@ struct FakePlatform {
     FakeClock clock;
     FakePictures pictures;
     FakeTempFolder tempFolder;
-    platform::Platform platform{menus,     files, messages, environment, {"C:\\Tools\\Menu", "KOV"},
-                                ownerDraw, folders, clipboard, shell, windows, clock, pictures,
-                                tempFolder};
+    Windows1252 ansi;
+    platform::Platform platform{
+        menus,    files,      messages, environment, {"C:\\Tools\\Menu", "KOV"},
+        folders,  clipboard,  shell,    windows,     clock,
+        pictures, tempFolder, ansi};
 };
 
 }  // namespace kov::fakes

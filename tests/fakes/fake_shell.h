@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "menufile/ansi_text.h"
+#include "core/text.h"
 #include "platform/shell.h"
 #include "platform/temp_folder.h"
 

@@ -1,4 +1,4 @@
-#include "commands/date_format.h"
+#include "menufile/date_format.h"
 
 #include <gtest/gtest.h>
 
@@ -73,27 +73,27 @@ TEST(ReplaceDate, FirstPlaceholderOnly) {
         const char* text;
         const char* expected;
     } cases[] = {
-        {"log_\xA6"
+        {"log_\xC2\xA6"
          "d(yyyy-mm-dd).txt",
          "log_2024-03-05.txt"},
-        {"\xA6"
-         "D(yyyy) \xA6"
+        {"\xC2\xA6"
+         "D(yyyy) \xC2\xA6"
          "d(YYYY)",
          "2024 2024"},  // the same format in other letter case
-        {"\xA6"
-         "d(yyyy) \xA6"
+        {"\xC2\xA6"
+         "d(yyyy) \xC2\xA6"
          "d(mm)",
-         "2024 \xA6"
+         "2024 \xC2\xA6"
          "d(mm)"},
-        {"\xA6"
+        {"\xC2\xA6"
          "d(yyyy",
-         "\xA6"
+         "\xC2\xA6"
          "d(yyyy"},
-        {") \xA6"
+        {") \xC2\xA6"
          "d(",
-         ") \xA6"
+         ") \xC2\xA6"
          "d("},
-        {"\xA6"
+        {"\xC2\xA6"
          "d()x",
          "x"},
         {"no date", "no date"},
@@ -105,7 +105,7 @@ TEST(ReplaceDate, ReadsTheClockOnceAndCopesWithHugeFormats) {
     fakes::FakeClock clock;
     const std::string format(10000, 'd');
     const auto result = sReplaceDate(
-        "\xA6"
+        "\xC2\xA6"
         "d(" +
             format + ")",
         clock);

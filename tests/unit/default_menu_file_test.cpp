@@ -10,11 +10,16 @@ namespace {
 
 TEST(DefaultMenuFile, SampleIsWrittenByteForByteInTheProgramFolder) {
     fakes::FakeFiles files;
+    fakes::Windows1252 ansi;
     std::string path = "D:\\elsewhere.mnu";
-    ASSERT_TRUE(WriteDefaultMenuFile(files, {"C:\\Tools\\Menu", "KOV"}, path,
+    ASSERT_TRUE(WriteDefaultMenuFile(files, {"C:\\Tools\\Menu", "KOV"}, ansi, path,
                                      {"MS Shell Dlg", 8, false, false}));
     EXPECT_EQ(path, "C:\\Tools\\Menu\\KOV.mnu");
     EXPECT_EQ(files.files.at(path), ReadTestData("sample.mnu"));
+    // A font name the code page cannot spell turns the sample into UTF-8 with its mark.
+    ASSERT_TRUE(WriteDefaultMenuFile(files, {"C:\\Tools\\Menu", "KOV"}, ansi, path,
+                                     {"\xE5\xBE\xAE\xE8\xBD\xAF", 8, false, false}));
+    EXPECT_TRUE(files.files.at(path).starts_with("\xEF\xBB\xBF@BGMenuColor"));
 }
 
 TEST(DefaultMenuFile, FontLinesCarryTheCurrentFont) {
@@ -22,8 +27,10 @@ TEST(DefaultMenuFile, FontLinesCarryTheCurrentFont) {
         MenuFont font;
         const char* sizeLine;
     } cases[] = {
-        {{"Tahoma", 8.5, true, false}, ";@FontSize  8 \r\n;@FontBold True\r\n;@FontItalic False\r\n;@FontName Tahoma\r\n"},
-        {{"A B", 9.5, false, true}, ";@FontSize  10 \r\n;@FontBold False\r\n;@FontItalic True\r\n;@FontName A B\r\n"},
+        {{"Tahoma", 8.5, true, false},
+         ";@FontSize  8 \r\n;@FontBold True\r\n;@FontItalic False\r\n;@FontName Tahoma\r\n"},
+        {{"A B", 9.5, false, true},
+         ";@FontSize  10 \r\n;@FontBold False\r\n;@FontItalic True\r\n;@FontName A B\r\n"},
         {{"X", -3, false, false}, ";@FontSize -3 \r\n"},
     };
     for (const auto& c : cases) {

@@ -49,14 +49,14 @@ TEST_F(Dispatch, ProgramMenuIdentifiersAndNothingChosen) {
 
 TEST_F(Dispatch, CommandFieldsRunInOrderAndAnUnknownSpecialCommandDoesNotStopThem) {
     fake.environment.variables["windir"] = "C:\\windows";
-    EXPECT_EQ(ChooseLine("  \t&Three\tnotepad.exe|a.txt|%windir%|2\t\xA6z|x\t\tcalc.exe  "),
+    EXPECT_EQ(ChooseLine("  \t&Three\tnotepad.exe|a.txt|%windir%|2\t\xC2\xA6z|x\t\tcalc.exe  "),
               AfterCommand::CloseMainWindow);
     EXPECT_EQ(
         fake.shell.executed,
         (std::vector<ShellRequest>{{true, std::nullopt, "notepad.exe", "a.txt", "C:\\windows", 2},
                                    {true, std::nullopt, "calc.exe", "", "", 1}}));
     ASSERT_EQ(fake.messages.shown.size(), 1u);
-    EXPECT_EQ(fake.messages.shown[0].text, "Unknown special command!\r\n'\xA6z'");
+    EXPECT_EQ(fake.messages.shown[0].text, "Unknown special command!\r\n'\xC2\xA6z'");
     EXPECT_EQ(fake.messages.shown[0].flags, 16u);
 }
 
@@ -70,11 +70,11 @@ TEST_F(Dispatch, LinesWithoutCommandsAndMissingLinesLaunchNothing) {
 
 TEST_F(Dispatch, DelimitersInForceAtTheEndOfTheFileSplitTheLine) {
     settings.ItemDelimiter = "::";
-    settings.ParameterDelimiter = "\xA4";
+    settings.ParameterDelimiter = "\xC2\xA4";
     ChooseLine(
-        "A::prog.exe\xA4-p\xA4"
-        "C:\\w\xA4"
-        "3\xA4ignored");
+        "A::prog.exe\xC2\xA4-p\xC2\xA4"
+        "C:\\w\xC2\xA4"
+        "3\xC2\xA4ignored");
     EXPECT_EQ(fake.shell.executed,
               (std::vector<ShellRequest>{{true, std::nullopt, "prog.exe", "-p", "C:\\w", 3}}));
 }
@@ -98,7 +98,7 @@ TEST_F(Dispatch, WindowStates) {
 TEST_F(Dispatch, UrlsInAnyLetterCaseGoToTheBrowserWithEncodedClipboardText) {
     fake.shell.browser = "C:\\b.exe";
     fake.clipboard.text = "a b";
-    ChooseLine("X\tWWW.example.com/?q=\xA6s|ignored\tHttps://x\tFTP://y\tmailto:m?s=\xA6s");
+    ChooseLine("X\tWWW.example.com/?q=\xC2\xA6s|ignored\tHttps://x\tFTP://y\tmailto:m?s=\xC2\xA6s");
     EXPECT_EQ(
         fake.shell.executed,
         (std::vector<ShellRequest>{{false, "OPEN", "C:\\b.exe", "WWW.example.com/?q=a+b", "", 1},
@@ -113,16 +113,16 @@ TEST_F(Dispatch, SpecialCommands) {
     fake.files.files["C:\\Tools\\Menu\\notes.txt"] = "notes";
     fake.windows.windows = {{7, "My Notepad"}, {8, "Other"}};
     ChooseLine(
-        "X\t\xA6P|C:\\a.pdf|.\\w\t\xA6x|NOTEPAD\t\xA6"
+        "X\t\xC2\xA6P|C:\\a.pdf|.\\w\t\xC2\xA6x|NOTEPAD\t\xC2\xA6"
         "c|notes.txt");
     EXPECT_EQ(fake.shell.executed,
               (std::vector<ShellRequest>{
                   {true, "Print", "C:\\a.pdf", std::nullopt, "C:\\Tools\\Menu\\w", 1}}));
     EXPECT_EQ(fake.windows.closed, std::vector<platform::WindowHandle>{7});
     EXPECT_EQ(fake.clipboard.text, "notes");
-    ChooseLine("X\t\xA6S|[\xA6s]");
+    ChooseLine("X\t\xC2\xA6S|[\xC2\xA6s]");
     EXPECT_EQ(fake.clipboard.text, "[notes]");
-    ChooseLine("X\t\xA6|x\t\xA6");  // a lone broken bar is an unknown special command
+    ChooseLine("X\t\xC2\xA6|x\t\xC2\xA6");  // a lone broken bar is an unknown special command
     EXPECT_EQ(fake.messages.shown.size(), 2u);
 }
 
@@ -132,11 +132,11 @@ TEST_F(Dispatch, PrintingTheClipboardTextPrintsTheText) {
         printed.push_back(fake.files.files.at(r.file));
     };
     fake.clipboard.text = "clip";
-    ChooseLine("X\t\xA6p|\xA6s\t\xA6p|\xA6\x64(yyyy) note: \xA6S|.\\w");
+    ChooseLine("X\t\xC2\xA6p|\xC2\xA6s\t\xC2\xA6p|\xC2\xA6\x64(yyyy) note: \xC2\xA6S|.\\w");
     EXPECT_EQ(printed, (std::vector<std::string>{"clip\r\n", "2024 note: clip\r\n"}));
     EXPECT_EQ(fake.shell.executed.at(1).directory, "C:\\Tools\\Menu\\w");
     fake.clipboard.text.reset();
-    ChooseLine("X\t\xA6p|\xA6s");
+    ChooseLine("X\t\xC2\xA6p|\xC2\xA6s");
     EXPECT_EQ(fake.shell.executed.size(), 2u);  // an empty clipboard prints nothing
 }
 
@@ -146,18 +146,19 @@ TEST_F(Dispatch, AppendReplacesClipboardThenDateThenEscapes) {
     fake.clipboard.text = "clip";
     fake.clipboard.files = std::vector<std::string>{"C:\\f.txt"};
     ChooseLine(
-        "X\t\xA6"
-        "a.\\log.txt|\xA6s and \xA6S \xA6"
-        "f\\n\xA6"
+        "X\t\xC2\xA6"
+        "a.\\log.txt|\xC2\xA6s and \xC2\xA6S \xC2\xA6"
+        "f\\n\xC2\xA6"
         "d(yyyy)\\tend");
     ChooseLine(
-        "X\t\xA6"
-        "A.\\log.txt|files: \xA6"
+        "X\t\xC2\xA6"
+        "A.\\log.txt|files: \xC2\xA6"
         "F");
     fake.clipboard.text.reset();
     ChooseLine(
-        "X\t\xA6"
-        "a.\\log.txt|[\xA6s]");
+        "X\t\xC2\xA6"
+        "a.\\log.txt|[\xC2\xA6s]");
+    // The log is an ANSI file, so the broken bar goes in as its one ANSI byte.
     EXPECT_EQ(fake.files.files.at(log),
               "clip and clip \xA6"
               "f\r\n2024\tend\r\nfiles: C:\\f.txt\r\n[]\r\n");
@@ -165,18 +166,18 @@ TEST_F(Dispatch, AppendReplacesClipboardThenDateThenEscapes) {
 
 TEST_F(Dispatch, EditTheMenu) {
     Choose(CMD_EDIT);
-    settings.MenuEditor = "notepad.exe|\xA6m /x \xA6m||2";
+    settings.MenuEditor = "notepad.exe|\xC2\xA6m /x \xC2\xA6m||2";
     Choose(CMD_EDIT);
     EXPECT_EQ(settings.MenuEditor, "notepad.exe|" + sMenuFile + " /x " + sMenuFile + "||2");
-    settings.MenuEditor = "ed.exe|\xA6M";  // found, but only the exact placeholder is replaced
+    settings.MenuEditor = "ed.exe|\xC2\xA6M";  // found, but only the exact placeholder is replaced
     Choose(CMD_EDIT);
-    settings.MenuEditor = "|\xA6m";  // no program part
+    settings.MenuEditor = "|\xC2\xA6m";  // no program part
     Choose(CMD_EDIT);
     EXPECT_EQ(fake.shell.executed,
               (std::vector<ShellRequest>{
                   {true, std::nullopt, sMenuFile, "", "", 1},
                   {true, std::nullopt, "notepad.exe", sMenuFile + " /x " + sMenuFile, "", 2},
-                  {true, std::nullopt, "ed.exe", "\xA6M", "", 1}}));
+                  {true, std::nullopt, "ed.exe", "\xC2\xA6M", "", 1}}));
 }
 
 TEST_F(Dispatch, HelpTakesTheFirstFileOfFourExtensions) {

@@ -39,23 +39,24 @@ TEST_F(ExpandString, EnvironmentAndRelativePaths) {
 }
 
 TEST_F(ExpandString, ClipboardTextWithAndWithoutUrlEncoding) {
-    EXPECT_EQ(expander.sExpandString("x \xA6s y", false), "");  // no text: the whole result goes
+    EXPECT_EQ(expander.sExpandString("x \xC2\xA6s y", false),
+              "");  // no text: the whole result goes
     fake.clipboard.text = "";
-    EXPECT_EQ(expander.sExpandString("\xA6s", false), "");
+    EXPECT_EQ(expander.sExpandString("\xC2\xA6s", false), "");
     fake.clipboard.text = "a b&c";
-    EXPECT_EQ(expander.sExpandString("q=\xA6s", true), "q=a+b%26c");
-    EXPECT_EQ(expander.sExpandString("q=\xA6S|\xA6s", false), "q=a b&c|a b&c");
-    EXPECT_EQ(expander.sExpandString(".\\\xA6s", false), "C:\\Tools\\Menu\\a b&c");
+    EXPECT_EQ(expander.sExpandString("q=\xC2\xA6s", true), "q=a+b%26c");
+    EXPECT_EQ(expander.sExpandString("q=\xC2\xA6S|\xC2\xA6s", false), "q=a b&c|a b&c");
+    EXPECT_EQ(expander.sExpandString(".\\\xC2\xA6s", false), "C:\\Tools\\Menu\\a b&c");
     EXPECT_EQ(fake.clipboard.textReads, 5);  // read again at every call
 }
 
 TEST_F(ExpandString, ClipboardFilesInTheSettingsWrapping) {
-    EXPECT_EQ(expander.sExpandString("<\xA6"
+    EXPECT_EQ(expander.sExpandString("<\xC2\xA6"
                                      "f>",
                                      false),
               "<>");
     fake.clipboard.files = std::vector<std::string>{"C:\\a.txt", "C:\\b c.txt"};
-    EXPECT_EQ(expander.sExpandString("\xA6"
+    EXPECT_EQ(expander.sExpandString("\xC2\xA6"
                                      "F",
                                      false),
               "C:\\a.txt C:\\b c.txt");
@@ -63,12 +64,12 @@ TEST_F(ExpandString, ClipboardFilesInTheSettingsWrapping) {
     settings.StringAfter = "\"";
     settings.StringDelimiter = "\" \"";
     fake.clipboard.text = "t";
-    EXPECT_EQ(expander.sExpandString("\xA6s \xA6"
+    EXPECT_EQ(expander.sExpandString("\xC2\xA6s \xC2\xA6"
                                      "f",
                                      true),
               "t \"C:\\a.txt\" \"C:\\b c.txt\"");
     fake.clipboard.files = std::vector<std::string>{};
-    EXPECT_EQ(expander.sExpandString("\xA6"
+    EXPECT_EQ(expander.sExpandString("\xC2\xA6"
                                      "f",
                                      false),
               "\"\"");
@@ -76,7 +77,7 @@ TEST_F(ExpandString, ClipboardFilesInTheSettingsWrapping) {
 
 TEST_F(ExpandString, DateComesLast) {
     fake.environment.variables["fmt"] = "yyyy";
-    EXPECT_EQ(expander.sExpandString("log\xA6"
+    EXPECT_EQ(expander.sExpandString("log\xC2\xA6"
                                      "d(%fmt%).txt",
                                      false),
               "log2024.txt");
@@ -87,8 +88,12 @@ TEST(URLEncode, LettersStaySpacesArePlusTheRestIsHex) {
         const char* text;
         const char* expected;
     } cases[] = {
-        {"Abc-1", "Abc%2D%31"}, {"\t", "%09"}, {"a b", "a+b"},
-        {"\xE9\xA6", "%E9%A6"}, {"", ""},      {"Zz@[`{", "Zz%40%5B%60%7B"},
+        {"Abc-1", "Abc%2D%31"},
+        {"\t", "%09"},
+        {"a b", "a+b"},
+        {"\xC3\xA9\xC2\xA6", "%C3%A9%C2%A6"},
+        {"", ""},
+        {"Zz@[`{", "Zz%40%5B%60%7B"},
     };
     for (const auto& c : cases) EXPECT_EQ(sURLEncode(c.text), c.expected) << c.text;
 }

@@ -11,7 +11,7 @@ namespace {
 constexpr std::uint32_t kReadOnly = 0x1, kHidden = 0x2, kSystem = 0x4, kArchive = 0x20;
 
 class FolderMenuTest : public ::testing::Test {
-protected:
+  protected:
     platform::MenuHandle Build(const std::string& folder, const std::string& include = "*",
                                const std::string& exclude = "") {
         const auto menu = menus.CreatePopupMenu();

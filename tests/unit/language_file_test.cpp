@@ -10,13 +10,13 @@ namespace {
 TEST(LanguageFile, TranslatesByCurrentValueFirstEntryWins) {
     UIStrings strings = DefaultUIStrings("KOV");
     const auto listed = ApplyLanguageFile(
-        "ok=Okej\r\n"                       // key case ignored
-        "OK=Second\r\n"                     // the first entry for a string wins
+        "ok=Okej\r\n"    // key case ignored
+        "OK=Second\r\n"  // the first entry for a string wins
         "&Settings=&Inst\xE4llningar\r\n"
-        "Save =Spara\r\n"                   // the blank belongs to the key: no match
-        "=starts with equals\r\n"           // not listed
-        "no equals sign\r\n"                // not listed
-        " \t E&xit=A=B \t \r\n"             // trimmed; the translation keeps its "="
+        "Save =Spara\r\n"          // the blank belongs to the key: no match
+        "=starts with equals\r\n"  // not listed
+        "no equals sign\r\n"       // not listed
+        " \t E&xit=A=B \t \r\n"    // trimmed; the translation keeps its "="
         "KOV is a menu program.=KOV \xE4r ett menyprogram.\r\n"
         "is a menu program.=no match\r\n"
         "Unknown key=kept in the list\r\n"
@@ -28,10 +28,15 @@ TEST(LanguageFile, TranslatesByCurrentValueFirstEntryWins) {
     EXPECT_EQ(strings.sEXIT, "A=B");
     EXPECT_EQ(strings.sINFOTEXT, "KOV \xE4r ett menyprogram.");
     EXPECT_EQ(strings.sVERSION, " Version with blank");
-    const std::vector<std::string> expected = {
-        "ok=Okej", "OK=Second", "&Settings=&Inst\xE4llningar", "Save =Spara", "E&xit=A=B",
-        "KOV is a menu program.=KOV \xE4r ett menyprogram.", "is a menu program.=no match",
-        "Unknown key=kept in the list", "Version= Version with blank"};
+    const std::vector<std::string> expected = {"ok=Okej",
+                                               "OK=Second",
+                                               "&Settings=&Inst\xE4llningar",
+                                               "Save =Spara",
+                                               "E&xit=A=B",
+                                               "KOV is a menu program.=KOV \xE4r ett menyprogram.",
+                                               "is a menu program.=no match",
+                                               "Unknown key=kept in the list",
+                                               "Version= Version with blank"};
     EXPECT_EQ(listed, expected);
 }
 

@@ -8,6 +8,7 @@
 #include "app/program_menu.h"
 #include "app/single_instance.h"
 #include "tests/fakes/fake_platform.h"
+#include "tests/unit/test_data.h"
 
 namespace kov {
 namespace {
@@ -23,7 +24,7 @@ class RunCycle : public ::testing::Test {
     const std::string defaultPath = "C:\\Tools\\Menu\\KOV.mnu";
     fakes::FakePlatform fake;
     fakes::FakeMainWindow window;
-    MainForm form{fake.platform, window, {'.'}};
+    MainForm form{fake.platform, fake.ownerDraw, window, {'.'}};
 };
 
 TEST_F(RunCycle, MissingMenuFileAndYesWritesTheSampleAndShowsIt) {
@@ -34,8 +35,7 @@ TEST_F(RunCycle, MissingMenuFileAndYesWritesTheSampleAndShowsIt) {
               "No menu file was found. Do you want to create a new file?");
     EXPECT_EQ(fake.messages.shown[0].title, "KOV");
     EXPECT_EQ(fake.messages.shown[0].flags, mb::kYesNo);
-    EXPECT_EQ(fake.files.files.at(defaultPath),
-              DefaultMenuFileText({"MS Shell Dlg", 8, false, false}));
+    EXPECT_EQ(fake.files.files.at(defaultPath), ReadTestData("sample.mnu"));
     EXPECT_NE(Tree().find("ITEM 21 &Notepad (minimized)"), std::string::npos);
     EXPECT_EQ(window.caption, "KOV");
 }
@@ -82,7 +82,9 @@ TEST_F(RunCycle, ChoicesAreTranslatedBackAndTheWindowCloses) {
         CommandId fromPopup;
         CommandId command;
     } cases[] = {
-        {0, 0}, {1, 1}, {ProgramMenuItemId(CMD_EXIT), CMD_EXIT},
+        {0, 0},
+        {1, 1},
+        {ProgramMenuItemId(CMD_EXIT), CMD_EXIT},
         {ProgramMenuItemId(CMD_HELP), CMD_HELP},
         {2001, 2001},
         {-1073741819, 0},  // a popup that failed inside the system
@@ -91,7 +93,7 @@ TEST_F(RunCycle, ChoicesAreTranslatedBackAndTheWindowCloses) {
     for (const auto& c : cases) {
         fakes::FakeMainWindow w;
         w.choice = c.fromPopup;
-        MainForm f(fake.platform, w, {'.'});
+        MainForm f(fake.platform, fake.ownerDraw, w, {'.'});
         f.FormLoad("");
         EXPECT_EQ(f.ChosenCommand(), c.command);
         EXPECT_EQ(w.closeRequests, 1);
@@ -99,7 +101,7 @@ TEST_F(RunCycle, ChoicesAreTranslatedBackAndTheWindowCloses) {
 }
 
 TEST_F(RunCycle, FolderMenusAreFilledAsTheirPopupOpens) {
-    fake.files.files[defaultPath] = "@NoProgramMenu 1\r\n\xA6qDocs|C:\\Docs|*";
+    fake.files.files[defaultPath] = "@NoProgramMenu 1\r\n\xC2\xA6qDocs|C:\\Docs|*";
     fake.folders.Add("C:\\Docs\\a.txt");
     Load();
     EXPECT_EQ(Tree(), "POPUP Docs\n");
@@ -110,7 +112,7 @@ TEST_F(RunCycle, FolderMenusAreFilledAsTheirPopupOpens) {
 
 TEST_F(RunCycle, TheChosenLineRunsWithTheFileSettingsAndSettingsKeepsTheWindow) {
     fake.files.files[defaultPath] =
-        "Run\tprog.exe,\xA6s\r\n@ParameterDelimiter ,\r\n@StringDelimiter ;\r\n"
+        "Run\tprog.exe,\xC2\xA6s\r\n@ParameterDelimiter ,\r\n@StringDelimiter ;\r\n"
         "@CustomIcon Run,.\\KOV.mnu";
     fake.clipboard.text = "clip";
     window.choice = 1;
@@ -123,7 +125,7 @@ TEST_F(RunCycle, TheChosenLineRunsWithTheFileSettingsAndSettingsKeepsTheWindow) 
 
     fakes::FakeMainWindow settingsWindow;
     settingsWindow.choice = ProgramMenuItemId(CMD_SETTINGS);
-    MainForm settingsForm(fake.platform, settingsWindow, {'.'});
+    MainForm settingsForm(fake.platform, fake.ownerDraw, settingsWindow, {'.'});
     settingsForm.FormLoad("");
     EXPECT_EQ(settingsWindow.closeRequests, 0);
 }
@@ -137,16 +139,14 @@ TEST_F(RunCycle, CommandLinePaths) {
         const char* commandLine;
         const char* menuFile;
     } cases[] = {
-        {"  D:\\a b.mnu  ", "D:\\a b.mnu"},
-        {".\\other.mnu", "C:\\Tools\\Menu\\other.mnu"},
-        {"%DATA%\\a b.mnu", "D:\\a b.mnu"},
-        {"C:\\missing.mnu", "C:\\Tools\\Menu\\KOV.mnu"},
-        {"\"D:\\a b.mnu\"", "C:\\Tools\\Menu\\KOV.mnu"},  // the quotes stay part of the path
+        {"  D:\\a b.mnu  ", "D:\\a b.mnu"},   {".\\other.mnu", "C:\\Tools\\Menu\\other.mnu"},
+        {"%DATA%\\a b.mnu", "D:\\a b.mnu"},   {"C:\\missing.mnu", "C:\\Tools\\Menu\\KOV.mnu"},
+        {" \"D:\\a b.mnu\" ", "D:\\a b.mnu"},  // one pair of quotes around it is removed
         {"", "C:\\Tools\\Menu\\KOV.mnu"},
     };
     for (const auto& c : cases) {
         fakes::FakeMainWindow w;
-        MainForm f(fake.platform, w, {'.'});
+        MainForm f(fake.platform, fake.ownerDraw, w, {'.'});
         f.FormLoad(c.commandLine);
         EXPECT_EQ(f.MenuFile(), c.menuFile) << c.commandLine;
     }
@@ -171,7 +171,7 @@ TEST_F(RunCycle, SystemMenuFontSeedsTheMenuFont) {
     EXPECT_TRUE(form.Settings().font.FontBold);
     EXPECT_FALSE(form.Settings().font.FontItalic);
     window.systemFont = {"Segoe UI", 600, 2};
-    MainForm second(fake.platform, window, {'.'});
+    MainForm second(fake.platform, fake.ownerDraw, window, {'.'});
     fake.files.files[defaultPath] = "";
     second.FormLoad("");
     EXPECT_FALSE(second.Settings().font.FontBold);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/default_menu_file.h"
+#include "core/text.h"
 #include "tests/fakes/fake_menu_file.h"
 #include "tests/unit/test_data.h"
 
@@ -68,10 +69,10 @@ TEST_F(MenuBuilder, IdentifiersAreLineNumbers) {
 
 TEST_F(MenuBuilder, KindsOfLines) {
     const std::string text =
-        "\xA6Gheading\tignored\r\n"
-        "\xA6g\r\n"             // no fields: nothing
-        "\xA6QFolder only\r\n"  // a folder menu with a caption only: an empty submenu
-        "\xA6q\r\n"             // nothing after the marker: nothing
+        "\xC2\xA6Gheading\tignored\r\n"
+        "\xC2\xA6g\r\n"             // no fields: nothing
+        "\xC2\xA6QFolder only\r\n"  // a folder menu with a caption only: an empty submenu
+        "\xC2\xA6q\r\n"             // nothing after the marker: nothing
         "-anything\r\n"
         "a;b\r\n"
         "[ Name\r\n"
@@ -90,15 +91,14 @@ TEST_F(MenuBuilder, FolderMenuLinesListTheirFolderWhenOpened) {
     fake.folders.Add("C:\\Docs\\c.doc");
     fake.folders.Add("C:\\Tools\\Menu\\local.txt");
     const std::string text =
-        "\xA6qAll|%DOCS%\r\n"  // no include pattern: folders and "." only
-        "\xA6QText|%DOCS%|*.txt|b*|ignored\r\n"
+        "\xC2\xA6qAll|%DOCS%\r\n"  // no include pattern: folders and "." only
+        "\xC2\xA6QText|%DOCS%|*.txt|b*|ignored\r\n"
         "@ParameterDelimiter ,\r\n"
-        "\xA6qHere,.\\,*\r\n"  // relative to the program folder
-        "\xA6qCaption only\r\n";
+        "\xC2\xA6qHere,.\\,*\r\n"  // relative to the program folder
+        "\xC2\xA6qCaption only\r\n";
     Build(text);
     EXPECT_TRUE(fake.folders.listed.empty());
-    fake.menus.OpenEverySubmenu(root,
-                                [this](auto menu) { menuFile.folderMenus.FillOnOpen(menu); });
+    fake.menus.OpenEverySubmenu(root, [this](auto menu) { menuFile.folderMenus.FillOnOpen(menu); });
     EXPECT_EQ(fake.menus.Dump(root),
               "POPUP KOV\nPOPUP All\n  POPUP sub\n    ITEM 2002 .\n  ITEM 2001 .\n"
               "POPUP Text\n  POPUP sub\n    ITEM 2005 .\n  ITEM 2003 a.txt\n  ITEM 2004 .\n"
@@ -115,7 +115,7 @@ TEST_F(MenuBuilder, CaptionsShowTheDateButSubmenuTextsDoNot) {
         "[Week \xA6\x64(ww)\r\n";
     EXPECT_EQ(Build(text),
               "POPUP KOV\nGRAYED 1 Today 2024-03-05\nITEM 2 Log 2024\nPOPUP Docs Mar\n"
-              "POPUP Week \xA6\x64(ww)\n");
+              "POPUP Week \xC2\xA6\x64(ww)\n");
 }
 
 TEST_F(MenuBuilder, DelimiterChangesApplyToLaterLinesOnly) {
@@ -132,10 +132,36 @@ TEST_F(MenuBuilder, BracketImbalanceIsHarmless) {
               "POPUP KOV\nPOPUP Open\n  ITEM 2 Inside\n  ITEM 3 Still inside\n");
 }
 
-TEST_F(MenuBuilder, BareLineFeedsAndByteOrderMarksMakeOneLine) {
-    EXPECT_EQ(Build("@BGMenuColor 1, 2, 3\nItem\tx\n"), "POPUP KOV\n");
-    EXPECT_EQ(settings.BGMenuColor, 0u);  // the value holds the rest of the file: black
-    EXPECT_EQ(Build("\xEF\xBB\xBF@NoIcons 1\r\n"), "POPUP KOV\nITEM 1 \xEF\xBB\xBF@NoIcons 1\n");
+TEST_F(MenuBuilder, EveryEncodingAndLineEndGivesTheSameTree) {
+    const MenuFont font{"MS Shell Dlg", 8, false, false};
+    const std::string ansiCafe =
+        "[\xDC"
+        "berblick\r\n\xA6gCaf\xE9\r\n]\r\n";
+    const struct {
+        std::string ansi;
+        std::string tree;
+    } files[] = {
+        {ReadTestData("worked_example.mnu"), ReadTestData("worked_example.tree")},
+        {ReadTestData("sample.mnu"), ReadTestData("sample.tree")},
+        {ansiCafe,
+         "POPUP KOV\nPOPUP \xC3\x9C"
+         "berblick\n  GRAYED 2 Caf\xC3\xA9\n"},
+    };
+    for (const auto& file : files) {
+        const auto text = DecodeText(file.ansi, fake.ansi).text;
+        for (const auto encoding :
+             {TextEncoding::Ansi, TextEncoding::Utf8, TextEncoding::Utf8WithMark,
+              TextEncoding::Utf16Le, TextEncoding::Utf16Be}) {
+            EXPECT_EQ(Build(*EncodeText(text, encoding, fake.ansi)), file.tree)
+                << static_cast<int>(encoding) << file.ansi;
+        }
+        for (const auto* lineEnd : {"\n", "\r"}) {
+            EXPECT_EQ(Build(ReplaceAll(file.ansi, "\r\n", lineEnd)), file.tree) << file.ansi;
+        }
+    }
+    // A mark is not part of line 1, so a setting there applies.
+    Build("\xEF\xBB\xBF@NoIcons 1\r\n");
+    EXPECT_TRUE(settings.NoIcons);
 }
 
 TEST_F(MenuBuilder, MissingHiddenOrUnreadableFiles) {
@@ -179,7 +205,8 @@ TEST_F(MenuBuilder, DeepNestingAndHugeLines) {
     EXPECT_EQ((*lines)[10000].size(), 1u << 20);  // the item table keeps the line whole
 
     // A huge caption is cut to what a popup can show.
-    EXPECT_EQ(Build(std::string(1 << 20, 'b')), "POPUP KOV\nITEM 1 " + std::string(4096, 'b') + "\n");
+    EXPECT_EQ(Build(std::string(1 << 20, 'b')),
+              "POPUP KOV\nITEM 1 " + std::string(4096, 'b') + "\n");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "menufile/settings_directives.h"
 
+#include "commands/expand_string.h"
+
 #include <gtest/gtest.h>
 
 #include "tests/fakes/fake_platform.h"
@@ -53,16 +55,16 @@ TEST_F(SettingsDirectives, FlagsAcceptWordsAndNumbersOnly) {
 TEST_F(SettingsDirectives, TextsAreTrimmedUnescapedOrKeptAsWritten) {
     Apply("@FontName  Arial");
     EXPECT_EQ(settings.font.FontName, " Arial");
-    Apply("@ParameterDelimiter  \xA4  ");
-    EXPECT_EQ(settings.ParameterDelimiter, "\xA4");
+    Apply("@ParameterDelimiter  \xC2\xA4  ");
+    EXPECT_EQ(settings.ParameterDelimiter, "\xC2\xA4");
     Apply("@StringDelimiter \\n");
     EXPECT_EQ(settings.StringDelimiter, "\r\n");
     Apply("@StringBefore \\t");
     EXPECT_EQ(settings.StringBefore, "\t");
     Apply("@ItemDelimiter ,");
     EXPECT_EQ(settings.ItemDelimiter, ",");
-    Apply("@MenuEditor  notepad.exe|\xA6m ");
-    EXPECT_EQ(settings.MenuEditor, "notepad.exe|\xA6m");
+    Apply("@MenuEditor  notepad.exe|\xC2\xA6m ");
+    EXPECT_EQ(settings.MenuEditor, "notepad.exe|\xC2\xA6m");
 }
 
 TEST_F(SettingsDirectives, PathsAreExpanded) {

@@ -10,7 +10,7 @@ namespace {
 namespace mb = platform::message_box;
 
 class LanguageAndSettings : public ::testing::Test {
-protected:
+  protected:
     void Load(const std::string& menu, const std::string& language = "") {
         fake.files.files[menuPath] = menu;
         if (!language.empty()) fake.files.files[languagePath] = language;
@@ -22,14 +22,14 @@ protected:
     const std::string templatePath = "C:\\Tools\\Menu\\Translation.lng";
     fakes::FakePlatform fake;
     fakes::FakeMainWindow window;
-    MainForm form{fake.platform, window, {'.'}};
+    MainForm form{fake.platform, fake.ownerDraw, window, {'.'}};
 };
 
 TEST_F(LanguageAndSettings, LanguageFileTranslatesTheProgramSubmenuAndSettingsWindow) {
     Load("@LanguageFile .\\Svenska.lng\r\nItem",
          "&Settings=&Inst\xE4llningar\r\nE&xit=&Avsluta\r\nInformation=Info\r\nSave=Spara");
     EXPECT_EQ(fake.menus.Dump(window.poppedUp.at(0)),
-              "POPUP KOV\n  ITEM -103 &Inst\xE4llningar\n  ITEM -104 Edit the menu\n"
+              "POPUP KOV\n  ITEM -103 &Inst\xC3\xA4llningar\n  ITEM -104 Edit the menu\n"
               "  ITEM -101 &About...\n  ITEM -105 &Help\n  ITEM -102 &Avsluta\nITEM 2 Item\n");
     EXPECT_EQ(window.settingsTexts.information, "Info");
     EXPECT_EQ(window.settingsTexts.save, "Spara");
@@ -54,7 +54,7 @@ TEST_F(LanguageAndSettings, AboutFromThePopupHidesTheWindowAndEndsOnOk) {
     EXPECT_EQ(window.about->caption, "Om KOV");
     EXPECT_EQ(window.about->ok, "Okej");
     EXPECT_EQ(window.about->lines,
-              "KOV (Kovamenu)\r\nUtg\xE5va 3.7 [build 1] \r\nby the KOV developers, 2026");
+              "KOV (Kovamenu)\r\nUtg\xC3\xA5va 3.7 [build 1] \r\nby the KOV developers, 2026");
     EXPECT_TRUE(window.about->exitProgram);
     EXPECT_TRUE(window.hidden);
     EXPECT_EQ(window.closeRequests, 0);

@@ -94,7 +94,7 @@ TEST_F(ShellLaunching, PrintingATextTakesTheFirstFreeNumberAndDeletesOnlyThatFil
     fake.clipboard.text = "clip";
     std::string printed;
     fake.shell.onExecute = [&](const ShellRequest& r) { printed = fake.files.files.at(r.file); };
-    launcher.PrintFile("x \xA6s \xA6S", "");
+    launcher.PrintFile("x \xC2\xA6s \xC2\xA6S", "");
     const std::string file = "C:\\Tools\\Menu\\KOV_print2.txt";
     EXPECT_EQ(printed, "x clip clip\r\n");
     EXPECT_EQ(fake.shell.executed,
@@ -107,7 +107,7 @@ TEST_F(ShellLaunching, PrintingATextTakesTheFirstFreeNumberAndDeletesOnlyThatFil
 TEST_F(ShellLaunching, PrintingATextInAReadOnlyProgramFolderUsesTheTempFolder) {
     fake.files.unwritable.insert("C:\\Tools\\Menu\\KOV_print0.txt");
     fake.clipboard.text = "clip";
-    launcher.PrintFile("\xA6s", "");
+    launcher.PrintFile("\xC2\xA6s", "");
     ASSERT_EQ(fake.shell.executed.size(), 1u);
     EXPECT_EQ(fake.shell.executed[0].file, "C:\\Users\\me\\Temp\\KOV_print0.txt");
 }

@@ -10,25 +10,27 @@
 
 #include "commands/expand_string.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_environment.h"
 #include "tests/fakes/fake_clock.h"
 
 namespace kov::win32 {
 namespace {
 
-// Puts a CF_HDROP list of ANSI names on the clipboard, as a file copy in the shell does.
+// Puts a CF_HDROP list of wide names on the clipboard, as a file copy in the shell does.
 void SetDroppedFiles(const std::vector<std::string>& names) {
-    std::string list;
-    for (const auto& name : names) list += name + '\0';
-    list += '\0';
-    UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + list.size()));
+    std::wstring list;
+    for (const auto& name : names) list += Widen(name) + L'\0';
+    list += L'\0';
+    const auto bytes = list.size() * sizeof(wchar_t);
+    UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + bytes));
     ASSERT_TRUE(block);
     {
         GlobalLockGuard lock(block.get());
         auto* drop = static_cast<DROPFILES*>(lock.data());
         drop->pFiles = sizeof(DROPFILES);
-        drop->fWide = FALSE;
-        std::memcpy(static_cast<char*>(lock.data()) + sizeof(DROPFILES), list.data(), list.size());
+        drop->fWide = TRUE;
+        std::memcpy(static_cast<char*>(lock.data()) + sizeof(DROPFILES), list.data(), bytes);
     }
     OpenClipboardGuard clipboard(nullptr);
     ASSERT_TRUE(clipboard.opened());
@@ -39,7 +41,9 @@ void SetDroppedFiles(const std::vector<std::string>& names) {
 
 TEST(Win32Clipboard, TextRoundTrips) {
     Win32Clipboard clipboard;
-    const std::string cases[] = {"hello \xA6 w\xF6rld", "", std::string(10 * 1024 * 1024, 'x')};
+    const std::string cases[] = {
+        "hello \xC2\xA6 w\xC3\xB6rld \xD0\x9C\xD0\xB8\xD1\x80 \xE4\xB8\xAD \xF0\x9F\x98\x80", "",
+        std::string(10 * 1024 * 1024, 'x')};
     for (const auto& text : cases) {
         ASSERT_TRUE(clipboard.SetText(text));
         EXPECT_EQ(clipboard.GetText(), text) << text.size();
@@ -52,8 +56,9 @@ TEST(Win32Clipboard, TextRoundTrips) {
 TEST(Win32Clipboard, FileNamesOfAnyLength) {
     Win32Clipboard clipboard;
     const std::string longName = "C:\\" + std::string(1500, 'n') + ".txt";
-    SetDroppedFiles({"C:\\a b.txt", longName});
-    EXPECT_EQ(clipboard.GetFiles(), (std::vector<std::string>{"C:\\a b.txt", longName}));
+    const std::string scripts = "C:\\\xCE\xB1\\\xD0\xB4 \xE4\xB8\xAD\xF0\x9F\x98\x80.txt";
+    SetDroppedFiles({"C:\\a b.txt", longName, scripts});
+    EXPECT_EQ(clipboard.GetFiles(), (std::vector<std::string>{"C:\\a b.txt", longName, scripts}));
     EXPECT_FALSE(clipboard.GetText());
 }
 
@@ -67,13 +72,13 @@ TEST(Win32Clipboard, ExpansionReadsTheRealClipboardAndEnvironment) {
     Expander expander(environment, "C:\\Tools\\Menu", clipboard, clock, settings);
     SetEnvironmentVariableA("KOV_SITE", "http://x/?q=");
     ASSERT_TRUE(clipboard.SetText("a b&c"));
-    EXPECT_EQ(expander.sExpandString("%KOV_SITE%\xA6s", true), "http://x/?q=a+b%26c");
+    EXPECT_EQ(expander.sExpandString("%KOV_SITE%\xC2\xA6s", true), "http://x/?q=a+b%26c");
     SetDroppedFiles({"C:\\one.txt", "C:\\two.txt"});
-    EXPECT_EQ(expander.sExpandString("notepad \xA6"
+    EXPECT_EQ(expander.sExpandString("notepad \xC2\xA6"
                                      "f",
                                      false),
               "notepad \"C:\\one.txt\" \"C:\\two.txt\"");
-    EXPECT_EQ(expander.sExpandString("[\xA6s]", false), "");  // no text now
+    EXPECT_EQ(expander.sExpandString("[\xC2\xA6s]", false), "");  // no text now
 }
 
 }  // namespace

@@ -5,8 +5,10 @@
 
 #include <set>
 
-#include "menufile/ansi_text.h"
+#include "core/text.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_files.h"
 #include "tests/win32/temp_folder.h"
 
 namespace kov::win32 {
@@ -80,25 +82,32 @@ TEST(Win32Folders, AttributesAsTheSystemReportsThem) {
     EXPECT_EQ(folders.FileAttributes(folder / "missing"), platform::file_attributes::kInvalid);
 }
 
-TEST(Win32Folders, NamesTheAnsiSearchCannotCarryReadAsUnknown) {
+TEST(Win32Folders, NamesInEveryScriptAndPastThePathLimitAreListedAsWritten) {
     TempFolder folder;
-    const std::wstring wideFolder(folder.path().begin(), folder.path().end());
-    const std::wstring longName(255, L'w');
-    for (const std::wstring& name : {longName, std::wstring(L"\u4E2D.txt")}) {
-        UniqueFile file(CreateFileW((L"\\\\?\\" + wideFolder + L"\\" + name).c_str(), GENERIC_WRITE,
-                                    0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        ASSERT_TRUE(file);
+    const std::string greek = folder / "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1";
+    ASSERT_TRUE(CreateDirectoryW(Widen(greek).c_str(), nullptr));
+    const std::set<std::string> names = {".",
+                                         "..",
+                                         std::string(255, 'w'),
+                                         "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82.txt",
+                                         "\xE4\xB8\xAD\xE6\x96\x87.txt",
+                                         "\xF0\x9F\x98\x80.txt"};
+    Win32Files files;
+    for (const auto& name : names) {
+        if (name[0] != '.') {
+            ASSERT_TRUE(files.WriteNewFile(greek + "\\" + name, "x")) << name;
+        }
     }
     Win32Folders folders;
-    const auto listed = folders.ListFolder(folder.path() + "\\");
+    const auto listed = folders.ListFolder(greek + "\\");
     ASSERT_TRUE(listed);
-    const std::set<std::string> found(listed->begin(), listed->end());
-    const std::string longAnsi(255, 'w');
-    EXPECT_EQ(found, (std::set<std::string>{".", "..", longAnsi, "?.txt"}));
-    // Past the path length the ANSI calls take, and with "?" in the name, the query fails;
-    // a folder menu then shows the entry as a folder holding only ".".
-    EXPECT_EQ(folders.FileAttributes(folder / longAnsi), platform::file_attributes::kInvalid);
-    EXPECT_EQ(folders.FileAttributes(folder / "?.txt"), platform::file_attributes::kInvalid);
+    EXPECT_EQ(std::set<std::string>(listed->begin(), listed->end()), names);
+    for (const auto& name : names) {
+        if (name[0] == '.') continue;
+        EXPECT_EQ(folders.FileAttributes(greek + "\\" + name), DWORD{FILE_ATTRIBUTE_ARCHIVE})
+            << name;
+        EXPECT_EQ(files.sReadWholeFile(greek + "\\" + name), "x") << name;
+    }
 }
 
 TEST(Win32Folders, ShellPatternMatch) {
@@ -135,7 +144,7 @@ TEST(Win32Folders, IdentitySeesThroughOtherPathsToTheSameFolder) {
     const auto identity = folders.FolderIdentity(folder / "a\\");
     ASSERT_TRUE(identity);
     EXPECT_EQ(folders.FolderIdentity(folder / "a"), identity);
-    EXPECT_EQ(folders.FolderIdentity(ToLowerAnsi(folder / "A\\")), identity);
+    EXPECT_EQ(folders.FolderIdentity(FoldCase(folder / "A\\")), identity);
     EXPECT_NE(folders.FolderIdentity(folder / "b\\"), identity);
     EXPECT_EQ(folders.FolderIdentity(folder / "missing\\"), std::nullopt);
     if (const auto z = OnDriveZ(folder / "a"); !z.empty()) {

@@ -4,7 +4,9 @@
 #include "platform/win32/windows_api.h"
 
 #include "app/default_menu_file.h"
+#include "commands/expand_string.h"
 #include "menufile/menu_builder.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_files.h"
 #include "tests/fakes/fake_platform.h"
@@ -14,7 +16,9 @@
 namespace kov::win32 {
 namespace {
 
-std::string Dump(HMENU menu) { return testing::DumpMenu(menu); }
+std::string Dump(HMENU menu) {
+    return testing::DumpMenu(menu);
+}
 
 std::string ReadTestData(const std::string& name) {
     return Win32Files().sReadWholeFile(std::string(KOV_TEST_DATA) + "/" + name).value_or("");
@@ -28,9 +32,9 @@ class RealMenus : public ::testing::Test {
         menus.AppendMenu(root, platform::menu_flags::kPopup, menus.CreatePopupMenu(), "KOV");
         fakes::FakePlatform fake;
         platform::Platform platform{
-            menus,          files,      messages,     environment, {folder.path(), "KOV"},
-            ownerDraw,      folders,    fake.clipboard, fake.shell, fake.windows, fake.clock,
-            fake.pictures,  fake.tempFolder};
+            menus,         files,           messages,   environment,  {folder.path(), "KOV"},
+            folders,       fake.clipboard,  fake.shell, fake.windows, fake.clock,
+            fake.pictures, fake.tempFolder, ansi};
         MenuSettings settings;
         Expander expander(environment, folder.path(), fake.clipboard, fake.clock, settings);
         NumberFormat numbers;
@@ -52,6 +56,7 @@ class RealMenus : public ::testing::Test {
     fakes::FakeMessageBoxes messages;
     fakes::FakeOwnerDrawHook ownerDraw;
     fakes::FakeFolders folders;
+    Win32AnsiCodePage ansi;
     platform::MenuHandle root = 0;
 };
 

@@ -12,6 +12,7 @@
 #include "odmenu/win32/draw_item_win32.h"
 #include "odmenu/win32/measure_item_win32.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_pictures.h"
 #include "tests/win32/gdi_count.h"
 #include "tests/win32/temp_folder.h"
@@ -69,14 +70,15 @@ bool IsBlue(COLORREF c) {
 
 HWND MakeWindow() {
     static const ATOM windowClass = [] {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "KovOwnerDrawTest";
-        return RegisterClassA(&wc);
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"KovOwnerDrawTest";
+        return RegisterClassW(&wc);
     }();
-    return CreateWindowExA(0, MAKEINTATOM(windowClass), "KOV", WS_OVERLAPPEDWINDOW, 0, 0, 200, 200,
-                           nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    return CreateWindowExW(0, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(windowClass)),
+                           L"KOV", WS_OVERLAPPEDWINDOW, 0, 0, 200, 200, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
 }
 
 std::string ResourceFile(const std::string& name) {
@@ -95,7 +97,7 @@ class OwnerDrawn : public ::testing::Test {
         settings.TextColor = kText;
         settings.SelTextColor = kSelText;
         window = MakeWindow();
-        originalProc = GetWindowLongPtrA(window, GWLP_WNDPROC);
+        originalProc = GetWindowLongPtrW(window, GWLP_WNDPROC);
         hook.emplace(window);
         hook->HookODMenu(sources);
         hook->AddImage("KOV", {"kovpic", "kovmask"});
@@ -109,28 +111,28 @@ class OwnerDrawn : public ::testing::Test {
     }
 
     void Add(const char* text, UINT id, UINT flags = MF_STRING) {
-        AppendMenuA(menu.get(), flags, id, text);
+        AppendMenuW(menu.get(), flags, id, text ? Widen(text).c_str() : nullptr);
     }
     void Convert(HMENU popup = nullptr) {
-        SendMessageA(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup ? popup : menu.get()),
+        SendMessageW(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup ? popup : menu.get()),
                      0);
     }
     SIZE Measure(UINT id) {
         MEASUREITEMSTRUCT item{ODT_MENU, 0, id, 0, 0, 0};
-        SendMessageA(window, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&item));
+        SendMessageW(window, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&item));
         return {static_cast<LONG>(item.itemWidth), static_cast<LONG>(item.itemHeight)};
     }
     void Draw(const Canvas& canvas, UINT id, RECT rect, UINT state = 0) {
         DRAWITEMSTRUCT item{ODT_MENU,       0,     id,
                             ODA_DRAWENTIRE, state, reinterpret_cast<HWND>(menu.get()),
                             canvas.dc(),    rect,  0};
-        SendMessageA(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+        SendMessageW(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
     }
     UINT Type(UINT position) {
-        MENUITEMINFOA info{};
+        MENUITEMINFOW info{};
         info.cbSize = sizeof info;
         info.fMask = MIIM_FTYPE;
-        GetMenuItemInfoA(menu.get(), position, TRUE, &info);
+        GetMenuItemInfoW(menu.get(), position, TRUE, &info);
         return info.fType;
     }
 
@@ -145,14 +147,14 @@ class OwnerDrawn : public ::testing::Test {
 };
 
 TEST_F(OwnerDrawn, HookingChainsTheProcedureAndUnhookingPutsItBack) {
-    EXPECT_EQ(GetWindowLongPtrA(window, GWLP_WNDPROC),
+    EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC),
               reinterpret_cast<LONG_PTR>(&ODMenuWindowProc));
-    EXPECT_EQ(reinterpret_cast<LONG_PTR>(GetPropA(window, "ODMenuOrigProc")), originalProc);
+    EXPECT_EQ(reinterpret_cast<LONG_PTR>(GetPropW(window, L"ODMenuOrigProc")), originalProc);
     hook->UnhookODMenu();
-    EXPECT_EQ(GetWindowLongPtrA(window, GWLP_WNDPROC), originalProc);
-    EXPECT_EQ(GetPropA(window, "ODMenuOrigProc"), nullptr);
+    EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), originalProc);
+    EXPECT_EQ(GetPropW(window, L"ODMenuOrigProc"), nullptr);
     hook->UnhookODMenu();  // a second time changes nothing
-    EXPECT_EQ(GetWindowLongPtrA(window, GWLP_WNDPROC), originalProc);
+    EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), originalProc);
 }
 
 TEST_F(OwnerDrawn, OpeningAPopupConvertsItsItemsButNotTheSystemMenu) {
@@ -170,10 +172,10 @@ TEST_F(OwnerDrawn, OpeningAPopupConvertsItsItemsButNotTheSystemMenu) {
 
     HMENU system = GetSystemMenu(window, FALSE);
     Convert(system);
-    MENUITEMINFOA info{};
+    MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_FTYPE;
-    ASSERT_TRUE(GetMenuItemInfoA(system, 0, TRUE, &info));
+    ASSERT_TRUE(GetMenuItemInfoW(system, 0, TRUE, &info));
     EXPECT_EQ(info.fType & MFT_OWNERDRAW, 0u);
 }
 
@@ -181,15 +183,17 @@ TEST_F(OwnerDrawn, AccessKeysOfConvertedItemsAreAnswered) {
     Add("&Notepad", 1);
     Add("&New", 2);
     Add("E&xit", 3);
+    Add("&\xD0\x92\xD1\x8B\xD1\x85\xD0\xBE\xD0\xB4", 4);  // a Cyrillic key
     Convert();
-    const auto typed = [&](char key) {
-        const LRESULT result = SendMessageA(window, WM_MENUCHAR, MAKEWPARAM(key, MF_POPUP),
+    const auto typed = [&](wchar_t key) {
+        const LRESULT result = SendMessageW(window, WM_MENUCHAR, MAKEWPARAM(key, MF_POPUP),
                                             reinterpret_cast<LPARAM>(menu.get()));
         return std::to_string(HIWORD(result)) + ":" + std::to_string(LOWORD(result));
     };
     EXPECT_EQ(typed('x'), std::to_string(MNC_EXECUTE) + ":2");
     EXPECT_EQ(typed('n'), std::to_string(MNC_SELECT) + ":0");
     EXPECT_EQ(typed('q'), std::to_string(MNC_IGNORE) + ":0");
+    EXPECT_EQ(typed(L'\u0432'), std::to_string(MNC_EXECUTE) + ":3");
 }
 
 // Monochrome masks and pictures are expanded with black and white, not the item's colours.

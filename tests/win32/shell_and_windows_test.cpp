@@ -4,8 +4,8 @@
 #include <chrono>
 #include <thread>
 
-#include "commands/date_format.h"
-#include "menufile/ansi_text.h"
+#include "core/text.h"
+#include "menufile/date_format.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_pictures.h"
@@ -95,7 +95,7 @@ TEST(Win32Shell, FindsTheAssociatedProgramAndReportsFailures) {
         TestAssociation association;
         const auto program = shell.FindExecutable(folder / "Temp.kovtest");
         ASSERT_TRUE(program);
-        EXPECT_NE(ToLowerAnsi(*program).find("notepad.exe"), std::string::npos) << *program;
+        EXPECT_NE(FoldCase(*program).find("notepad.exe"), std::string::npos) << *program;
     }
     EXPECT_FALSE(shell.FindExecutable(folder / "none.htm"));
     EXPECT_LE(shell.ShellExecute({false, std::nullopt, folder / "missing.exe", "", "", 1}), 32);
@@ -132,7 +132,7 @@ TEST(Win32Clock, DatesUseTheLocaleAndTheCurrentTime) {
     Win32Clock clock;
     SYSTEMTIME now;
     GetLocalTime(&now);
-    EXPECT_EQ(sReplaceDate("\xA6"
+    EXPECT_EQ(sReplaceDate("\xC2\xA6"
                            "d(yyyy)",
                            clock),
               std::to_string(now.wYear));

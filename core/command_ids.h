@@ -1,11 +1,12 @@
 // Command identifiers: what the popup returns and the dispatcher acts on.
 #pragma once
 
-#include "platform/menus.h"
+#include <cstdint>
 
 namespace kov {
 
-using platform::CommandId;
+// Signed 32-bit command identifier returned by the popup; 0 means nothing was chosen.
+using CommandId = std::int32_t;
 
 inline constexpr CommandId CMD_NOTHING = 0;
 inline constexpr CommandId CMD_ABOUT = -1;

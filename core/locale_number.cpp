@@ -1,4 +1,4 @@
-#include "menufile/locale_number.h"
+#include "core/locale_number.h"
 
 #include <charconv>
 #include <cmath>
@@ -8,7 +8,9 @@ namespace kov {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 

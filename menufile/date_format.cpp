@@ -1,10 +1,10 @@
-#include "commands/date_format.h"
+#include "menufile/date_format.h"
 
 #include <array>
 #include <chrono>
 #include <cstdio>
 
-#include "menufile/ansi_text.h"
+#include "core/text.h"
 
 namespace kov {
 
@@ -200,7 +200,7 @@ std::string FormatDateTime(std::string_view format, const LocalDateTime& time,
 
 std::string sReplaceDate(std::string_view text, platform::Clock& clock) {
     static constexpr std::string_view kOpen =
-        "\xA6"
+        "\xC2\xA6"
         "d(";
     const auto open = FindNoCase(text, kOpen);
     if (open == std::string_view::npos) return std::string(text);

@@ -1,19 +1,27 @@
-// Text in this program is std::string holding bytes of the Windows-1252 code page: one character
-// per byte, the broken bar is 0xA6. Keywords, keys and placeholder letters compare without regard
-// to letter case, so every such comparison goes through the helpers here.
+// Text in this program is UTF-8 in std::string. Keywords, keys, placeholder letters and window
+// titles compare without regard to letter case in every script, so every such comparison goes
+// through the helpers here.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace kov {
 
-// The placeholder character (broken bar) of Windows-1252.
-inline constexpr char kBrokenBar = '\xA6';
+// The placeholder character (broken bar, U+00A6) and the currency sign (U+00A4) the sample file
+// offers as a delimiter.
+inline constexpr std::string_view kBrokenBar = "\xC2\xA6";
+inline constexpr std::string_view kCurrencySign = "\xC2\xA4";
 
-char ToLowerAnsi(char c);
-std::string ToLowerAnsi(std::string_view text);
+// The one-to-one case folding of a code point (capital letters of every script to small ones).
+char32_t FoldCase(char32_t c);
+std::string FoldCase(std::string_view text);
+
+// The letter after a leading broken bar, folded; 0 when the text does not start with one.
+char32_t PlaceholderLetter(std::string_view text);
+
 bool EqualsNoCase(std::string_view a, std::string_view b);
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 // Position of the first occurrence of needle at or after from, letter case ignored; npos if none.

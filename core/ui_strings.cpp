@@ -1,4 +1,4 @@
-#include "app/ui_strings.h"
+#include "core/ui_strings.h"
 
 namespace kov {
 

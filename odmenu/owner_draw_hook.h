@@ -7,7 +7,7 @@
 #include "odmenu/od_menu_tables.h"
 #include "platform/pictures.h"
 
-namespace kov::platform {
+namespace kov {
 
 class OwnerDrawHook {
   public:
@@ -19,7 +19,8 @@ class OwnerDrawHook {
     virtual void UnhookODMenu() = 0;
     // False when the key (letter case ignored) is already present; the table keeps the first.
     virtual bool AddImage(const std::string& key, const ImagePair& images) = 0;
-    virtual void SetSkinPictures(PicturePtr background, PicturePtr selected) = 0;
+    virtual void SetSkinPictures(platform::PicturePtr background,
+                                 platform::PicturePtr selected) = 0;
 };
 
-}  // namespace kov::platform
+}  // namespace kov

@@ -1,0 +1,17 @@
+// The program's one command-line argument: the menu file's path.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kov {
+
+// What follows the program name in the whole command line, as the system's own splitting skips
+// it: a quoted name up to its closing quote, otherwise up to the first blank; then the blanks.
+std::string CommandLineArguments(std::string_view commandLine);
+
+// The path named by the arguments: blanks around it trimmed, and one pair of double quotes around
+// it removed (no file name can hold a quote, so nothing that names a file otherwise changes).
+std::string MenuFileArgument(std::string_view arguments);
+
+}  // namespace kov
