@@ -172,8 +172,7 @@ void MainForm::cmdSave_Click(const std::string& textBoxText) {
 }
 
 void MainForm::cmdCreateNew_Click() {
-    const auto& folder = platform_.identity.folder;
-    const std::string path = folder + (folder.ends_with('\\') ? "" : "\\") + "Translation.lng";
+    const std::string path = InFolder(platform_.identity.folder, "Translation.lng");
     const auto& title = platform_.identity.fileName;
     if (platform_.files.IsOrdinaryFile(path) &&
         platform_.messages.MessageBox(strings_.sOVERWRITEFILE + " '" + path + "'", title,

@@ -4,7 +4,6 @@
 
 #include "commands/clipboard_commands.h"
 #include "commands/close_windows.h"
-#include "commands/in_folder.h"
 #include "commands/shell_launching.h"
 #include "core/text.h"
 #include "menufile/date_format.h"
@@ -81,8 +80,7 @@ class Dispatch {
             launcher_.RunCommand(c_.sMenuFile, "", "", "1");
             return;
         }
-        static constexpr std::string_view kMenuFile = "\xC2\xA6m";
-        if (ContainsNoCase(editor, kMenuFile)) editor = ReplaceAll(editor, kMenuFile, c_.sMenuFile);
+        if (ContainsNoCase(editor, kMenuFilePlaceholder)) editor = ReplaceAll(editor, kMenuFilePlaceholder, c_.sMenuFile);
         RunProgram(SplitCommandField(editor, c_.settings.ParameterDelimiter));
     }
 
@@ -151,17 +149,13 @@ class Dispatch {
     }
 
     void Append(const CommandField& field) {
-        static constexpr std::string_view kText = "\xC2\xA6s";
-        static constexpr std::string_view kFiles =
-            "\xC2\xA6"
-            "f";
         const auto file = Expand(std::string_view(field.Program).substr(kBrokenBar.size() + 1));
         auto& clipboard = c_.platform.clipboard;
         std::string text = field.Parameters;
-        if (ContainsNoCase(text, kText)) {
-            text = ReplaceAllNoCase(text, kText, ClipboardGetText(clipboard));
-        } else if (ContainsNoCase(text, kFiles)) {
-            text = ReplaceAllNoCase(text, kFiles, ClipboardGetFiles(clipboard, c_.settings));
+        if (ContainsNoCase(text, kClipboardTextPlaceholder)) {
+            text = ReplaceAllNoCase(text, kClipboardTextPlaceholder, ClipboardGetText(clipboard));
+        } else if (ContainsNoCase(text, kClipboardFilesPlaceholder)) {
+            text = ReplaceAllNoCase(text, kClipboardFilesPlaceholder, ClipboardGetFiles(clipboard, c_.settings));
         }
         text = sUnescape(sReplaceDate(text, c_.expander.clock()));
         launcher_.AppendToFile(file, text);

@@ -9,15 +9,6 @@
 
 namespace kov {
 
-namespace {
-
-constexpr std::string_view kClipboardText = "\xC2\xA6s";
-constexpr std::string_view kClipboardFiles =
-    "\xC2\xA6"
-    "f";
-
-}  // namespace
-
 Expander::Expander(platform::Environment& environment, std::string programFolder,
                    platform::Clipboard& clipboard, platform::Clock& clock,
                    const MenuSettings& settings)
@@ -37,18 +28,18 @@ std::string Expander::ExpandAllButClipboardText(std::string_view text) {
 
 std::string Expander::Expand(std::string_view text, bool urlFlag, bool clipboardText) {
     auto result = ResolveRelativePath(ExpandEnvironment(text));
-    if (clipboardText && ContainsNoCase(result, kClipboardText)) {
+    if (clipboardText && ContainsNoCase(result, kClipboardTextPlaceholder)) {
         auto clip = ClipboardGetText(clipboard_);
         if (clip.empty()) {
             result.clear();
         } else {
             if (urlFlag) clip = sURLEncode(clip);
-            result = ReplaceAllNoCase(result, kClipboardText, clip);
+            result = ReplaceAllNoCase(result, kClipboardTextPlaceholder, clip);
         }
     }
-    if (ContainsNoCase(result, kClipboardFiles)) {
+    if (ContainsNoCase(result, kClipboardFilesPlaceholder)) {
         result =
-            ReplaceAllNoCase(result, kClipboardFiles, ClipboardGetFiles(clipboard_, settings_));
+            ReplaceAllNoCase(result, kClipboardFilesPlaceholder, ClipboardGetFiles(clipboard_, settings_));
     }
     return sReplaceDate(result, clock_);
 }

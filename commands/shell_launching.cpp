@@ -3,7 +3,6 @@
 #include <cstdint>
 
 #include "commands/clipboard_commands.h"
-#include "commands/in_folder.h"
 #include "core/text.h"
 #include "core/text_encoding.h"
 
@@ -11,7 +10,6 @@ namespace kov {
 
 namespace {
 
-constexpr std::string_view kClipboardText = "\xC2\xA6s";
 constexpr unsigned kPrintPause = 3000;  // lets the printing program open the file first
 
 }  // namespace
@@ -67,14 +65,14 @@ void ShellLauncher::PrintFile(const std::string& document, const std::string& wo
     auto& shell = platform_.shell;
     const platform::ShellRequest print{
         true, "Print", document, std::nullopt, workingFolder, platform::show_command::kShowNormal};
-    if (!ContainsNoCase(document, kClipboardText)) {
+    if (!ContainsNoCase(document, kClipboardTextPlaceholder)) {
         shell.ShellExecute(print);
         return;
     }
     // As everywhere, a text that wants the clipboard text is nothing without it.
     const auto clip = ClipboardGetText(platform_.clipboard);
     if (clip.empty()) return;
-    const auto content = ReplaceAllNoCase(document, kClipboardText, clip) + "\r\n";
+    const auto content = ReplaceAllNoCase(document, kClipboardTextPlaceholder, clip) + "\r\n";
     const auto bytes = EncodeTextKeepingEverything(content, TextEncoding::Ansi, platform_.ansi);
     auto file = WritePrintFile(platform_.identity.folder, bytes);
     if (!file) file = WritePrintFile(platform_.tempFolder.UserTempFolder(), bytes);

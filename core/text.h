@@ -14,6 +14,17 @@ namespace kov {
 // offers as a delimiter.
 inline constexpr std::string_view kBrokenBar = "\xC2\xA6";
 inline constexpr std::string_view kCurrencySign = "\xC2\xA4";
+// The placeholders commands and captions are written with.
+inline constexpr std::string_view kClipboardTextPlaceholder = "\xC2\xA6s";
+inline constexpr std::string_view kClipboardFilesPlaceholder = "\xC2\xA6" "f";
+inline constexpr std::string_view kMenuFilePlaceholder = "\xC2\xA6m";
+inline constexpr std::string_view kDatePlaceholderOpen = "\xC2\xA6" "d(";
+
+// A file name in a folder, with one backslash between them even when the folder is a drive root.
+inline std::string InFolder(std::string folder, std::string_view name) {
+    if (!folder.ends_with('\\')) folder += '\\';
+    return folder + std::string(name);
+}
 
 // The one-to-one case folding of a code point (capital letters of every script to small ones).
 char32_t FoldCase(char32_t c);

@@ -199,15 +199,12 @@ std::string FormatDateTime(std::string_view format, const LocalDateTime& time,
 }
 
 std::string sReplaceDate(std::string_view text, platform::Clock& clock) {
-    static constexpr std::string_view kOpen =
-        "\xC2\xA6"
-        "d(";
-    const auto open = FindNoCase(text, kOpen);
+    const auto open = FindNoCase(text, kDatePlaceholderOpen);
     if (open == std::string_view::npos) return std::string(text);
     const auto close = text.find(')', open);
     if (close == std::string_view::npos) return std::string(text);
     const auto placeholder = text.substr(open, close + 1 - open);
-    const auto format = placeholder.substr(kOpen.size(), placeholder.size() - kOpen.size() - 1);
+    const auto format = placeholder.substr(kDatePlaceholderOpen.size(), placeholder.size() - kDatePlaceholderOpen.size() - 1);
     return ReplaceAllNoCase(text, placeholder, FormatDateTime(format, clock.Now(), clock));
 }
 

@@ -10,11 +10,6 @@ namespace {
 
 namespace mf = platform::menu_flags;
 
-std::string WithFinalBackslash(std::string folder) {
-    if (folder.empty() || folder.back() != '\\') folder += '\\';
-    return folder;
-}
-
 // A popup of more entries than this takes seconds to open, and one of a folder holding 100,000
 // files minutes: such a folder's submenu shows the first entries and a grayed "...".
 constexpr std::size_t kMaxFolderEntries = 5000;
@@ -32,7 +27,7 @@ FolderMenus::FolderMenus(platform::Menus& menus, platform::Folders& folders,
 void FolderMenus::BuildFolderMenu(std::string folder, std::string include, std::string exclude,
                                   platform::MenuHandle menu) {
     pending_[menu] = {
-        WithFinalBackslash(std::move(folder)),
+        InFolder(std::move(folder), ""),
         std::make_shared<const Patterns>(Patterns{std::move(include), std::move(exclude)}),
         nullptr};
 }
