@@ -56,6 +56,7 @@ TEST(TextEncoding, EveryLineEndEndsALine) {
     EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (V{"a", "b", "c", "d"}));
     EXPECT_EQ(SplitLines("a\n\r\nb\r\r\n"), (V{"a", "", "b", "", ""}));
     EXPECT_EQ(SplitLines(""), V{});
+    EXPECT_EQ(SplitLines("a\r"), (V{"a", ""}));
 }
 
 }  // namespace
