@@ -56,14 +56,11 @@ std::optional<SystemFonts> SystemFontsForDpi(int dpi) {
     using ForDpiFn = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
     static const auto forDpi =
         SystemFunction<ForDpiFn>(L"user32.dll", "SystemParametersInfoForDpi");
-    if (forDpi != nullptr) {
-        NONCLIENTMETRICSW metrics{};
-        metrics.cbSize = sizeof metrics;
-        if (forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi)))
-            return SystemFonts{metrics.lfMenuFont, metrics.lfMessageFont};
-    }
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
+    if (forDpi != nullptr &&
+        forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi)))
+        return SystemFonts{metrics.lfMenuFont, metrics.lfMessageFont};
     if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
         return std::nullopt;
     // Before Windows 10 the metrics are the system DPI's.
