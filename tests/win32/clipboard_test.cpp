@@ -8,11 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "commands/expand_string.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
-#include "platform/win32/win32_environment.h"
-#include "tests/fakes/fake_clock.h"
 
 namespace kov::win32 {
 namespace {
@@ -60,25 +57,6 @@ TEST(Win32Clipboard, FileNamesOfAnyLength) {
     SetDroppedFiles({"C:\\a b.txt", longName, scripts});
     EXPECT_EQ(clipboard.GetFiles(), (std::vector<std::string>{"C:\\a b.txt", longName, scripts}));
     EXPECT_FALSE(clipboard.GetText());
-}
-
-TEST(Win32Clipboard, ExpansionReadsTheRealClipboardAndEnvironment) {
-    Win32Clipboard clipboard;
-    Win32Environment environment;
-    fakes::FakeClock clock;
-    MenuSettings settings;
-    settings.StringBefore = settings.StringAfter = "\"";
-    settings.StringDelimiter = "\" \"";
-    Expander expander(environment, "C:\\Tools\\Menu", clipboard, clock, settings);
-    SetEnvironmentVariableA("KOV_SITE", "http://x/?q=");
-    ASSERT_TRUE(clipboard.SetText("a b&c"));
-    EXPECT_EQ(expander.sExpandString("%KOV_SITE%\xC2\xA6s", true), "http://x/?q=a+b%26c");
-    SetDroppedFiles({"C:\\one.txt", "C:\\two.txt"});
-    EXPECT_EQ(expander.sExpandString("notepad \xC2\xA6"
-                                     "f",
-                                     false),
-              "notepad \"C:\\one.txt\" \"C:\\two.txt\"");
-    EXPECT_EQ(expander.sExpandString("[\xC2\xA6s]", false), "");  // no text now
 }
 
 }  // namespace

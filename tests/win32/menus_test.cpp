@@ -3,91 +3,62 @@
 #include <gtest/gtest.h>
 #include "platform/win32/windows_api.h"
 
-#include "app/default_menu_file.h"
-#include "commands/expand_string.h"
-#include "menufile/menu_builder.h"
 #include "platform/win32/wide_text.h"
-#include "platform/win32/win32_environment.h"
-#include "platform/win32/win32_files.h"
-#include "tests/fakes/fake_platform.h"
-#include "tests/win32/menu_dump.h"
-#include "tests/win32/temp_folder.h"
 
 namespace kov::win32 {
 namespace {
 
-std::string Dump(HMENU menu) {
-    return testing::DumpMenu(menu);
-}
-
-std::string ReadTestData(const std::string& name) {
-    return Win32Files().sReadWholeFile(std::string(KOV_TEST_DATA) + "/" + name).value_or("");
-}
-
-class RealMenus : public ::testing::Test {
-  protected:
-    std::string Build(const std::string& text) {
-        files.WriteNewFile(folder / "KOV.mnu", text);
-        root = menus.CreatePopupMenu();
-        menus.AppendMenu(root, platform::menu_flags::kPopup, menus.CreatePopupMenu(), "KOV");
-        fakes::FakePlatform fake;
-        platform::Platform platform{
-            menus,         files,           messages,   environment,  {folder.path(), "KOV"},
-            folders,       fake.clipboard,  fake.shell, fake.windows, fake.clock,
-            fake.pictures, fake.tempFolder, ansi};
-        MenuSettings settings;
-        Expander expander(environment, folder.path(), fake.clipboard, fake.clock, settings);
-        NumberFormat numbers;
-        CustomIconTable icons;
-        SettingsContext settingsContext{numbers, expander, fake.pictures, files, icons};
-        std::vector<std::string> FolderItemPaths{""};
-        FolderMenus folderMenus(menus, folders, FolderItemPaths);
-        MenuFileContext context{platform, settings, settingsContext, "No menu file was found.",
-                                folderMenus};
-        ReadMenuFile(folder / "KOV.mnu", root, context);
-        return Dump(reinterpret_cast<HMENU>(root));
+// A real menu read back: "ITEM 3 Notepad", "GRAYED 7 Archive", "SEPARATOR", "POPUP Tools"
+// followed by its entries, indented by nesting.
+std::string Dump(HMENU menu, int depth = 0) {
+    std::string out;
+    for (int position = 0; position < GetMenuItemCount(menu); ++position) {
+        wchar_t text[256] = {};
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING;
+        info.dwTypeData = text;
+        info.cch = 255;
+        if (!GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info)) return "error\n";
+        out.append(static_cast<std::size_t>(depth) * 2, ' ');
+        if (info.fType & MFT_SEPARATOR) {
+            out += "SEPARATOR\n";
+        } else if (info.hSubMenu != nullptr) {
+            out += "POPUP " + Narrow(text) + "\n" + Dump(info.hSubMenu, depth + 1);
+        } else {
+            out += std::string(info.fState & MFS_GRAYED ? "GRAYED " : "ITEM ") +
+                   std::to_string(static_cast<std::int32_t>(info.wID)) + " " + Narrow(text) + "\n";
+        }
     }
-    void TearDown() override { menus.DestroyMenu(root); }
-
-    testing::TempFolder folder;
-    Win32Menus menus;
-    Win32Files files;
-    Win32Environment environment;
-    fakes::FakeMessageBoxes messages;
-    fakes::FakeOwnerDrawHook ownerDraw;
-    fakes::FakeFolders folders;
-    Win32AnsiCodePage ansi;
-    platform::MenuHandle root = 0;
-};
-
-TEST_F(RealMenus, SampleMenuReadsBackAsBuilt) {
-    const auto expected = ReadTestData("sample.tree");
-    ASSERT_FALSE(expected.empty());
-    EXPECT_EQ(Build(DefaultMenuFileText({"MS Shell Dlg", 8, false, false})), expected);
+    return out;
 }
 
-TEST_F(RealMenus, NegativeIdentifiersAndGrayedLinesSurvive) {
-    root = menus.CreatePopupMenu();
-    menus.AppendMenu(root, platform::menu_flags::kString, platform::MenuItemValue(-103),
-                     "&Settings");
-    menus.AppendMenu(root, platform::menu_flags::kGrayed, platform::MenuItemValue(2001), "late");
-    EXPECT_EQ(Dump(reinterpret_cast<HMENU>(root)), "ITEM -103 &Settings\nGRAYED 2001 late\n");
-}
-
-TEST(Win32MenusDestroy, DeepTreesAreDestroyedWhole) {
+// The system destroys submenus recursively, on a stack that a deep tree overflows.
+TEST(Win32Menus, ABuiltMenuReadsBackAndADeepTreeIsDestroyedWhole) {
+    namespace flags = platform::menu_flags;
     Win32Menus menus;
     const auto root = menus.CreatePopupMenu();
-    auto current = root;
-    std::vector<platform::MenuHandle> created;
+    const auto tools = menus.CreatePopupMenu();
+    menus.AppendMenu(tools, flags::kString, 7, "Inner");
+    menus.AppendMenu(root, flags::kPopup, tools, "&Tools");
+    menus.AppendMenu(root, flags::kSeparator, 0, "");
+    menus.AppendMenu(root, flags::kString, 8, "removed");
+    menus.AppendMenu(root, flags::kString, platform::MenuItemValue(-103), "&Settings");
+    menus.AppendMenu(root, flags::kGrayed, 2001, "\xC3\x9C\x62\x65r \xD0\x9C\xD0\xB8\xD1\x80");
+    EXPECT_TRUE(menus.RemoveMenu(root, 2, flags::kByPosition));
+    EXPECT_EQ(Dump(reinterpret_cast<HMENU>(root)),
+              "POPUP &Tools\n  ITEM 7 Inner\nSEPARATOR\nITEM -103 &Settings\n"
+              "GRAYED 2001 \xC3\x9C\x62\x65r \xD0\x9C\xD0\xB8\xD1\x80\n");
+
+    auto current = tools;
     for (int level = 0; level < 10000; ++level) {
         const auto sub = menus.CreatePopupMenu();
-        menus.AppendMenu(current, platform::menu_flags::kPopup, sub, "x");
-        created.push_back(sub);
+        menus.AppendMenu(current, flags::kPopup, sub, "x");
         current = sub;
     }
     EXPECT_TRUE(menus.DestroyMenu(root));
     EXPECT_FALSE(IsMenu(reinterpret_cast<HMENU>(root)));
-    EXPECT_FALSE(IsMenu(reinterpret_cast<HMENU>(created.back())));
+    EXPECT_FALSE(IsMenu(reinterpret_cast<HMENU>(current)));
 }
 
 }  // namespace

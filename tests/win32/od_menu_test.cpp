@@ -1,9 +1,10 @@
-// The owner-draw hook on a real window: conversion, measuring, and items painted into memory
-// device contexts whose pixels are read back.
+// The owner-draw hook on a real window: conversion, access keys, and items painted into memory
+// device contexts whose pixels and GDI objects are counted.
 #include "odmenu/win32/od_menu_hook.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -20,44 +21,31 @@
 namespace kov::win32 {
 namespace {
 
-constexpr COLORREF kBG = RGB(240, 240, 200), kSelBG = RGB(40, 120, 200), kText = RGB(0, 0, 0),
-                   kSelText = RGB(255, 255, 255), kOutside = RGB(255, 0, 255);
+constexpr COLORREF kBG = RGB(240, 240, 200), kOutside = RGB(255, 0, 255);
 
-// A 24-bit bitmap in a memory context, filled with one colour, whose pixels can be read.
+// A 32-bit bitmap in a memory context, filled with one colour, whose pixels can be read.
 class Canvas {
   public:
-    Canvas(int width, int height, COLORREF fill = kOutside)
+    Canvas(int width, int height)
         : dc_(CreateCompatibleDC(nullptr)),
-          bitmap_(MakeBitmap(width, height)),
+          bitmap_(CreateBitmap(width, height, 1, 32, nullptr)),
           selected_(dc_.get(), bitmap_.get()) {
         const RECT all{0, 0, width, height};
-        const UniqueBrush brush(CreateSolidBrush(fill));
+        const UniqueBrush brush(CreateSolidBrush(kOutside));
         FillRect(dc_.get(), &all, brush.get());
     }
     HDC dc() const { return dc_.get(); }
     COLORREF Pixel(int x, int y) const { return GetPixel(dc_.get(), x, y); }
-    // Leftmost and rightmost x in [x0, x1) of a pixel that is not the given colour, over all rows.
-    std::optional<std::pair<int, int>> InkRange(int x0, int x1, int y0, int y1,
-                                                COLORREF background) const {
-        std::optional<std::pair<int, int>> range;
-        for (int y = y0; y < y1; ++y) {
-            for (int x = x0; x < x1; ++x) {
-                if (Pixel(x, y) == background) continue;
-                if (!range) range = {x, x};
-                range->first = std::min(range->first, x);
-                range->second = std::max(range->second, x);
-            }
+    // How many pixels of the area have the colour.
+    int Count(RECT area, COLORREF colour) const {
+        int count = 0;
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = area.left; x < area.right; ++x) count += Pixel(x, y) == colour;
         }
-        return range;
+        return count;
     }
 
   private:
-    static HBITMAP MakeBitmap(int width, int height) {
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    }
     UniqueMemoryDC dc_;
     UniqueBitmap bitmap_;
     SelectedObject selected_;
@@ -68,24 +56,9 @@ bool IsBlue(COLORREF c) {
     return GetBValue(c) > 140 && GetRValue(c) < 60 && GetGValue(c) < 90;
 }
 
-HWND MakeWindow() {
-    static const ATOM windowClass = [] {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"KovOwnerDrawTest";
-        return RegisterClassW(&wc);
-    }();
-    return CreateWindowExW(0, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(windowClass)),
-                           L"KOV", WS_OVERLAPPEDWINDOW, 0, 0, 200, 200, nullptr, nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
-}
-
 std::string ResourceFile(const std::string& name) {
     std::string path = std::string(KOV_TEST_DATA) + "/../../resources/" + name;
-    for (auto& c : path) {
-        if (c == '/') c = '\\';
-    }
+    std::replace(path.begin(), path.end(), '/', '\\');
     return path;
 }
 
@@ -93,10 +66,11 @@ class OwnerDrawn : public ::testing::Test {
   protected:
     void SetUp() override {
         settings.BGMenuColor = kBG;
-        settings.SelBGMenuColor = kSelBG;
-        settings.TextColor = kText;
-        settings.SelTextColor = kSelText;
-        window = MakeWindow();
+        settings.SelBGMenuColor = RGB(40, 120, 200);
+        settings.TextColor = RGB(0, 0, 0);
+        settings.SelTextColor = RGB(255, 255, 255);
+        window = CreateWindowExW(0, L"STATIC", L"KOV", WS_OVERLAPPEDWINDOW, 0, 0, 200, 200, nullptr,
+                                 nullptr, GetModuleHandleW(nullptr), nullptr);
         originalProc = GetWindowLongPtrW(window, GWLP_WNDPROC);
         hook.emplace(window);
         hook->HookODMenu(sources);
@@ -122,17 +96,19 @@ class OwnerDrawn : public ::testing::Test {
         SendMessageW(window, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&item));
         return {static_cast<LONG>(item.itemWidth), static_cast<LONG>(item.itemHeight)};
     }
+    DRAWITEMSTRUCT Item(const Canvas& canvas, UINT id, RECT rect, UINT state) {
+        return {ODT_MENU,    0,    id, ODA_DRAWENTIRE, state, reinterpret_cast<HWND>(menu.get()),
+                canvas.dc(), rect, 0};
+    }
     void Draw(const Canvas& canvas, UINT id, RECT rect, UINT state = 0) {
-        DRAWITEMSTRUCT item{ODT_MENU,       0,     id,
-                            ODA_DRAWENTIRE, state, reinterpret_cast<HWND>(menu.get()),
-                            canvas.dc(),    rect,  0};
+        DRAWITEMSTRUCT item = Item(canvas, id, rect, state);
         SendMessageW(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
     }
-    UINT Type(UINT position) {
+    static UINT Type(HMENU popup, UINT position) {
         MENUITEMINFOW info{};
         info.cbSize = sizeof info;
         info.fMask = MIIM_FTYPE;
-        GetMenuItemInfoW(menu.get(), position, TRUE, &info);
+        GetMenuItemInfoW(popup, position, TRUE, &info);
         return info.fType;
     }
 
@@ -157,93 +133,80 @@ TEST_F(OwnerDrawn, HookingChainsTheProcedureAndUnhookingPutsItBack) {
     EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), originalProc);
 }
 
-TEST_F(OwnerDrawn, OpeningAPopupConvertsItsItemsButNotTheSystemMenu) {
-    Add("|Tools", 1);
-    Add(nullptr, 0, MF_SEPARATOR);
-    Add("Open\tCtrl+O", 2);
-    Convert();
-    EXPECT_EQ(Type(0), static_cast<UINT>(MFT_OWNERDRAW | MFT_MENUBREAK));
-    EXPECT_EQ(Type(1), static_cast<UINT>(MFT_OWNERDRAW | MFT_SEPARATOR));
-    EXPECT_EQ(Type(2), static_cast<UINT>(MFT_OWNERDRAW));
-    Convert();  // again: nothing changes, the captions stay
-    EXPECT_EQ(Type(0), static_cast<UINT>(MFT_OWNERDRAW | MFT_MENUBREAK));
-    // "Open Ctrl+O" is wider than "Tools": the captions were kept under the items' identifiers.
-    EXPECT_GT(Measure(2).cx, Measure(1).cx);
-
-    HMENU system = GetSystemMenu(window, FALSE);
-    Convert(system);
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_FTYPE;
-    ASSERT_TRUE(GetMenuItemInfoW(system, 0, TRUE, &info));
-    EXPECT_EQ(info.fType & MFT_OWNERDRAW, 0u);
-}
-
-TEST_F(OwnerDrawn, AccessKeysOfConvertedItemsAreAnswered) {
-    Add("&Notepad", 1);
-    Add("&New", 2);
-    Add("E&xit", 3);
-    Add("&\xD0\x92\xD1\x8B\xD1\x85\xD0\xBE\xD0\xB4", 4);  // a Cyrillic key
-    Convert();
-    const auto typed = [&](wchar_t key) {
-        const LRESULT result = SendMessageW(window, WM_MENUCHAR, MAKEWPARAM(key, MF_POPUP),
-                                            reinterpret_cast<LPARAM>(menu.get()));
-        return std::to_string(HIWORD(result)) + ":" + std::to_string(LOWORD(result));
-    };
-    EXPECT_EQ(typed('x'), std::to_string(MNC_EXECUTE) + ":2");
-    EXPECT_EQ(typed('n'), std::to_string(MNC_SELECT) + ":0");
-    EXPECT_EQ(typed('q'), std::to_string(MNC_IGNORE) + ":0");
-    EXPECT_EQ(typed(L'\u0432'), std::to_string(MNC_EXECUTE) + ":3");
-}
-
+// Windows sends WM_MENUCHAR for owner-drawn items (Wine matches their retained text itself).
 // Monochrome masks and pictures are expanded with black and white, not the item's colours.
-TEST_F(OwnerDrawn, IconsKeepTheirTransparencyOnAColouredMenuWithLightText) {
+TEST_F(OwnerDrawn, ConvertedItemsKeepCaptionsAccessKeysAndPictureMasks) {
     settings.BGMenuColor = RGB(255, 255, 224);
     settings.TextColor = RGB(255, 255, 255);
-    Add("KOV", 1);
-    Add("E&xit", 2);
+    customIcons["Edit"] = {ResourceFile("editpic.bmp"), ResourceFile("editmask.bmp")};
+    customIcons["Plain"] = {ResourceFile("editpic.bmp"), ""};
+    customIcons["Broken"] = {ResourceFile("make_resources.py"), ""};
+    const char* captions[] = {"KOV",
+                              "E&xit",
+                              "Edit",
+                              "Plain",
+                              "Broken",
+                              "|Open\tCtrl+O",
+                              "&\xD0\x92\xD1\x8B\xD1\x85\xD0\xBE\xD0\xB4"};  // a Cyrillic key
+    for (UINT id = 1; id <= 7; ++id) Add(captions[id - 1], id);
+    Add(nullptr, 0, MF_SEPARATOR);
     Convert();
-    Canvas canvas(150, 44);
-    Draw(canvas, 1, {0, 0, 150, 22});
-    Draw(canvas, 2, {0, 22, 150, 44});
-    EXPECT_EQ(canvas.Pixel(1, 1), settings.BGMenuColor);
-    EXPECT_TRUE(IsBlue(canvas.Pixel(4, 5)));
-    EXPECT_EQ(canvas.Pixel(1, 23), settings.BGMenuColor);
-    bool black = false;
-    for (int y = 22; y < 44; ++y) {
-        for (int x = 2; x < 18; ++x) black |= canvas.Pixel(x, y) == RGB(0, 0, 0);
+    Convert();  // again: nothing changes, the captions stay
+    EXPECT_EQ(Type(menu.get(), 0), static_cast<UINT>(MFT_OWNERDRAW));
+    EXPECT_EQ(Type(menu.get(), 5), static_cast<UINT>(MFT_OWNERDRAW | MFT_MENUBREAK));
+    EXPECT_EQ(Type(menu.get(), 7), static_cast<UINT>(MFT_OWNERDRAW | MFT_SEPARATOR));
+    EXPECT_GT(Measure(6).cx, Measure(4).cx);  // "Open Ctrl+O" is wider than "Plain"
+    const HMENU system = GetSystemMenu(window, FALSE);
+    Convert(system);
+    EXPECT_EQ(Type(system, 0) & MFT_OWNERDRAW, 0u);
+    for (const auto& [key, position] : {std::pair{L'x', 1}, std::pair{L'\u0432', 6}}) {
+        const LRESULT result = SendMessageW(window, WM_MENUCHAR, MAKEWPARAM(key, MF_POPUP),
+                                            reinterpret_cast<LPARAM>(menu.get()));
+        EXPECT_EQ(result, MAKELRESULT(position, MNC_EXECUTE)) << int(key);
     }
-    EXPECT_TRUE(black);  // the exit picture's drawing
+
+    EXPECT_EQ(Measure(3).cy, 22);
+    EXPECT_LT(Measure(5).cy, 22);
+    Canvas canvas(150, 110);
+    for (UINT id = 1; id <= 5; ++id) {
+        const int top = static_cast<int>(id - 1) * 22;
+        Draw(canvas, id, {0, top, 150, top + 22});
+    }
+    const COLORREF bg = settings.BGMenuColor;
+    EXPECT_EQ(canvas.Pixel(1, 1), bg);
+    EXPECT_TRUE(IsBlue(canvas.Pixel(4, 5)));                    // the program picture
+    EXPECT_EQ(canvas.Pixel(1, 23), bg);                         // Exit's transparent corner
+    EXPECT_GT(canvas.Count({2, 22, 18, 44}, RGB(0, 0, 0)), 0);  // and its drawing
+    EXPECT_EQ(canvas.Pixel(2, 47), bg);                         // transparent through the mask
+    EXPECT_EQ(canvas.Pixel(2, 69), RGB(255, 255, 255));         // copied as it is
+    EXPECT_EQ(canvas.Count({0, 88, 20, 110}, bg), 20 * 22);     // an empty icon cell
 }
 
 TEST_F(OwnerDrawn, SkinPatternRunsOnAcrossItems) {
     settings.UseSkin = true;
-    const auto background = ResourcePicture("SKINBACKGROUND");
     const auto selected = ResourcePicture("SKINSELECTED");
-    ASSERT_TRUE(background && selected);
-    EXPECT_EQ(background->Width(), 613);
-    EXPECT_EQ(selected->Width(), 28);
-    EXPECT_EQ(selected->Height(), 20);
-    hook->SetSkinPictures(background, selected);
+    ASSERT_TRUE(selected);
+    ASSERT_EQ(selected->Width(), 28);
+    ASSERT_EQ(selected->Height(), 20);
+    hook->SetSkinPictures(ResourcePicture("SKINBACKGROUND"), selected);
     Add("", 1);
     Add("", 2);
     Convert();
-    // Items without text, selected, so that the selected skin covers them whole.
+    // Items without text, selected, so that the selected skin covers them whole and repeats
+    // every 28 by 20 pixels across the border of the items.
     Canvas canvas(120, 44);
     Draw(canvas, 1, {0, 0, 120, 22}, ODS_SELECTED);
     Draw(canvas, 2, {0, 22, 120, 44}, ODS_SELECTED);
-    Canvas skin(28, 20);
-    {
-        UniqueMemoryDC source(CreateCompatibleDC(nullptr));
-        SelectedObject chosen(source.get(), PictureBitmap(selected));
-        BitBlt(skin.dc(), 0, 0, 28, 20, source.get(), 0, 0, SRCCOPY);
-    }
     int mismatches = 0;
-    for (int y = 0; y < 44; ++y) {
-        for (int x = 0; x < 120; ++x)
-            mismatches += canvas.Pixel(x, y) != skin.Pixel(x % 28, y % 20);
+    for (int y = 0; y < 24; ++y) {
+        for (int x = 0; x < 92; ++x) {
+            mismatches += canvas.Pixel(x, y) != canvas.Pixel(x + 28, y);
+            mismatches += canvas.Pixel(x, y) != canvas.Pixel(x, y + 20);
+        }
     }
     EXPECT_EQ(mismatches, 0);
+    EXPECT_NE(canvas.Pixel(0, 0), canvas.Pixel(0, 10));  // not one colour
+    EXPECT_NE(canvas.Pixel(0, 0), kOutside);
     // Not selected: the normal skin, grey behind the icon column and white after it.
     Canvas normal(120, 22);
     Draw(normal, 1, {0, 0, 120, 22});
@@ -251,173 +214,70 @@ TEST_F(OwnerDrawn, SkinPatternRunsOnAcrossItems) {
     EXPECT_EQ(normal.Pixel(60, 5), RGB(255, 255, 255));
 }
 
-TEST_F(OwnerDrawn, CustomIconsFromFilesWithAndWithoutMask) {
-    customIcons["Edit"] = {ResourceFile("editpic.bmp"), ResourceFile("editmask.bmp")};
-    customIcons["Plain"] = {ResourceFile("editpic.bmp"), ""};
-    customIcons["Broken"] = {ResourceFile("make_resources.py"), ""};
-    Add("Edit", 1);
-    Add("Plain", 2);
-    Add("Broken", 3);
-    Convert();
-    EXPECT_EQ(Measure(1).cy, 22);
-    EXPECT_LT(Measure(3).cy, 22);
-    Canvas canvas(150, 66);
-    Draw(canvas, 1, {0, 0, 150, 22});
-    Draw(canvas, 2, {0, 22, 150, 44});
-    Draw(canvas, 3, {0, 44, 150, 66});
-    EXPECT_EQ(canvas.Pixel(2, 3), kBG);                  // transparent through the mask
-    EXPECT_EQ(canvas.Pixel(2, 25), RGB(255, 255, 255));  // copied as it is
-    EXPECT_FALSE(canvas.InkRange(0, 20, 44, 66, kBG));   // an empty icon cell
-}
-
-// At 144 DPI (150 %) the program's pictures come at 24 pixels, and stretched skins and icons
-// free what they make.
-TEST_F(OwnerDrawn, At144DpiPicturesAreStretchedAndFreed) {
+// Every GDI object a message creates is gone when it ends, at every DPI and on the error paths:
+// missing and broken pictures, pictures of one pixel and too large to stretch, a skin smaller
+// than an item, fonts of no, negative and huge size.
+// At 144 DPI (150 %) the program's pictures come at 24 pixels and files are scaled.
+TEST_F(OwnerDrawn, GdiObjectsReturnToTheirCountAndPicturesScale) {
     ODMenuState state;
-    state.dpi = 144;
-    state.ImageCollection.emplace("KOV", ImagePair{"kovpic", "kovmask"});
-    customIcons["Edit"] = {ResourceFile("editpic.bmp"), ResourceFile("editmask.bmp")};
-    Add("KOV", 1);
-    Add("Item", 2);
-    Add("Edit", 3);
-    Add(nullptr, 0, MF_SEPARATOR);
-    ConvertPopupMenu(menu.get(), window, state);
     ODMenuContext context{state, sources};
-    const ItemSize withIcon = MeasureMenuItem(window, 1, 0, context);
-    EXPECT_EQ(withIcon.height, 24 + 9);
-    EXPECT_EQ(MeasureMenuItem(window, 3, 0, context).height, 24 + 9);  // a 16-pixel file, scaled
-    EXPECT_EQ(MeasureMenuItem(window, 0, 0, context).height, 9);
-    const auto draw = [&](const Canvas& canvas, UINT id, RECT rect, UINT itemState) {
-        const DRAWITEMSTRUCT item{ODT_MENU,       0,         id,
-                                  ODA_DRAWENTIRE, itemState, reinterpret_cast<HWND>(menu.get()),
-                                  canvas.dc(),    rect,      0};
-        DrawMenuItem(window, item, context);
+    const auto measure = [&](UINT id) {
+        return MeasureMenuItem(window, static_cast<std::int32_t>(id), 0, context).height;
     };
-    Canvas canvas(200, 33);
-    draw(canvas, 1, {0, 0, 200, 33}, 0);
-    // The 24-pixel picture at (3, 4): transparent corner, blue frame from its third pixel on.
-    EXPECT_EQ(canvas.Pixel(4, 5), kBG);
-    EXPECT_TRUE(IsBlue(canvas.Pixel(5, 6)));
-    EXPECT_TRUE(IsBlue(canvas.Pixel(24, 25)));
-    EXPECT_EQ(canvas.Pixel(26, 27), kBG);
-
-    settings.UseSkin = true;
-    state.SkinBackgroundPicture = ResourcePicture("SKINBACKGROUND");
-    state.SkinSelectedPicture = ResourcePicture("SKINSELECTED");
-    const auto cycle = [&] {
-        for (UINT id = 0; id <= 3; ++id) {
-            MeasureMenuItem(window, static_cast<std::int32_t>(id), 0, context);
-            for (UINT itemState : {0u, UINT{ODS_SELECTED}, UINT{ODS_DISABLED}})
-                draw(canvas, id, {0, 0, 200, 33}, itemState);
-        }
+    const auto draw = [&](const Canvas& canvas, UINT id, int height, UINT itemState) {
+        DrawMenuItem(window, Item(canvas, id, {id % 2 ? 0 : 10, 0, 300, height}, itemState),
+                     context);
     };
-    cycle();
-    const auto before = testing::GdiObjectCount();
-    for (int i = 0; i < 10; ++i) cycle();
-    EXPECT_EQ(testing::GdiObjectCount(), before);
-}
-
-// A monochrome bitmap file, white.
-void WriteWhiteBitmap(const std::string& path, int width, int height) {
-    const int stride = (width + 31) / 32 * 4;
-    const std::uint32_t bits = static_cast<std::uint32_t>(stride * height);
-    const std::uint32_t offset = 14 + 40 + 8;
-    std::string data(offset + bits, '\xFF');
-    const auto put = [&](std::size_t at, std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i) data[at + i] = static_cast<char>(value >> (8 * i));
-    };
-    data[0] = 'B';
-    data[1] = 'M';
-    put(2, offset + bits, 4);
-    put(6, 0, 4);
-    put(10, offset, 4);
-    put(14, 40, 4);
-    put(18, static_cast<std::uint32_t>(width), 4);
-    put(22, static_cast<std::uint32_t>(height), 4);
-    put(26, 1, 2);
-    put(28, 1, 2);
-    put(30, 0, 24);  // no compression, sizes and colour counts left to the reader
-    put(54, 0, 4);   // palette: black, then white
-    UniqueFile file(
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    DWORD written = 0;
-    WriteFile(file.get(), data.data(), static_cast<DWORD>(data.size()), &written, nullptr);
-}
-
-// Fonts of no, negative and huge size at 192 DPI, pictures of one and of 4,000 pixels square, a
-// skin smaller than an item: every item measures and paints, and what it makes is freed.
-TEST_F(OwnerDrawn, BadInputAtHighDpiPaintsAndFrees) {
     const testing::TempFolder folder;
-    WriteWhiteBitmap(folder / "tiny.bmp", 1, 1);
-    WriteWhiteBitmap(folder / "huge.bmp", 4000, 4000);
+    testing::WriteBitmap(folder / "tiny.bmp", 1, 1);
+    testing::WriteBitmap(folder / "huge.bmp", 600, 600);
     customIcons["Tiny"] = {folder / "tiny.bmp", ""};
     customIcons["Huge"] = {folder / "huge.bmp", folder / "huge.bmp"};
-    ODMenuState state;
-    state.dpi = 192;
-    settings.UseSkin = true;
-    state.SkinBackgroundPicture = ResourcePicture("CHECKMARK");
-    state.SkinSelectedPicture = ResourcePicture("CHECKMARK");
-    Add("Tiny", 1);
-    Add("Huge", 2);
-    Add("Text\tCtrl+T", 3);
-    ConvertPopupMenu(menu.get(), window, state);
-    ODMenuContext context{state, sources};
-    Canvas canvas(300, 60);
-    const auto paint = [&](UINT id, bool alsoSelected = true) {
-        const ItemSize size = MeasureMenuItem(window, static_cast<std::int32_t>(id), 0, context);
-        for (UINT itemState : {UINT{ODS_SELECTED}, 0u}) {
-            if (itemState != 0 && !alsoSelected) continue;
-            const DRAWITEMSTRUCT item{ODT_MENU,
-                                      0,
-                                      id,
-                                      ODA_DRAWENTIRE,
-                                      itemState,
-                                      reinterpret_cast<HWND>(menu.get()),
-                                      canvas.dc(),
-                                      {0, 0, 300, std::min(size.height, 60)},
-                                      0};
-            DrawMenuItem(window, item, context);
-        }
-        return size;
-    };
-    paint(1);
-    const auto before = testing::GdiObjectCount();
-    // Too big to stretch: drawn at its own size. (Each load of it takes seconds under Wine.)
-    EXPECT_EQ(paint(2, false).height, 4000 + 12);
-    for (const double points : {0.0, -5.0, 500.0}) {
-        menuFont->FontSize = points;
-        EXPECT_GT(paint(1).height, 0) << points;
-        EXPECT_GT(paint(3).height, 0) << points;
-    }
-    EXPECT_EQ(testing::GdiObjectCount(), before);
-}
-
-// Every GDI object a message creates is gone when it ends, on the error paths as well.
-TEST_F(OwnerDrawn, GdiObjectsReturnToTheirCount) {
     customIcons["Edit"] = {ResourceFile("editpic.bmp"), ResourceFile("editmask.bmp")};
     customIcons["Missing"] = {ResourceFile("missing.bmp"), ResourceFile("missing.bmp")};
     customIcons["Broken"] = {ResourceFile("make_resources.py"), ""};
+    state.ImageCollection.emplace("KOV", ImagePair{"kovpic", "kovmask"});
+    state.ImageCollection.emplace("E&xit", ImagePair{"exit", "exit"});
     settings.UseSkin = true;
-    hook->SetSkinPictures(ResourcePicture("SKINBACKGROUND"), ResourcePicture("SKINSELECTED"));
-    const char* captions[] = {"KOV", "E&xit", "Edit", "Missing", "Broken", "Open\tCtrl+O", "|"};
+    const char* captions[] = {"KOV",  "E&xit",        "Edit", "Missing", "Broken",
+                              "Tiny", "Open\tCtrl+O", "|",    "Huge"};
     UINT id = 1;
     for (const char* caption : captions) Add(caption, id++);
     Add(nullptr, 0, MF_SEPARATOR);
-    Canvas canvas(300, 22);
-    const auto cycle = [&] {
-        Convert();
+    Canvas canvas(300, 33);
+    const auto cycle = [&](int dpi, bool checkmarkSkin) {
+        state.dpi = dpi;
+        state.SkinBackgroundPicture =
+            ResourcePicture(checkmarkSkin ? "CHECKMARK" : "SKINBACKGROUND");
+        state.SkinSelectedPicture = ResourcePicture(checkmarkSkin ? "CHECKMARK" : "SKINSELECTED");
+        ConvertPopupMenu(menu.get(), window, state);
         for (UINT item = 0; item < id; ++item) {
-            const SIZE size = Measure(item);
-            for (UINT state :
-                 {0u, UINT{ODS_SELECTED}, UINT{ODS_CHECKED | ODS_SELECTED}, UINT{ODS_DISABLED}}) {
-                Draw(canvas, item, {item % 2 ? 0 : 10, 0, 300, std::min<LONG>(size.cy, 22)}, state);
-            }
+            const int height = std::min(measure(item), 33);
+            EXPECT_GT(height, 0) << item << " at " << dpi;
+            for (UINT itemState :
+                 {0u, UINT{ODS_SELECTED}, UINT{ODS_CHECKED | ODS_SELECTED}, UINT{ODS_DISABLED}})
+                draw(canvas, item, height, itemState);
         }
     };
-    cycle();  // first use loads what the system keeps for good
+    cycle(96, false);  // first use loads what the system keeps for good
     const auto before = testing::GdiObjectCount();
     ASSERT_GT(before, 0u) << "no way to count GDI objects here";
-    for (int i = 0; i < 50; ++i) cycle();
+    for (int i = 0; i < 3; ++i) cycle(96, false);
+    cycle(144, false);
+    EXPECT_EQ(measure(1), 24 + 9);
+    EXPECT_EQ(measure(3), 24 + 9);  // a 16-pixel file
+    // The 24-pixel picture at (3, 4): transparent corner, blue frame from its third pixel on.
+    draw(canvas, 1, 33, 0);
+    EXPECT_FALSE(IsBlue(canvas.Pixel(4, 5)));
+    EXPECT_TRUE(IsBlue(canvas.Pixel(5, 6)));
+    EXPECT_TRUE(IsBlue(canvas.Pixel(24, 25)));
+    EXPECT_FALSE(IsBlue(canvas.Pixel(26, 27)));
+    state.dpi = 192;
+    EXPECT_EQ(measure(id - 1), 600 + 12);  // too large to stretch: drawn at its own size
+    for (const double points : {0.0, -5.0, 500.0}) {
+        menuFont->FontSize = points;
+        cycle(192, true);
+    }
     EXPECT_EQ(testing::GdiObjectCount(), before);
     // The count does see objects that are not deleted.
     HBRUSH leaked = CreateSolidBrush(0);

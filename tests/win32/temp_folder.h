@@ -1,4 +1,5 @@
-// A scratch folder under the user's temporary folder, removed with everything in it.
+// A scratch folder under the user's temporary folder, removed with everything in it, and the
+// files tests put there.
 #pragma once
 
 #include "platform/win32/windows_api.h"
@@ -8,7 +9,7 @@
 namespace kov::win32::testing {
 
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -17,8 +18,11 @@ public:
     const std::string& path() const { return path_; }
     std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
 
-private:
+  private:
     std::string path_;
 };
+
+// A bitmap file of 24-bit grey pixels.
+void WriteBitmap(const std::string& path, int width, int height);
 
 }  // namespace kov::win32::testing
