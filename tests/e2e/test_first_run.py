@@ -1,43 +1,52 @@
-"""A missing menu file: the question, the sample file it writes, and declining it."""
+"""A missing menu file: the question, the sample it writes and shows, the settings window's
+Create new, and declining."""
 
 from __future__ import annotations
 
 import unittest
 
-from harness import ROOT, KovTestCase, Screenshot, send_keys
+from harness import ROOT, KovTestCase, screenshot_when, send_keys
 
-# The sample file as the program must write it in a new Wine prefix (its font lines carry
-# the prefix's menu font).
 SAMPLE = (ROOT / "tests" / "data" / "sample.mnu").read_bytes()
+GREY, SELECTED = (236, 236, 236), {(128, 168, 228), (156, 190, 238)}
 
 
 class FirstRunTest(KovTestCase):
-    def test_yes_writes_the_sample_and_shows_its_menu(self):
+    def test_yes_writes_the_sample_and_shows_it_in_its_skins(self):
         run = self.folder.start()
         box = run.wait_message_box()
         self.assertFalse(self.folder.menu_file.exists(), "file written before the answer")
         send_keys("y", window=box.id)
-        first = run.wait_popup()[0]
-
+        popup = run.wait_popup()[0]
         self.assertEqual(SAMPLE, self.folder.menu_file.read_bytes())
-        self.assertEqual((first.x, first.y), self.CURSOR, "popup not at the cursor")
-        shot = Screenshot()
-        self.assertGreater(len(shot.colours(first)), 1, "the popup shows no text")
-        # The sample's last top-level entry is the submenu "&Folder": Up selects it and
-        # Right opens it, so a second popup proves the sample was read back.
-        self.press(run, ("Up", "Right"), ("Escape", "Escape"))
+        self.assertEqual((popup.x, popup.y), self.CURSOR, "popup not at the cursor")
+        # The sample switches the default skins on, so they show that it was read back.
+        screenshot_when(lambda s: GREY in s.colours(popup), "the skin's grey band")
+        send_keys("Down")
+        screenshot_when(lambda s: SELECTED <= s.colours(popup), "the selected skin")
+
+        # Settings, the program submenu's first entry. Without a language file only Create new
+        # takes the focus; it writes a template and says so.
+        self.press(run, ("Right",), ("Return",))
+        window = run.wait_message_box()
+        send_keys("space", window=window.id)
+        send_keys("Return", window=run.wait_message_box(other_than=window).id)
+        lines = (self.folder.path / "Translation.lng").read_bytes().split(b"\r\n")
+        self.assertEqual(30, len(lines))  # 29 lines, each ended by CR LF
+        self.assertEqual(b"OK=OK", lines[0])
+        self.assertEqual(b"KOV is a menu program.=KOV is a menu program.", lines[14])
+        send_keys("Escape", window=window.id)
         run.wait_exit()
-        self.assert_trace("chosen 0")
+        self.assert_trace("chosen -3")
         self.assertEqual(SAMPLE, self.folder.menu_file.read_bytes(), "sample changed by reading")
 
     def test_no_ends_without_popup_or_file(self):
         run = self.folder.start()
-        send_keys("n", window=run.wait_message_box().id)
+        run.answer_message_box("n")
         run.wait_exit()
-        self.assertFalse(run.popup_seen, "a popup was shown after No")
+        self.assertEqual([], [w for w in run.seen.values() if not w.name], "a popup after No")
         self.assertEqual({self.folder.exe_name}, self.folder.files())
         self.assertEqual([], self.folder.trace_lines())
-        self.assert_no_windows_left()
 
 
 if __name__ == "__main__":

@@ -1,9 +1,9 @@
 #include "tests/win32/temp_folder.h"
 
+#include <algorithm>
 #include <atomic>
 
 #include "platform/win32/wide_text.h"
-#include "platform/win32/win32_files.h"
 
 namespace kov::win32::testing {
 
@@ -45,22 +45,10 @@ TempFolder::~TempFolder() {
     RemoveTree(L"\\\\?\\" + Widen(path_));
 }
 
-void WriteBitmap(const std::string& path, int width, int height) {
-    const int stride = (width * 3 + 3) / 4 * 4;
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER info{};
-    file.bfType = 0x4D42;  // "BM"
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + stride * height;
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
-    bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
-    bytes.append(static_cast<std::size_t>(stride) * height, '\x7F');
-    Win32Files().WriteNewFile(path, bytes);
+std::string ResourceFile(const std::string& name) {
+    std::string path = std::string(KOV_TEST_DATA) + "/../../resources/" + name;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
 }
 
 }  // namespace kov::win32::testing

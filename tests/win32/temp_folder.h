@@ -1,5 +1,5 @@
-// A scratch folder under the user's temporary folder, removed with everything in it, and the
-// files tests put there.
+// A scratch folder under the user's temporary folder, removed with everything in it, and
+// the files that tests read.
 #pragma once
 
 #include "platform/win32/windows_api.h"
@@ -22,7 +22,7 @@ class TempFolder {
     std::string path_;
 };
 
-// A bitmap file of 24-bit grey pixels.
-void WriteBitmap(const std::string& path, int width, int height);
+// A file of the program's resources folder.
+std::string ResourceFile(const std::string& name);
 
 }  // namespace kov::win32::testing

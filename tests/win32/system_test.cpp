@@ -1,0 +1,199 @@
+// The shell, other windows, pictures, the environment, the manifest, the clipboard and menus,
+// for real.
+#include <gtest/gtest.h>
+
+#include "platform/win32/windows_api.h"
+// After windows.h, which they need.
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/win32/handles.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_clipboard.h"
+#include "platform/win32/win32_environment.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_menus.h"
+#include "platform/win32/win32_pictures.h"
+#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_top_windows.h"
+#include "tests/win32/gdi_count.h"
+#include "tests/win32/temp_folder.h"
+
+namespace kov::win32 {
+namespace {
+
+TEST(Win32TopWindows, ListsHiddenWindowsWithLongTitlesMarksItsOwnAndClosesThem) {
+    Win32TopWindows windows;
+    const std::string title = "KOV test: Some NOTEPAD thing " + std::string(400, 't');
+    HWND hidden = CreateWindowExA(0, "STATIC", title.c_str(), WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);  // never shown
+    const auto listed = windows.Enumerate();
+    EXPECT_TRUE(std::any_of(listed.begin(), listed.end(), [&](const platform::TopWindow& w) {
+        return w.handle == reinterpret_cast<platform::WindowHandle>(hidden) &&
+               w.title == title.substr(0, 259) && w.own && !w.shell;
+    }));
+    const auto shellWindows = std::count_if(listed.begin(), listed.end(),
+                                            [](const platform::TopWindow& w) { return w.shell; });
+    EXPECT_EQ(shellWindows, GetShellWindow() != nullptr ? 1 : 0);
+    windows.PostClose(reinterpret_cast<platform::WindowHandle>(hidden));
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    EXPECT_FALSE(IsWindow(hidden));
+}
+
+// Whether COM is initialised on this thread; asking leaves it as it was.
+bool InComApartment() {
+    const HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (SUCCEEDED(result)) CoUninitialize();
+    return result != S_OK;
+}
+
+TEST(Win32Shell, ShellCallsRunInAComApartmentThatEndsWithTheShellAndReportFailures) {
+    if (InComApartment()) GTEST_SKIP() << "an earlier test of this process initialised COM";
+    {
+        testing::TempFolder folder;
+        Win32Files().WriteNewFile(folder / "none.kovnone", "");
+        Win32Shell shell;
+        EXPECT_FALSE(InComApartment());  // the popup comes first: COM starts with the shell
+        EXPECT_LE(shell.ShellExecute({false, std::nullopt, folder / "missing.exe", "", "", 1}), 32);
+        EXPECT_TRUE(InComApartment());
+        EXPECT_FALSE(shell.FindExecutable(folder / "none.kovnone"));
+        EXPECT_EQ(shell.StartProcess("\"" + (folder / "missing.exe") + "\"", 1), 0u);
+    }
+    EXPECT_FALSE(InComApartment());
+}
+
+TEST(Win32Pictures, DecodesPicturesRefusesTheRestAndFreesWithTheLastReference) {
+    const auto bitmap = testing::ResourceFile("editpic.bmp");
+    Win32Pictures pictures;
+    EXPECT_EQ(pictures.LoadPicture(testing::ResourceFile("make_resources.py")), nullptr);
+    EXPECT_EQ(pictures.LoadPicture(testing::ResourceFile("missing.bmp")), nullptr);
+    pictures.LoadPicture(bitmap);  // the first load keeps what the decoder needs
+    const auto before = testing::GdiObjectCount();
+    {
+        const auto picture = pictures.LoadPicture(bitmap);
+        ASSERT_NE(picture, nullptr);
+        EXPECT_EQ(picture->Width(), 16);
+        EXPECT_EQ(picture->Height(), 16);
+        const auto copy = picture;
+        EXPECT_EQ(testing::GdiObjectCount(), before + 1);
+    }
+    EXPECT_EQ(testing::GdiObjectCount(), before);
+}
+
+TEST(Win32Environment, ExpandsVariablesOfAnyLength) {
+    Win32Environment environment;
+    const std::string longValue(5000, 'v');
+    SetEnvironmentVariableA("KOV_LONG", longValue.c_str());
+    EXPECT_EQ(environment.ExpandEnvironmentStrings("<%KOV_LONG%%KOV_LONG%>%KOV_UNDEFINED_NAME%"),
+              "<" + longValue + longValue + ">%KOV_UNDEFINED_NAME%");
+}
+
+// The application manifest the program carries (the tests link the same resources).
+TEST(Manifest, DeclaresControlsDpiSystemsAndLongPaths) {
+    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
+    ASSERT_NE(found, nullptr);
+    const auto* data = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
+    const std::string manifest(data, SizeofResource(nullptr, found));
+    for (const char* part : {"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0",
+                             ">PerMonitorV2, PerMonitor<", ">true/pm<",
+                             "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",  // Windows 10 and 11
+                             "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",  // Windows 7
+                             "<longPathAware", "level=\"asInvoker\""}) {
+        EXPECT_NE(manifest.find(part), std::string::npos) << part;
+    }
+}
+
+// Puts a CF_HDROP list of wide names on the clipboard, as a file copy in the shell does.
+void SetDroppedFiles(const std::vector<std::string>& names) {
+    std::wstring list;
+    for (const auto& name : names) list += Widen(name) + L'\0';
+    list += L'\0';
+    const auto bytes = list.size() * sizeof(wchar_t);
+    UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + bytes));
+    ASSERT_TRUE(block);
+    {
+        GlobalLockGuard lock(block.get());
+        auto* drop = static_cast<DROPFILES*>(lock.data());
+        drop->pFiles = sizeof(DROPFILES);
+        drop->fWide = TRUE;
+        std::memcpy(static_cast<char*>(lock.data()) + sizeof(DROPFILES), list.data(), bytes);
+    }
+    OpenClipboardGuard clipboard(nullptr);
+    ASSERT_TRUE(clipboard.opened());
+    EmptyClipboard();
+    ASSERT_NE(SetClipboardData(CF_HDROP, block.get()), nullptr);
+    block.release();
+}
+
+TEST(Win32Clipboard, TextRoundTrips) {
+    Win32Clipboard clipboard;
+    const std::string cases[] = {
+        "hello \xC2\xA6 w\xC3\xB6rld \xD0\x9C\xD0\xB8\xD1\x80 \xE4\xB8\xAD \xF0\x9F\x98\x80", "",
+        std::string(10 * 1024 * 1024, 'x')};
+    for (const auto& text : cases) {
+        ASSERT_TRUE(clipboard.SetText(text));
+        EXPECT_EQ(clipboard.GetText(), text) << text.size();
+        EXPECT_FALSE(clipboard.GetFiles());
+    }
+    ASSERT_TRUE(clipboard.SetText(std::string("cut\0here", 8)));
+    EXPECT_EQ(clipboard.GetText(), "cut");
+}
+
+TEST(Win32Clipboard, FileNamesOfAnyLength) {
+    Win32Clipboard clipboard;
+    const std::string longName = "C:\\" + std::string(1500, 'n') + ".txt";
+    const std::string scripts = "C:\\\xCE\xB1\\\xD0\xB4 \xE4\xB8\xAD\xF0\x9F\x98\x80.txt";
+    SetDroppedFiles({"C:\\a b.txt", longName, scripts});
+    EXPECT_EQ(clipboard.GetFiles(), (std::vector<std::string>{"C:\\a b.txt", longName, scripts}));
+    EXPECT_FALSE(clipboard.GetText());
+}
+
+// A real menu read back, and a deep tree destroyed whole: the system destroys submenus
+// recursively, on a stack that a deep tree overflows.
+TEST(Win32Menus, ABuiltMenuReadsBackAndADeepTreeIsDestroyedWhole) {
+    namespace flags = platform::menu_flags;
+    Win32Menus menus;
+    const auto root = menus.CreatePopupMenu();
+    auto current = menus.CreatePopupMenu();
+    menus.AppendMenu(root, flags::kPopup, current, "&Tools");
+    menus.AppendMenu(root, flags::kSeparator, 0, "");
+    menus.AppendMenu(root, flags::kString, 8, "removed");
+    menus.AppendMenu(root, flags::kString, platform::MenuItemValue(-103), "&Settings");
+    menus.AppendMenu(root, flags::kGrayed, 2001, "\xC3\x9C\x62\x65r \xD0\x9C\xD0\xB8\xD1\x80");
+    EXPECT_TRUE(menus.RemoveMenu(root, 2, flags::kByPosition));
+    std::string read;
+    for (UINT position = 0; position < 4; ++position) {
+        wchar_t text[64] = {};
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING;
+        info.dwTypeData = text;
+        info.cch = 63;
+        GetMenuItemInfoW(reinterpret_cast<HMENU>(root), position, TRUE, &info);
+        const std::string id = std::to_string(static_cast<std::int32_t>(info.wID));
+        read += info.hSubMenu                ? "P"
+                : info.fType & MFT_SEPARATOR ? "S"
+                                             : id + (info.fState & MFS_GRAYED ? "G" : "");
+        read += " " + Narrow(text) + "\n";
+    }
+    EXPECT_EQ(read,
+              "P &Tools\nS \n-103 &Settings\n2001G \xC3\x9C\x62\x65r \xD0\x9C\xD0\xB8\xD1\x80\n");
+
+    for (int level = 0; level < 10000; ++level) {
+        const auto sub = menus.CreatePopupMenu();
+        menus.AppendMenu(current, flags::kPopup, sub, "x");
+        current = sub;
+    }
+    EXPECT_TRUE(menus.DestroyMenu(root));
+    EXPECT_FALSE(IsMenu(reinterpret_cast<HMENU>(root)));
+    EXPECT_FALSE(IsMenu(reinterpret_cast<HMENU>(current)));
+}
+
+}  // namespace
+}  // namespace kov::win32
