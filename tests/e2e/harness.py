@@ -1,11 +1,8 @@
-"""Drives the real KOV.exe under Xvfb + wine64 (a session of tools/wine-session.sh) the way a
-person would. Every wait polls with a deadline and every process a test starts is ended by its
-process id, so a broken program fails a test instead of hanging the run."""
+"""Drives the real KOV.exe under Xvfb + wine64 (tools/wine-session.sh) as a person would; every
+wait has a deadline and every program started is ended, so a fault fails a test, not the run."""
 
 from __future__ import annotations
 
-import atexit
-import contextlib
 import collections
 import os
 import shutil
@@ -16,14 +13,12 @@ import tempfile
 import time
 import unittest
 from pathlib import Path
-from typing import Callable, Optional, TypeVar
+from typing import Optional
 
 ROOT = Path(__file__).resolve().parents[2]
-T = TypeVar("T")
-# Generous next to the ~0.3-1.5 s start of a program in a warm prefix, short enough that a hung
-# program costs a test seconds, not the run minutes.
+# Generous next to the ~0.3-1.5 s start of a program in a warm prefix.
 START_DEADLINE = 15.0
-EXIT_DEADLINE = 10.0
+Window = collections.namedtuple("Window", "id name x y width height")
 
 
 def build_dir() -> Path:
@@ -40,14 +35,11 @@ def menu(*lines: str) -> bytes:
 
 
 def run_in_session(script: Path, argv: list[str]) -> Optional[int]:
-    """Runs script again in a shell that owns a fresh Wine session, unless this process runs in
-    one already. Returns its exit status, or None when the caller should go on."""
-    # SIGTERM (a CI time-out) unwinds like Ctrl-C, so cleanups still run.
-    signal.signal(signal.SIGTERM, signal.default_int_handler)
+    """Runs script again in a fresh Wine session, unless it runs in one: its status, or None."""
+    signal.signal(signal.SIGTERM, signal.default_int_handler)  # so that cleanups still run
     if "KOV_WINE_SESSION" in os.environ:
         return None
-    shell = ('set -euo pipefail; source "$1"; shift; '
-             'wine_session_start; trap wine_session_stop EXIT; "$@"')
+    shell = 'set -euo pipefail; source "$1"; shift; wine_session_start; trap wine_session_stop EXIT; "$@"'
     child = subprocess.Popen(["bash", "-c", shell, "bash", str(ROOT / "tools" / "wine-session.sh"),
                               sys.executable, str(Path(script).resolve()), *argv],
                              start_new_session=True)
@@ -60,16 +52,13 @@ def run_in_session(script: Path, argv: list[str]) -> Optional[int]:
         raise
 
 
-def poll(probe: Callable[[], Optional[T]], timeout: float, what: str,
-         interval: float = 0.02) -> T:
+def poll(probe, timeout: float, what: str, interval: float = 0.02):
     deadline = time.monotonic() + timeout
-    while True:
-        result = probe()
-        if result:
-            return result
+    while not (result := probe()):
         if time.monotonic() >= deadline:
             raise TimeoutError(f"timed out after {timeout:.1f} s waiting for {what}")
         time.sleep(interval)
+    return result
 
 
 def windows_path(path: Path) -> str:
@@ -77,56 +66,42 @@ def windows_path(path: Path) -> str:
     return "Z:" + str(Path(path).resolve()).replace("/", "\\")
 
 
-# --- X side ---------------------------------------------------------------------------
-
-def _xdotool(*args: str) -> str:
-    done = subprocess.run(["xdotool", *args], capture_output=True, text=True, timeout=5)
-    return done.stdout if done.returncode == 0 else ""
-
-
-Window = collections.namedtuple("Window", "id name x y width height")
-
-
-def _window(wid: int) -> Optional[Window]:
-    # xwininfo, not `xdotool getwindowgeometry`: the latter adds the window's offset twice.
-    done = subprocess.run(["xwininfo", "-id", str(wid)], capture_output=True, text=True,
+def x_windows(*search: str) -> list[str]:
+    done = subprocess.run(["xdotool", "search", *search], capture_output=True, text=True,
                           timeout=5)
-    if done.returncode != 0:
-        return None  # closed between the search and the query
-    info = dict(line.strip().partition(": ")[::2] for line in done.stdout.splitlines())
-    head = done.stdout.strip().splitlines()[0]
-    name = head.split('"', 1)[1].rsplit('"', 1)[0] if '"' in head else ""
-    return Window(wid, name, int(info["Absolute upper-left X"]),
-                  int(info["Absolute upper-left Y"]), int(info["Width"]), int(info["Height"]))
+    return done.stdout.split()
 
 
 def visible_windows(exe_name: str) -> list[Window]:
-    # Wine sets the class of a program's X windows to its exe's file name.
-    pattern = "^" + exe_name.replace(".", r"\.") + "$"
-    found = (_window(int(wid))
-             for wid in _xdotool("search", "--onlyvisible", "--class", pattern).split())
-    return [w for w in found if w is not None]
-
-
-def x_windows_named(name: str) -> list[str]:
-    return _xdotool("search", "--name", name).split()
+    """Wine names the class of a program's X windows after its exe."""
+    found = []
+    for wid in x_windows("--onlyvisible", "--class", "^" + exe_name.replace(".", r"\.") + "$"):
+        # xwininfo, not `xdotool getwindowgeometry`, which adds the window's offset twice.
+        done = subprocess.run(["xwininfo", "-id", wid], capture_output=True, text=True, timeout=5)
+        if done.returncode == 0:  # else closed since the search
+            info = dict(line.strip().partition(": ")[::2] for line in done.stdout.splitlines())
+            head = done.stdout.strip().splitlines()[0]
+            found.append(Window(int(wid), head.split('"', 1)[1][:-1] if '"' in head else "",
+                                *(int(info[k]) for k in ("Absolute upper-left X",
+                                                         "Absolute upper-left Y", "Width",
+                                                         "Height"))))
+    return found
 
 
 def desktop_window() -> int:
-    return int(poll(lambda: x_windows_named("Wine desktop$"), 10, "the Wine virtual desktop")[0])
+    return int(poll(lambda: x_windows("--name", "Wine desktop$"), 10, "the Wine desktop")[0])
 
 
 def send_keys(*keys: str, window: Optional[int] = None) -> None:
-    """Without a window manager Wine routes keys from its desktop window to the foreground
-    window (the popup's owner); a message box wants X focus itself."""
+    # Without a window manager Wine routes keys from its desktop window to the foreground
+    # window (the popup's owner); a message box wants X focus itself.
     target = window if window is not None else desktop_window()
     subprocess.run(["xdotool", "windowfocus", str(target), "key", "--delay", "40", *keys],
                    check=True, timeout=10, capture_output=True)
 
 
 def move_mouse(x: int, y: int) -> None:
-    subprocess.run(["xdotool", "mousemove", str(x), str(y)], check=True, timeout=10,
-                   capture_output=True)
+    subprocess.run(["xdotool", "mousemove", str(x), str(y)], check=True, timeout=10)
 
 
 class Screenshot:
@@ -135,46 +110,35 @@ class Screenshot:
     def __init__(self) -> None:
         ppm = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"],
                              capture_output=True, check=True, timeout=20).stdout
-        fields = ppm.split(maxsplit=4)
-        if fields[0] != b"P6" or int(fields[3]) != 255:
-            raise ValueError("unexpected screenshot format")
-        self.width, self.height = int(fields[1]), int(fields[2])
-        self.pixels = fields[4]
+        magic, width, height, _, self.pixels = ppm.split(maxsplit=4)
+        self.width, self.height = int(width), int(height)
 
     def pixel(self, x: int, y: int) -> tuple[int, int, int]:
         i = 3 * (y * self.width + x)
         return tuple(self.pixels[i:i + 3])
 
-    def area(self, w: Window) -> list[tuple[int, int, int]]:
-        return [self.pixel(x, y)
-                for y in range(max(w.y, 0), min(w.y + w.height, self.height))
-                for x in range(max(w.x, 0), min(w.x + w.width, self.width))]
-
     def colours(self, w: Window) -> set[tuple[int, int, int]]:
-        return set(self.area(w))
+        return {self.pixel(x, y) for y in range(max(w.y, 0), min(w.y + w.height, self.height))
+                for x in range(max(w.x, 0), min(w.x + w.width, self.width))}
 
 
-def screenshot_when(probe: Callable[[Screenshot], bool], what: str) -> Screenshot:
-    # A popup paints after it maps.
+def screenshot_when(probe, what: str) -> Screenshot:
+    """The first screenshot for which probe holds: a popup paints after it maps."""
     return poll(lambda: (lambda s: s if probe(s) else None)(Screenshot()), 5, what, interval=0.1)
 
 
-def save_screenshot(path: Path, around: Optional[Window] = None, margin: int = 16) -> Path:
-    args = ["import", "-window", "root"]
-    if around is not None:
-        x, y = max(around.x - margin, 0), max(around.y - margin, 0)
-        args += ["-crop", f"{around.width + 2 * margin}x{around.height + 2 * margin}+{x}+{y}",
-                 "+repage"]
-    subprocess.run([*args, str(path)], check=True, timeout=20, capture_output=True)
+def save_screenshot(path: Path, around: Window, margin: int = 16) -> Path:
+    x, y = max(around.x - margin, 0), max(around.y - margin, 0)
+    subprocess.run(["import", "-window", "root", "-crop", f"{around.width + 2 * margin}x"
+                    f"{around.height + 2 * margin}+{x}+{y}", "+repage", str(path)],
+                   check=True, timeout=20, capture_output=True)
     return path
 
 
-# --- Wine side ------------------------------------------------------------------------
-
 class ProgramFolder:
-    """A folder holding a copy of the program: a scratch folder removed by close(), or the
-    folder given, kept. A scratch one is a child of the working folder of the programs started
-    here, so that paths resolved against the working folder miss the program's files."""
+    """A copy of the program in the folder given, or in a scratch folder that close() removes and
+    whose parent is the programs' working folder (so paths resolved against it miss). Traced,
+    the program appends "chosen N" to trace.txt for what its popup returns."""
 
     def __init__(self, exe: Optional[Path] = None, exe_name: str = "KOV.exe",
                  path: Optional[Path] = None, trace: bool = True) -> None:
@@ -185,14 +149,9 @@ class ProgramFolder:
         self.exe_name = exe_name
         self.exe = self.path / exe_name
         shutil.copyfile(exe or build_dir() / "KOV.exe", self.exe)
-        # The program appends "chosen N" here for each identifier its popup returns.
+        self.menu_file = self.exe.with_suffix(".mnu")
         self.trace = self.path / "trace.txt" if trace else None
         self.runs: list[Run] = []
-        _open_folders.add(self)
-
-    @property
-    def menu_file(self) -> Path:
-        return self.path / (Path(self.exe_name).stem + ".mnu")
 
     def write(self, name: str, data: bytes, base: Optional[Path] = None) -> Path:
         path = (base or self.path) / name
@@ -200,14 +159,11 @@ class ProgramFolder:
         return path
 
     def start(self, *args: str) -> Run:
-        env = dict(os.environ)
-        if self.trace:
-            env["KOV_TRACE_FILE"] = windows_path(self.trace)
-        run = Run(self, subprocess.Popen([os.environ["WINE"], str(self.exe), *args],
-                                         cwd=self.root, env=env, stdin=subprocess.DEVNULL,
-                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-        self.runs.append(run)
-        return run
+        env = dict(os.environ, **({"KOV_TRACE_FILE": windows_path(self.trace)} if self.trace else {}))
+        self.runs.append(Run(self, subprocess.Popen(
+            [os.environ["WINE"], str(self.exe), *args], cwd=self.root, env=env,
+            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)))
+        return self.runs[-1]
 
     def trace_lines(self) -> list[str]:
         return self.trace.read_text("latin-1").splitlines() if self.trace.exists() else []
@@ -216,24 +172,19 @@ class ProgramFolder:
         return {p.name for p in self.path.iterdir()} - {"trace.txt"}
 
     def close(self) -> None:
-        _open_folders.discard(self)
         for run in self.runs:
-            run.kill()
+            if run.process.poll() is None:
+                run.process.kill()
+                run.process.wait(timeout=5)
         if not self.keep:
             shutil.rmtree(self.root, ignore_errors=True)
-
-
-# Folders a test run was interrupted with: they are closed on the way out all the same.
-_open_folders: set[ProgramFolder] = set()
-atexit.register(lambda: [folder.close() for folder in list(_open_folders)])
 
 
 class Run:
     def __init__(self, folder: ProgramFolder, process: subprocess.Popen) -> None:
         self.folder = folder
         self.process = process
-        # Every window of the program's class seen while waiting on this run.
-        self.seen: dict[int, Window] = {}
+        self.seen: dict[int, Window] = {}  # every window of the program seen meanwhile
 
     def windows(self) -> list[Window]:
         found = visible_windows(self.folder.exe_name)
@@ -241,8 +192,7 @@ class Run:
         return found
 
     def wait_popup(self, count: int = 1, timeout: float = START_DEADLINE) -> list[Window]:
-        """Waits for count popups (a submenu is one too); popups carry no title, the program's
-        other windows do."""
+        """Waits for count popups (a submenu is one too), which carry no title."""
         def probe():
             if self.process.poll() is not None:
                 raise AssertionError(f"program ended with {self.process.returncode}")
@@ -252,62 +202,46 @@ class Run:
             return found if len(found) >= count else None
         return poll(probe, timeout, f"{count} popup(s) of {self.folder.exe_name}")
 
-    def wait_message_box(self, title: str = "KOV", timeout: float = START_DEADLINE,
-                         other_than: Optional[Window] = None) -> Window:
-        """A window of the program with that title; the settings window is titled like its
-        message boxes, and other_than tells a box from the window it is shown over."""
+    def wait_message_box(self, title: str = "KOV", other_than: Optional[Window] = None) -> Window:
+        # The settings window is titled like the boxes shown over it.
         other = other_than.id if other_than else None
         return poll(lambda: [w for w in self.windows() if w.name == title and w.id != other],
-                    timeout, f"a window titled {title!r}")[0]
+                    START_DEADLINE, f"a window titled {title!r}")[0]
 
     def answer_message_box(self, key: str, title: str = "KOV") -> None:
         send_keys(key, window=self.wait_message_box(title).id)
 
-    def wait_exit(self, timeout: float = EXIT_DEADLINE) -> int:
-        def probe():
-            self.windows()
-            return self.process.poll() is not None
-        poll(probe, timeout, f"{self.folder.exe_name} to end")
+    def wait_exit(self, timeout: float = 10) -> int:
+        """Waits for the program to end, noting the windows it shows meanwhile."""
+        poll(lambda: [self.windows()] and self.process.poll() is not None, timeout,
+             f"{self.folder.exe_name} to end")
         return self.process.returncode
-
-    def kill(self) -> None:
-        if self.process.poll() is None:
-            self.process.kill()
-        with contextlib.suppress(subprocess.TimeoutExpired):
-            self.process.wait(timeout=5)
-
-
-def wine_reg(*args: str) -> None:
-    subprocess.run([os.environ["WINE"], "reg", *args], check=True, timeout=30,
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
 def record_opening(test: unittest.TestCase, folder: ProgramFolder, *extensions: str) -> Path:
-    """Registers a copy of arg_recorder as the program that opens files of the extensions, for
-    this test only. Returns the file where it records its command lines."""
-    recorder = folder.path / "recorder.exe"
-    shutil.copyfile(helper_exe("arg_recorder"), recorder)
-    progid = "KOV.e2e.recorded"
-    test.addCleanup(wine_reg, "delete", f"HKCR\\{progid}", "/f")
-    wine_reg("add", f"HKCR\\{progid}\\shell\\open\\command", "/ve", "/d",
-             f'"{windows_path(recorder)}" "%1"', "/f")
-    for extension in extensions:
-        test.addCleanup(wine_reg, "delete", f"HKCR\\{extension}", "/f")
-        wine_reg("add", f"HKCR\\{extension}", "/ve", "/d", progid, "/f")
+    """Makes a copy of arg_recorder open files of the extensions, for this test only; returns
+    the file where it records its command lines."""
+    shutil.copyfile(helper_exe("arg_recorder"), folder.path / "recorder.exe")
+
+    def reg(*args: str) -> None:
+        subprocess.run([os.environ["WINE"], "reg", *args, "/f"], check=True, timeout=30,
+                       capture_output=True)
+    for key, value in [("KOV.e2e\\shell\\open\\command",
+                        f'"{windows_path(folder.path / "recorder.exe")}" "%1"'),
+                       *((extension, "KOV.e2e") for extension in extensions)]:
+        reg("add", f"HKCR\\{key}", "/ve", "/d", value)
+        test.addCleanup(reg, "delete", f"HKCR\\{key.split(chr(92))[0]}")
     return folder.path / "args.txt"
 
 
 def recorded(args: Path, count: int) -> list[str]:
-    """The first count command lines recorded, sorted: programs started at once may write in
-    either order."""
+    """The first count lines recorded, sorted: programs started at once write in any order."""
     poll(lambda: args.exists() and args.read_bytes().count(b"\r\n") >= count, 10,
          f"{count} recorded start(s) in {args.read_bytes() if args.exists() else None!r}")
     return sorted(args.read_bytes().decode("utf-8").split("\r\n")[:count])
 
 
 class KovTestCase(unittest.TestCase):
-    """Gives each test a fresh program folder and ends everything it started."""
-
     CURSOR = (200, 150)
 
     def setUp(self) -> None:
@@ -316,13 +250,18 @@ class KovTestCase(unittest.TestCase):
         self.folder = ProgramFolder()
         self.addCleanup(self.folder.close)
 
-    def press(self, run: Run, *steps: tuple[str, ...]) -> None:
-        """Types groups of keys; every group but the last opens a submenu, which the next group
-        waits for."""
+    def press(self, *steps: tuple[str, ...], run: Optional[Run] = None, args: tuple = (),
+              timeout: float = START_DEADLINE) -> Run:
+        """Types groups of keys into the popup of run, or of a new start with args; each group
+        but the last opens a submenu the next waits for."""
+        if run is None:
+            run = self.folder.start(*args)
+            run.wait_popup(timeout=timeout)
         for depth, keys in enumerate(steps, start=1):
             if depth > 1:
                 run.wait_popup(count=depth)
             send_keys(*keys)
+        return run
 
     def assert_trace(self, *lines: str) -> None:
         poll(lambda: self.folder.trace.exists(), 3, "the trace file")

@@ -11,8 +11,7 @@ import sys
 import tempfile
 from pathlib import Path
 
-import harness
-from harness import KovTestCase, menu, screenshot_when, send_keys
+from harness import KovTestCase, Screenshot, Window, build_dir, menu, screenshot_when, send_keys
 
 YELLOW, RED, BLUE, WHITE = (255, 255, 0), (255, 0, 0), (0, 0, 255), (255, 255, 255)
 LOOK = ["@BGMenuColor 255, 255, 0", "@SelBGMenuColor 0, 0, 255", "@TextColor 255, 0, 0",
@@ -21,7 +20,7 @@ LOOK = ["@BGMenuColor 255, 255, 0", "@SelBGMenuColor 0, 0, 255", "@TextColor 255
 RESULT = "KOV_DPI_RESULT"
 
 
-def box_of(shot: harness.Screenshot, w: harness.Window, colour) -> tuple[int, int, int, int]:
+def box_of(shot: Screenshot, w: Window, colour) -> tuple[int, int, int, int]:
     """Bounding box (x0, y0, x1, y1), inclusive, of the popup's pixels of the colour."""
     points = [(x, y) for y in range(w.y, w.y + w.height) for x in range(w.x, w.x + w.width)
               if shot.pixel(x, y) == colour]
@@ -51,9 +50,7 @@ class LookTest(KovTestCase):
         alpha = highlight(program)
         beta = highlight(alpha)
         # Back up to the program submenu and its first entry, Settings.
-        send_keys("Up", "Up", "Right")
-        run.wait_popup(2)
-        send_keys("Return")
+        self.press(("Up", "Up", "Right"), ("Return",), run=run)
         settings = run.wait_message_box()
         send_keys("Escape", window=settings.id)
         run.wait_exit()
@@ -74,9 +71,9 @@ class LookTest(KovTestCase):
             env = {k: v for k, v in os.environ.items() if k not in (
                 "KOV_WINE_SESSION", "DISPLAY", "WINEPREFIX", "KOV_HOLDER_PID", "KOV_XVFB_PID")}
             env.update(KOV_LOGPIXELS="144", **{RESULT: str(result)},
-                       KOV_WINEPREFIX=str(harness.build_dir().parent / "wineprefix-144"))
+                       KOV_WINEPREFIX=str(build_dir().parent / "wineprefix-144"))
             subprocess.run([sys.executable, str(Path(__file__).parent / "run.py"), "--build",
-                            str(harness.build_dir()), "-k", "grow_by_half", "test_look"],
+                            str(build_dir()), "-k", "grow_by_half", "test_look"],
                            env=env, timeout=240, check=True, capture_output=True)
             at144 = json.loads(result.read_text())
         for name, value in at96.items():

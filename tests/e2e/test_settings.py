@@ -1,27 +1,24 @@
-"""The settings window's translation editor: an edit, Save, and the question before an exit
-would lose an edit."""
+"""The settings window: Save writes an edit, exit asks before losing one, and files no one
+should write leave the popup and the window usable and unchanged."""
 
 from __future__ import annotations
 
+import random
 import unittest
 
 from harness import KovTestCase, menu, poll, send_keys
 
 LANGUAGE = menu("E&xit=&Quit", "&About...=&Om...", "OK=Okej")
 SAVED = LANGUAGE.replace(b"=&Quit", b"=Sluta")
+COMMENT = b";" + b"x" * 17 + b"\r\n"  # 20 bytes: a million lines make 20 MB
 
 
 class SettingsTest(KovTestCase):
     def test_save_writes_an_edit_and_exit_asks_before_losing_one(self):
         self.folder.write("KOV.mnu", menu("@LanguageFile .\\Svenska.lng", "Item\tx"))
         language = self.folder.write("Svenska.lng", LANGUAGE)
-        run = self.folder.start()
-        run.wait_popup()
-        self.press(run, ("Down", "Right"), ("Return",))
+        run = self.press(("Down", "Right"), ("Return",))
         window = run.wait_message_box()
-
-        def exit_question():
-            return run.wait_message_box(other_than=window)
 
         # The list has the focus: select the first entry, edit its translation in the text box
         # and Save, the next control.
@@ -30,15 +27,32 @@ class SettingsTest(KovTestCase):
         # A second edit, still in the text box when the window closes: No keeps the window, Yes
         # ends without saving.
         send_keys("shift+Tab", "ctrl+a", "X", "Escape", window=window.id)
-        question = exit_question()
+        question = run.wait_message_box(other_than=window)
         send_keys("n", window=question.id)
         poll(lambda: question.id not in [w.id for w in run.windows()], 10, "the question to close")
         self.assertIsNone(run.process.poll(), "No ended the program")
         send_keys("Escape", window=window.id)
-        send_keys("y", window=exit_question().id)
+        send_keys("y", window=run.wait_message_box(other_than=window).id)
         run.wait_exit()
         self.assertEqual(SAVED, language.read_bytes(), "the edit given up was saved")
         self.assert_trace("chosen -3")
+
+    def test_binary_deep_and_huge_files_show_the_popup_and_the_settings_window(self):
+        # Binary bytes with NULs, 10,000 nested submenus, then 20 MB of a million lines: the
+        # builder must be linear in the file size. The language file is binary too.
+        data = (menu("@LanguageFile .\\Svenska.lng", "Item\tx") +
+                random.Random(1).randbytes(256 * 1024) + b"\r\n" +
+                menu(*(f"[Level {i}" for i in range(10_000))) + COMMENT * (1 << 20))
+        language = bytes(range(256)) * 4096
+        self.folder.write("KOV.mnu", data)
+        self.folder.write("Svenska.lng", language)
+        run = self.press(("Down", "Right"), ("Return",), timeout=60)
+        send_keys("Escape", window=run.wait_message_box().id)
+        run.wait_exit(timeout=30)
+        self.assert_trace("chosen -3")
+        self.assertEqual(data, self.folder.menu_file.read_bytes())
+        self.assertEqual(language, (self.folder.path / "Svenska.lng").read_bytes())
+        self.assertEqual({self.folder.exe_name, "KOV.mnu", "Svenska.lng"}, self.folder.files())
 
 
 if __name__ == "__main__":

@@ -8,18 +8,13 @@
 
 namespace kov::win32::testing {
 
-class TempFolder {
-  public:
+struct TempFolder {
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::string& path() const { return path_; }
-    std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
-
-  private:
-    std::string path_;
+    std::string operator/(const std::string& name) const { return path + "\\" + name; }
+    std::string path;
 };
 
 // A file of the program's resources folder.
