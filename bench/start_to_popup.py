@@ -29,6 +29,7 @@ import harness  # noqa: E402  (found through the path set just above)
 
 SAMPLE = (ROOT / "tests" / "data" / "sample.mnu").read_bytes()
 POPUP_DEADLINE = 20.0
+SAMPLE = (ROOT / "tests" / "data" / "sample.mnu").read_bytes()
 
 
 class XWindowAttributes(ctypes.Structure):
