@@ -27,7 +27,6 @@ sys.path.insert(0, str(ROOT / "tests" / "e2e"))
 
 import harness  # noqa: E402  (found through the path set just above)
 
-SAMPLE = (ROOT / "tests" / "data" / "sample.mnu").read_bytes()
 POPUP_DEADLINE = 20.0
 SAMPLE = (ROOT / "tests" / "data" / "sample.mnu").read_bytes()
 

@@ -105,7 +105,6 @@ def move_mouse(x: int, y: int) -> None:
 
 
 class Screenshot:
-    """The whole X screen as RGB pixels."""
 
     def __init__(self) -> None:
         ppm = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"],
@@ -118,8 +117,8 @@ class Screenshot:
         return tuple(self.pixels[i:i + 3])
 
     def colours(self, w: Window) -> set[tuple[int, int, int]]:
-        return {self.pixel(x, y) for y in range(max(w.y, 0), min(w.y + w.height, self.height))
-                for x in range(max(w.x, 0), min(w.x + w.width, self.width))}
+        return {self.pixel(x, y)
+                for y in range(w.y, w.y + w.height) for x in range(w.x, w.x + w.width)}
 
 
 def screenshot_when(probe, what: str) -> Screenshot:
@@ -167,9 +166,6 @@ class ProgramFolder:
 
     def trace_lines(self) -> list[str]:
         return self.trace.read_text("latin-1").splitlines() if self.trace.exists() else []
-
-    def files(self) -> set[str]:
-        return {p.name for p in self.path.iterdir()} - {"trace.txt"}
 
     def close(self) -> None:
         for run in self.runs:

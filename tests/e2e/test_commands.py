@@ -51,7 +51,6 @@ class CommandsTest(KovTestCase):
         far_file, *urls = recorded(args, 3)
         self.assertEqual([recorder + "WWW.x.test/p%20q", recorder + "http://x.test/?q=a+b%26c"], urls)
         self.assertTrue(far_file.startswith(recorder + '"') and far_file.endswith(far.name + '"'))
-        self.assertFalse((folder.path / "Temp.htm").exists())
         poll(lambda: x_windows("--name", "note.txt - Notepad"), 15, "Notepad's window")
 
         folder.write("KOV.mnu", menu("Close\t\u00a6x|NOTE.TXT - notepad"))

@@ -42,6 +42,7 @@ class RunCycleTest(KovTestCase):
         run.wait_exit()
         self.assert_trace("chosen -3")
         self.assertEqual(SAMPLE, self.folder.menu_file.read_bytes(), "sample changed by reading")
+
     def test_second_start_ends_at_once_while_the_first_popup_is_up(self):
         self.folder.write("KOV.mnu", TRANSLATED)
         self.folder.write("Svenska.lng", LANGUAGE)

@@ -1,4 +1,4 @@
-// The shell, other windows, the manifest, the clipboard and menus, for real.
+// The shell, other windows, the manifest and the clipboard, for real.
 #include <gtest/gtest.h>
 
 #include "platform/win32/windows_api.h"
@@ -14,7 +14,6 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_clipboard.h"
-#include "platform/win32/win32_menus.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_top_windows.h"
 
@@ -106,45 +105,6 @@ TEST(Win32Clipboard, TextAndFileNamesRoundTrip) {
     }
     ASSERT_TRUE(clipboard.SetText(std::string("cut\0here", 8)));
     EXPECT_EQ(clipboard.GetText(), "cut");
-}
-
-// A real menu read back, and a deep tree destroyed whole: the system destroys submenus
-// recursively, on a stack that a deep tree overflows.
-TEST(Win32Menus, ABuiltMenuReadsBackAndADeepTreeIsDestroyedWhole) {
-    namespace flags = platform::menu_flags;
-    Win32Menus menus;
-    const auto root = menus.CreatePopupMenu();
-    auto current = menus.CreatePopupMenu();
-    menus.AppendMenu(root, flags::kPopup, current, "&Tools");
-    menus.AppendMenu(root, flags::kSeparator, 0, "");
-    menus.AppendMenu(root, flags::kString, platform::MenuItemValue(-103), "&Settings");
-    menus.AppendMenu(root, flags::kGrayed, 2001, "\xC3\x9C\x62\x65r \xD0\x9C\xD0\xB8\xD1\x80");
-    std::string read;
-    for (UINT position = 0; position < 4; ++position) {
-        wchar_t text[64] = {};
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING;
-        info.dwTypeData = text;
-        info.cch = 63;
-        GetMenuItemInfoW(reinterpret_cast<HMENU>(root), position, TRUE, &info);
-        const std::string id = std::to_string(static_cast<std::int32_t>(info.wID));
-        read += info.hSubMenu                ? "P"
-                : info.fType & MFT_SEPARATOR ? "S"
-                                             : id + (info.fState & MFS_GRAYED ? "G" : "");
-        read += " " + Narrow(text) + "\n";
-    }
-    EXPECT_EQ(read,
-              "P &Tools\nS \n-103 &Settings\n2001G \xC3\x9C\x62\x65r \xD0\x9C\xD0\xB8\xD1\x80\n");
-
-    for (int level = 0; level < 10000; ++level) {
-        const auto sub = menus.CreatePopupMenu();
-        menus.AppendMenu(current, flags::kPopup, sub, "x");
-        current = sub;
-    }
-    EXPECT_TRUE(menus.DestroyMenu(root));
-    EXPECT_FALSE(IsMenu(reinterpret_cast<HMENU>(root)));
-    EXPECT_FALSE(IsMenu(reinterpret_cast<HMENU>(current)));
 }
 
 }  // namespace
