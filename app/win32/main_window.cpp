@@ -133,6 +133,16 @@ LRESULT Win32MainWindow::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         case WM_CLOSE:
             if (!onClose_ || onClose_()) DestroyWindow(hwnd);
             return 0;
+        case WM_ACTIVATE:
+            // A plain window gives the focus to itself when it is activated again, after the
+            // exit question for one; the control that had it gets it back, as in a dialog.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                focusWhenInactive_ = GetFocus();
+            } else if (HIWORD(wParam) == 0 && IsChild(hwnd, focusWhenInactive_)) {
+                SetFocus(focusWhenInactive_);
+                return 0;
+            }
+            break;
         case WM_INITMENUPOPUP:
             if (onInitMenuPopup_) onInitMenuPopup_(static_cast<platform::MenuHandle>(wParam));
             return 0;

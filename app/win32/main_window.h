@@ -55,6 +55,7 @@ class Win32MainWindow : public platform::MainWindow {
 
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;
+    HWND focusWhenInactive_ = nullptr;
     bool hidden_ = false;
     std::function<bool()> onClose_;
     std::function<void(platform::MenuHandle)> onInitMenuPopup_;

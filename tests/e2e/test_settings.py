@@ -10,6 +10,7 @@ from harness import KovTestCase, menu, poll, send_keys
 
 LANGUAGE = menu("E&xit=&Quit", "&About...=&Om...", "OK=Okej")
 SAVED = LANGUAGE.replace(b"=&Quit", b"=Sluta")
+SAVED_AFTER_NO = LANGUAGE.replace(b"=&Quit", b"=Y")
 COMMENT = b";" + b"x" * 17 + b"\r\n"  # 20 bytes: a million lines make 20 MB
 
 
@@ -24,17 +25,19 @@ class SettingsTest(KovTestCase):
         # and Save, the next control.
         send_keys("Down", "Tab", "ctrl+a", "S", "l", "u", "t", "a", "Tab", "space", window=window.id)
         poll(lambda: language.read_bytes() == SAVED, 10, "the saved language file")
-        # A second edit, still in the text box when the window closes: No keeps the window, Yes
-        # ends without saving.
+        # A second edit, still in the text box when the window closes: No keeps the window with
+        # the focus back in the text box, Yes ends without saving.
         send_keys("shift+Tab", "ctrl+a", "X", "Escape", window=window.id)
         question = run.wait_message_box(other_than=window)
         send_keys("n", window=question.id)
         poll(lambda: question.id not in [w.id for w in run.windows()], 10, "the question to close")
         self.assertIsNone(run.process.poll(), "No ended the program")
-        send_keys("Escape", window=window.id)
+        send_keys("ctrl+a", "Y", "Tab", "space", window=window.id)
+        poll(lambda: language.read_bytes() == SAVED_AFTER_NO, 10, "the edit saved after No")
+        send_keys("shift+Tab", "ctrl+a", "X", "Escape", window=window.id)
         send_keys("y", window=run.wait_message_box(other_than=window).id)
         run.wait_exit()
-        self.assertEqual(SAVED, language.read_bytes(), "the edit given up was saved")
+        self.assertEqual(SAVED_AFTER_NO, language.read_bytes(), "the edit given up was saved")
         self.assert_trace("chosen -3")
 
     def test_binary_deep_and_huge_files_show_the_popup_and_the_settings_window(self):
