@@ -1,0 +1,233 @@
+// Reading a menu file: the tree, the settings directives and the sample file.
+#include "menufile/menu_builder.h"
+
+#include <gtest/gtest.h>
+
+#include "app/default_menu_file.h"
+#include "core/text.h"
+#include "menufile/settings_directives.h"
+#include "tests/fakes/fake_menu_file.h"
+#include "tests/unit/test_support.h"
+
+namespace kov {
+namespace {
+
+class MenuBuilder : public ::testing::Test {
+  protected:
+    // Builds text as the menu file behind a root menu that already holds the program submenu.
+    std::string Build(const std::string& text) {
+        fake.files.files[path] = text;
+        return BuildExisting();
+    }
+    std::string BuildExisting() {
+        root = fake.menus.CreatePopupMenu();
+        fake.menus.AppendMenu(root, platform::menu_flags::kPopup, fake.menus.CreatePopupMenu(),
+                              "KOV");
+        lines = menuFile.Read(path, root);
+        return fake.menus.Dump(root);
+    }
+
+    fakes::FakePlatform fake;
+    fakes::FakeMenuFile menuFile{fake};
+    MenuSettings& settings = menuFile.settings;
+    const std::string path = "C:\\Tools\\Menu\\KOV.mnu";
+    platform::MenuHandle root = 0;
+    std::optional<std::vector<std::string>> lines;
+};
+
+TEST_F(MenuBuilder, LinesBecomeTheTree) {
+    const struct {
+        std::string text;
+        std::string tree;
+    } cases[] = {
+        // Tabs go before spaces: " \t \t]" keeps a tab, an item with an empty caption.
+        {"\t [A\r\n  \tItem\tx\r\n \t ]\r\n \t \t]",
+         "POPUP KOV\nPOPUP A\n  ITEM 2 Item\nITEM 4 \n"},
+        {";comment\r\nItem\r\n\r\n@NoIcons 1\r\n-\r\nLast",
+         "POPUP KOV\nITEM 2 Item\nSEPARATOR\nITEM 6 Last\n"},
+        {"\xC2\xA6Gheading\tignored\r\n\xC2\xA6g\r\n\xC2\xA6QFolder only\r\n\xC2\xA6q\r\n"
+         "-anything\r\na;b\r\n[ Name\r\n]trailing\r\nNo delimiter at all",
+         "POPUP KOV\nGRAYED 1 heading\nPOPUP Folder only\nSEPARATOR\nITEM 6 a;b\n"
+         "POPUP  Name\nITEM 9 No delimiter at all\n"},
+        // Captions show the date, submenu texts do not.
+        {"\xA6gToday \xA6\x44(yyyy-mm-dd)\r\nLog \xA6\x64(yyyy)\tx \xA6\x64(yyyy)\r\n"
+         "\xA6qDocs \xA6\x64(mmm)\r\n[Week \xA6\x64(ww)",
+         "POPUP KOV\nGRAYED 1 Today 2024-03-05\nITEM 2 Log 2024\nPOPUP Docs Mar\n"
+         "POPUP Week \xC2\xA6\x64(ww)\n"},
+        {"Tab\tx\r\n@ItemDelimiter ,\r\nNotepad,x\r\nA\tB",
+         "POPUP KOV\nITEM 1 Tab\nITEM 3 Notepad\nITEM 4 A\tB\n"},
+        {"]\r\n]\r\nTop\r\n[Sub\r\nIn\r\n[Deeper\r\nDeep\r\n]\r\n]\r\n]\r\nAfter",
+         "POPUP KOV\nITEM 3 Top\nPOPUP Sub\n  ITEM 5 In\n  POPUP Deeper\n    ITEM 7 Deep\n"
+         "ITEM 11 After\n"},
+        {"[Open\r\nInside", "POPUP KOV\nPOPUP Open\n  ITEM 2 Inside\n"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Build(c.text), c.tree) << c.text;
+}
+
+TEST_F(MenuBuilder, EveryEncodingAndLineEndGivesTheSameTree) {
+    for (const std::string name : {"worked_example", "sample"}) {
+        const auto ansi = ReadTestData(name + ".mnu");
+        const auto tree = ReadTestData(name + ".tree");
+        const auto text = DecodeText(ansi, fake.ansi).text;
+        for (const auto encoding :
+             {TextEncoding::Ansi, TextEncoding::Utf8, TextEncoding::Utf8WithMark,
+              TextEncoding::Utf16Le, TextEncoding::Utf16Be}) {
+            EXPECT_EQ(Build(*EncodeText(text, encoding, fake.ansi)), tree) << name;
+        }
+        for (const auto* lineEnd : {"\n", "\r"}) {
+            EXPECT_EQ(Build(ReplaceAll(ansi, "\r\n", lineEnd)), tree) << name;
+        }
+    }
+    Build(ReadTestData("worked_example.mnu"));
+    EXPECT_EQ(settings.BGMenuColor, 0xE0FFFFu);
+    // Eleven lines, the piece after the final CR LF and the one after the appended CR LF.
+    ASSERT_EQ(lines->size(), 13u);
+    EXPECT_EQ((*lines)[5], "\tCalculator\tcalc.exe");  // kept raw, untrimmed
+    // A mark is not part of line 1, so a setting there applies.
+    Build("\xEF\xBB\xBF@NoIcons 1\r\n");
+    EXPECT_TRUE(settings.NoIcons);
+}
+
+TEST_F(MenuBuilder, FolderMenuLinesListTheirFolderWhenOpened) {
+    fake.environment.variables["DOCS"] = "C:\\Docs";
+    for (const char* file :
+         {"C:\\Docs\\a.txt", "C:\\Docs\\b.txt", "C:\\Docs\\c.doc", "C:\\Tools\\Menu\\l.txt"}) {
+        fake.folders.Add(file);
+    }
+    Build(
+        "\xC2\xA6qAll|%DOCS%\r\n\xC2\xA6QText|%DOCS%|*.txt|b*|x\r\n@ParameterDelimiter ,\r\n"
+        "\xC2\xA6qHere,.\\,*\r\n\xC2\xA6qCaption only");
+    EXPECT_TRUE(fake.folders.listed.empty());
+    fake.menus.OpenEverySubmenu(root, [this](auto menu) { menuFile.folderMenus.FillOnOpen(menu); });
+    // Without an include pattern only the folder itself.
+    EXPECT_EQ(fake.menus.Dump(root),
+              "POPUP KOV\nPOPUP All\n  ITEM 2001 .\nPOPUP Text\n  ITEM 2002 a.txt\n"
+              "  ITEM 2003 .\nPOPUP Here\n  ITEM 2004 l.txt\n  ITEM 2005 .\nPOPUP Caption only\n");
+    EXPECT_EQ(menuFile.FolderItemPaths[4], "C:\\Tools\\Menu\\l.txt");
+}
+
+TEST_F(MenuBuilder, MissingHiddenOrUnreadableFiles) {
+    EXPECT_EQ(BuildExisting(), "POPUP KOV\n");
+    EXPECT_FALSE(lines);
+    fake.files.files[path] = "Item";
+    fake.files.hidden.insert(path);
+    BuildExisting();
+    EXPECT_FALSE(lines);
+    ASSERT_EQ(fake.messages.shown.size(), 2u);
+    EXPECT_EQ(fake.messages.shown[1].text, "No menu file was found.");
+    EXPECT_EQ(fake.messages.shown[1].flags, 16u);
+
+    fake.files.hidden.clear();
+    fake.files.unreadable.insert(path);
+    EXPECT_EQ(BuildExisting(), "POPUP KOV\n");
+    EXPECT_TRUE(lines && lines->empty());
+    EXPECT_EQ(fake.messages.shown.size(), 2u);
+}
+
+TEST_F(MenuBuilder, BigFiles) {
+    std::string text;
+    for (int i = 1; i <= 2002; ++i) text += (i >= 2000 ? "Item" + std::to_string(i) : ";") + "\r\n";
+    EXPECT_EQ(Build(text),
+              "POPUP KOV\nITEM 2000 Item2000\nGRAYED 2001 Item2001\nGRAYED 2002 Item2002\n");
+
+    text.clear();
+    for (int i = 0; i < 10000; ++i) text += "[x\r\n";
+    Build(text + std::string(1 << 20, 'a') + std::string("\r\n\0\0\xFF", 5));
+    EXPECT_EQ(fake.menus.Created(), 2u + 2u + 10000u);
+    ASSERT_EQ(lines->size(), 10003u);
+    EXPECT_EQ((*lines)[10000].size(), 1u << 20);  // the item table keeps the line whole
+    // A huge caption is cut to what a popup can show.
+    EXPECT_EQ(Build(std::string(1 << 20, 'b')),
+              "POPUP KOV\nITEM 1 " + std::string(4096, 'b') + "\n");
+}
+
+TEST_F(MenuBuilder, SettingsDirectives) {
+    fake.environment.variables["HOME"] = "D:\\Home";
+    Build(
+        "@textcolor 255, 0, 0\r\n@SELBGMENUCOLOR=1,1,1\r\n@BGMenuColor red\r\n"
+        "@FontName  Arial\r\n@ParameterDelimiter  \xC2\xA4  \r\n@StringDelimiter \\n\r\n"
+        "@MenuEditor  e.exe|\xC2\xA6m \r\n@LanguageFile %HOME%\\x.lng\r\n@FontSize 8.5\r\n"
+        "@FontSize big\r\n@FontBold 1\r\n@NoHelpPlease 1\r\n@NoExitX1\r\n@Unknown 1\r\n@");
+    EXPECT_EQ(settings.TextColor, 255u);
+    EXPECT_EQ(settings.SelBGMenuColor, 0x010101u);  // any one character ends the key
+    EXPECT_EQ(settings.BGMenuColor, 0u);
+    EXPECT_EQ(settings.font.FontName, " Arial");
+    EXPECT_EQ(settings.ParameterDelimiter, "\xC2\xA4");
+    EXPECT_EQ(settings.StringDelimiter, "\r\n");
+    EXPECT_EQ(settings.MenuEditor, "e.exe|\xC2\xA6m");
+    EXPECT_EQ(settings.LanguageFile, "D:\\Home\\x.lng");
+    EXPECT_EQ(settings.font.FontSize, 8);
+    EXPECT_TRUE(settings.font.FontBold);
+    // A longer word counts as its key; the value is what follows the key and one character.
+    EXPECT_FALSE(settings.NoHelp);
+    EXPECT_TRUE(settings.NoExit);
+    const struct {
+        const char* value;
+        bool before;
+        bool after;
+    } flags[] = {{"yes", true, true}, {"true", false, true}, {"TRUE", false, true},
+                 {"-1", false, true}, {"0", true, false},    {"False", true, false},
+                 {"", false, false},  {"2.5", false, true}};
+    for (const auto& f : flags) {
+        settings.NoIcons = f.before;
+        ApplySettingsLine(std::string("@NoIcons ") + f.value, settings, menuFile.settingsContext);
+        EXPECT_EQ(settings.NoIcons, f.after) << f.value;
+    }
+}
+
+TEST_F(MenuBuilder, PicturesAndCustomIcons) {
+    fake.pictures.decodable = {"C:\\Tools\\Menu\\bg.jpg", "D:\\sel.gif"};
+    fake.files.files["C:\\Tools\\Menu\\a.ico"] = "";
+    fake.files.files["C:\\b.ico"] = "";
+    Build(
+        "@SkinBackground .\\bg.jpg\r\n@SkinBackground C:\\missing.jpg\r\n"
+        "@skinbgselected D:\\sel.gif\r\n@CustomIcon &Notepad\r\n@CustomIcon &N|C:\\none.ico\r\n"
+        "@CustomIcon &Notepad|.\\a.ico|.\\mask.bmp|x\r\n@CustomIcon &NOTEPAD|C:\\b.ico\r\n"
+        "@ParameterDelimiter ,\r\n@CustomIcon Calc,C:\\b.ico");
+    // A picture that cannot be loaded leaves the one before.
+    EXPECT_EQ(fakes::PicturePath(settings.SkinBackground), "C:\\Tools\\Menu\\bg.jpg");
+    EXPECT_EQ(fakes::PicturePath(settings.SkinBGSelected), "D:\\sel.gif");
+    const auto& icons = menuFile.icons;
+    ASSERT_EQ(icons.size(), 2u);  // the first of one key in any letter case wins
+    EXPECT_EQ(icons.at("&notepad").picture, "C:\\Tools\\Menu\\a.ico");
+    EXPECT_EQ(icons.at("&notepad").mask, "C:\\Tools\\Menu\\mask.bmp");
+    EXPECT_EQ(icons.at("Calc").mask, "");
+    ApplySettingsLine("@SkinBackground", settings, menuFile.settingsContext);
+    EXPECT_EQ(settings.SkinBackground, nullptr);
+}
+
+TEST(DefaultMenuFile, SampleCarriesTheFontAndGoesToTheProgramFolder) {
+    fakes::FakeFiles files;
+    fakes::Windows1252 ansi;
+    std::string path = "D:\\elsewhere.mnu";
+    // A font name the code page cannot spell turns the sample into UTF-8 with its mark.
+    ASSERT_TRUE(WriteDefaultMenuFile(files, {"C:\\M", "KOV"}, ansi, path,
+                                     {"\xE5\xBE\xAE", 8, false, false}));
+    EXPECT_EQ(path, "C:\\M\\KOV.mnu");
+    EXPECT_TRUE(files.files.at(path).starts_with("\xEF\xBB\xBF@BGMenuColor"));
+    const struct {
+        MenuFont font;
+        const char* lines;
+    } fonts[] = {
+        {{"Tahoma", 8.5, true, false},
+         ";@FontSize  8 \r\n;@FontBold True\r\n;@FontItalic False\r\n;@FontName Tahoma\r\n"},
+        {{"A B", 9.5, false, true},
+         ";@FontSize  10 \r\n;@FontBold False\r\n;@FontItalic True\r\n;@FontName A B\r\n"},
+        {{"X", -3, false, false}, ";@FontSize -3 \r\n"},
+    };
+    for (const auto& f : fonts) {
+        EXPECT_NE(DefaultMenuFileText(f.font).find(f.lines), std::string::npos) << f.lines;
+    }
+    MenuSettings settings;
+    settings.font.FontName = "Kept";
+    settings.NoHelp = true;
+    settings.ItemDelimiter = ",";
+    SetDefaults(settings, {'.'});
+    EXPECT_EQ(settings.SelBGMenuColor, 0xC8C8C8u);
+    EXPECT_EQ(settings.ItemDelimiter, "\t");
+    EXPECT_FALSE(settings.NoHelp);
+    EXPECT_EQ(settings.font.FontName, "Kept");
+}
+
+}  // namespace
+}  // namespace kov
