@@ -131,7 +131,7 @@ TEST_F(Commands, SpecialCommands) {
             {true, "Print", "C:\\a.pdf", {}, "C:\\Tools\\Menu\\w", 1},
             {true, "Print", "C:\\Tools\\Menu\\KOV_print1.txt", {}, "C:\\Tools\\Menu\\w", 1}}));
     EXPECT_EQ(printed, "2024 clip\r\n");
-    EXPECT_EQ(fake.shell.slept, 3000u);      // for the text only
+    EXPECT_EQ(fake.shell.slept, 3000u);  // for the text only
     EXPECT_EQ(fake.files.files.count("C:\\Tools\\Menu\\KOV_print1.txt"), 0u);
     EXPECT_EQ(fake.windows.closed, std::vector<platform::WindowHandle>{7});
     EXPECT_EQ(fake.clipboard.text, "notes");

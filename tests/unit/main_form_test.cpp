@@ -94,10 +94,16 @@ TEST_F(RunCycle, ChoicesAreTranslatedBackAndRun) {
     Start("Run\tprog.exe,\xC2\xA6s\r\n@ParameterDelimiter ,\r\n\xC2\xA6qDocs,C:\\Docs,*");
     form->InitMenuPopup(fake.menus.Entries(window->poppedUp.at(0)).at(2).idOrSubmenu);
     EXPECT_NE(Tree().find("POPUP Docs\n  ITEM 2001 a.txt\n"), std::string::npos);
-    const CommandId exit = ProgramMenuItemId(CMD_EXIT);
+    const CommandId exit = ProgramMenuItemId(CMD_EXIT), help = ProgramMenuItemId(CMD_HELP);
     // -1073741819: a popup that failed inside the system.
-    for (const auto& [fromPopup, command] : std::vector<std::pair<CommandId, CommandId>>{
-             {0, 0}, {1, 1}, {exit, CMD_EXIT}, {2001, 2001}, {-1073741819, 0}, {-7, 0}}) {
+    for (const auto& [fromPopup, command] :
+         std::vector<std::pair<CommandId, CommandId>>{{0, 0},
+                                                      {1, 1},
+                                                      {exit, CMD_EXIT},
+                                                      {help, CMD_HELP},
+                                                      {2001, 2001},
+                                                      {-1073741819, 0},
+                                                      {-7, 0}}) {
         choice = fromPopup;
         EXPECT_EQ(StartAsIs().ChosenCommand(), command);
         EXPECT_EQ(window->closeRequests, 1);
