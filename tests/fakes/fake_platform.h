@@ -15,7 +15,7 @@
 #include "tests/fakes/fake_clock.h"
 #include "tests/fakes/fake_folders.h"
 #include "tests/fakes/fake_menus.h"
-#include "tests/fakes/windows_1252.h"
+#include "tests/fakes/latin1.h"
 
 namespace kov::fakes {
 
@@ -239,7 +239,7 @@ struct FakePlatform {
     FakeClock clock;
     FakePictures pictures;
     FakeTempFolder tempFolder;
-    Windows1252 ansi;
+    Latin1 ansi;
     platform::Platform platform{
         menus,    files,      messages, environment, {"C:\\Tools\\Menu", "KOV"},
         folders,  clipboard,  shell,    windows,     clock,

@@ -174,25 +174,24 @@ TEST_F(MenuBuilder, PicturesAndCustomIcons) {
 
 TEST(DefaultMenuFile, SampleCarriesTheFontAndGoesToTheProgramFolder) {
     fakes::FakeFiles files;
-    fakes::Windows1252 ansi;
+    fakes::Latin1 ansi;
     std::string path = "D:\\elsewhere.mnu";
     // A font name the code page cannot spell turns the sample into UTF-8 with its mark.
     ASSERT_TRUE(WriteDefaultMenuFile(files, {"C:\\M", "KOV"}, ansi, path,
                                      {"\xE5\xBE\xAE", 8, false, false}));
     EXPECT_EQ(path, "C:\\M\\KOV.mnu");
     EXPECT_TRUE(files.files.at(path).starts_with("\xEF\xBB\xBF@BGMenuColor"));
-    const struct {
-        MenuFont font;
-        const char* lines;
-    } fonts[] = {
-        {{"Tahoma", 8.5, true, false},
-         ";@FontSize  8 \r\n;@FontBold True\r\n;@FontItalic False\r\n;@FontName Tahoma\r\n"},
-        {{"A B", 9.5, false, true},
-         ";@FontSize  10 \r\n;@FontBold False\r\n;@FontItalic True\r\n;@FontName A B\r\n"},
-        {{"X", -3, false, false}, ";@FontSize -3 \r\n"},
-    };
-    for (const auto& f : fonts) {
-        EXPECT_NE(DefaultMenuFileText(f.font).find(f.lines), std::string::npos) << f.lines;
+    // The font lines carry the current font, its size rounded half to even.
+    EXPECT_NE(
+        DefaultMenuFileText({"A B", 8.5, true, false})
+            .find(";@FontSize  8 \r\n;@FontBold True\r\n;@FontItalic False\r\n;@FontName A B\r\n"),
+        std::string::npos);
+    EXPECT_NE(DefaultMenuFileText({"X", 9.5, false, true})
+                  .find(";@FontSize  10 \r\n;@FontBold False\r\n;@FontItalic True"),
+              std::string::npos);
+    for (const auto& [size, line] :
+         {std::pair{-3.0, ";@FontSize -3 \r\n"}, {0.0, ";@FontSize  0 \r\n"}}) {
+        EXPECT_NE(DefaultMenuFileText({"X", size, false, false}).find(line), std::string::npos);
     }
     MenuSettings settings;
     settings.font.FontName = "Kept";
