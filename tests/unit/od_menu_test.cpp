@@ -87,16 +87,10 @@ TEST_F(Layout, SkinsChooseThePictureByState) {
     EXPECT_EQ(Plan(st::kSelected | st::kChecked).background, (Brush{K::Solid, kWhite}));
 }
 
-TEST_F(Layout, SeparatorsColumnMarksAndTheSecondColumn) {
-    input.item = {0, 10, 100, 16};
-    input.separator = true;
-    auto plan = Plan(st::kSelected);
-    EXPECT_EQ(plan.etchedLine, (Rect{5, 2, 95, 4}));
-    EXPECT_FALSE(plan.drawTexts || plan.highlight);
-    input.separator = false;
+TEST_F(Layout, ColumnMarksAndTheSecondColumn) {
     input.columnMark = true;
     input.item = {0, 0, 41, 19};
-    plan = Plan(0);
+    auto plan = Plan(0);
     EXPECT_EQ(plan.etchedLine, (Rect{18, 0, 22, 19}));  // 18.5 and 22.5 to the even neighbours
     EXPECT_FALSE(plan.drawTexts);
 
@@ -150,6 +144,7 @@ TEST(Dpi, LayoutMeasureFontAndPicturesScaleFromNinetySix) {
         in.item = {0, 0, 100, r.pad};
         plan = PlanMenuItem(in, look);
         EXPECT_EQ(plan.etchedLine, r.separatorLine) << r.dpi;
+        EXPECT_FALSE(plan.drawTexts || plan.highlight);  // a selected separator too
         EXPECT_EQ(plan.lineWidth, r.line) << r.dpi;
         EXPECT_EQ(ProgramPictureName("kovpic", r.dpi), r.picture);
         EXPECT_EQ(MenuFontRequest({}, MenuFont{"Tahoma", 9, false, false}, r.dpi).height,
