@@ -30,7 +30,7 @@ sys.path.insert(0, str(ROOT / "tests" / "e2e"))
 sys.path.insert(0, str(ROOT / "bench"))
 
 import harness  # noqa: E402
-from menus import menu  # noqa: E402
+from harness import menu  # noqa: E402
 from start_to_popup import POPUP_DEADLINE, IS_VIEWABLE, PopupWatcher, XWindowAttributes, start_to_popup  # noqa: E402
 
 

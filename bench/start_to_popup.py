@@ -26,9 +26,9 @@ ROOT = Path(__file__).resolve().parents[1]
 sys.path.insert(0, str(ROOT / "tests" / "e2e"))
 
 import harness  # noqa: E402  (found through the path set just above)
-from menus import SAMPLE  # noqa: E402
 
 POPUP_DEADLINE = 20.0
+SAMPLE = (ROOT / "tests" / "data" / "sample.mnu").read_bytes()
 
 
 class XWindowAttributes(ctypes.Structure):

@@ -11,8 +11,7 @@ ROOT = Path(__file__).resolve().parents[1]
 sys.path.insert(0, str(ROOT / "tests" / "e2e"))
 
 import harness  # noqa: E402  (found through the path set just above)
-from harness import ProgramFolder, move_mouse, poll, save_screenshot, send_keys  # noqa: E402
-from menus import menu  # noqa: E402
+from harness import ProgramFolder, menu, move_mouse, poll, save_screenshot, send_keys  # noqa: E402
 
 status = harness.run_in_session(Path(__file__), sys.argv[1:])
 if status is not None:

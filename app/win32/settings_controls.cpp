@@ -6,6 +6,7 @@
 
 #include "app/win32/layout.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_subclass.h"
 
 namespace kov::win32 {
 
@@ -64,8 +65,7 @@ void SettingsControls::Create(HWND window, HINSTANCE instance) {
                {textBox_, {2520, 930 + 270, 2085, 315}},   {save_, {3510, 930 + 720, 1125, 255}},
                {createNew_, {3510, 930 + 1050, 1125, 255}}};
     SetWindowLongPtrW(list_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    listPrevious_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListProc)));
+    AddWindowProcedure(list_, &ListProc);
 
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window,
@@ -233,7 +233,7 @@ LRESULT CALLBACK SettingsControls::ListProc(HWND hwnd, UINT message, WPARAM wPar
             self->SetToolText(hwnd, self->listTip_);
         }
     }
-    return CallWindowProcW(self->listPrevious_, hwnd, message, wParam, lParam);
+    return CallNextWindowProcedure(&ListProc, hwnd, message, wParam, lParam);
 }
 
 }  // namespace kov::win32

@@ -45,7 +45,6 @@ class SettingsControls {
     HWND textBox_ = nullptr;
     HWND save_ = nullptr;
     HWND createNew_ = nullptr;
-    WNDPROC listPrevious_ = nullptr;
     std::string listTip_;
     platform::SettingsEvents* events_ = nullptr;
     // Each control with its left, top, width and height in twips.

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_subclass.h"
 
 namespace kov::win32 {
 
@@ -10,7 +11,6 @@ namespace {
 
 constexpr UINT kAboutEntryId = 2;
 
-WNDPROC previousProcedure = nullptr;
 platform::SettingsEvents* aboutEvents = nullptr;
 
 }  // namespace
@@ -18,14 +18,11 @@ platform::SettingsEvents* aboutEvents = nullptr;
 void HookSystemMenu(HWND hwnd, std::string_view aboutCaption, platform::SettingsEvents& events) {
     AppendMenuW(GetSystemMenu(hwnd, FALSE), MF_STRING, kAboutEntryId, Widen(aboutCaption).c_str());
     aboutEvents = &events;
-    previousProcedure = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SysMenuWindowProc)));
+    AddWindowProcedure(hwnd, &SysMenuWindowProc);
 }
 
 void UnhookSystemMenu(HWND hwnd) {
-    if (previousProcedure == nullptr) return;
-    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProcedure));
-    previousProcedure = nullptr;
+    RemoveWindowProcedure(hwnd, &SysMenuWindowProc);
     aboutEvents = nullptr;
 }
 
@@ -34,7 +31,7 @@ LRESULT CALLBACK SysMenuWindowProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM l
     if (uMsg == WM_SYSCOMMAND && wParam == kAboutEntryId && aboutEvents != nullptr) {
         aboutEvents->SystemMenuAbout();
     }
-    return CallWindowProcW(previousProcedure, hwnd, uMsg, wParam, lParam);
+    return CallNextWindowProcedure(&SysMenuWindowProc, hwnd, uMsg, wParam, lParam);
 }
 
 }  // namespace kov::win32

@@ -11,12 +11,11 @@
 #include "odmenu/win32/measure_item_win32.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_subclass.h"
 
 namespace kov::win32 {
 
 namespace {
-
-constexpr wchar_t kOrigProcProperty[] = L"ODMenuOrigProc";
 
 // The module's state: the tables live from the first hook to the unhook, the sources are the
 // run's data they were hooked with.
@@ -53,10 +52,8 @@ bool EraseToolbarBackground(HDC dc) {
 }  // namespace
 
 LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto previous = reinterpret_cast<WNDPROC>(GetPropW(hwnd, kOrigProcProperty));
     const auto passOn = [&] {
-        return previous != nullptr ? CallWindowProcW(previous, hwnd, message, wParam, lParam)
-                                   : DefWindowProcW(hwnd, message, wParam, lParam);
+        return CallNextWindowProcedure(&ODMenuWindowProc, hwnd, message, wParam, lParam);
     };
     if (!odMenu || !odMenu->sources) return passOn();
     ODMenuContext context{odMenu->state, *odMenu->sources};
@@ -108,16 +105,13 @@ void Win32OwnerDrawHook::HookODMenu(const OwnerDrawSources& sources) {
     if (!odMenu) odMenu = std::make_unique<ODMenuModule>();
     odMenu->sources.emplace(sources);
     ConvertMenuBar(window_, odMenu->state);
-    const LONG_PTR previous =
-        SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ODMenuWindowProc));
-    if (previous != 0) SetPropW(window_, kOrigProcProperty, reinterpret_cast<HANDLE>(previous));
+    hooked_ = AddWindowProcedure(window_, &ODMenuWindowProc);
 }
 
 void Win32OwnerDrawHook::UnhookODMenu() {
-    const HANDLE previous = GetPropW(window_, kOrigProcProperty);
-    if (previous == nullptr) return;
-    SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-    RemovePropW(window_, kOrigProcProperty);
+    if (!hooked_) return;
+    RemoveWindowProcedure(window_, &ODMenuWindowProc);
+    hooked_ = false;
     odMenu.reset();
 }
 

@@ -22,6 +22,7 @@ class Win32OwnerDrawHook : public OwnerDrawHook {
 
   private:
     HWND window_;
+    bool hooked_ = false;
 };
 
 // The window procedure installed by the hook; exposed for tests that send it messages.

@@ -1,5 +1,6 @@
 // Stands in for the browser: appends the command line it was started with, in UTF-8, and a
-// CR LF, to args.txt beside itself, so a test sees exactly what a program passed it.
+// CR LF, to args.txt beside itself, so a test sees exactly what a program passed it. Programs
+// started at once append side by side.
 #include <windows.h>
 
 #include <string>
@@ -10,14 +11,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (length == 0 || length >= MAX_PATH) return 1;
     std::wstring file(path, length);
     file = file.substr(0, file.find_last_of(L'\\') + 1) + L"args.txt";
-    const wchar_t* commandLine = GetCommandLineW();
-    const int size = WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, nullptr, 0, nullptr, nullptr);
-    std::string line(size > 0 ? static_cast<std::size_t>(size) : 1, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, line.data(), size, nullptr, nullptr);
-    line.pop_back();  // the terminating NUL
+    std::string line(4 * wcslen(GetCommandLineW()) + 2, '\0');
+    line.resize(WideCharToMultiByte(CP_UTF8, 0, GetCommandLineW(), -1, line.data(),
+                                    static_cast<int>(line.size()), nullptr, nullptr) -
+                1);
     line += "\r\n";
-    HANDLE out = CreateFileW(file.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
-                             OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE out = CreateFileW(file.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (out == INVALID_HANDLE_VALUE) return 2;
     DWORD written = 0;
     WriteFile(out, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);

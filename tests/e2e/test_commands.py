@@ -1,114 +1,90 @@
-"""Chosen items do what their command fields say: files written by commands, lines appended,
-the clipboard, windows opened and closed, and what the browser receives."""
+"""Chosen items do what their commands say, and folder menus open what is chosen in them."""
 
 from __future__ import annotations
 
 import datetime
+import os
+import shutil
 import unittest
 
-from harness import KovTestCase, Run, poll, record_opening, send_keys, windows_path, _xdotool
-
-CRLF = b"\r\n"
-TAB = b"\t"
-BAR = b"\xa6"
+from harness import KovTestCase, menu, poll, record_opening, recorded, windows_path, x_windows
 
 
-def menu(*lines: bytes) -> bytes:
-    return CRLF.join(lines) + CRLF
+class CommandsTest(KovTestCase):
+    def wait_file(self, path, content: bytes) -> None:
+        poll(lambda: path.exists() and path.read_bytes() == content, 10, f"{path.name} to hold {content!r}")
 
-
-def x_windows_named(name: str) -> list[str]:
-    return _xdotool("search", "--name", name).split()
-
-
-class ChoosingTestCase(KovTestCase):
-    def choose_first_item(self) -> Run:
-        """Starts the program and chooses the menu file's first item (after the program menu)."""
-        run = self.folder.start()
-        run.wait_popup()
-        send_keys("Down", "Down", "Return")
-        return run
-
-    def wait_file(self, name: str, content: bytes) -> None:
-        path = self.folder.path / name
-        poll(lambda: path.exists() and path.read_bytes() == content, 10,
-             f"{name} to hold {content!r}")
-
-
-class CommandsTest(ChoosingTestCase):
-    def test_command_runs_in_its_working_folder_and_program_ends(self):
-        self.folder.write("KOV.mnu", menu(b"Write" + TAB + b"cmd.exe|/c echo x> out.txt|.\\|0"))
-        run = self.choose_first_item()
+    def test_one_item_runs_a_command_of_each_kind(self):
+        folder = self.folder
+        args = record_opening(self, folder, ".htm", ".kovtest")
+        deep = folder.root
+        while len(windows_path(deep)) < 230:
+            deep = deep / ("a long folder name " + "x" * 20)
+        deep.mkdir(parents=True)
+        far = deep / ("a file " + "y" * 30 + ".kovtest")  # past the 260-character path limit
+        far.write_bytes(b"x")
+        old_log = b"first\r\n\x00\xff binary tail"
+        for name, data in [("log.txt", old_log), ("notes.txt", b"from notes"), ("clip.txt", b""),
+                           ("note.txt", b"hello")]:
+            folder.write(name, data)
+        commands = [
+            windows_path(far),
+            "cmd.exe|/c echo x> out.txt|.\\|0",
+            "\u00a6a.\\log.txt|line \u00a6d(yyyy)\\tend",
+            # The clipboard from a file, read back, set from itself and read back again.
+            "\u00a6c|notes.txt", "\u00a6a.\\clip.txt|[\u00a6s]", "\u00a6s|set \u00a6S",
+            "\u00a6a.\\clip.txt|[\u00a6s]",
+            "\u00a6z|x",  # unknown: reported, and the commands after it run
+            "notepad.exe|.\\note.txt",
+            "\u00a6s|a b&c", "http://x.test/?q=\u00a6s", "WWW.x.test/p q |ignored",
+        ]
+        folder.write("KOV.mnu", ("All\t" + "\t".join(commands) + "\r\n").encode("utf-8"))
+        run = self.press(("Down", "Down", "Return"))
+        run.answer_message_box("Return")
         run.wait_exit()
-        self.wait_file("out.txt", b"x\r\n")
         self.assert_trace("chosen 1")
-
-    def test_append_adds_lines_in_place(self):
-        old = b"first\r\n\x00\xff binary tail"
-        self.folder.write("log.txt", old)
-        self.folder.write("KOV.mnu", menu(
-            b"Append" + TAB + BAR + b"a.\\log.txt|line \xa6d(yyyy)\\tend" + TAB + BAR +
-            b"a.\\missing.txt|x"))
-        run = self.choose_first_item()
-        # The missing file is reported; nothing creates it.
-        run.answer_message_box("Return")
-        run.wait_exit()
+        self.wait_file(folder.path / "out.txt", b"x\r\n")
         year = str(datetime.date.today().year).encode()
-        self.wait_file("log.txt", old + b"line " + year + b"\tend\r\n")
-        self.assertFalse((self.folder.path / "missing.txt").exists())
+        self.wait_file(folder.path / "log.txt", old_log + b"line " + year + b"\tend\r\n")
+        self.wait_file(folder.path / "clip.txt", b"[from notes]\r\n[set from notes]\r\n")
+        recorder = f'"{windows_path(folder.path / "recorder.exe")}" '
+        far_file, *urls = recorded(args, 3)
+        self.assertEqual([recorder + "WWW.x.test/p%20q", recorder + "http://x.test/?q=a+b%26c"], urls)
+        self.assertTrue(far_file.startswith(recorder + '"') and far_file.endswith(far.name + '"'))
+        poll(lambda: x_windows("--name", "note.txt - Notepad"), 15, "Notepad's window")
 
-    def test_clipboard_round_trip_through_copy_and_placeholder(self):
-        self.folder.write("notes.txt", b"from notes")
-        self.folder.write("KOV.mnu", menu(b"Copy" + TAB + BAR + b"c|notes.txt"))
-        self.choose_first_item().wait_exit()
-        # A second run reads the clipboard back through the text placeholder.
-        self.folder.write("KOV.mnu", menu(
-            b"Paste" + TAB + BAR + b"a.\\clip.txt|[\xa6s]" + TAB + BAR + b"s|set \xa6S" + TAB +
-            BAR + b"a.\\clip.txt|[\xa6s]"))
-        self.folder.write("clip.txt", b"")
-        self.choose_first_item().wait_exit()
-        self.wait_file("clip.txt", b"[from notes]\r\n[set from notes]\r\n")
+        folder.write("KOV.mnu", menu("Close\t\u00a6x|NOTE.TXT - notepad"))
+        self.press(("Down", "Down", "Return")).wait_exit()
+        poll(lambda: not x_windows("--name", "note.txt - Notepad"), 15, "Notepad to close")
 
-    def test_unknown_special_command_is_reported_and_later_fields_run(self):
-        self.folder.write("KOV.mnu", menu(
-            b"Bad" + TAB + BAR + b"z|x" + TAB + b"cmd.exe|/c echo y> after.txt|.\\"))
-        run = self.choose_first_item()
-        run.answer_message_box("Return")
-        run.wait_exit()
-        self.wait_file("after.txt", b"y\r\n")
+    def test_folder_menus_read_each_folder_as_it_opens_and_open_the_chosen_file(self):
+        # Opened in the order Docs, alpha, inner, the entries are numbered: top and top2
+        # 2001-2002, Docs' "." 2003, one 2004, alpha's "." 2005, the file in inner 2006. Read
+        # whole before the popup, that file would be 2001.
+        tree = self.folder.root / "\u0388\u03b3\u03b3\u03c1\u03b1\u03c6\u03b1"
+        (tree / "alpha" / "inner").mkdir(parents=True)
+        chosen = tree / "alpha" / "inner" / "\u041f\u0440\u0438\u0432\u0435\u0442 \u4e2d\u6587 \U0001F600.kovtest"
+        for path in [tree / "top.kovtest", tree / "top2.kovtest", tree / "notes.doc",
+                     tree / "alpha" / "one.kovtest", chosen]:
+            path.write_bytes(b"x")
+        self.folder.write("KOV.mnu", (f"@NoProgramMenu 1\r\n\u00a6qDocs|{windows_path(tree)}|"
+                                      "*.kovtest\r\n").encode("utf-8"))
+        args = record_opening(self, self.folder, ".kovtest")
 
-    def test_window_opens_and_closes_by_title(self):
-        self.folder.write("note.txt", b"hello")
-        self.folder.write("KOV.mnu", menu(b"Open" + TAB + b"notepad.exe|.\\note.txt"))
-        self.choose_first_item().wait_exit()
-        poll(lambda: x_windows_named("note.txt - Notepad"), 15, "Notepad's window")
+        def choose_the_deepest_entry():
+            # Each Right opens the selected submenu with its first entry selected.
+            self.press(("Down", "Right"), ("Right",), ("Right",), ("Return",)).wait_exit()
+            self.assert_trace("chosen 2006")
+            self.folder.trace.unlink()
 
-        self.folder.write("KOV.mnu", menu(b"Close" + TAB + BAR + b"x|NOTE.TXT - notepad"))
-        self.choose_first_item().wait_exit()
-        poll(lambda: not x_windows_named("note.txt - Notepad"), 15, "Notepad to close")
-
-
-class OpenUrlTest(ChoosingTestCase):
-    """A recording program registered as the ".htm" handler shows what OpenURL passes on."""
-
-    def setUp(self) -> None:
-        super().setUp()
-        # The test prefix knows no ".htm" association; the test's own goes again afterwards.
-        record_opening(self, self.folder, ".htm", "KOV.e2e.htmfile")
-
-    def test_urls_reach_the_browser_encoded_and_without_blanks(self):
-        self.folder.write("KOV.mnu", menu(
-            b"Urls" + TAB + BAR + b"s|a b&c" + TAB + b"http://x.test/?q=\xa6s" + TAB +
-            b"WWW.x.test/p q |ignored"))
-        self.choose_first_item().wait_exit()
-        args = self.folder.path / "args.txt"
-        poll(lambda: args.exists() and args.read_bytes().count(CRLF) == 2, 10, "two browser starts")
-        # Both browsers run at once, so either may write first.
-        recorder = f'"{windows_path(self.folder.path / "recorder.exe")}" '.encode()
-        lines = sorted(args.read_bytes().split(CRLF)[:2])
-        self.assertEqual([recorder + b"WWW.x.test/p%20q", recorder + b"http://x.test/?q=a+b%26c"],
-                         lines)
-        self.assertFalse((self.folder.path / "Temp.htm").exists())
+        choose_the_deepest_entry()
+        recorder = windows_path(self.folder.path / "recorder.exe")
+        self.assertEqual([f'"{recorder}" "{windows_path(chosen)}"'], recorded(args, 1))
+        # A link back up the tree shows only its own entry: without the guard, its first entry
+        # would be the submenu alpha, which Return would open instead of ending the program.
+        shutil.rmtree(tree / "alpha" / "inner")
+        os.symlink(tree, tree / "alpha" / "loop")
+        choose_the_deepest_entry()
 
 
 if __name__ == "__main__":

@@ -1,59 +1,81 @@
-"""The menu's looks on the screen, one screenshot each: colours with pictures, and skins."""
+"""The menu on the screen: its colours and pictures, and at 144 DPI (150 %) every distance of
+the owner-drawn items, and the settings window's size, one and a half times its value at 96
+(the 144-DPI half runs in a Wine prefix of its own)."""
 
 from __future__ import annotations
 
-import harness
-from harness import KovTestCase, Screenshot, Window
+import json
+import os
+import subprocess
+import sys
+import tempfile
+from pathlib import Path
+
+from harness import KovTestCase, Screenshot, Window, build_dir, menu, screenshot_when, send_keys
 
 YELLOW, RED, BLUE, WHITE = (255, 255, 0), (255, 0, 0), (0, 0, 255), (255, 255, 255)
+LOOK = ["@BGMenuColor 255, 255, 0", "@SelBGMenuColor 0, 0, 255", "@TextColor 255, 0, 0",
+        "@SelTextColor 255, 255, 255"]
+# Set in the child run at 144 DPI: where it writes its distances.
+RESULT = "KOV_DPI_RESULT"
 
-LOOK = ("@BGMenuColor 255, 255, 0\r\n@SelBGMenuColor 0, 0, 255\r\n@TextColor 255, 0, 0\r\n"
-        "@SelTextColor 255, 255, 255\r\n")
+
+def box_of(shot: Screenshot, w: Window, colour) -> tuple[int, int, int, int]:
+    """Bounding box (x0, y0, x1, y1), inclusive, of the popup's pixels of the colour."""
+    points = [(x, y) for y in range(w.y, w.y + w.height) for x in range(w.x, w.x + w.width)
+              if shot.pixel(x, y) == colour]
+    xs, ys = [x for x, _ in points], [y for _, y in points]
+    return min(xs), min(ys), max(xs), max(ys)
 
 
-class Look(KovTestCase):
-    def show(self, menu: str) -> Window:
-        self.folder.menu_file.write_bytes(menu.encode("cp1252"))
-        self.run_ = self.folder.start()
-        return self.run_.wait_popup()[0]
+class LookTest(KovTestCase):
+    def distances(self) -> dict[str, int]:
+        self.folder.menu_file.write_bytes(menu(*LOOK, "Alpha\tx", "-", "Beta\tx"))
+        run = self.folder.start()
+        popup = run.wait_popup()[0]
+        shot = screenshot_when(lambda s: RED in s.colours(popup), "red text on the popup")
+        # The program picture's frame, give or take the expansion of its 16-bit pixels.
+        self.assertTrue(any(b > 140 and r < 60 and g < 90 for r, g, b in shot.colours(popup)))
+        left = box_of(shot, popup, YELLOW)[0]
 
-    def shot_when(self, probe, what: str) -> Screenshot:
-        """The first screenshot for which probe holds: the popup paints after it maps."""
-        return harness.poll(lambda: (lambda s: s if probe(s) else None)(Screenshot()), 5, what,
-                            interval=0.1)
+        def highlight(previous):
+            send_keys("Down")
+            found = screenshot_when(lambda s: BLUE in s.colours(popup) and
+                                    box_of(s, popup, BLUE) != previous, "the highlight")
+            self.assertIn(WHITE, found.colours(popup))  # the selected text colour
+            return box_of(found, popup, BLUE)
 
-    def tearDown(self) -> None:
-        harness.send_keys("Escape", "Escape", "Escape")
-        self.run_.wait_exit()
+        program = highlight(None)
+        alpha = highlight(program)
+        beta = highlight(alpha)
+        # Back up to the program submenu and its first entry, Settings.
+        self.press(("Up", "Up", "Right"), ("Return",), run=run)
+        settings = run.wait_message_box()
+        send_keys("Escape", window=settings.id)
+        run.wait_exit()
+        return {"icon cell": program[0] - left, "icon row": program[3] - program[1] + 1,
+                "separator": beta[1] - alpha[3] - 1, "settings width": settings.width,
+                "settings height": settings.height}
 
-    def test_colours_icon_cell_and_program_pictures(self) -> None:
-        popup = self.show(LOOK + "Alpha\tx\r\nBeta\tx\r\n")
-        shot = self.shot_when(lambda s: RED in s.colours(popup), "red text on the popup")
-        colours = shot.colours(popup)
-        self.assertIn(YELLOW, colours)
-        # The program submenu's own picture sits in the icon cell of its entry.
-        self.assertTrue(any(b > 140 and r < 60 and g < 90 for r, g, b in colours))
-
-        harness.send_keys("Down")
-        shot = self.shot_when(lambda s: BLUE in s.colours(popup), "the highlight")
-        self.assertIn(WHITE, shot.colours(popup))  # the selected text colour
-
-        harness.send_keys("Right")
-        submenu = self.run_.wait_popup(2)
-        sub = [w for w in submenu if w.id != popup.id][0]
-        shot = self.shot_when(lambda s: YELLOW in s.colours(sub), "the program submenu")
-        colours = shot.colours(sub)
-        self.assertTrue(any(g > 120 and r < 60 and b < 90 for r, g, b in colours), "help picture")
-        self.assertTrue(any(r > 200 and 150 < g < 200 and b < 80 for r, g, b in colours),
-                        "edit picture")
-
-    def test_default_skins(self) -> None:
-        popup = self.show("@UseSkin 1\r\n@NoProgramMenu 1\r\nOne\tx\r\nTwo\tx\r\n")
-        grey = (236, 236, 236)
-        self.shot_when(lambda s: grey in s.colours(popup), "the skin's grey band")
-        harness.send_keys("Down")
-        selected = {(128, 168, 228), (156, 190, 238)}
-        self.shot_when(lambda s: selected <= s.colours(popup), "the selected skin")
+    def test_distances_grow_by_half_at_144_dpi(self) -> None:
+        if RESULT in os.environ:
+            Path(os.environ[RESULT]).write_text(json.dumps(self.distances()))
+            return
+        at96 = self.distances()
+        self.assertGreater(min(at96.values()), 5)
+        with tempfile.TemporaryDirectory() as folder:
+            result = Path(folder) / "distances.json"
+            env = {k: v for k, v in os.environ.items() if k not in (
+                "KOV_WINE_SESSION", "DISPLAY", "WINEPREFIX", "KOV_HOLDER_PID", "KOV_XVFB_PID")}
+            env.update(KOV_LOGPIXELS="144", **{RESULT: str(result)},
+                       KOV_WINEPREFIX=str(build_dir().parent / "wineprefix-144"))
+            subprocess.run([sys.executable, str(Path(__file__).parent / "run.py"), "--build",
+                            str(build_dir()), "-k", "grow_by_half", "test_look"],
+                           env=env, timeout=240, check=True, capture_output=True)
+            at144 = json.loads(result.read_text())
+        for name, value in at96.items():
+            self.assertLessEqual(abs(at144[name] - 1.5 * value), 1 + 0.01 * value,
+                                 f"{name}: {at96} at 96, {at144} at 144")
 
 
 if __name__ == "__main__":

@@ -1,60 +1,77 @@
-"""One start, one popup: what the user chooses reaches dispatch, then the program ends."""
+"""One start, one popup, one choice, then the end: the first run writes and shows the sample, a
+second start meanwhile ends at once, and the command line names the menu file, relative to the
+program's folder."""
 
 from __future__ import annotations
 
 import unittest
 
-from harness import KovTestCase
-from menus import append_item, menu, write_chosen_file
+from harness import ROOT, KovTestCase, menu, screenshot_when, send_keys
 
-# Entries of the popup: the program submenu, First (line 1), a separator,
-# the submenu Sub holding Inner (line 4), and Last (line 6).
-CHOICE_MENU = menu(
-    append_item("First", "first"),
-    "-",
-    "[Sub",
-    "\t" + append_item("Inner", "inner"),
-    "]",
-    append_item("Last", "last"),
-)
-
-# (what the user does, key groups (each group but the last opens a submenu), traced identifier)
-CHOICES = [
-    ("chooses an item in a submenu", [("Down", "Down", "Down", "Right"), ("Return",)], 4),
-    # Exit is the last entry of the program submenu; Up from its first entry wraps to it.
-    ("chooses Exit in the program submenu", [("Down", "Right"), ("Up", "Return")], -2),
-]
+SAMPLE = (ROOT / "tests" / "data" / "sample.mnu").read_bytes()
+GREY, SELECTED = (236, 236, 236), {(128, 168, 228), (156, 190, 238)}
+# A menu whose language file alone makes About "Om KOV" and Exit's key a Cyrillic letter.
+TRANSLATED = menu("@LanguageFile .\\Svenska.lng", "Item\tx")
+LANGUAGE = "E&xit=&\u0412\u044b\u0445\u043e\u0434\r\n&About...=&Om...\r\n".encode("utf-8")
+PLAIN = menu("Item\tx")
 
 
 class RunCycleTest(KovTestCase):
-    def setUp(self):
-        super().setUp()
-        write_chosen_file(self.folder)
+    def test_yes_writes_the_sample_and_shows_it_in_its_skins(self):
+        run = self.folder.start()
+        box = run.wait_message_box()
+        self.assertFalse(self.folder.menu_file.exists(), "file written before the answer")
+        send_keys("y", window=box.id)
+        popup = run.wait_popup()[0]
+        self.assertEqual(SAMPLE, self.folder.menu_file.read_bytes())
+        self.assertEqual((popup.x, popup.y), self.CURSOR, "popup not at the cursor")
+        # The sample switches the default skins on, so they show that it was read back.
+        screenshot_when(lambda s: GREY in s.colours(popup), "the skin's grey band")
+        send_keys("Down")
+        screenshot_when(lambda s: SELECTED <= s.colours(popup), "the selected skin")
 
-    def test_chosen_identifier_reaches_dispatch_and_program_ends(self):
-        self.folder.write("KOV.mnu", CHOICE_MENU)
-        for action, steps, identifier in CHOICES:
-            with self.case(action):
-                run = self.folder.start()
-                run.wait_popup()
-                self.press(run, *steps)
-                run.wait_exit()
-                self.assert_trace(f"chosen {identifier}")
-                self.assert_no_windows_left()
+        # Settings, the program submenu's first entry. Without a language file only Create new
+        # takes the focus; it writes a template and says so.
+        self.press(("Right",), ("Return",), run=run)
+        window = run.wait_message_box()
+        send_keys("space", window=window.id)
+        send_keys("Return", window=run.wait_message_box(other_than=window).id)
+        lines = (self.folder.path / "Translation.lng").read_bytes().split(b"\r\n")
+        self.assertEqual((30, b"OK=OK"), (len(lines), lines[0]))  # 29 lines, each ended by CR LF
+        send_keys("Escape", window=window.id)
+        run.wait_exit()
+        self.assert_trace("chosen -3")
+        self.assertEqual(SAMPLE, self.folder.menu_file.read_bytes(), "sample changed by reading")
 
-    def test_second_start_ends_at_once_while_first_popup_is_up(self):
-        self.folder.write("KOV.mnu", CHOICE_MENU)
+    def test_second_start_ends_at_once_while_the_first_popup_is_up(self):
+        self.folder.write("KOV.mnu", TRANSLATED)
+        self.folder.write("Svenska.lng", LANGUAGE)
         first = self.folder.start()
         popup = first.wait_popup()[0]
-
         second = self.folder.start()
         second.wait_exit(timeout=5)
         self.assertEqual({popup.id}, set(second.seen), "the second start showed a window")
         self.assertEqual([], self.folder.trace_lines(), "the second start reached dispatch")
+        # The first popup is still up: the program submenu opens, and the key of the UTF-8
+        # language file's Exit chooses it.
+        self.press(("Down", "Right"), ("Cyrillic_ve",), run=first)
+        first.wait_exit()
+        self.assert_trace("chosen -2")
 
-        self.assertEqual([popup.id], [w.id for w in first.popups()], "first popup went away")
-        self.dismiss(first)
-        self.assert_trace("chosen 0")
+    def test_the_command_line_names_the_menu_file(self):
+        self.folder.write("KOV.mnu", PLAIN)
+        self.folder.write("Svenska.lng", LANGUAGE)
+        self.folder.write("named.mnu", PLAIN, base=self.folder.root)  # the working folder
+        (self.folder.path / "\u041c\u0435\u043d\u044e").mkdir()
+        self.folder.write("\u041c\u0435\u043d\u044e/named.mnu", TRANSLATED)
+        # About, the third entry of the program submenu, is the only window, titled as translated.
+        run = self.press(("Down", "Right"), ("Down", "Down", "Return"),
+                         args=(".\\\u041c\u0435\u043d\u044e\\named.mnu",))
+        about = run.wait_message_box("Om KOV")
+        self.assertEqual(["Om KOV"], [w.name for w in run.windows() if w.name])
+        send_keys("Return", window=about.id)
+        run.wait_exit()
+        self.assert_trace("chosen -1")
 
 
 if __name__ == "__main__":

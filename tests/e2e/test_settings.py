@@ -1,100 +1,60 @@
-"""The language file, the About dialog and the settings window with its translation editor."""
+"""The settings window: Save writes an edit, exit asks before losing one, and files no one
+should write leave the popup and the window usable and unchanged."""
 
 from __future__ import annotations
 
+import random
 import unittest
 
-from harness import KovTestCase, poll, send_keys
-from menus import append_item, menu
+from harness import KovTestCase, menu, poll, send_keys
 
-# The program submenu holds Settings, Edit the menu, About..., Help, Exit; Right opens it with
-# its first entry highlighted.
-OPEN_PROGRAM_MENU = ("Down", "Right")
-
-LANGUAGE = menu(
-    "E&xit=&Quit",
-    "&About...=&Om...",
-    "Version=Utg\u00e5va",
-    "OK=Okej",
-    "Save=Spara",
-)
-WITH_LANGUAGE = menu("@LanguageFile .\\Svenska.lng", append_item("Item", "item"))
+LANGUAGE = menu("E&xit=&Quit", "&About...=&Om...", "OK=Okej")
+SAVED = LANGUAGE.replace(b"=&Quit", b"=Sluta")
+COMMENT = b";" + b"x" * 17 + b"\r\n"  # 20 bytes: a million lines make 20 MB
 
 
 class SettingsTest(KovTestCase):
-    def start_with_language(self):
-        self.folder.write("KOV.mnu", WITH_LANGUAGE)
-        self.folder.write("Svenska.lng", LANGUAGE)
-        run = self.folder.start()
-        run.wait_popup()
-        return run
+    def test_save_writes_an_edit_and_exit_asks_before_losing_one(self):
+        self.folder.write("KOV.mnu", menu("@LanguageFile .\\Svenska.lng", "Item\tx"))
+        language = self.folder.write("Svenska.lng", LANGUAGE)
+        run = self.press(("Down", "Right"), ("Return",))
+        window = run.wait_message_box()
 
-    @staticmethod
-    def message_box_over(run, window, what):
-        """A message box of the program shown over its settings window (both are titled KOV)."""
-        return poll(lambda: [w for w in run.windows() if w.name == "KOV" and w.id != window.id],
-                    10, what)[0]
-
-    def open_settings(self, run):
-        self.press(run, OPEN_PROGRAM_MENU, ("Return",))
-        return run.wait_message_box("KOV")  # the settings window is titled like a message box
-
-    def test_about_from_the_popup_is_the_only_window_and_ok_ends(self):
-        run = self.start_with_language()
-        self.press(run, OPEN_PROGRAM_MENU, ("Down", "Down", "Return"))
-        about = run.wait_message_box("Om KOV")
-        self.assertEqual(["Om KOV"], [w.name for w in run.windows() if w.name])
-        send_keys("Return", window=about.id)
-        run.wait_exit()
-        self.assert_trace("chosen -1")
-
-    def test_unsaved_change_asks_before_exit_and_no_keeps_the_window(self):
-        run = self.start_with_language()
-        window = self.open_settings(run)
-        # The list has the focus: select the first entry and edit its translation in the text
-        # box; closing counts the edit still in the text box as a change.
-        send_keys("Down", "Tab", "ctrl+a", "S", "l", "u", "t", "a", window=window.id)
-        send_keys("Escape", window=window.id)
-        question = self.message_box_over(run, window, "the exit question")
+        # The list has the focus: select the first entry, edit its translation in the text box
+        # and Save, the next control.
+        send_keys("Down", "Tab", "ctrl+a", "S", "l", "u", "t", "a", "Tab", "space", window=window.id)
+        poll(lambda: language.read_bytes() == SAVED, 10, "the saved language file")
+        # A second edit, still in the text box when the window closes: No keeps the window, Yes
+        # ends without saving.
+        send_keys("shift+Tab", "ctrl+a", "X", "Escape", window=window.id)
+        question = run.wait_message_box(other_than=window)
         send_keys("n", window=question.id)
-        poll(lambda: [w for w in run.windows() if w.id == question.id] == [], 10,
-             "the question to close")
+        poll(lambda: question.id not in [w.id for w in run.windows()], 10, "the question to close")
         self.assertIsNone(run.process.poll(), "No ended the program")
         send_keys("Escape", window=window.id)
-        question = self.message_box_over(run, window, "the exit question again")
-        send_keys("y", window=question.id)
+        send_keys("y", window=run.wait_message_box(other_than=window).id)
         run.wait_exit()
-        self.assertEqual(LANGUAGE, (self.folder.path / "Svenska.lng").read_bytes(),
-                         "the language file changed without Save")
-
-    def test_create_new_writes_the_template_and_fills_an_empty_list(self):
-        self.folder.write("KOV.mnu", menu(append_item("Item", "item")))
-        run = self.folder.start()
-        run.wait_popup()
-        window = self.open_settings(run)
-        # Without a language file only Create new takes the focus.
-        send_keys("space", window=window.id)
-        info = self.message_box_over(run, window, "the message about the new file")
-        send_keys("Return", window=info.id)
-        template = self.folder.path / "Translation.lng"
-        lines = template.read_bytes().split(b"\r\n")
-        self.assertEqual(30, len(lines))  # 29 lines, each ended by CR LF
-        self.assertEqual(b"OK=OK", lines[0])
-        self.assertEqual(b"KOV is a menu program.=KOV is a menu program.", lines[14])
-        send_keys("Escape", window=window.id)
-        run.wait_exit()
-
-    def test_binary_language_file_keeps_popup_and_window_usable(self):
-        data = bytes(range(256)) * 4096
-        self.folder.write("KOV.mnu", WITH_LANGUAGE)
-        language = self.folder.write("Svenska.lng", data)
-        run = self.folder.start()
-        run.wait_popup()
-        window = self.open_settings(run)
-        send_keys("Escape", window=window.id)
-        run.wait_exit(timeout=30)
+        self.assertEqual(SAVED, language.read_bytes(), "the edit given up was saved")
         self.assert_trace("chosen -3")
-        self.assertEqual(data, language.read_bytes())
+
+    def test_binary_deep_and_huge_files_show_the_popup_and_the_settings_window(self):
+        # Binary bytes with NULs, 10,000 nested submenus (which the system would destroy on a
+        # stack they overflow), then 20 MB of a million lines: the builder must be linear in the
+        # file size. The language file is binary too.
+        data = (menu("@LanguageFile .\\Svenska.lng", "Item\tx") +
+                random.Random(1).randbytes(256 * 1024) + b"\r\n" +
+                menu(*(f"[Level {i}" for i in range(10_000))) + COMMENT * (1 << 20))
+        language = bytes(range(256)) * 4096
+        self.folder.write("KOV.mnu", data)
+        self.folder.write("Svenska.lng", language)
+        run = self.press(("Down", "Right"), ("Return",), timeout=60)
+        send_keys("Escape", window=run.wait_message_box().id)
+        self.assertEqual(0, run.wait_exit(timeout=30))
+        self.assert_trace("chosen -3")
+        self.assertEqual(data, self.folder.menu_file.read_bytes())
+        self.assertEqual(language, (self.folder.path / "Svenska.lng").read_bytes())
+        self.assertEqual({"KOV.exe", "KOV.mnu", "Svenska.lng", "trace.txt"},
+                         {p.name for p in self.folder.path.iterdir()})
 
 
 if __name__ == "__main__":

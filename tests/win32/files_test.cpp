@@ -1,113 +1,103 @@
-#include "platform/win32/win32_files.h"
-
+// Files and folders on disk, in every script, hidden or not, past the path limit.
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_folders.h"
 #include "tests/win32/temp_folder.h"
 
 namespace kov::win32 {
 namespace {
 
-using testing::TempFolder;
-
-TEST(Win32Files, OnlyOrdinaryFilesCount) {
-    TempFolder folder;
+TEST(Win32Files, OnlyOrdinaryFilesCountAndAnyFileExists) {
+    testing::TempFolder folder;
     Win32Files files;
     const struct {
         const char* name;
         DWORD attributes;
         bool ordinary;
-    } cases[] = {
-        {"plain.mnu", FILE_ATTRIBUTE_NORMAL, true},
-        {"readonly.mnu", FILE_ATTRIBUTE_READONLY, true},
-        {"archive.mnu", FILE_ATTRIBUTE_ARCHIVE, true},
-        {"hidden.mnu", FILE_ATTRIBUTE_HIDDEN, false},
-        {"system.mnu", FILE_ATTRIBUTE_SYSTEM, false},
-    };
+    } cases[] = {{"readonly.mnu", FILE_ATTRIBUTE_READONLY, true},
+                 {"archive.mnu", FILE_ATTRIBUTE_ARCHIVE, true},
+                 {"hidden.mnu", FILE_ATTRIBUTE_HIDDEN, false},
+                 {"system.mnu", FILE_ATTRIBUTE_SYSTEM, false}};
     for (const auto& c : cases) {
         ASSERT_TRUE(files.WriteNewFile(folder / c.name, "x"));
         SetFileAttributesA((folder / c.name).c_str(), c.attributes);
         EXPECT_EQ(files.IsOrdinaryFile(folder / c.name), c.ordinary) << c.name;
+        EXPECT_TRUE(files.FileExists(folder / c.name)) << c.name;
     }
     CreateDirectoryA((folder / "folder.mnu").c_str(), nullptr);
-    EXPECT_FALSE(files.IsOrdinaryFile(folder / "folder.mnu"));
-    EXPECT_FALSE(files.IsOrdinaryFile(folder / "missing.mnu"));
-    EXPECT_FALSE(files.IsOrdinaryFile(""));
+    for (const std::string& path : {folder / "folder.mnu", folder / "missing.mnu", std::string()}) {
+        EXPECT_FALSE(files.IsOrdinaryFile(path)) << path;
+        EXPECT_FALSE(files.FileExists(path)) << path;
+    }
 }
 
-TEST(Win32Files, ReadsEveryByteAsWritten) {
-    TempFolder folder;
+// Every byte value, lone CRs and LFs and NULs, which a text mode would change; a replacement
+// that fails keeps the old file whole.
+TEST(Win32Files, WritesAppendsAndReplacesEveryByteAndKeepsWhatCannotBeReplaced) {
+    testing::TempFolder folder;
     Win32Files files;
     std::string bytes;
     for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
-    bytes += "\xA6s\r\n\xA4\n\r";
-    ASSERT_TRUE(files.WriteNewFile(folder / "all.txt", bytes));
-    EXPECT_EQ(files.sReadWholeFile(folder / "all.txt"), bytes);
-
-    ASSERT_TRUE(files.WriteNewFile(folder / "empty.txt", ""));
-    EXPECT_EQ(files.sReadWholeFile(folder / "empty.txt"), "");
-    EXPECT_EQ(files.sReadWholeFile(folder / "missing.txt"), std::nullopt);
-    EXPECT_EQ(files.sReadWholeFile(folder.path()), std::nullopt);
-}
-
-TEST(Win32Files, WriteReplacesTheWholeContent) {
-    TempFolder folder;
-    Win32Files files;
-    ASSERT_TRUE(files.WriteNewFile(folder / "a.txt", "a long first content"));
-    ASSERT_TRUE(files.WriteNewFile(folder / "a.txt", "short"));
-    EXPECT_EQ(files.sReadWholeFile(folder / "a.txt"), "short");
-    EXPECT_FALSE(files.WriteNewFile(folder / "no such folder\\a.txt", "x"));
-}
-
-TEST(Win32Files, AppendAddsInPlaceAndNeedsAnExistingFile) {
-    TempFolder folder;
-    Win32Files files;
-    const std::string path = folder / "log.txt";
-    const std::string bytes("a\0\r\x81\xFF", 5);  // bytes a text rewrite would not keep
-    ASSERT_TRUE(files.WriteNewFile(path, bytes));
-    EXPECT_TRUE(files.AppendToFile(path, "one\r\n"));
-    EXPECT_TRUE(files.AppendToFile(path, "two\r\n"));
-    EXPECT_EQ(files.sReadWholeFile(path), bytes + "one\r\ntwo\r\n");
-
-    EXPECT_FALSE(files.AppendToFile(folder / "missing.txt", "x"));
-    EXPECT_FALSE(files.FileExists(folder / "missing.txt"));
-}
-
-TEST(Win32Files, ExistenceAndDeletion) {
-    TempFolder folder;
-    Win32Files files;
-    const std::string path = folder / "hidden.txt";
-    ASSERT_TRUE(files.WriteNewFile(path, ""));
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
-    EXPECT_TRUE(files.FileExists(path));  // any file counts, unlike IsOrdinaryFile
-    EXPECT_FALSE(files.FileExists(folder.path()));
-    EXPECT_TRUE(files.DeleteFile(path));
-    EXPECT_FALSE(files.FileExists(path));
-    EXPECT_FALSE(files.DeleteFile(path));
-}
-
-}  // namespace
-}  // namespace kov::win32
-
-namespace kov::win32 {
-namespace {
-
-TEST(Win32Files, ReplaceKeepsTheOldFileWholeWhenItCannotBeReplaced) {
-    TempFolder folder;
-    Win32Files files;
     const auto path = folder / "Svenska.lng";
-    ASSERT_TRUE(files.WriteNewFile(path, "OK=Okej\r\n"));
-    ASSERT_TRUE(files.ReplaceFile(path, "OK=Ja\r\n"));
-    EXPECT_EQ(files.sReadWholeFile(path), "OK=Ja\r\n");
-
+    ASSERT_TRUE(files.WriteNewFile(path, "a longer first content, replaced whole" + bytes));
+    ASSERT_TRUE(files.ReplaceFile(path, bytes));
+    EXPECT_TRUE(files.AppendToFile(path, "\n\r"));
+    EXPECT_EQ(files.sReadWholeFile(path), bytes + "\n\r");
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     EXPECT_FALSE(files.ReplaceFile(path, "lost"));
-    EXPECT_EQ(files.sReadWholeFile(path), "OK=Ja\r\n");
+    EXPECT_EQ(files.sReadWholeFile(path), bytes + "\n\r");
     EXPECT_FALSE(files.IsOrdinaryFile(path + ".new~"));  // no debris beside it
+    EXPECT_FALSE(files.AppendToFile(folder / "missing.txt", "x"));
+    EXPECT_FALSE(files.FileExists(folder / "missing.txt"));  // appending creates nothing
+    EXPECT_EQ(files.sReadWholeFile(folder.path), std::nullopt);
+}
 
-    EXPECT_FALSE(files.ReplaceFile("", "x"));
-    EXPECT_FALSE(files.ReplaceFile(folder / "missing folder\\a.lng", "x"));
-    EXPECT_TRUE(files.ReplaceFile(folder / "new.lng", "fresh"));
-    EXPECT_EQ(files.sReadWholeFile(folder / "new.lng"), "fresh");
+// Names in every script and past the path limit, hidden and system files and folders.
+TEST(Win32Folders, ListsEveryEntryInFileSystemOrderWithItsAttributes) {
+    testing::TempFolder base;
+    const std::string folder = base / "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1";
+    ASSERT_TRUE(CreateDirectoryW(Widen(folder).c_str(), nullptr));
+    constexpr DWORD kArchive = FILE_ATTRIBUTE_ARCHIVE;
+    const struct {
+        std::string name;
+        DWORD attributes;
+        bool folder;
+    } entries[] = {{"R&D.txt", kArchive, false},
+                   {std::string(255, 'w'), kArchive, false},
+                   {"\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82.txt", kArchive, false},
+                   {"\xE4\xB8\xAD\xE6\x96\x87 \xF0\x9F\x98\x80.txt", kArchive, false},
+                   {"hidden", FILE_ATTRIBUTE_HIDDEN | kArchive, false},
+                   {"system", FILE_ATTRIBUTE_SYSTEM | kArchive, false},
+                   {"sub", FILE_ATTRIBUTE_READONLY, true}};
+    Win32Files files;
+    Win32Folders folders;
+    for (const auto& e : entries) {
+        const std::string path = folder + "\\" + e.name;
+        if (e.folder) {
+            ASSERT_TRUE(CreateDirectoryW(Widen(path).c_str(), nullptr));
+        } else {
+            ASSERT_TRUE(files.WriteNewFile(path, "x")) << e.name;
+            EXPECT_EQ(files.sReadWholeFile(path), "x") << e.name;
+        }
+        SetFileAttributesW(Widen(path).c_str(), e.attributes);
+        // Wine keeps no read-only bit on folders; Windows does.
+        const DWORD ignored = e.folder ? FILE_ATTRIBUTE_READONLY : 0;
+        const DWORD expected = e.folder ? FILE_ATTRIBUTE_DIRECTORY : e.attributes;
+        EXPECT_EQ(folders.FileAttributes(path) & ~ignored, expected) << e.name;
+        EXPECT_EQ(folders.MatchesPattern(e.name, "*.TXT; w*"), e.attributes == kArchive);
+    }
+    const auto listed = folders.ListFolder(folder + "\\");
+    ASSERT_TRUE(listed);
+    std::set<std::string> names{".", ".."};  // listed as written
+    for (const auto& e : entries) names.insert(e.name);
+    EXPECT_EQ(std::set<std::string>(listed->begin(), listed->end()), names);
+    EXPECT_EQ(folders.FileAttributes(folder + "\\missing"), platform::file_attributes::kInvalid);
+    EXPECT_EQ(folders.ListFolder(folder + "\\missing\\"), std::nullopt);
+    EXPECT_EQ(folders.ListFolder(folder + "\\R&D.txt\\"), std::nullopt);  // a file
 }
 
 }  // namespace

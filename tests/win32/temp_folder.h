@@ -1,4 +1,5 @@
-// A scratch folder under the user's temporary folder, removed with everything in it.
+// A scratch folder under the user's temporary folder, removed with everything in it, and
+// the files that tests read.
 #pragma once
 
 #include "platform/win32/windows_api.h"
@@ -7,18 +8,16 @@
 
 namespace kov::win32::testing {
 
-class TempFolder {
-public:
+struct TempFolder {
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::string& path() const { return path_; }
-    std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
-
-private:
-    std::string path_;
+    std::string operator/(const std::string& name) const { return path + "\\" + name; }
+    std::string path;
 };
+
+// A file of the program's resources folder.
+std::string ResourceFile(const std::string& name);
 
 }  // namespace kov::win32::testing

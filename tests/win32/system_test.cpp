@@ -1,0 +1,111 @@
+// The shell, other windows, the manifest and the clipboard, for real.
+#include <gtest/gtest.h>
+
+#include "platform/win32/windows_api.h"
+// After windows.h, which they need.
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/win32/handles.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_clipboard.h"
+#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_top_windows.h"
+
+namespace kov::win32 {
+namespace {
+
+TEST(Win32TopWindows, ListsHiddenWindowsWithLongTitlesMarksItsOwnAndClosesThem) {
+    Win32TopWindows windows;
+    const std::string title = "KOV test: Some NOTEPAD thing " + std::string(400, 't');
+    HWND hidden = CreateWindowExA(0, "STATIC", title.c_str(), WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);  // never shown
+    const auto listed = windows.Enumerate();
+    EXPECT_TRUE(std::any_of(listed.begin(), listed.end(), [&](const platform::TopWindow& w) {
+        return w.handle == reinterpret_cast<platform::WindowHandle>(hidden) &&
+               w.title == title.substr(0, 259) && w.own && !w.shell;
+    }));
+    const auto shellWindows = std::count_if(listed.begin(), listed.end(),
+                                            [](const platform::TopWindow& w) { return w.shell; });
+    EXPECT_EQ(shellWindows, GetShellWindow() != nullptr ? 1 : 0);
+    windows.PostClose(reinterpret_cast<platform::WindowHandle>(hidden));
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    EXPECT_FALSE(IsWindow(hidden));
+}
+
+// Whether COM is initialised on this thread; asking leaves it as it was.
+bool InComApartment() {
+    const HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (SUCCEEDED(result)) CoUninitialize();
+    return result != S_OK;
+}
+
+TEST(Win32Shell, ShellCallsRunInAComApartmentThatEndsWithTheShell) {
+    if (InComApartment()) GTEST_SKIP() << "an earlier test of this process initialised COM";
+    {
+        Win32Shell shell;
+        EXPECT_FALSE(InComApartment());  // the popup comes first: COM starts with the shell
+        EXPECT_LE(shell.ShellExecute({false, std::nullopt, "C:\\missing-kov-test.exe", "", "", 1}),
+                  32);
+        EXPECT_TRUE(InComApartment());
+    }
+    EXPECT_FALSE(InComApartment());
+}
+
+// The application manifest the program carries (the tests link the same resources).
+TEST(Manifest, DeclaresControlsDpiSystemsAndLongPaths) {
+    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
+    ASSERT_NE(found, nullptr);
+    const auto* data = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
+    const std::string manifest(data, SizeofResource(nullptr, found));
+    for (const char* part : {"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0",
+                             ">PerMonitorV2, PerMonitor<", ">true/pm<",
+                             "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",  // Windows 10 and 11
+                             "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",  // Windows 7
+                             "<longPathAware", "level=\"asInvoker\""}) {
+        EXPECT_NE(manifest.find(part), std::string::npos) << part;
+    }
+}
+
+// Text in every script, empty, 10 MB and cut at a NUL; names of copied files (a wide CF_HDROP
+// list, as a file copy in the shell puts it there) of any length and script.
+TEST(Win32Clipboard, TextAndFileNamesRoundTrip) {
+    Win32Clipboard clipboard;
+    const std::vector<std::string> names{"C:\\a b.txt", "C:\\" + std::string(1500, 'n'),
+                                         "C:\\\xCE\xB1\\\xD0\xB4 \xE4\xB8\xAD\xF0\x9F\x98\x80.txt"};
+    std::wstring list;
+    for (const auto& name : names) list += Widen(name) + L'\0';
+    const auto bytes = (list.size() + 1) * sizeof(wchar_t);
+    UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + bytes));
+    {
+        GlobalLockGuard lock(block.get());
+        *static_cast<DROPFILES*>(lock.data()) = {sizeof(DROPFILES), {}, FALSE, TRUE};
+        std::memcpy(static_cast<char*>(lock.data()) + sizeof(DROPFILES), list.c_str(), bytes);
+    }
+    {
+        OpenClipboardGuard open(nullptr);
+        EmptyClipboard();
+        ASSERT_NE(SetClipboardData(CF_HDROP, block.release()), nullptr);
+    }
+    EXPECT_EQ(clipboard.GetFiles(), names);
+    EXPECT_FALSE(clipboard.GetText());
+
+    for (const std::string& text :
+         {std::string("hello \xC2\xA6 w\xC3\xB6rld \xD0\x9C\xD0\xB8\xD1\x80 \xF0\x9F\x98\x80"),
+          std::string(), std::string(10 * 1024 * 1024, 'x')}) {
+        ASSERT_TRUE(clipboard.SetText(text));
+        EXPECT_EQ(clipboard.GetText(), text) << text.size();
+        EXPECT_FALSE(clipboard.GetFiles());
+    }
+    ASSERT_TRUE(clipboard.SetText(std::string("cut\0here", 8)));
+    EXPECT_EQ(clipboard.GetText(), "cut");
+}
+
+}  // namespace
+}  // namespace kov::win32
