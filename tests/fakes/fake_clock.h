@@ -2,7 +2,6 @@
 // letters, so a test sees which came from the locale.
 #pragma once
 
-#include <array>
 #include <string>
 
 #include "platform/clock.h"
@@ -16,17 +15,15 @@ class FakeClock : public platform::Clock {
         return now;
     }
     std::string DayName(int weekday, bool abbreviated) override {
-        static const std::array<const char*, 7> kNames = {
-            "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-        const std::string name = kNames.at(static_cast<std::size_t>(weekday));
-        return abbreviated ? name.substr(0, 3) : name;
+        static const char* const kNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                             "Thursday", "Friday", "Saturday"};
+        return Name(kNames[weekday], abbreviated);
     }
     std::string MonthName(int month, bool abbreviated) override {
-        static const std::array<const char*, 12> kNames = {
-            "January", "February", "March",     "April",   "May",      "June",
-            "July",    "August",   "September", "October", "November", "December"};
-        const std::string name = kNames.at(static_cast<std::size_t>(month - 1));
-        return abbreviated ? name.substr(0, 3) : name;
+        static const char* const kNames[] = {"January",   "February", "March",    "April",
+                                             "May",       "June",     "July",     "August",
+                                             "September", "October",  "November", "December"};
+        return Name(kNames[month - 1], abbreviated);
     }
     std::string DateSeparator() override { return "-"; }
     std::string TimeSeparator() override { return "."; }
@@ -38,6 +35,11 @@ class FakeClock : public platform::Clock {
     // Tuesday, 5 March 2024, 14:07:09.
     platform::LocalDateTime now{2024, 3, 5, 14, 7, 9, 2};
     int reads = 0;
+
+  private:
+    static std::string Name(std::string name, bool abbreviated) {
+        return abbreviated ? name.substr(0, 3) : name;
+    }
 };
 
 }  // namespace kov::fakes

@@ -4,31 +4,20 @@ namespace kov::fakes {
 
 namespace {
 
-std::string WithBackslash(std::string path) {
-    if (path.empty() || path.back() != '\\') path += '\\';
-    return path;
+std::string WithBackslash(const std::string& path) {
+    return path.ends_with('\\') ? path : path + '\\';
 }
 
 // The shell's rules: "*" any run, "?" one character, letter case ignored.
 bool MatchesOne(std::string_view name, std::string_view pattern) {
-    std::size_t n = 0, p = 0, starP = std::string_view::npos, starN = 0;
-    while (n < name.size()) {
-        if (p < pattern.size() && pattern[p] == '*') {
-            starP = p++;
-            starN = n;
-        } else if (p < pattern.size() &&
-                   (pattern[p] == '?' || EqualsNoCase(pattern.substr(p, 1), name.substr(n, 1)))) {
-            ++p;
-            ++n;
-        } else if (starP != std::string_view::npos) {
-            p = starP + 1;
-            n = ++starN;
-        } else {
-            return false;
-        }
+    if (pattern.empty()) return name.empty();
+    if (pattern[0] == '*') {
+        return MatchesOne(name, pattern.substr(1)) ||
+               (!name.empty() && MatchesOne(name.substr(1), pattern));
     }
-    while (p < pattern.size() && pattern[p] == '*') ++p;
-    return p == pattern.size();
+    return !name.empty() &&
+           (pattern[0] == '?' || EqualsNoCase(pattern.substr(0, 1), name.substr(0, 1))) &&
+           MatchesOne(name.substr(1), pattern.substr(1));
 }
 
 }  // namespace
@@ -38,28 +27,23 @@ std::optional<std::vector<std::string>> FakeFolders::ListFolder(const std::strin
     const auto it = tree_.find(Resolve(folder));
     if (it == tree_.end()) return std::nullopt;
     std::vector<std::string> names{".", ".."};
-    names.insert(names.end(), it->second.names.begin(), it->second.names.end());
+    names.insert(names.end(), it->second.begin(), it->second.end());
     return names;
 }
 
 std::uint32_t FakeFolders::FileAttributes(const std::string& path) {
-    const auto cut = path.rfind('\\');
-    if (unreadableAttributes.count(path) != 0 || cut == std::string::npos) {
+    const auto cut = path.rfind('\\') + 1;
+    const auto it = attributes_.find(Resolve(path.substr(0, cut)) + path.substr(cut));
+    if (unreadableAttributes.count(path) != 0 || it == attributes_.end()) {
         return platform::file_attributes::kInvalid;
     }
-    const auto it = tree_.find(Resolve(path.substr(0, cut + 1)));
-    if (it == tree_.end()) return platform::file_attributes::kInvalid;
-    const auto entry = it->second.attributes.find(path.substr(cut + 1));
-    return entry == it->second.attributes.end() ? platform::file_attributes::kInvalid
-                                                : entry->second;
+    return it->second;
 }
 
 bool FakeFolders::MatchesPattern(const std::string& name, const std::string& pattern) {
-    for (const auto& one : SplitText(pattern, ";")) {
-        const auto start = one.find_first_not_of(' ');
-        if (start != std::string::npos && MatchesOne(name, std::string_view(one).substr(start))) {
-            return true;
-        }
+    for (auto one : SplitText(pattern, ";")) {
+        one.erase(0, one.find_first_not_of(' '));
+        if (!one.empty() && MatchesOne(name, one)) return true;
     }
     return false;
 }
@@ -71,10 +55,9 @@ std::optional<std::string> FakeFolders::FolderIdentity(const std::string& folder
 }
 
 void FakeFolders::Add(const std::string& path, std::uint32_t attributes) {
-    const auto cut = path.rfind('\\');
-    auto& folder = tree_[path.substr(0, cut + 1)];
-    folder.names.push_back(path.substr(cut + 1));
-    folder.attributes[folder.names.back()] = attributes;
+    const auto cut = path.rfind('\\') + 1;
+    tree_[path.substr(0, cut)].push_back(path.substr(cut));
+    attributes_[path] = attributes;
     if (attributes & platform::file_attributes::kDirectory) tree_[WithBackslash(path)];
 }
 
@@ -95,15 +78,11 @@ void FakeFolders::Remove(const std::string& folder) {
 std::string FakeFolders::Resolve(std::string path) const {
     // Bounded, as a file system bounds how many links one path may pass through.
     for (int hops = 0; hops < 64; ++hops) {
-        bool followed = false;
-        for (const auto& [link, target] : links_) {
-            if (StartsWithNoCase(path, link)) {
-                path = target + path.substr(link.size());
-                followed = true;
-                break;
-            }
-        }
-        if (!followed) break;
+        const auto link = std::find_if(links_.begin(), links_.end(), [&](const auto& l) {
+            return StartsWithNoCase(path, l.first);
+        });
+        if (link == links_.end()) break;
+        path = link->second + path.substr(link->first.size());
     }
     return path;
 }

@@ -2,6 +2,7 @@
 // added, links lead to other folders, and every listing is recorded.
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -32,14 +33,12 @@ class FakeFolders : public platform::Folders {
     std::set<std::string, LessNoCase> unreadableAttributes;  // their attribute query fails
 
   private:
-    struct Folder {
-        std::vector<std::string> names;  // in the order they were added
-        std::map<std::string, std::uint32_t, LessNoCase> attributes;
-    };
     std::string Resolve(std::string path) const;
 
-    std::map<std::string, Folder, LessNoCase> tree_;        // by path with its final "\"
-    std::map<std::string, std::string, LessNoCase> links_;  // both with a final "\"
+    // Each folder's entries in the order they were added, by its path with its final "\".
+    std::map<std::string, std::vector<std::string>, LessNoCase> tree_;
+    std::map<std::string, std::uint32_t, LessNoCase> attributes_;  // by full path
+    std::map<std::string, std::string, LessNoCase> links_;         // both with a final "\"
 };
 
 }  // namespace kov::fakes

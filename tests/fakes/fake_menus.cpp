@@ -1,24 +1,20 @@
 #include "tests/fakes/fake_menus.h"
 
-#include <cstdint>
-
 namespace kov::fakes {
 
 namespace mf = platform::menu_flags;
 
 platform::MenuHandle FakeMenus::CreatePopupMenu() {
     if (menus_.size() >= maxMenus) return 0;
-    const auto handle = next_++;
-    menus_[handle];
-    return handle;
+    menus_[next_];
+    return next_++;
 }
 
 bool FakeMenus::AppendMenu(platform::MenuHandle menu, unsigned flags, std::uintptr_t idOrSubmenu,
                            std::string_view text) {
     const auto it = menus_.find(menu);
-    if (it == menus_.end()) return false;
-    it->second.push_back({flags, idOrSubmenu, std::string(text)});
-    return true;
+    if (it != menus_.end()) it->second.push_back({flags, idOrSubmenu, std::string(text)});
+    return it != menus_.end();
 }
 
 bool FakeMenus::RemoveMenu(platform::MenuHandle menu, unsigned position, unsigned flags) {
@@ -30,14 +26,26 @@ bool FakeMenus::RemoveMenu(platform::MenuHandle menu, unsigned position, unsigne
     return true;
 }
 
-bool FakeMenus::DestroyMenu(platform::MenuHandle menu) {
-    return menus_.count(menu) != 0;
-}
-
 std::string FakeMenus::Dump(platform::MenuHandle menu) const {
     std::string out;
     DumpInto(menu, 0, out);
     return out;
+}
+
+void FakeMenus::DumpInto(platform::MenuHandle menu, std::size_t depth, std::string& out) const {
+    for (const auto& entry : menus_.at(menu)) {
+        out.append(depth * 2, ' ');
+        const auto id = static_cast<std::int32_t>(static_cast<std::uint32_t>(entry.idOrSubmenu));
+        if (entry.flags & mf::kSeparator) {
+            out += "SEPARATOR\n";
+        } else if (entry.flags & mf::kPopup) {
+            out += "POPUP " + entry.text + "\n";
+            DumpInto(entry.idOrSubmenu, depth + 1, out);
+        } else {
+            out += (entry.flags & mf::kGrayed ? "GRAYED " : "ITEM ") + std::to_string(id) + " " +
+                   entry.text + "\n";
+        }
+    }
 }
 
 void FakeMenus::OpenEverySubmenu(platform::MenuHandle menu,
@@ -48,22 +56,6 @@ void FakeMenus::OpenEverySubmenu(platform::MenuHandle menu,
         if (!(entry.flags & mf::kPopup)) continue;
         opened(entry.idOrSubmenu);
         OpenEverySubmenu(entry.idOrSubmenu, opened);
-    }
-}
-
-void FakeMenus::DumpInto(platform::MenuHandle menu, int depth, std::string& out) const {
-    for (const auto& entry : menus_.at(menu)) {
-        out.append(static_cast<std::size_t>(depth) * 2, ' ');
-        const auto id = static_cast<std::int32_t>(static_cast<std::uint32_t>(entry.idOrSubmenu));
-        if (entry.flags & mf::kSeparator) {
-            out += "SEPARATOR\n";
-        } else if (entry.flags & mf::kPopup) {
-            out += "POPUP " + entry.text + "\n";
-            DumpInto(entry.idOrSubmenu, depth + 1, out);
-        } else {
-            out += std::string(entry.flags & mf::kGrayed ? "GRAYED " : "ITEM ") +
-                   std::to_string(id) + " " + entry.text + "\n";
-        }
     }
 }
 

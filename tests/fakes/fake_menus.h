@@ -23,7 +23,7 @@ class FakeMenus : public platform::Menus {
     bool AppendMenu(platform::MenuHandle menu, unsigned flags, std::uintptr_t idOrSubmenu,
                     std::string_view text) override;
     bool RemoveMenu(platform::MenuHandle menu, unsigned position, unsigned flags) override;
-    bool DestroyMenu(platform::MenuHandle menu) override;
+    bool DestroyMenu(platform::MenuHandle menu) override { return menus_.count(menu) != 0; }
 
     // One line per entry, indented by nesting: "ITEM 3 Notepad", "GRAYED 7 Archive",
     // "SEPARATOR", "POPUP Tools" followed by its entries.
@@ -38,7 +38,7 @@ class FakeMenus : public platform::Menus {
     std::size_t maxMenus = SIZE_MAX;
 
   private:
-    void DumpInto(platform::MenuHandle menu, int depth, std::string& out) const;
+    void DumpInto(platform::MenuHandle menu, std::size_t depth, std::string& out) const;
     std::unordered_map<platform::MenuHandle, std::vector<Entry>> menus_;
     platform::MenuHandle next_ = 0x1000;
 };

@@ -2,61 +2,192 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "core/text.h"
+#include "odmenu/owner_draw_hook.h"
 #include "platform/main_window.h"
 #include "platform/platform.h"
-#include "tests/fakes/fake_clipboard.h"
 #include "tests/fakes/fake_clock.h"
 #include "tests/fakes/fake_folders.h"
 #include "tests/fakes/fake_menus.h"
-#include "tests/fakes/fake_owner_draw_hook.h"
-#include "tests/fakes/fake_pictures.h"
-#include "tests/fakes/fake_shell.h"
-#include "tests/fakes/fake_top_windows.h"
-#include "tests/fakes/windows_1252.h"
+#include "tests/fakes/latin1.h"
 
 namespace kov::fakes {
 
+using NoCaseSet = std::set<std::string, LessNoCase>;
+
+// The next queued answer, or otherwise once the queue is empty.
+template <typename T>
+T Take(std::deque<T>& queue, T otherwise) {
+    if (queue.empty()) return otherwise;
+    const T value = queue.front();
+    queue.pop_front();
+    return value;
+}
+
 class FakeFiles : public platform::Files {
   public:
-    bool IsOrdinaryFile(const std::string& path) override;
+    bool IsOrdinaryFile(const std::string& path) override {
+        return files.count(path) != 0 && hidden.count(path) == 0;
+    }
     std::optional<std::string> sReadWholeFile(const std::string& path) override;
     bool WriteNewFile(const std::string& path, std::string_view content) override;
-    bool ReplaceFile(const std::string& path, std::string_view content) override;
-    bool FileExists(const std::string& path) override;
+    bool ReplaceFile(const std::string& path, std::string_view content) override {
+        return WriteNewFile(path, content);
+    }
+    bool FileExists(const std::string& path) override { return files.count(path) != 0; }
     bool AppendToFile(const std::string& path, std::string_view bytes) override;
-    bool DeleteFile(const std::string& path) override;
+    bool DeleteFile(const std::string& path) override { return files.erase(path) != 0; }
 
-    std::vector<std::string> deleted;
-    // Paths compare without regard to case, as on Windows.
-    std::map<std::string, std::string, LessNoCase> files;
-    std::set<std::string, LessNoCase> hidden;      // present but hidden or system
-    std::set<std::string, LessNoCase> unreadable;  // found by the search, but cannot be read
-    std::set<std::string, LessNoCase> unwritable;
+    std::map<std::string, std::string, LessNoCase> files;  // by path, letter case ignored
+    NoCaseSet hidden;                                      // present but hidden or system
+    NoCaseSet unreadable;  // found by the search, but cannot be read
+    NoCaseSet unwritable;
 };
 
 class FakeMessageBoxes : public platform::MessageBoxes {
   public:
     struct Shown {
         std::string text;
-        std::string title;
         unsigned flags;
     };
-    int MessageBox(std::string_view text, std::string_view title, unsigned flags) override;
+    int MessageBox(std::string_view text, std::string_view, unsigned flags) override {
+        shown.push_back({std::string(text), flags});
+        return Take(answers, 1);
+    }
 
     std::vector<Shown> shown;
-    std::deque<int> answers;  // taken in order; OK (1) when empty
+    std::deque<int> answers;  // OK (1) once they run out
 };
 
 class FakeEnvironment : public platform::Environment {
   public:
-    std::optional<std::string> ExpandEnvironmentStrings(const std::string& text) override;
-    std::map<std::string, std::string, LessNoCase> variables;
+    std::optional<std::string> ExpandEnvironmentStrings(const std::string& text) override {
+        std::string result = text;
+        for (const auto& [name, value] : variables) {
+            result = ReplaceAllNoCase(result, "%" + name + "%", value);
+        }
+        return result;
+    }
+    std::map<std::string, std::string> variables;
+};
+
+class FakeClipboard : public platform::Clipboard {
+  public:
+    std::optional<std::string> GetText() override {
+        ++textReads;
+        return text;
+    }
+    std::optional<std::vector<std::string>> GetFiles() override { return files; }
+    bool SetText(std::string_view value) override {
+        files.reset();
+        text.reset();
+        if (!refuses) text = std::string(value.substr(0, value.find('\0')));
+        return !refuses;
+    }
+
+    std::optional<std::string> text;
+    std::optional<std::vector<std::string>> files;
+    bool refuses = false;
+    int textReads = 0;
+};
+
+// Records what would have been started; the results come from the test.
+class FakeShell : public platform::Shell {
+  public:
+    std::intptr_t ShellExecute(const platform::ShellRequest& request) override {
+        executed.push_back(request);
+        if (onExecute) onExecute(request);
+        return Take<std::intptr_t>(executeResults, 42);
+    }
+    std::uint32_t StartProcess(const std::string& commandLine, int show) override {
+        processes.push_back(commandLine + " @" + std::to_string(show));
+        return static_cast<std::uint32_t>(Take<std::intptr_t>(processIds, 0));
+    }
+    std::optional<std::string> FindExecutable(const std::string& file) override {
+        lookedUp.push_back(file);
+        return browser;
+    }
+    void Sleep(unsigned milliseconds) override { slept += milliseconds; }
+
+    std::vector<platform::ShellRequest> executed;
+    std::vector<std::string> processes;  // "command line @show"
+    std::vector<std::string> lookedUp;
+    unsigned slept = 0;
+    std::deque<std::intptr_t> executeResults;  // success (42) once they run out
+    std::deque<std::intptr_t> processIds;      // nothing started once they run out
+    std::optional<std::string> browser;
+    std::function<void(const platform::ShellRequest&)> onExecute;
+};
+
+class FakeTempFolder : public platform::TempFolder {
+  public:
+    std::string UserTempFolder() override { return "C:\\Users\\me\\Temp"; }
+};
+
+class FakeTopWindows : public platform::TopWindows {
+  public:
+    std::vector<platform::TopWindow> Enumerate() override { return windows; }
+    bool PostClose(platform::WindowHandle window) override {
+        closed.push_back(window);
+        return true;
+    }
+    std::vector<platform::TopWindow> windows;
+    std::vector<platform::WindowHandle> closed;
+};
+
+// A picture that knows its size and the path it was loaded from.
+class FakePicture : public platform::Picture {
+  public:
+    FakePicture(int w, int h, std::string from = "") : width(w), height(h), path(std::move(from)) {}
+    int Width() const override { return width; }
+    int Height() const override { return height; }
+
+    int width;
+    int height;
+    std::string path;
+};
+
+class FakePictures : public platform::Pictures {
+  public:
+    platform::PicturePtr LoadPicture(const std::string& path) override {
+        if (decodable.count(path) == 0) return nullptr;
+        return std::make_shared<FakePicture>(16, 16, path);
+    }
+    NoCaseSet decodable;
+};
+
+// The path a fake picture came from; empty for none.
+inline std::string PicturePath(const platform::PicturePtr& picture) {
+    const auto* fake = dynamic_cast<const FakePicture*>(picture.get());
+    return fake != nullptr ? fake->path : std::string();
+}
+
+class FakeOwnerDrawHook : public OwnerDrawHook {
+  public:
+    void HookODMenu(const OwnerDrawSources& hooked) override { sources.emplace(hooked); }
+    void UnhookODMenu() override {
+        sources.reset();
+        ImageCollection.clear();
+    }
+    bool AddImage(const std::string& key, const ImagePair& images) override {
+        return ImageCollection.emplace(key, images).second;
+    }
+    void SetSkinPictures(platform::PicturePtr backgroundPicture,
+                         platform::PicturePtr selectedPicture) override {
+        background = std::move(backgroundPicture);
+        selected = std::move(selectedPicture);
+    }
+
+    std::optional<OwnerDrawSources> sources;  // while hooked
+    ImageTable ImageCollection;
+    platform::PicturePtr background;
+    platform::PicturePtr selected;
 };
 
 class FakeMainWindow : public platform::MainWindow {
@@ -65,7 +196,10 @@ class FakeMainWindow : public platform::MainWindow {
     void Close() override { ++closeRequests; }
     platform::SystemMenuFontInfo SystemMenuFont() override { return systemFont; }
     platform::DesignSkins DesignSkinPictures() override { return designSkins; }
-    platform::CommandId PopUpAtCursor(platform::MenuHandle menu) override;
+    platform::CommandId PopUpAtCursor(platform::MenuHandle menu) override {
+        poppedUp.push_back(menu);
+        return choice;
+    }
     platform::ProgramVersion Version() override { return {3, 7, 1}; }
     void Hide() override { hidden = true; }
     void ShowAbout(const platform::AboutTexts& texts) override { about = texts; }
@@ -75,19 +209,15 @@ class FakeMainWindow : public platform::MainWindow {
         settingsTexts = texts;
     }
     std::string TranslationText() override { return textBoxText; }
-    void HookSystemMenu(std::string_view aboutCaption) override {
-        systemMenuAbout = aboutCaption;
-        systemMenuHooked = true;
-    }
-    void UnhookSystemMenu() override { systemMenuHooked = false; }
+    void HookSystemMenu(std::string_view aboutCaption) override { systemMenuAbout = aboutCaption; }
+    void UnhookSystemMenu() override { systemMenuAbout.reset(); }
 
     std::string caption;
     bool hidden = false;
     std::optional<platform::AboutTexts> about;
     platform::SettingsTexts settingsTexts;
     std::string textBoxText;
-    std::string systemMenuAbout;
-    bool systemMenuHooked = false;
+    std::optional<std::string> systemMenuAbout;  // while hooked
     int closeRequests = 0;
     platform::SystemMenuFontInfo systemFont{"MS Shell Dlg", 400, 0};
     std::vector<platform::MenuHandle> poppedUp;
@@ -109,7 +239,7 @@ struct FakePlatform {
     FakeClock clock;
     FakePictures pictures;
     FakeTempFolder tempFolder;
-    Windows1252 ansi;
+    Latin1 ansi;
     platform::Platform platform{
         menus,    files,      messages, environment, {"C:\\Tools\\Menu", "KOV"},
         folders,  clipboard,  shell,    windows,     clock,

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/fakes/fake_clock.h"
+#include "tests/unit/test_support.h"
 
 namespace kov {
 namespace {
@@ -10,56 +11,22 @@ namespace {
 // The fake clock stands at Tuesday, 5 March 2024, 14:07:09 (day 65, week 10).
 TEST(DateFormat, EveryCode) {
     fakes::FakeClock clock;
-    const struct {
-        const char* format;
-        const char* expected;
-    } cases[] = {
-        {"d", "5"},
-        {"dd", "05"},
-        {"ddd", "Tue"},
-        {"dddd", "Tuesday"},
-        {"ddddd", "<short date>"},
-        {"dddddd", "<long date>"},
-        {"w", "3"},
-        {"ww", "10"},
-        {"m", "3"},
-        {"mm", "03"},
-        {"mmm", "Mar"},
-        {"mmmm", "March"},
-        {"q", "1"},
-        {"y", "65"},
-        {"yy", "24"},
-        {"yyyy", "2024"},
-        {"h", "14"},
-        {"hh", "14"},
-        {"n", "7"},
-        {"nn", "07"},
-        {"s", "9"},
-        {"ss", "09"},
-        {"hh:mm", "14.07"},            // minutes after an hour code, the locale's separator
-        {"h \"at\" m", "14 at 7"},     // literals between keep the minute reading
-        {"mm/dd/yyyy", "03-05-2024"},  // the locale's date separator
-        {"hh AM/PM", "02 PM"},
-        {"h am/pm", "2 pm"},
-        {"hA/P", "2P"},
-        {"a/p", "p"},
-        {"h AMPM", "2 pm."},  // the locale's designator
-        {"c", "<short date> <long time>"},
-        {"ttttt", "<long time>"},
-        {"t", "t"},
-        {"\\d\"dd\"d", "ddd5"},
-        {"YYYY-x", "YYYY-x"},
-        {"", ""},
-        {"\\", ""},
-        {"\"open", "open"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(FormatDateTime(c.format, clock.now, clock), c.expected) << c.format;
-    }
-}
-
-TEST(DateFormat, TwelveHourClockAndWeeksAtTheEdgesOfTheYear) {
-    fakes::FakeClock clock;
+    ExpectRows<std::string>(
+        {
+            {"d dd ddd dddd|ddddd|dddddd", "5 05 Tue Tuesday|<short date>|<long date>"},
+            {"w ww m mm mmm mmmm q", "3 10 3 03 Mar March 1"},
+            {"y yy yyyy h hh n nn s ss", "65 24 2024 14 14 7 07 9 09"},
+            {"hh:mm", "14.07"},            // minutes after an hour code, the locale's separator
+            {"h \"at\" m", "14 at 7"},     // literals between keep the minute reading
+            {"mm/dd/yyyy", "03-05-2024"},  // the locale's date separator
+            {"hh AM/PM|h am/pm|hA/P|a/p", "02 PM|2 pm|2P|p"},
+            {"h AMPM", "2 pm."},  // the locale's designator
+            {"c|ttttt|t", "<short date> <long time>|<long time>|t"},
+            {"\\d\"dd\"d YYYY-x", "ddd5 YYYY-x"},
+            {"\\", ""},
+            {"\"open", "open"},
+        },
+        [&](const std::string& format) { return FormatDateTime(format, clock.now, clock); });
     clock.now = {2000, 1, 1, 0, 0, 0, 6};  // a Saturday, midnight
     EXPECT_EQ(FormatDateTime("h AM/PM ww w y", clock.now, clock), "12 AM 1 7 1");
     EXPECT_EQ(FormatDateTime("c", clock.now, clock), "<short date>");
@@ -67,48 +34,21 @@ TEST(DateFormat, TwelveHourClockAndWeeksAtTheEdgesOfTheYear) {
     EXPECT_EQ(FormatDateTime("h:nn a/p ww y", clock.now, clock), "12.30 p 54 366");
 }
 
-TEST(ReplaceDate, FirstPlaceholderOnly) {
+TEST(ReplaceDate, FirstPlaceholderOnlyReadingTheClockOnce) {
     fakes::FakeClock clock;
-    const struct {
-        const char* text;
-        const char* expected;
-    } cases[] = {
-        {"log_\xC2\xA6"
-         "d(yyyy-mm-dd).txt",
-         "log_2024-03-05.txt"},
-        {"\xC2\xA6"
-         "D(yyyy) \xC2\xA6"
-         "d(YYYY)",
-         "2024 2024"},  // the same format in other letter case
-        {"\xC2\xA6"
-         "d(yyyy) \xC2\xA6"
-         "d(mm)",
-         "2024 \xC2\xA6"
-         "d(mm)"},
-        {"\xC2\xA6"
-         "d(yyyy",
-         "\xC2\xA6"
-         "d(yyyy"},
-        {") \xC2\xA6"
-         "d(",
-         ") \xC2\xA6"
-         "d("},
-        {"\xC2\xA6"
-         "d()x",
-         "x"},
-        {"no date", "no date"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(sReplaceDate(c.text, clock), c.expected) << c.text;
-}
-
-TEST(ReplaceDate, ReadsTheClockOnceAndCopesWithHugeFormats) {
-    fakes::FakeClock clock;
-    const std::string format(10000, 'd');
-    const auto result = sReplaceDate(
-        "\xC2\xA6"
-        "d(" +
-            format + ")",
-        clock);
+    ExpectRows<std::string>(
+        {
+            {"log_\xC2\xA6\x64(yyyy-mm-dd).txt", "log_2024-03-05.txt"},
+            // The same format in other letter case is replaced too.
+            {"\xC2\xA6\x44(yyyy) \xC2\xA6\x64(YYYY)", "2024 2024"},
+            {"\xC2\xA6\x64(yyyy) \xC2\xA6\x64(mm)", "2024 \xC2\xA6\x64(mm)"},
+            {"\xC2\xA6\x64(yyyy", "\xC2\xA6\x64(yyyy"},
+            {") \xC2\xA6\x64(", ") \xC2\xA6\x64("},
+            {"\xC2\xA6\x64()x", "x"},
+        },
+        [&](const std::string& text) { return sReplaceDate(text, clock); });
+    clock.reads = 0;
+    const auto result = sReplaceDate("\xC2\xA6\x64(" + std::string(10000, 'd') + ")", clock);
     EXPECT_EQ(clock.reads, 1);
     EXPECT_EQ(result.substr(0, 11), "<long date>");
 }

@@ -1,14 +1,14 @@
+// The run cycle, the settings window and the language file.
 #include "app/main_form.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include "app/default_menu_file.h"
+#include "app/language_file.h"
 #include "app/program_menu.h"
 #include "app/single_instance.h"
+#include "app/translation_editor.h"
 #include "tests/fakes/fake_platform.h"
-#include "tests/unit/test_data.h"
+#include "tests/unit/test_support.h"
 
 namespace kov {
 namespace {
@@ -17,197 +17,227 @@ namespace mb = platform::message_box;
 
 class RunCycle : public ::testing::Test {
   protected:
-    void Load(const std::string& commandLine = "") { form.FormLoad(commandLine); }
-    std::string Tree() const { return fake.menus.Dump(RootMenu()); }
-    platform::MenuHandle RootMenu() const { return window.poppedUp.at(0); }
+    // Starts the program on a menu file and, if given, the Swedish language file.
+    MainForm& Start(const std::string& menu, const std::string& language = "") {
+        fake.files.files[menuPath] = menu;
+        if (!language.empty()) fake.files.files[languagePath] = language;
+        return StartAsIs();
+    }
+    MainForm& StartAsIs(const std::string& commandLine = "") {
+        window = std::make_unique<fakes::FakeMainWindow>();
+        window->choice = choice;
+        form =
+            std::make_unique<MainForm>(fake.platform, fake.ownerDraw, *window, NumberFormat{'.'});
+        form->FormLoad(commandLine);
+        return *form;
+    }
+    std::string Tree() const { return fake.menus.Dump(window->poppedUp.at(0)); }
 
-    const std::string defaultPath = "C:\\Tools\\Menu\\KOV.mnu";
+    const std::string menuPath = "C:\\Tools\\Menu\\KOV.mnu";
+    const std::string languagePath = "C:\\Tools\\Menu\\Svenska.lng";
+    const std::string templatePath = "C:\\Tools\\Menu\\Translation.lng";
+    const std::string swedish = "@LanguageFile .\\Svenska.lng\r\nItem";
     fakes::FakePlatform fake;
-    fakes::FakeMainWindow window;
-    MainForm form{fake.platform, fake.ownerDraw, window, {'.'}};
+    CommandId choice = 0;
+    std::unique_ptr<fakes::FakeMainWindow> window;
+    std::unique_ptr<MainForm> form;
 };
 
-TEST_F(RunCycle, MissingMenuFileAndYesWritesTheSampleAndShowsIt) {
-    fake.messages.answers = {mb::kAnswerYes};
-    Load();
-    ASSERT_EQ(fake.messages.shown.size(), 1u);
-    EXPECT_EQ(fake.messages.shown[0].text,
-              "No menu file was found. Do you want to create a new file?");
-    EXPECT_EQ(fake.messages.shown[0].title, "KOV");
-    EXPECT_EQ(fake.messages.shown[0].flags, mb::kYesNo);
-    EXPECT_EQ(fake.files.files.at(defaultPath), ReadTestData("sample.mnu"));
+TEST_F(RunCycle, AMissingMenuFileOffersTheSample) {
+    // The error message of the second start takes an answer too.
+    fake.messages.answers = {mb::kAnswerNo, mb::kAnswerYes, 1, mb::kAnswerYes};
+    StartAsIs();
+    EXPECT_TRUE(window->poppedUp.empty());
+    EXPECT_EQ(window->closeRequests, 1);
+    EXPECT_TRUE(fake.ownerDraw.sources);
+    form->FormUnload();  // the window's close request ends up here
+    EXPECT_FALSE(fake.ownerDraw.sources);
+
+    fake.files.unwritable.insert(menuPath);
+    StartAsIs();
+    EXPECT_EQ(fake.messages.shown.back().text,
+              "The file 'C:\\Tools\\Menu\\KOV.mnu' could not be written.");
+    EXPECT_EQ(window->poppedUp.size(), 1u);
+
+    fake.files.unwritable.clear();
+    StartAsIs();
+    EXPECT_EQ(fake.files.files.at(menuPath), ReadTestData("sample.mnu"));
     EXPECT_NE(Tree().find("ITEM 21 &Notepad (minimized)"), std::string::npos);
-    EXPECT_EQ(window.caption, "KOV");
 }
 
-TEST_F(RunCycle, MissingMenuFileAndNoEndsWithoutPopup) {
-    fake.messages.answers = {mb::kAnswerNo};
-    Load();
-    EXPECT_TRUE(window.poppedUp.empty());
-    EXPECT_EQ(window.closeRequests, 1);
-    EXPECT_TRUE(fake.files.files.empty());
-    EXPECT_FALSE(form.ChosenCommand());
-}
-
-TEST(SingleInstance, RenamedCopiesRunSideBySide) {
-    EXPECT_NE(SingleInstanceName("Work"), SingleInstanceName("Games"));
-    EXPECT_EQ(SingleInstanceName("Work"), SingleInstanceName("WORK"));
-    EXPECT_LE(SingleInstanceName(std::string(255, 'x')).size(), 259u);
-}
-
-TEST_F(RunCycle, ProgramSubmenuComesFirstWithItsFiveEntries) {
-    fake.files.files[defaultPath] = "Item\tx";
-    Load();
+TEST_F(RunCycle, ProgramSubmenuAndCommandLine) {
+    Start("Item\tx");
     EXPECT_EQ(Tree(),
               "POPUP KOV\n  ITEM -103 &Settings\n  ITEM -104 Edit the menu\n  ITEM -101 &About...\n"
               "  ITEM -105 &Help\n  ITEM -102 E&xit\nITEM 1 Item\n");
-}
-
-TEST_F(RunCycle, SettingsHideProgramSubmenuEntries) {
-    fake.files.files[defaultPath] =
-        "@NoSettings 1\r\n@NoEdit 1\r\n@NoAbout 1\r\n@NoHelp 1\r\n@NoExit 1\r\nItem";
-    Load();
+    Start("@NoSettings 1\r\n@NoEdit 1\r\n@NoAbout 1\r\n@NoHelp 1\r\n@NoExit 1\r\nItem");
     EXPECT_EQ(Tree(), "POPUP KOV\nITEM 6 Item\n");
-}
-
-TEST_F(RunCycle, NoProgramMenuRemovesTheSubmenu) {
-    fake.files.files[defaultPath] = "@NoProgramMenu true\r\nItem";
-    Load();
+    Start("@NoProgramMenu true\r\nItem");
     EXPECT_EQ(Tree(), "ITEM 2 Item\n");
-}
 
-TEST_F(RunCycle, ChoicesAreTranslatedBackAndTheWindowCloses) {
-    fake.files.files[defaultPath] = "Item";
-    const struct {
-        CommandId fromPopup;
-        CommandId command;
-    } cases[] = {
-        {0, 0},
-        {1, 1},
-        {ProgramMenuItemId(CMD_EXIT), CMD_EXIT},
-        {ProgramMenuItemId(CMD_HELP), CMD_HELP},
-        {2001, 2001},
-        {-1073741819, 0},  // a popup that failed inside the system
-        {-7, 0},
-    };
-    for (const auto& c : cases) {
-        fakes::FakeMainWindow w;
-        w.choice = c.fromPopup;
-        MainForm f(fake.platform, fake.ownerDraw, w, {'.'});
-        f.FormLoad("");
-        EXPECT_EQ(f.ChosenCommand(), c.command);
-        EXPECT_EQ(w.closeRequests, 1);
-    }
-}
-
-TEST_F(RunCycle, FolderMenusAreFilledAsTheirPopupOpens) {
-    fake.files.files[defaultPath] = "@NoProgramMenu 1\r\n\xC2\xA6qDocs|C:\\Docs|*";
-    fake.folders.Add("C:\\Docs\\a.txt");
-    Load();
-    EXPECT_EQ(Tree(), "POPUP Docs\n");
-    form.InitMenuPopup(RootMenu());
-    form.InitMenuPopup(fake.menus.Entries(RootMenu()).at(0).idOrSubmenu);
-    EXPECT_EQ(Tree(), "POPUP Docs\n  ITEM 2001 a.txt\n  ITEM 2002 .\n");
-}
-
-TEST_F(RunCycle, TheChosenLineRunsWithTheFileSettingsAndSettingsKeepsTheWindow) {
-    fake.files.files[defaultPath] =
-        "Run\tprog.exe,\xC2\xA6s\r\n@ParameterDelimiter ,\r\n@StringDelimiter ;\r\n"
-        "@CustomIcon Run,.\\KOV.mnu";
-    fake.clipboard.text = "clip";
-    window.choice = 1;
-    Load();
-    ASSERT_EQ(fake.shell.executed.size(), 1u);
-    EXPECT_EQ(fake.shell.executed[0].file, "prog.exe");
-    EXPECT_EQ(fake.shell.executed[0].parameters, "clip");
-    EXPECT_EQ(form.CustomIcons().at("run").picture, defaultPath);
-    EXPECT_EQ(window.closeRequests, 1);
-
-    fakes::FakeMainWindow settingsWindow;
-    settingsWindow.choice = ProgramMenuItemId(CMD_SETTINGS);
-    MainForm settingsForm(fake.platform, fake.ownerDraw, settingsWindow, {'.'});
-    settingsForm.FormLoad("");
-    EXPECT_EQ(settingsWindow.closeRequests, 0);
-}
-
-TEST_F(RunCycle, CommandLinePaths) {
-    fake.files.files[defaultPath] = "Default";
     fake.files.files["C:\\Tools\\Menu\\other.mnu"] = "Other";
     fake.files.files["D:\\a b.mnu"] = "Spaces";
     fake.environment.variables["DATA"] = "D:";
-    const struct {
-        const char* commandLine;
-        const char* menuFile;
-    } cases[] = {
-        {"  D:\\a b.mnu  ", "D:\\a b.mnu"},   {".\\other.mnu", "C:\\Tools\\Menu\\other.mnu"},
-        {"%DATA%\\a b.mnu", "D:\\a b.mnu"},   {"C:\\missing.mnu", "C:\\Tools\\Menu\\KOV.mnu"},
-        {" \"D:\\a b.mnu\" ", "D:\\a b.mnu"},  // one pair of quotes around it is removed
-        {"", "C:\\Tools\\Menu\\KOV.mnu"},
-    };
-    for (const auto& c : cases) {
-        fakes::FakeMainWindow w;
-        MainForm f(fake.platform, fake.ownerDraw, w, {'.'});
-        f.FormLoad(c.commandLine);
-        EXPECT_EQ(f.MenuFile(), c.menuFile) << c.commandLine;
-    }
+    ExpectRows<std::string>({{"  D:\\a b.mnu  ", "D:\\a b.mnu"},
+                             {".\\other.mnu", "C:\\Tools\\Menu\\other.mnu"},
+                             {"%DATA%\\a b.mnu", "D:\\a b.mnu"},
+                             {"C:\\missing.mnu", menuPath},
+                             {" \"D:\\a b.mnu\" ", "D:\\a b.mnu"}},  // one pair of quotes goes
+                            [this](const std::string& line) { return StartAsIs(line).MenuFile(); });
     EXPECT_TRUE(fake.messages.shown.empty());
+    EXPECT_EQ(SingleInstanceName("Work"), SingleInstanceName("WORK"));
 }
 
-TEST_F(RunCycle, UnwritableSampleIsReportedAsSuchAndThePopupStillShows) {
-    fake.messages.answers = {mb::kAnswerYes};
-    fake.files.unwritable.insert(defaultPath);
-    Load();
-    ASSERT_EQ(fake.messages.shown.size(), 2u);
-    EXPECT_EQ(fake.messages.shown[1].text,
-              "The file 'C:\\Tools\\Menu\\KOV.mnu' could not be written.");
-    EXPECT_EQ(window.poppedUp.size(), 1u);
+TEST_F(RunCycle, ChoicesAreTranslatedBackAndRun) {
+    fake.clipboard.text = "clip";
+    fake.folders.Add("C:\\Docs\\a.txt");
+    Start("Run\tprog.exe,\xC2\xA6s\r\n@ParameterDelimiter ,\r\n\xC2\xA6qDocs,C:\\Docs,*");
+    form->InitMenuPopup(fake.menus.Entries(window->poppedUp.at(0)).at(2).idOrSubmenu);
+    EXPECT_NE(Tree().find("POPUP Docs\n  ITEM 2001 a.txt\n"), std::string::npos);
+    const CommandId exit = ProgramMenuItemId(CMD_EXIT), help = ProgramMenuItemId(CMD_HELP);
+    // -1073741819: a popup that failed inside the system.
+    for (const auto& [fromPopup, command] :
+         std::vector<std::pair<CommandId, CommandId>>{{0, 0},
+                                                      {1, 1},
+                                                      {exit, CMD_EXIT},
+                                                      {help, CMD_HELP},
+                                                      {2001, 2001},
+                                                      {-1073741819, 0},
+                                                      {-7, 0}}) {
+        choice = fromPopup;
+        EXPECT_EQ(StartAsIs().ChosenCommand(), command);
+        EXPECT_EQ(window->closeRequests, 1);
+    }
+    ASSERT_EQ(fake.shell.executed.size(), 1u);
+    EXPECT_EQ(fake.shell.executed[0].parameters, "clip");
 }
 
-TEST_F(RunCycle, SystemMenuFontSeedsTheMenuFont) {
-    window.systemFont = {"Segoe UI", 700, 1};
-    fake.files.files[defaultPath] = "@FontItalic 0";
-    Load();
-    EXPECT_EQ(form.Settings().font.FontName, "Segoe UI");
-    EXPECT_TRUE(form.Settings().font.FontBold);
-    EXPECT_FALSE(form.Settings().font.FontItalic);
-    window.systemFont = {"Segoe UI", 600, 2};
-    MainForm second(fake.platform, fake.ownerDraw, window, {'.'});
-    fake.files.files[defaultPath] = "";
-    second.FormLoad("");
-    EXPECT_FALSE(second.Settings().font.FontBold);
-    EXPECT_FALSE(second.Settings().font.FontItalic);
-}
-
-TEST_F(RunCycle, OwnerDrawnMenusReadTheRunsOwnDataUntilUnhooked) {
-    fake.files.files[defaultPath] = "@UseSkin 1\r\n@NoHelp 1\r\n@TextColor 1, 2, 3\r\nItem";
-    Load();
-    // The hook reads the run's own data: the settings as the menu file left them.
-    ASSERT_NE(fake.ownerDraw.sources, nullptr);
-    EXPECT_EQ(&fake.ownerDraw.sources->settings, &form.Settings());
-    EXPECT_EQ(&fake.ownerDraw.sources->CustomIcons, &form.CustomIcons());
+TEST_F(RunCycle, OwnerDrawnMenusReadTheRunsOwnData) {
+    fakes::FakeMainWindow w;
+    w.systemFont = {"Segoe UI", 700, 1};
+    fake.files.files[menuPath] = "@UseSkin 1\r\n@FontItalic 0\r\n@TextColor 1, 2, 3\r\nItem";
+    MainForm skinned(fake.platform, fake.ownerDraw, w, {'.'});
+    skinned.FormLoad("");
+    EXPECT_EQ(skinned.Settings().font.FontName, "Segoe UI");
+    EXPECT_TRUE(skinned.Settings().font.FontBold && !skinned.Settings().font.FontItalic);
     EXPECT_EQ(fake.ownerDraw.sources->settings.TextColor, 0x030201u);
-    ASSERT_TRUE(fake.ownerDraw.sources->menuFont.has_value());
     // Without skin directives the window's design pictures are the skins.
-    EXPECT_EQ(fake.ownerDraw.background, window.designSkins.background);
-    EXPECT_EQ(fake.ownerDraw.selected, window.designSkins.selected);
+    EXPECT_EQ(fake.ownerDraw.background, w.designSkins.background);
     EXPECT_EQ(fake.ownerDraw.ImageCollection.at("e&XIT").picture, "exit");
 
-    form.FormUnload();
-    EXPECT_EQ(fake.ownerDraw.calls.back(), "unhook");
+    fakes::FakePlatform other;
+    w.systemFont = {"Segoe UI", 600, 2};
+    MainForm plain(other.platform, other.ownerDraw, w, {'.'});
+    plain.FormLoad("");
+    EXPECT_FALSE(plain.Settings().font.FontBold || plain.Settings().font.FontItalic);
+    EXPECT_EQ(other.ownerDraw.background, nullptr);  // skins off: none handed over
 }
 
-TEST_F(RunCycle, SkinsAreHandedOverOnlyWhenSwitchedOn) {
-    fake.files.files[defaultPath] = "Item";
-    Load();
-    EXPECT_EQ(std::count(fake.ownerDraw.calls.begin(), fake.ownerDraw.calls.end(), "skins"), 0);
-    EXPECT_EQ(form.Settings().SkinBackground, window.designSkins.background);
+TEST_F(RunCycle, LanguageFileTranslatesMenuAboutAndSettingsWindow) {
+    Start("@LanguageFile C:\\missing.lng\r\nItem");
+    EXPECT_FALSE(form->EditingEnabled());
+    choice = ProgramMenuItemId(CMD_ABOUT);
+    Start(swedish, "E&xit=&Avsluta\r\nSave=Spara\r\n&About...=&Om...\r\nVersion=Utg\xE5va");
+    EXPECT_NE(Tree().find("  ITEM -102 &Avsluta\n"), std::string::npos);
+    EXPECT_EQ(window->settingsTexts.save, "Spara");
+    EXPECT_EQ(window->systemMenuAbout, "&Om...");
+    EXPECT_EQ(window->about->caption, "Om KOV");
+    EXPECT_EQ(window->about->lines,
+              "KOV (Kovamenu)\r\nUtg\xC3\xA5va 3.7 [build 1] \r\nby the KOV developers, 2026");
+    EXPECT_TRUE(window->about->exitProgram && window->hidden);
+    EXPECT_EQ(window->closeRequests, 0);
+
+    choice = ProgramMenuItemId(CMD_SETTINGS);
+    StartAsIs();
+    EXPECT_EQ(window->closeRequests, 0);
+    form->SystemMenuAbout();
+    EXPECT_FALSE(window->about->exitProgram);
 }
 
-TEST_F(RunCycle, DecliningTheSampleStillUnhooks) {
-    fake.messages.answers = {mb::kAnswerNo};
-    Load();
-    form.FormUnload();  // the window's close request ends up here
-    EXPECT_EQ(fake.ownerDraw.calls, (std::vector<std::string>{"hook", "unhook"}));
+TEST_F(RunCycle, ExitQuestionGuardsAnEditAndSaveWritesExactlyTheList) {
+    Start(swedish, " \tOK=Okej \r\nno equals\r\n=first\r\nUnknown=x");
+    window->textBoxText = form->lstTranslationStrings_Click(0, "");
+    window->textBoxText = "Ja";
+    fake.messages.answers = {mb::kAnswerNo, mb::kAnswerYes};
+    EXPECT_FALSE(form->FormUnload());
+    EXPECT_EQ(form->TranslationEntries()[0], "OK=Ja");
+    EXPECT_TRUE(window->systemMenuAbout);
+
+    fake.files.unwritable.insert(languagePath);
+    form->cmdSave_Click("y");
+    EXPECT_TRUE(form->bLanguageChanged());  // the exit question still guards the edits
+    fake.files.unwritable.clear();
+    form->lstTranslationStrings_Click(1, "Ja");
+    form->cmdSave_Click("y");
+    EXPECT_EQ(fake.files.files.at(languagePath), "OK=Ja\r\nUnknown=y\r\n");
+    EXPECT_FALSE(form->bLanguageChanged());
+    EXPECT_TRUE(form->FormUnload());
+    EXPECT_FALSE(window->systemMenuAbout);
+}
+
+TEST_F(RunCycle, CreateNewWritesTheTemplateWhenAsked) {
+    Start("Item");
+    fake.files.unwritable.insert(templatePath);
+    form->cmdCreateNew_Click();
+    EXPECT_FALSE(form->EditingEnabled());
+    fake.files.unwritable.clear();
+    form->cmdCreateNew_Click();
+    EXPECT_EQ(form->TranslationEntries().size(), 29u);
+    EXPECT_TRUE(form->EditingEnabled());
+
+    // An existing file is overwritten only when the user says so; a loaded list stays.
+    fake.files.files[templatePath] = "mine";
+    Start(swedish, "OK=Okej");
+    fake.messages.answers = {mb::kAnswerNo, mb::kAnswerYes};
+    form->cmdCreateNew_Click();
+    EXPECT_EQ(fake.files.files.at(templatePath), "mine");
+    form->cmdCreateNew_Click();
+    EXPECT_EQ(fake.files.files.at(templatePath).substr(0, 9), "OK=Okej\r\n");
+    EXPECT_EQ(form->TranslationEntries().size(), 1u);
+}
+
+TEST(LanguageFile, TranslatesByCurrentValueFirstEntryWins) {
+    UIStrings strings = DefaultUIStrings("KOV");
+    strings.sGUI = strings.sSAVE = "Same";  // sGUI is tried before sSAVE
+    const auto listed = ApplyLanguageFile(
+        "ok=Okej\r\n"    // key case ignored
+        "OK=Second\r\n"  // the first entry for a string wins
+        "Same=X\r\nSame=Y\r\n"
+        "Exit =Spara\r\n"                            // the blank belongs to the key: no match
+        "=starts with equals\r\nno equals sign\r\n"  // not listed
+        " \t E&xit=A=B \t \r\n"                      // trimmed; the translation keeps its "="
+        "Version= Version with blank\r\n"
+        "\xEF\xBB\xBF&Help=Bom",  // a byte-order mark stays part of the key
+        strings);
+    EXPECT_EQ(strings.sOK + strings.sGUI + strings.sSAVE + strings.sEXIT, "OkejXYA=B");
+    EXPECT_EQ(strings.sVERSION, " Version with blank");
+    EXPECT_EQ(strings.sHELP, "&Help");
+    EXPECT_EQ(listed, (std::vector<std::string>{
+                          "ok=Okej", "OK=Second", "Same=X", "Same=Y", "Exit =Spara", "E&xit=A=B",
+                          "Version= Version with blank", "\xEF\xBB\xBF&Help=Bom"}));
+    EXPECT_EQ(ApplyLanguageFile(std::string(10000, 'k') + "=v\r\nno", strings).size(), 1u);
+}
+
+TEST(LanguageFile, EditorAndTemplate) {
+    TranslationEditor editor;
+    editor.SetEntries({"OK=Okej", "Save=Spara", "a=b=c"});
+    EXPECT_EQ(editor.Select(0, "typed before any selection"), "Okej");
+    EXPECT_EQ(editor.Select(1, "Okej"), "Spara");  // unchanged text: no change
+    EXPECT_FALSE(editor.bLanguageChanged);
+    EXPECT_EQ(editor.Select(2, "Spara!"), "b=c");
+    EXPECT_TRUE(editor.bLanguageChanged);
+    EXPECT_EQ(editor.Select(3, "ignored"), "ignored");  // no such entry: nothing happens
+    EXPECT_EQ(editor.ListToolTip(1), "Spara!");
+    // Outside the client area the high word is 1.
+    for (const long index : {3L, -1L, 0x10001L}) EXPECT_EQ(editor.ListToolTip(index), "") << index;
+
+    UIStrings strings = DefaultUIStrings("Work");
+    strings.sOK = "Okej";
+    const auto text = TranslationTemplate(strings, "Work");
+    EXPECT_EQ(text.substr(0, 30), "OK=Okej\r\n&About...=&About...\r\n");
+    UIStrings reread = DefaultUIStrings("Work");
+    EXPECT_EQ(ApplyLanguageFile(text, reread).size(), 29u);
+    EXPECT_EQ(reread.sINFOTEXT, "Work is a menu program.");
 }
 
 }  // namespace

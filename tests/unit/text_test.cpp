@@ -1,58 +1,58 @@
-#include "core/text.h"
-
+// The text layer: case folding, UTF-8, file encodings, numbers and the small text helpers.
 #include <gtest/gtest.h>
 
+#include "app/command_line.h"
+#include "commands/url_encode.h"
 #include "core/locale_number.h"
+#include "core/text.h"
+#include "core/text_encoding.h"
 #include "core/utf8.h"
+#include "menufile/text_helpers.h"
+#include "odmenu/access_keys.h"
+#include "tests/fakes/latin1.h"
+#include "tests/unit/test_support.h"
 
 namespace kov {
 namespace {
 
+using V = std::vector<std::string>;
+
 TEST(Text, LetterCaseIsIgnoredInEveryScript) {
-    const struct {
-        const char* a;
-        const char* b;
-        bool equal;
-    } cases[] = {
-        {"@BGMENUCOLOR", "@bgmenucolor", true},
-        {"\xC3\x84\xC3\x96\xC3\x9C", "\xC3\xA4\xC3\xB6\xC3\xBC", true},  // umlauts
-        {"\xC3\x97", "\xC3\xB7", false},                 // multiply and divide signs
-        {"\xC5\xA0\xC5\xB8", "\xC5\xA1\xC3\xBF", true},  // S caron, Y diaeresis
-        {"\xD0\x9F\xD0\xA0\xD0\x98", "\xD0\xBF\xD1\x80\xD0\xB8", true},  // Cyrillic
-        {"\xCE\xA3\xCE\x99", "\xCF\x83\xCE\xB9", true},                  // Greek
-        {"\xC8\xBA", "\xE2\xB1\xA5", true},              // a letter whose small form is longer
-        {"\xF0\x90\x90\x80", "\xF0\x90\x90\xA8", true},  // Deseret, beyond 16 bits
-        {"\xE4\xB8\xAD", "\xE4\xB8\xAD", true},
-        {"\xE1\x8E\xA0", "\xEA\xAD\xB0", true},  // Cherokee folds to its capitals
-        {"\xE9", "\xC9", false},                 // broken bytes compare as they are
-        {"ab", "abc", false},
+    const Rows<bool> pairs = {
+        {"\xC3\x84\xC3\x96|\xC3\xA4\xC3\xB6", true},  // umlauts
+        {"\xC3\x97|\xC3\xB7", false},                 // multiply and divide signs
+        {"\xC5\xA0\xC5\xB8|\xC5\xA1\xC3\xBF", true},  // S caron, Y diaeresis
+        {"\xD0\x9F\xD0\xA0|\xD0\xBF\xD1\x80", true},  // Cyrillic
+        {"\xCE\xA3\xCE\x99|\xCF\x83\xCE\xB9", true},  // Greek
+        {"\xC8\xBA|\xE2\xB1\xA5", true},              // a letter whose small form is longer
+        {"\xF0\x90\x90\x80|\xF0\x90\x90\xA8", true},  // Deseret, beyond 16 bits
+        {"\xE1\x8E\xA0|\xEA\xAD\xB0", true},          // Cherokee folds to its capitals
+        {"\xE9|\xC9", false},                         // broken bytes compare as they are
+        {"@BGMENUCOLOR|@bgmenucolor", true},
+        {"[|{", false},
+        {"ab|abc", false},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(EqualsNoCase(c.a, c.b), c.equal) << c.a << " " << c.b;
-        EXPECT_EQ(!LessNoCase{}(c.a, c.b) && !LessNoCase{}(c.b, c.a), c.equal) << c.a;
-    }
+    ExpectRows(pairs, [](const std::string& pair) {
+        const auto a = pair.substr(0, pair.find('|')), b = pair.substr(pair.find('|') + 1);
+        EXPECT_EQ(!LessNoCase{}(a, b) && !LessNoCase{}(b, a), EqualsNoCase(a, b)) << pair;
+        return EqualsNoCase(a, b);
+    });
     EXPECT_TRUE(LessNoCase{}("a", "B"));
     EXPECT_EQ(PlaceholderLetter("\xC2\xA6G heading"), U'g');
     EXPECT_EQ(PlaceholderLetter("\xC2\xA6"), 0u);
-    EXPECT_EQ(PlaceholderLetter("G"), 0u);
-}
-
-TEST(Text, FindAndReplaceIgnoringCase) {
-    EXPECT_EQ(FindNoCase("x\xC2\xA6S y \xC2\xA6s", "\xC2\xA6s"), 1u);
     EXPECT_EQ(FindNoCase("x\xC2\xA6S y \xC2\xA6s", "\xC2\xA6s", 2), 7u);
-    EXPECT_EQ(FindNoCase("abc", "d"), std::string::npos);
     EXPECT_EQ(FindNoCase("\xD0\x9E\xD0\xBA\xD0\xBD\xD0\xBE", "\xD0\xBD\xD0\x9E"), 4u);
-    EXPECT_EQ(ReplaceAllNoCase("a\xC2\xA6S b \xC2\xA6s", "\xC2\xA6s", "<>"), "a<> b <>");
-    EXPECT_EQ(ReplaceAllNoCase("x\xC8\xBAy", "\xE2\xB1\xA5", "<>"), "x<>y");
+    EXPECT_EQ(ReplaceAllNoCase("x\xC8\xBAy \xE2\xB1\xA5", "\xE2\xB1\xA5", "<>"), "x<>y <>");
     EXPECT_EQ(ReplaceAll("aaaa", "aa", "b"), "bb");
     EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
+    EXPECT_EQ(SplitText("a||%b%|2", "|"), (V{"a", "", "%b%", "2"}));
+    EXPECT_EQ(SplitText("", "|"), V{});
+    EXPECT_EQ(SplitText("aXXbXXc|", "XX"), (V{"a", "b", "c|"}));
+    EXPECT_EQ(SplitText("aXb", "x"), V{"aXb"});  // exact comparison
 }
 
 TEST(Utf8, BrokenSequencesBecomeReplacementCharacters) {
-    const struct {
-        std::string utf8;
-        std::u16string utf16;
-    } cases[] = {
+    const Rows<std::u16string> cases = {
         {"a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80", u"a\u00E9\u20AC\U0001F600"},
         {"\xC0\xAF", u"\uFFFD\uFFFD"},                      // overlong slash
         {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},            // an encoded surrogate
@@ -60,42 +60,127 @@ TEST(Utf8, BrokenSequencesBecomeReplacementCharacters) {
         {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},  // beyond U+10FFFF
         {std::string("a\0b", 3), std::u16string(u"a\0b", 3)},
     };
-    for (const auto& c : cases) EXPECT_EQ(Utf8ToUtf16(c.utf8), c.utf16) << c.utf8;
-    EXPECT_EQ(Utf16ToUtf8(u"\u00E9\U0001F600"), "\xC3\xA9\xF0\x9F\x98\x80");
-    const char16_t unpaired[] = {u'a', 0xD800, u'b', 0xDC00, 0};
+    ExpectRows(cases, [](const std::string& s) { return Utf8ToUtf16(s); });
+    const char16_t unpaired[] = {u'a', 0xD800, u'b', 0xDC00, 0xD83D, 0xDE00, 0};
     EXPECT_EQ(Utf16ToUtf8(unpaired),
               "a\xEF\xBF\xBD"
-              "b\xEF\xBF\xBD");
-    EXPECT_EQ(Utf16ToUtf8(unpaired, true),
-              "a\xED\xA0\x80"
-              "b\xED\xB0\x80");
+              "b\xEF\xBF\xBD\xF0\x9F\x98\x80");
     EXPECT_EQ(Utf8ToUtf16(Utf16ToUtf8(unpaired, true), true), unpaired);
 }
 
-TEST(SplitText, FollowsTheSplittingRule) {
-    using V = std::vector<std::string>;
-    EXPECT_EQ(SplitText("notepad.exe||%system32%|2", "|"),
-              (V{"notepad.exe", "", "%system32%", "2"}));
-    EXPECT_EQ(SplitText("", "|"), V{});
-    EXPECT_EQ(SplitText("abc", ""), V{"abc"});
-    EXPECT_EQ(SplitText("|", "|"), (V{"", ""}));
-    EXPECT_EQ(SplitText("aXXbXXc", "XX"), (V{"a", "b", "c"}));
-    EXPECT_EQ(SplitText("aXb", "x"), V{"aXb"});  // exact comparison
+TEST(TextEncoding, FilesAreDecodedByTheirMarksAndContentAndWrittenWithoutLoss) {
+    const fakes::Latin1 ansi;
+    const Rows<std::string> cases = {
+        {"\xA6gCaf\xE9 \x80", "0\xC2\xA6gCaf\xC3\xA9 \xC2\x80"},
+        {"\xC2\xA6gCaf\xC3\xA9", "1\xC2\xA6gCaf\xC3\xA9"},
+        {std::string("\xEF\xBB\xBF\xFF\x00", 5), std::string("2\xEF\xBF\xBD\x00", 5)},
+        {std::string("\xFF\xFE\xA6\x00g\x00=\xD8\x00\xDE", 10), "3\xC2\xA6g\xF0\x9F\x98\x80"},
+        {std::string("\xFE\xFF\x00\xA6\x00g\x00", 7), "4\xC2\xA6g"},  // odd length
+        {std::string("\xFF\xFE\x00\xD8", 4), "3\xEF\xBF\xBD"},        // unpaired surrogate
+        {"\xC3\xA9\xE9", "0\xC3\x83\xC2\xA9\xC3\xA9"},                // invalid UTF-8 falls back
+        {"\xC0\xAF", "0\xC3\x80\xC2\xAF"},                            // overlong too
+        {"", "0"},
+    };
+    ExpectRows(cases, [&](const std::string& bytes) {
+        const auto decoded = DecodeText(bytes, ansi);
+        return std::to_string(static_cast<int>(decoded.encoding)) + decoded.text;
+    });
+    const std::string cyrillic = "\xD0\x94";
+    EXPECT_EQ(EncodeTextKeepingEverything("Caf\xC3\xA9", TextEncoding::Ansi, ansi), "Caf\xE9");
+    EXPECT_EQ(EncodeTextKeepingEverything(cyrillic, TextEncoding::Ansi, ansi),
+              "\xEF\xBB\xBF" + cyrillic);
+    EXPECT_EQ(EncodeTextKeepingEverything(cyrillic, TextEncoding::Utf16Be, ansi),
+              std::string("\xFE\xFF\x04\x14", 4));
+    EXPECT_EQ(EncodeTextWithoutMark(cyrillic, TextEncoding::Utf16Le, ansi),
+              std::string("\x14\x04", 2));
+    EXPECT_EQ(EncodeTextWithoutMark(cyrillic, TextEncoding::Utf8WithMark, ansi), cyrillic);
+    EXPECT_EQ(SplitLines("a\r\nb\nc\rd\n\r\ne\r\r\n"), (V{"a", "b", "c", "d", "", "e", "", ""}));
+    EXPECT_EQ(SplitLines(""), V{});
+    EXPECT_EQ(SplitLines("a\r"), (V{"a", ""}));
 }
 
-TEST(LocaleNumber, WholeNumbersRoundHalfToEven) {
+TEST(Numbers, WholeNumbersRoundHalfToEvenAndColoursClampTheirParts) {
     const NumberFormat point{'.'};
-    const struct {
-        const char* input;
-        std::optional<int> expected;
-    } cases[] = {
-        {"8", 8},    {" 9.5 ", 10},    {"8.5", 8},    {"-0.5", 0},        {"\t12\t", 12},
-        {"+3", 3},   {"32767", 32767}, {"32768", {}}, {"-32768", -32768}, {"1e9", {}},
-        {"abc", {}}, {"", {}},         {"1.", 1},     {".5", 0},          {"1e", {}},
-        {"--1", {}}, {"1 2", {}},      {"nan", {}},   {"inf", {}},
+    const Rows<std::optional<int>> numbers = {
+        {" 9.5 ", 10},    {"8.5", 8},    {"-0.5", 0},        {"\t12\t", 12}, {"+3", 3},
+        {"32767", 32767}, {"32768", {}}, {"-32768", -32768}, {"-32769", {}}, {"1e9", {}},
+        {"abc", {}},      {"", {}},      {"1.", 1},          {".5", 0},      {"1e", {}},
+        {"1e2", 100},     {"--1", {}},   {"1 2", {}},        {"nan", {}},    {"inf", {}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ParseWholeNumber16(c.input, point), c.expected) << c.input;
+    ExpectRows(numbers, [&](const std::string& s) { return ParseWholeNumber16(s, point); });
+    const Rows<RgbColor> colours = {
+        {" 10 , 20 , 30 ", 10 + 256 * 20 + 65536 * 30},
+        {"300, 0, 0", 255},
+        {"-1, 0, 0", 0},
+        {"1, 2", 0},
+        {",1,2,3", 0},
+        {"1, 2, 3, 4", 1 + 256 * 2 + 65536 * 3},
+        {"9.5, 0, 0", 10},
+        {"8.5, 0, 0", 8},
+        {"red", 0},
+        {"1,,3", 0},
+        {"40000, 0, 0", 0},  // outside a 16-bit number
+        {"0, 0, 1e2", 100 * 65536},
+        {"0,0,255,", 255 * 65536},
+    };
+    ExpectRows(colours, [&](const std::string& s) { return ParseRGB(s, point); });
+    EXPECT_EQ(ParseRGB("1, 2, 3", NumberFormat{','}), 1u + 256 * 2 + 65536 * 3);
+    EXPECT_EQ(ParseRGB("9.5, 0, 0", NumberFormat{','}), 0u);  // a point is no separator there
+}
+
+TEST(TextHelpers, TrimUnescapeTitlesAndUrls) {
+    ExpectRows<std::string>({{"\ta\t", "a"},
+                             {" \ta", "\ta"},
+                             {"a\t ", "a\t"},
+                             {"\t\t\t", ""},
+                             {" \t ", "\t"},
+                             {"\t a b \t", "a b"}},
+                            sTrimBlanks);
+    ExpectRows<std::string>({{"\\n\\t", "\r\n\t"}, {"\\\\n", "\\\r\n"}, {"a\\tb\\x", "a\tb\\x"}},
+                            sUnescape);
+    ExpectRows<std::string>({{"&About...", "About"}, {"a....b", "a.b"}, {"&&x", "x"}},
+                            sRemoveAmpAndDotDotDot);
+    ExpectRows<std::string>({{std::string("abc\0def", 7), "abc"}, {std::string("\0", 1), ""}},
+                            sCutAtNull);
+    ExpectRows<std::string>({{"Abc-1", "Abc%2D%31"},
+                             {"\t", "%09"},
+                             {"a b", "a+b"},
+                             {"\xC3\xA9", "%C3%A9"},
+                             {"Zz@[`{", "Zz%40%5B%60%7B"}},
+                            sURLEncode);
+}
+
+TEST(CommandLine, ProgramNameIsSkippedAndOnePairOfQuotesRemoved) {
+    ExpectRows<std::string>(
+        {
+            {"KOV.exe", ""},
+            {"KOV.exe  D:\\menus\\work.mnu ", "D:\\menus\\work.mnu"},
+            {"\"C:\\Program Files\\KOV.exe\"\t\"D:\\my menus\\w.mnu\"", "D:\\my menus\\w.mnu"},
+            {"\"C:\\KOV.exe\"x.mnu", "x.mnu"},
+            {"KOV.exe \"\"", ""},
+            {"KOV.exe \"", "\""},
+            {"KOV.exe \"a\" \"b\"", "a\" \"b"},  // one pair only
+            {"C:\\\xD0\x9F\\KOV.exe \xD0\x9C.mnu", "\xD0\x9C.mnu"},
+        },
+        [](const std::string& s) { return MenuFileArgument(CommandLineArguments(s)); });
+}
+
+TEST(AccessKeys, TheLetterAfterTheFirstSingleAmpersandChoosesOrSteps) {
+    EXPECT_EQ(AccessKeyOf("Tom && &Jerry"), 'J');
+    EXPECT_EQ(AccessKeyOf("&&"), std::nullopt);
+    EXPECT_EQ(AccessKeyOf("Trailing&"), std::nullopt);
+    EXPECT_EQ(AccessKeyOf("&\xD0\x92\xD1\x8B\xD1\x85\xD0\xBE\xD0\xB4\t&C"), U'\u0412');
+    const V captions = {"&Notepad", "Command &prompt", "", "&New", "Plain", "&Paint", "&\xC3\x84"};
+    const auto choose = [&](char32_t typed, std::optional<std::size_t> selected) {
+        const auto choice = ChooseByAccessKey(captions, typed, selected);
+        return choice ? std::to_string(choice->position) + (choice->execute ? "!" : "?") : "-";
+    };
+    EXPECT_EQ(choose('N', std::nullopt), "0?");
+    EXPECT_EQ(choose('n', 0), "3?");
+    EXPECT_EQ(choose('n', 3), "0?");  // wraps around
+    EXPECT_EQ(choose('p', 4), "5?");
+    EXPECT_EQ(choose('z', std::nullopt), "-");
+    EXPECT_EQ(choose(U'\u00E4', 6), "6!");  // the only match runs
 }
 
 }  // namespace

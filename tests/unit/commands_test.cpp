@@ -1,0 +1,249 @@
+// What a chosen item does: dispatch, expansion, the shell, the clipboard and other windows.
+#include <gtest/gtest.h>
+
+#include "commands/clipboard_commands.h"
+#include "commands/close_windows.h"
+#include "commands/execute_command.h"
+#include "commands/expand_string.h"
+#include "commands/shell_launching.h"
+#include "tests/fakes/fake_platform.h"
+#include "tests/unit/test_support.h"
+
+namespace kov {
+namespace {
+
+using platform::ShellRequest;
+using Requests = std::vector<ShellRequest>;
+
+class Commands : public ::testing::Test {
+  protected:
+    AfterCommand Choose(CommandId id) {
+        CommandContext context{fake.platform, settings, MenuLines, FolderItemPaths,
+                               sMenuFile,     strings,  numbers,   expander};
+        return ExecuteCommand(id, context);
+    }
+    // Runs line as the menu file's line 1.
+    AfterCommand ChooseLine(const std::string& line) {
+        MenuLines = {line};
+        return Choose(1);
+    }
+    std::string Expand(const std::string& text, bool urlEncoded = false) {
+        return expander.sExpandString(text, urlEncoded);
+    }
+
+    fakes::FakePlatform fake;
+    MenuSettings settings;
+    Expander expander{fake.environment, "C:\\Tools\\Menu", fake.clipboard, fake.clock, settings};
+    UIStrings strings = DefaultUIStrings("KOV");
+    NumberFormat numbers{'.'};
+    ShellLauncher launcher{fake.platform, strings, numbers};
+    ClipboardWriter writer{fake.platform, strings, expander};
+    std::vector<std::string> MenuLines;
+    std::vector<std::string> FolderItemPaths{""};
+    std::string sMenuFile = "C:\\Tools\\Menu\\KOV.mnu";
+};
+
+TEST_F(Commands, ProgramMenuFolderEntriesAndLinesWithoutCommands) {
+    EXPECT_EQ(Choose(CMD_SETTINGS), AfterCommand::KeepMainWindowOpen);
+    EXPECT_EQ(Choose(CMD_ABOUT), AfterCommand::ShowAbout);
+    for (const CommandId id : {CMD_NOTHING, CMD_EXIT, 7, -9, 2002, INT32_MAX}) {
+        EXPECT_EQ(Choose(id), AfterCommand::CloseMainWindow) << id;
+    }
+    ChooseLine("Caption\t");
+    FolderItemPaths = {"", "C:\\Docs\\a b.txt"};
+    Choose(2001);
+    EXPECT_EQ(fake.shell.executed, (Requests{{true, {}, "C:\\Docs\\a b.txt", "", "", 1}}));
+}
+
+TEST_F(Commands, FieldsRunInOrderWithTheDelimitersInForce) {
+    fake.environment.variables["windir"] = "C:\\windows";
+    // An unknown special command, a lone broken bar too, does not stop the others.
+    ChooseLine("  \t&Three\tnotepad.exe|a.txt|%windir%|2\t\xC2\xA6z|x\t\xC2\xA6\t\tcalc.exe  ");
+    settings.ItemDelimiter = "::";
+    settings.ParameterDelimiter = "\xC2\xA4";
+    ChooseLine("A::p.exe\xC2\xA4-p\xC2\xA4w\xC2\xA4  3 \xC2\xA4x::q.exe\xC2\xA4\xC2\xA4\xC2\xA4-0");
+    EXPECT_EQ(fake.shell.executed, (Requests{{true, {}, "notepad.exe", "a.txt", "C:\\windows", 2},
+                                             {true, {}, "calc.exe", "", "", 1},
+                                             {true, {}, "p.exe", "-p", "w", 3},
+                                             {true, {}, "q.exe", "", "", 0}}));
+    ASSERT_EQ(fake.messages.shown.size(), 2u);
+    EXPECT_EQ(fake.messages.shown[0].text, "Unknown special command!\r\n'\xC2\xA6z'");
+    ExpectRows<std::string>({{"2", "2"},
+                             {"10", "10"},
+                             {"11", "1"},
+                             {"-1", "1"},
+                             {"abc", "1"},
+                             {"-0", "-0"},
+                             {"", "1"},
+                             {"9.5", "9.5"},
+                             {"10.6", "1"}},
+                            [this](const std::string& s) { return sCheckWindowState(s, numbers); });
+}
+
+TEST_F(Commands, FailedStartsFallBackToTheCommandLineThenToOpenWith) {
+    fake.shell.executeResults = {33, 32, 31, 5};
+    fake.shell.processIds = {4000, 8};  // a process id below 32 counts as a failure
+    ChooseLine("X\tok.exe\ttool.exe|-x||3\tdoc.xyz|||  7 ");
+    EXPECT_EQ(fake.shell.processes,
+              (std::vector<std::string>{"tool.exe @1", "doc.xyz @1",
+                                        "rundll32.exe shell32.dll,OpenAs_RunDLL doc.xyz @7"}));
+}
+
+TEST_F(Commands, UrlsGoToTheBrowserFoundThroughATemporaryHtmFile) {
+    const std::string tempHtm = "C:\\Tools\\Menu\\Temp.htm";
+    ChooseLine("X\thttp://x");  // no browser: nothing kept, so asked again
+    fake.shell.browser = "  C:\\b.exe ";
+    fake.clipboard.text = "a b";
+    ChooseLine("X\tWWW.x/?q=\xC2\xA6s|ignored\tHttps://x y \tFTP://y\tmailto:m?s=\xC2\xA6s");
+    EXPECT_EQ(fake.shell.executed, (Requests{{false, "OPEN", "C:\\b.exe", "WWW.x/?q=a+b", "", 1},
+                                             {false, "OPEN", "C:\\b.exe", "Https://x%20y", "", 1},
+                                             {false, "OPEN", "C:\\b.exe", "FTP://y", "", 1},
+                                             {true, {}, "mailto:m?s=a b", "", "", 1}}));
+    EXPECT_EQ(fake.shell.lookedUp, (std::vector<std::string>{tempHtm, tempHtm}));
+    EXPECT_TRUE(fake.files.files.empty());
+
+    // An existing file is kept; a read-only program folder uses the temporary folder.
+    fakes::FakePlatform other;
+    other.shell.browser = "b.exe";
+    other.files.files[tempHtm] = "<html>";
+    ShellLauncher(other.platform, strings, numbers).OpenURL("http://x");
+    other.files.files.clear();
+    other.files.unwritable.insert(tempHtm);
+    ShellLauncher(other.platform, strings, numbers).OpenURL("http://x");
+    EXPECT_EQ(other.shell.lookedUp,
+              (std::vector<std::string>{tempHtm, "C:\\Users\\me\\Temp\\Temp.htm"}));
+    EXPECT_TRUE(other.files.files.empty());
+}
+
+TEST_F(Commands, SpecialCommands) {
+    fake.clipboard.text = "clip";
+    fake.files.files["C:\\Tools\\Menu\\notes.txt"] = "notes";
+    fake.files.files["C:\\Tools\\Menu\\KOV_print0.txt"] = "0";
+    fake.windows.windows = {{7, "My Notepad"}, {8, "Other"}};
+    std::string printed;
+    fake.shell.onExecute = [&](const ShellRequest& r) { printed = fake.files.files[r.file]; };
+    ChooseLine(
+        "X\t\xC2\xA6P|C:\\a.pdf|.\\w\t\xC2\xA6x|NOTEPAD\t\xC2\xA6p|\xC2\xA6\x64(yyyy) "
+        "\xC2\xA6S|.\\w\t\xC2\xA6\x63|notes.txt");
+    EXPECT_EQ(
+        fake.shell.executed,
+        (Requests{
+            {true, "Print", "C:\\a.pdf", {}, "C:\\Tools\\Menu\\w", 1},
+            {true, "Print", "C:\\Tools\\Menu\\KOV_print1.txt", {}, "C:\\Tools\\Menu\\w", 1}}));
+    EXPECT_EQ(printed, "2024 clip\r\n");
+    EXPECT_EQ(fake.shell.slept, 3000u);  // for the text only
+    EXPECT_EQ(fake.files.files.count("C:\\Tools\\Menu\\KOV_print1.txt"), 0u);
+    EXPECT_EQ(fake.windows.closed, std::vector<platform::WindowHandle>{7});
+    EXPECT_EQ(fake.clipboard.text, "notes");
+    ChooseLine("X\t\xC2\xA6S|[\xC2\xA6s]");
+    EXPECT_EQ(fake.clipboard.text, "[notes]");
+    fake.files.unwritable.insert("C:\\Tools\\Menu\\KOV_print1.txt");
+    ChooseLine("X\t\xC2\xA6p|\xC2\xA6s");
+    EXPECT_EQ(fake.shell.executed.back().file, "C:\\Users\\me\\Temp\\KOV_print0.txt");
+    fake.clipboard.text.reset();
+    ChooseLine("X\t\xC2\xA6p|\xC2\xA6s");
+    EXPECT_EQ(fake.shell.executed.size(), 3u);  // an empty clipboard prints nothing
+}
+
+TEST_F(Commands, AppendReplacesClipboardThenDateThenEscapes) {
+    const std::string log = "C:\\Tools\\Menu\\log.txt";
+    fake.files.files[log] = std::string("\0\xFF", 2);
+    fake.clipboard.text = "clip";
+    fake.clipboard.files = std::vector<std::string>{"C:\\f.txt"};
+    ChooseLine(
+        "X\t\xC2\xA6\x61.\\log.txt|\xC2\xA6s and \xC2\xA6S "
+        "\xC2\xA6\x66\\n\xC2\xA6\x64(yyyy)\\tend");
+    ChooseLine("X\t\xC2\xA6\x41.\\log.txt|files: \xC2\xA6\x46\t\xC2\xA6\x61none.txt|x");
+    fake.clipboard.text.reset();
+    ChooseLine("X\t\xC2\xA6\x61.\\log.txt|[\xC2\xA6s]");
+    // The log is an ANSI file, so the broken bar goes in as its one ANSI byte.
+    EXPECT_EQ(fake.files.files.at(log), std::string("\0\xFF", 2) +
+                                            "clip and clip \xA6\x66\r\n2024\tend\r\nfiles: "
+                                            "C:\\f.txt\r\n[]\r\n");
+    EXPECT_EQ(fake.messages.shown.at(0).text,
+              "There was an error when trying to append a string to the file 'none.txt'.");
+}
+
+TEST_F(Commands, EditTheMenuAndHelp) {
+    Choose(CMD_EDIT);
+    settings.MenuEditor = "notepad.exe|\xC2\xA6m /x \xC2\xA6m||2";
+    Choose(CMD_EDIT);
+    settings.MenuEditor = "ed.exe|\xC2\xA6M";  // only the exact placeholder is replaced
+    Choose(CMD_EDIT);
+    Choose(CMD_HELP);
+    EXPECT_EQ(fake.messages.shown.at(0).text, "No helpfile was found.");
+    fake.files.files["C:\\Tools\\Menu\\KOV.lnk"] = "";
+    fake.files.files["C:\\Tools\\Menu\\KOV.html"] = "";
+    Choose(CMD_HELP);
+    EXPECT_EQ(fake.shell.executed,
+              (Requests{{true, {}, sMenuFile, "", "", 1},
+                        {true, {}, "notepad.exe", sMenuFile + " /x " + sMenuFile, "", 2},
+                        {true, {}, "ed.exe", "\xC2\xA6M", "", 1},
+                        {true, {}, "C:\\Tools\\Menu\\KOV.html", "", "C:\\Tools\\Menu", 1}}));
+}
+
+TEST_F(Commands, ExpandEnvironmentRelativePathsClipboardAndDate) {
+    fake.environment.variables["windir"] = "C:\\windows";
+    fake.environment.variables["pad"] = "   C:\\x";
+    fake.environment.variables["fmt"] = "yyyy";
+    ExpectRows<std::string>(
+        {
+            {"%windir%\\notepad.exe", "C:\\windows\\notepad.exe"},
+            {"%system32%", "%system32%"},  // undefined variables stay as written
+            {"%pad%", "C:\\x"},            // leading blanks of an expansion go
+            {"..\\..\\x.exe", "C:\\x.exe"},
+            {"..\\..\\..\\..\\x.exe", "C:\\..\\..\\x.exe"},
+            {".\\img\\a.jpg", "C:\\Tools\\Menu\\img\\a.jpg"},
+            {"a\\..\\b", "a\\..\\b"},
+            {"x \xC2\xA6s y", ""},  // no clipboard text: the whole result goes
+            {"<\xC2\xA6\x66>", "<>"},
+            {"log\xC2\xA6\x64(%fmt%).txt", "log2024.txt"},
+        },
+        [this](const std::string& s) { return Expand(s); });
+    fake.clipboard.text = "a b&c";
+    EXPECT_EQ(Expand("q=\xC2\xA6s", true), "q=a+b%26c");
+    EXPECT_EQ(Expand(".\\\xC2\xA6S|\xC2\xA6s"), "C:\\Tools\\Menu\\a b&c|a b&c");
+    EXPECT_EQ(fake.clipboard.textReads, 3);  // read again at every call
+    fake.clipboard.files = std::vector<std::string>{"C:\\a.txt", "C:\\b c.txt"};
+    EXPECT_EQ(Expand("\xC2\xA6\x46"), "C:\\a.txt C:\\b c.txt");
+    settings.StringBefore = settings.StringAfter = "\"";
+    settings.StringDelimiter = "\" \"";
+    EXPECT_EQ(Expand("\xC2\xA6\x66", true), "\"C:\\a.txt\" \"C:\\b c.txt\"");
+    fake.clipboard.files = std::vector<std::string>{};
+    EXPECT_EQ(Expand("\xC2\xA6\x66"), "\"\"");
+}
+
+TEST_F(Commands, ClipboardGetsFileContentsOrSaysWhy) {
+    fake.files.files["C:\\Tools\\Menu\\notes.txt"] = "relative";
+    fake.files.files["C:\\Tools\\Menunotes2.txt"] = "joined";
+    fake.files.files["C:\\Tools\\Menu\\D:\\nope.txt"] = "never";
+    ExpectRows<std::string>({{"notes.txt", "relative"},
+                             {"notes2.txt", "joined"},
+                             {"D:\\nope.txt", "joined"},  // a drive path is not searched further
+                             {"", "joined"}},
+                            [this](const std::string& name) {
+                                writer.ClipboardSetFileContents(name);
+                                return fake.clipboard.text.value_or("-");
+                            });
+    fake.clipboard.refuses = true;
+    writer.ClipboardSetText("x");
+    ASSERT_EQ(fake.messages.shown.size(), 2u);
+    EXPECT_EQ(fake.messages.shown[0].text, "The file 'D:\\nope.txt' was not found!");
+
+    fake.windows.windows = {{1, "Untitled - Notepad"},
+                            {2, "NOTEPAD help"},
+                            {3, "Calc"},
+                            {4, ""},
+                            {5, "Notepad desktop", true},
+                            {6, "KOV notepad", false, true}};
+    ExpectRows<std::vector<platform::WindowHandle>>(
+        {{"notepad", {1, 2}}, {" notepad", {1}}, {"   ", {}}, {"", {}}, {"c", {3}}},
+        [this](const std::string& part) {
+            fake.windows.closed.clear();
+            CloseWindows(part, fake.windows);
+            return fake.windows.closed;
+        });
+}
+
+}  // namespace
+}  // namespace kov

@@ -1,0 +1,206 @@
+// Reading a menu file: the tree, the settings directives and the sample file.
+#include "menufile/menu_builder.h"
+
+#include <gtest/gtest.h>
+
+#include "app/default_menu_file.h"
+#include "core/text.h"
+#include "menufile/settings_directives.h"
+#include "tests/fakes/fake_menu_file.h"
+#include "tests/unit/test_support.h"
+
+namespace kov {
+namespace {
+
+class MenuBuilder : public ::testing::Test {
+  protected:
+    // Builds text as the menu file behind a root menu that already holds the program submenu.
+    std::string Build(const std::string& text) {
+        fake.files.files[path] = text;
+        return BuildExisting();
+    }
+    std::string BuildExisting() {
+        settings = MenuSettings{};
+        root = fake.menus.CreatePopupMenu();
+        fake.menus.AppendMenu(root, platform::menu_flags::kPopup, fake.menus.CreatePopupMenu(),
+                              "KOV");
+        lines = menuFile.Read(path, root);
+        return fake.menus.Dump(root);
+    }
+
+    fakes::FakePlatform fake;
+    fakes::FakeMenuFile menuFile{fake};
+    MenuSettings& settings = menuFile.settings;
+    const std::string path = "C:\\Tools\\Menu\\KOV.mnu";
+    platform::MenuHandle root = 0;
+    std::optional<std::vector<std::string>> lines;
+};
+
+TEST_F(MenuBuilder, EveryKindOfLineAndEveryEncodingAndLineEndGivesTheSameTree) {
+    for (const std::string name : {"lines", "worked_example", "sample"}) {
+        const auto ansi = ReadTestData(name + ".mnu");
+        const auto tree = ReadTestData(name + ".tree");
+        const auto text = DecodeText(ansi, fake.ansi).text;
+        for (const auto encoding :
+             {TextEncoding::Ansi, TextEncoding::Utf8, TextEncoding::Utf8WithMark,
+              TextEncoding::Utf16Le, TextEncoding::Utf16Be}) {
+            EXPECT_EQ(Build(*EncodeText(text, encoding, fake.ansi)), tree) << name;
+        }
+        for (const auto* lineEnd : {"\n", "\r"}) {
+            EXPECT_EQ(Build(ReplaceAll(ansi, "\r\n", lineEnd)), tree) << name;
+        }
+    }
+    Build(ReadTestData("worked_example.mnu"));
+    EXPECT_EQ(settings.BGMenuColor, 0xE0FFFFu);
+    // Eleven lines, the piece after the final CR LF and the one after the appended CR LF.
+    ASSERT_EQ(lines->size(), 13u);
+    EXPECT_EQ((*lines)[5], "\tCalculator\tcalc.exe");  // kept raw, untrimmed
+    // A mark is not part of line 1, so a setting there applies.
+    Build("\xEF\xBB\xBF@NoIcons 1\r\n");
+    EXPECT_TRUE(settings.NoIcons);
+}
+
+TEST_F(MenuBuilder, FolderMenuLinesListTheirFolderWhenOpened) {
+    fake.environment.variables["DOCS"] = "C:\\Docs";
+    for (const char* file :
+         {"C:\\Docs\\a.txt", "C:\\Docs\\b.txt", "C:\\Docs\\c.doc", "C:\\Tools\\Menu\\l.txt"}) {
+        fake.folders.Add(file);
+    }
+    Build(
+        "\xC2\xA6qAll|%DOCS%\r\n\xC2\xA6QText|%DOCS%|*.txt|b*|x\r\n@ParameterDelimiter ,\r\n"
+        "\xC2\xA6qHere,.\\,*\r\n\xC2\xA6qCaption only");
+    EXPECT_TRUE(fake.folders.listed.empty());
+    fake.menus.OpenEverySubmenu(root, [this](auto menu) { menuFile.folderMenus.FillOnOpen(menu); });
+    // Without an include pattern only the folder itself.
+    EXPECT_EQ(fake.menus.Dump(root),
+              "POPUP KOV\nPOPUP All\n  ITEM 2001 .\nPOPUP Text\n  ITEM 2002 a.txt\n"
+              "  ITEM 2003 .\nPOPUP Here\n  ITEM 2004 l.txt\n  ITEM 2005 .\nPOPUP Caption only\n");
+    EXPECT_EQ(menuFile.FolderItemPaths[4], "C:\\Tools\\Menu\\l.txt");
+}
+
+TEST_F(MenuBuilder, MissingHiddenOrUnreadableFiles) {
+    EXPECT_EQ(BuildExisting(), "POPUP KOV\n");
+    EXPECT_FALSE(lines);
+    fake.files.files[path] = "Item";
+    fake.files.hidden.insert(path);
+    BuildExisting();
+    EXPECT_FALSE(lines);
+    fake.files.unreadable = fake.files.hidden;
+    fake.files.hidden.clear();
+    EXPECT_EQ(BuildExisting(), "POPUP KOV\n");
+    EXPECT_TRUE(lines && lines->empty());
+    ASSERT_EQ(fake.messages.shown.size(), 2u);
+    EXPECT_EQ(fake.messages.shown[1].text, "No menu file was found.");
+}
+
+TEST_F(MenuBuilder, BigFiles) {
+    std::string text;
+    for (int i = 1; i <= 2002; ++i) text += (i >= 2000 ? "Item" + std::to_string(i) : ";") + "\r\n";
+    EXPECT_EQ(Build(text),
+              "POPUP KOV\nITEM 2000 Item2000\nGRAYED 2001 Item2001\nGRAYED 2002 Item2002\n");
+
+    text.clear();
+    for (int i = 0; i < 10000; ++i) text += "[x\r\n";
+    Build(text + std::string(1 << 20, 'a') + std::string("\r\n\0\0\xFF", 5));
+    EXPECT_EQ(fake.menus.Created(), 2u + 2u + 10000u);
+    ASSERT_EQ(lines->size(), 10003u);
+    EXPECT_EQ((*lines)[10000].size(), 1u << 20);  // the item table keeps the line whole
+    // A huge caption is cut to what a popup can show.
+    EXPECT_EQ(Build(std::string(1 << 20, 'b')),
+              "POPUP KOV\nITEM 1 " + std::string(4096, 'b') + "\n");
+}
+
+TEST_F(MenuBuilder, SettingsDirectives) {
+    fake.environment.variables["HOME"] = "D:\\Home";
+    Build(
+        "@textcolor 255, 0, 0\r\n@SELBGMENUCOLOR=1,1,1\r\n@BGMenuColor red\r\n"
+        "@FontName  Arial\r\n@ParameterDelimiter  \xC2\xA4  \r\n@StringDelimiter \\n\r\n"
+        "@MenuEditor  e.exe|\xC2\xA6m \r\n@LanguageFile %HOME%\\x.lng\r\n@FontSize 8.5\r\n"
+        "@FontSize big\r\n@FontBold 1\r\n@NoHelpPlease 1\r\n@NoExitX1\r\n@Unknown 1\r\n@");
+    EXPECT_EQ(settings.TextColor, 255u);
+    EXPECT_EQ(settings.SelBGMenuColor, 0x010101u);  // any one character ends the key
+    EXPECT_EQ(settings.BGMenuColor, 0u);
+    EXPECT_EQ(settings.font.FontName, " Arial");
+    EXPECT_EQ(settings.ParameterDelimiter, "\xC2\xA4");
+    EXPECT_EQ(settings.StringDelimiter, "\r\n");
+    EXPECT_EQ(settings.MenuEditor, "e.exe|\xC2\xA6m");
+    EXPECT_EQ(settings.LanguageFile, "D:\\Home\\x.lng");
+    EXPECT_EQ(settings.font.FontSize, 8);
+    EXPECT_TRUE(settings.font.FontBold);
+    // A longer word counts as its key; the value is what follows the key and one character.
+    EXPECT_FALSE(settings.NoHelp);
+    EXPECT_TRUE(settings.NoExit);
+    // Words and numbers only: anything else leaves the flag as it was.
+    ExpectRows<std::string>(
+        {{"yes", "kept"},
+         {"true", "on"},
+         {"TRUE", "on"},
+         {"-1", "on"},
+         {"0", "off"},
+         {"False", "off"},
+         {"", "kept"},
+         {"2.5", "on"}},
+        [&](const std::string& value) {
+            std::string seen;
+            for (const bool before : {false, true}) {
+                settings.NoIcons = before;
+                ApplySettingsLine("@NoIcons " + value, settings, menuFile.settingsContext);
+                seen += settings.NoIcons ? "1" : "0";
+            }
+            return seen == "01" ? "kept" : seen == "11" ? "on" : seen == "00" ? "off" : seen;
+        });
+}
+
+TEST_F(MenuBuilder, PicturesAndCustomIcons) {
+    fake.pictures.decodable = {"C:\\Tools\\Menu\\bg.jpg", "D:\\sel.gif"};
+    fake.files.files["C:\\Tools\\Menu\\a.ico"] = "";
+    fake.files.files["C:\\b.ico"] = "";
+    Build(
+        "@SkinBackground .\\bg.jpg\r\n@SkinBackground C:\\missing.jpg\r\n"
+        "@skinbgselected D:\\sel.gif\r\n@CustomIcon &Notepad\r\n@CustomIcon &N|C:\\none.ico\r\n"
+        "@CustomIcon &Notepad|.\\a.ico|.\\mask.bmp|x\r\n@CustomIcon &NOTEPAD|C:\\b.ico\r\n"
+        "@ParameterDelimiter ,\r\n@CustomIcon Calc,C:\\b.ico");
+    // A picture that cannot be loaded leaves the one before.
+    EXPECT_EQ(fakes::PicturePath(settings.SkinBackground), "C:\\Tools\\Menu\\bg.jpg");
+    EXPECT_EQ(fakes::PicturePath(settings.SkinBGSelected), "D:\\sel.gif");
+    const auto& icons = menuFile.icons;
+    ASSERT_EQ(icons.size(), 2u);  // the first of one key in any letter case wins
+    EXPECT_EQ(icons.at("&notepad").picture, "C:\\Tools\\Menu\\a.ico");
+    EXPECT_EQ(icons.at("&notepad").mask, "C:\\Tools\\Menu\\mask.bmp");
+    EXPECT_EQ(icons.at("Calc").mask, "");
+    ApplySettingsLine("@SkinBackground", settings, menuFile.settingsContext);
+    EXPECT_EQ(settings.SkinBackground, nullptr);
+}
+
+TEST(DefaultMenuFile, SampleCarriesTheFontAndGoesToTheProgramFolder) {
+    fakes::FakeFiles files;
+    fakes::Latin1 ansi;
+    std::string path = "D:\\elsewhere.mnu";
+    // A font name the code page cannot spell turns the sample into UTF-8 with its mark.
+    ASSERT_TRUE(WriteDefaultMenuFile(files, {"C:\\M", "KOV"}, ansi, path,
+                                     {"\xE5\xBE\xAE", 8, false, false}));
+    EXPECT_EQ(path, "C:\\M\\KOV.mnu");
+    EXPECT_TRUE(files.files.at(path).starts_with("\xEF\xBB\xBF@BGMenuColor"));
+    // The font lines carry the current font, its size rounded half to even.
+    EXPECT_NE(
+        DefaultMenuFileText({"A B", 8.5, true, false})
+            .find(";@FontSize  8 \r\n;@FontBold True\r\n;@FontItalic False\r\n;@FontName A B\r\n"),
+        std::string::npos);
+    EXPECT_NE(DefaultMenuFileText({"X", 9.5, false, true})
+                  .find(";@FontSize  10 \r\n;@FontBold False\r\n;@FontItalic True"),
+              std::string::npos);
+    for (const auto& [size, line] :
+         {std::pair{-3.0, ";@FontSize -3 \r\n"}, {0.0, ";@FontSize  0 \r\n"}}) {
+        EXPECT_NE(DefaultMenuFileText({"X", size, false, false}).find(line), std::string::npos);
+    }
+    MenuSettings settings;
+    settings.font.FontName = "Kept";
+    settings.NoHelp = true;
+    SetDefaults(settings, {'.'});
+    EXPECT_EQ(settings.SelBGMenuColor, 0xC8C8C8u);
+    EXPECT_EQ(settings.font.FontName + settings.ItemDelimiter, "Kept\t");
+    EXPECT_FALSE(settings.NoHelp);
+}
+
+}  // namespace
+}  // namespace kov

@@ -1,0 +1,248 @@
+// Owner-drawn items: conversion, icon choice, fonts, measuring and where each part is painted.
+#include <gtest/gtest.h>
+
+#include "odmenu/draw_layout.h"
+#include "odmenu/item_icon.h"
+#include "odmenu/measure_item.h"
+#include "odmenu/menu_conversion.h"
+#include "odmenu/menu_font.h"
+#include "odmenu/od_menu_tables.h"
+
+// Members a designated initializer leaves out keep their defaults, on purpose.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
+namespace kov {
+namespace {
+
+namespace st = item_state;
+namespace mt = menu_types;
+using K = Brush::Kind;
+
+constexpr RgbColor kWhite = 0xFFFFFF, kGrey = 0xC8C8C8, kBlack = 0, kRed = 0xFF;
+
+class Layout : public ::testing::Test {
+  protected:
+    DrawPlan Plan(unsigned state, bool hasIcon = true) {
+        input.state = state;
+        input.hasIcon = hasIcon;
+        input.iconSize = hasIcon ? std::optional<Point>(Point{16, 16}) : std::nullopt;
+        return PlanMenuItem(input, look);
+    }
+    DrawInput input{.item = {0, 40, 150, 62}, .captionHeight = 13};
+    DrawLook look{kWhite, kGrey, kBlack, kRed, false, false, false};
+};
+
+TEST_F(Layout, PlainItemAndIconPlaces) {
+    const auto plan = Plan(0);
+    EXPECT_EQ(plan.background, (Brush{K::Solid, kWhite}));
+    EXPECT_EQ(plan.backgroundRect, (Rect{0, 0, 150, 22}));
+    EXPECT_EQ(plan.brushOrigin, (Point{0, -40}));
+    EXPECT_EQ(plan.captionAt.y, 4);  // (22 - 13) / 2 = 4.5, to the even 4
+    EXPECT_FALSE(plan.highlight || plan.raisedFrame || plan.columnGap || plan.rightTextAt);
+    input.iconSize = Point{12, 10};
+    EXPECT_EQ(PlanMenuItem(input, look).iconAt, (Point{2, 6}));
+    input.state = st::kDisabled;
+    EXPECT_EQ(PlanMenuItem(input, look).iconAt, (Point{4, 6}));  // centred in its cell
+}
+
+TEST_F(Layout, SelectionHighlightsFromTheIconCellOrWhole) {
+    const struct {
+        unsigned state;
+        bool hasIcon;
+        std::optional<Rect> highlight;
+        std::optional<Rect> frame;
+        RgbColor text;
+        RgbColor back;
+    } cases[] = {
+        {st::kSelected, true, Rect{20, 0, 150, 22}, Rect{0, 0, 20, 22}, kRed, kGrey},
+        {st::kSelected, false, Rect{0, 0, 150, 22}, std::nullopt, kRed, kGrey},
+        // Disabled: no highlight and no frame, but the selected text colours.
+        {st::kSelected | st::kDisabled, true, std::nullopt, std::nullopt, kRed, kGrey},
+        {st::kDisabled, true, std::nullopt, std::nullopt, kBlack, kWhite},
+        // A checked item shows the check mark without the raised frame.
+        {st::kSelected | st::kChecked, true, Rect{20, 0, 150, 22}, std::nullopt, kRed, kGrey},
+    };
+    for (const auto& c : cases) {
+        const auto plan = Plan(c.state, c.hasIcon);
+        EXPECT_EQ(plan.highlight, c.highlight) << c.state;
+        EXPECT_EQ(plan.raisedFrame, c.frame) << c.state;
+        EXPECT_EQ(plan.textColor, c.text) << c.state;
+        EXPECT_EQ(plan.backColor, c.back) << c.state;
+        EXPECT_EQ(plan.disabled, (c.state & st::kDisabled) != 0) << c.state;
+    }
+    look.NoIcons = true;
+    EXPECT_EQ(Plan(st::kChecked).captionAt.x, 6);
+    EXPECT_EQ(Plan(st::kSelected, false).highlight, (Rect{0, 0, 150, 22}));
+}
+
+TEST_F(Layout, SkinsChooseThePictureByState) {
+    look.UseSkin = true;
+    look.backgroundSkinExists = true;
+    EXPECT_EQ(Plan(st::kSelected).highlightBrush.kind, K::SelectedSkin);
+    EXPECT_EQ(Plan(st::kSelected | st::kChecked).background.kind, K::SelectedSkin);
+    EXPECT_EQ(Plan(st::kSelected | st::kChecked | st::kDisabled).background.kind,
+              K::BackgroundSkin);
+    look.UseSkin = false;
+    // Without skins a checked, selected item keeps the normal background colour.
+    EXPECT_EQ(Plan(st::kSelected | st::kChecked).background, (Brush{K::Solid, kWhite}));
+}
+
+TEST_F(Layout, ColumnMarksAndTheSecondColumn) {
+    input.columnMark = true;
+    input.item = {0, 0, 41, 19};
+    auto plan = Plan(0);
+    EXPECT_EQ(plan.etchedLine, (Rect{18, 0, 22, 19}));  // 18.5 and 22.5 to the even neighbours
+    EXPECT_FALSE(plan.drawTexts);
+
+    input.columnMark = false;
+    input.item = {154, 22, 300, 44};
+    plan = Plan(0);
+    EXPECT_EQ(plan.columnGap, (Rect{150, 22, 154, 44}));
+    EXPECT_EQ(plan.brushOrigin, (Point{-154, -22}));
+    look.UseSkin = true;
+    EXPECT_EQ(Plan(0).columnGapBrush, (Brush{K::Solid, kWhite}));  // no picture handed over
+    look.backgroundSkinExists = true;
+    EXPECT_EQ(Plan(0).columnGapBrush.kind, K::BackgroundSkin);
+    input.itemData = 2;
+    EXPECT_FALSE(Plan(0).columnGap);
+}
+
+// Every pixel distance is its 96-DPI value scaled and rounded half to even; the program's
+// pictures come at the size that fits.
+TEST(Dpi, LayoutMeasureFontAndPicturesScaleFromNinetySix) {
+    const struct {
+        int dpi;
+        int cell, textX, iconX, rightEnd, pad, line, gap;
+        Rect separatorLine;  // in an item 100 wide and pad high
+        const char* picture;
+        long fontHeight;  // 9 points
+    } rows[] = {
+        {96, 20, 26, 2, 140, 6, 1, 4, {5, 2, 95, 4}, "kovpic", -12},
+        {120, 25, 33, 2, 138, 8, 1, 5, {6, 3, 94, 6}, "kovpic20", -15},
+        {144, 30, 39, 3, 135, 9, 2, 6, {8, 2, 92, 5}, "kovpic24", -18},
+        {192, 40, 52, 4, 130, 12, 2, 8, {10, 4, 90, 8}, "kovpic32", -24},
+    };
+    const DrawLook look{kWhite, kGrey, kBlack, kRed, false, false, false};
+    for (const auto& r : rows) {
+        const int side = DrawnIconSize(IconSource::Kind::Resource, {16, 16}, r.dpi).width;
+        const ItemSize size = MeasuredItemSize("Exit", {30, 13}, side, false, 0, r.dpi);
+        EXPECT_EQ(size, (ItemSize{30 + r.pad + r.cell, std::max(side, 13) + r.pad})) << r.dpi;
+        DrawInput in{.dpi = r.dpi,
+                     .item = {r.gap + 10, 0, r.gap + 160, size.height},
+                     .hasRightText = true,
+                     .hasIcon = true,
+                     .captionHeight = 13,
+                     .iconSize = Point{side, side}};
+        auto plan = PlanMenuItem(in, look);
+        EXPECT_EQ(plan.captionAt.x, r.textX) << r.dpi;
+        EXPECT_EQ(plan.iconAt, (Point{r.iconX, r.pad / 2})) << r.dpi;
+        EXPECT_EQ(plan.rightTextAt->x, r.rightEnd) << r.dpi;
+        EXPECT_EQ(plan.columnGap->Width(), r.gap) << r.dpi;
+        in.state = item_state::kSelected;
+        EXPECT_EQ(PlanMenuItem(in, look).highlight->left, r.cell) << r.dpi;
+        in.separator = true;
+        in.item = {0, 0, 100, r.pad};
+        plan = PlanMenuItem(in, look);
+        EXPECT_EQ(plan.etchedLine, r.separatorLine) << r.dpi;
+        EXPECT_FALSE(plan.drawTexts || plan.highlight);  // a selected separator too
+        EXPECT_EQ(plan.lineWidth, r.line) << r.dpi;
+        EXPECT_EQ(ProgramPictureName("kovpic", r.dpi), r.picture);
+        EXPECT_EQ(MenuFontRequest({}, MenuFont{"Tahoma", 9, false, false}, r.dpi).height,
+                  r.fontHeight);
+    }
+    // Between the sizes made, the next larger picture, stretched to fit.
+    EXPECT_EQ(ProgramPictureName("exit", 168), "exit32");
+    EXPECT_EQ(ProgramPictureName("exit", 72), "exit");
+    EXPECT_EQ(DrawnIconSize(IconSource::Kind::Resource, {32, 32}, 168), (IconSize{28, 28}));
+    // Picture files keep their look: their own size, scaled.
+    EXPECT_EQ(DrawnIconSize(IconSource::Kind::File, {16, 10}, 144), (IconSize{24, 15}));
+    EXPECT_EQ(DrawnIconSize(IconSource::Kind::File, {600, 10}, 192), (IconSize{600, 10}));
+}
+
+TEST(OwnerDraw, CaptionsMenuBarAndConversion) {
+    EXPECT_TRUE(SplitDrawCaption("|").columnMark);
+    EXPECT_EQ(SplitDrawCaption("Open\tCtrl+O\tx").rightText, "Ctrl+O\tx");
+    EXPECT_EQ(TextToMeasure("a\tb\tc"), "a b\tc");
+
+    MenuBarItem previous;
+    EXPECT_TRUE(MenuBarFills(previous, 667, {60, 0, 200, 20}, 300, 668).empty());
+    // 668 wrapped onto a second row and is the last item.
+    EXPECT_EQ(MenuBarFills(previous, 668, {0, 20, 80, 40}, 300, 668),
+              (std::vector<Rect>{{200, 0, 300, 20}, {80, 20, 300, 40}}));
+
+    using namespace std::string_literals;
+    const struct {
+        unsigned type;
+        std::string text;
+        unsigned expectedType;
+        std::string caption;
+    } cases[] = {
+        {0, "|Tools\0"s, mt::kOwnerDraw | mt::kMenuBreak, "Tools"},
+        // Spaces before the bar: the first character goes, the bar stays, a column still starts.
+        {0, "  |Tools\0"s, mt::kOwnerDraw | mt::kMenuBreak, " |Tools"},
+        {mt::kSeparator, std::string(128, '\0'), mt::kSeparator | mt::kOwnerDraw, ""},
+        {0, std::string(127, 'x'), mt::kOwnerDraw, ""},  // no NUL in the buffer
+    };
+    for (const auto& c : cases) {
+        const auto item = ConvertMenuItem(c.type, c.text);
+        EXPECT_EQ(item.type, c.expectedType) << c.text;
+        EXPECT_EQ(item.caption, c.caption) << c.text;
+    }
+    EXPECT_TRUE(IsToolbarClassName("xtoolbar"));
+    EXPECT_FALSE(IsToolbarClassName("toolbar_toolbar"));  // the first match decides
+}
+
+TEST(OwnerDraw, IconsProgramPicturesFirstKeysIgnoreCase) {
+    const ImageTable images{{"_checkmark", {"checkmark", "checkmark"}},
+                            {"E&xit", {"exit", "exit"}}};
+    const CustomIconTable custom{{"&Notepad", {"C:\\n.bmp", "C:\\nm.bmp"}},
+                                 {"E&XIT", {"C:\\x.bmp", ""}}};
+    const struct {
+        const char* key;
+        bool checked;
+        bool noIcons;
+        const char* picture;  // empty for none
+    } cases[] = {
+        {"e&XIT", false, false, "exit"},
+        {"&notepad", false, false, "C:\\n.bmp"},
+        {"Other", false, false, ""},
+        {"&Notepad", false, true, ""},
+        // Checked items show the check mark, even with icons off, instead of their own icon.
+        {"&Notepad", true, false, "checkmark"},
+        {"Other", true, true, "checkmark"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DrawIcon(c.key, c.checked, images, custom, c.noIcons, 96).picture, c.picture)
+            << c.key;
+    }
+    EXPECT_EQ(DrawIcon("&Notepad", false, images, custom, false, 96).mask, "C:\\nm.bmp");
+    // The measure never reserves room for the check mark.
+    EXPECT_EQ(MeasureIcon("Other", images, custom, false, 96).kind, IconSource::Kind::None);
+    EXPECT_EQ(DrawIcon("x", true, {}, custom, false, 96).kind, IconSource::Kind::None);
+}
+
+TEST(OwnerDraw, SizesAndFonts) {
+    // Text height + 6 without an icon, no icon cell with icons off or on a menu bar.
+    EXPECT_EQ(MeasuredItemSize("x", {40, 13}, 0, false, 0, 96), (ItemSize{66, 19}));
+    EXPECT_EQ(MeasuredItemSize("x", {40, 13}, 16, true, 0, 96), (ItemSize{46, 19}));
+    EXPECT_EQ(MeasuredItemSize("x", {20, 13}, 48, false, 0, 96), (ItemSize{46, 54}));
+    EXPECT_EQ(MeasuredItemSize("x", {25, 13}, 0, false, 2, 96), (ItemSize{31, 19}));
+    EXPECT_EQ(MeasuredItemSize("", {0, 13}, 0, false, 0, 96), (ItemSize{26, 6}));  // separator
+
+    LogFont system;
+    system.height = -11;
+    system.charSet = 1;
+    system.faceName = "MS Shell Dlg";
+    for (const auto& [size, height] : {std::pair{12.0, -16L}, {8.0, -11L}, {7.5, -10L}}) {
+        EXPECT_EQ(MenuFontRequest(system, MenuFont{"T", size, true, true}, 96).height, height);
+    }
+    const auto font = MenuFontRequest(system, MenuFont{"Tahoma", 8, true, false}, 96);
+    EXPECT_EQ(font.weight + font.italic, 700);
+    EXPECT_EQ(font.charSet, 1);  // the rest comes from the system's font
+    // Before the menu file the system font is scaled as it is, to a positive cell height.
+    EXPECT_EQ(MenuFontRequest(system, std::nullopt, 96).height, 15);  // 14.67
+    EXPECT_EQ(MenuFontRequest(system, std::nullopt, 96).faceName, "MS Shell Dlg");
+}
+
+}  // namespace
+}  // namespace kov
