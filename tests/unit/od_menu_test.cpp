@@ -3,6 +3,7 @@
 
 #include "odmenu/draw_layout.h"
 #include "odmenu/item_icon.h"
+#include "odmenu/item_request.h"
 #include "odmenu/measure_item.h"
 #include "odmenu/menu_conversion.h"
 #include "odmenu/menu_font.h"
@@ -219,6 +220,33 @@ TEST(OwnerDraw, IconsProgramPicturesFirstKeysIgnoreCase) {
     // The measure never reserves room for the check mark.
     EXPECT_EQ(MeasureIcon("Other", images, custom, false, 96).kind, IconSource::Kind::None);
     EXPECT_EQ(DrawIcon("x", true, {}, custom, false, 96).kind, IconSource::Kind::None);
+}
+
+// One item's paint request: the caption stored for it, and a picture only where one belongs.
+TEST(OwnerDraw, ItemRequestsTakeTheStoredCaption) {
+    const MenuSettings settings;
+    const CustomIconTable custom;
+    const std::optional<MenuFont> font;
+    ODMenuState state;
+    state.ImageCollection = {{"E&xit", {"exit", "exit"}}, {"_checkmark", {"checkmark", ""}}};
+    state.ItemCaptions = {{ItemCaptionKey(5, 9), "E&xit\tAlt+X"}, {ItemCaptionKey(6, 9), "|E&xit"}};
+    const struct {
+        std::int32_t id;
+        unsigned state;
+        bool separator;
+        const char* picture;
+    } rows[] = {{5, 0, false, "exit"},
+                {5, st::kChecked, false, "checkmark"},
+                {5, 0, true, ""},
+                {6, 0, false, ""},
+                {7, 0, false, ""}};
+    for (const auto& r : rows) {
+        const auto request = RequestMenuItem({r.id, 9, 0, r.state, {}, r.separator}, state,
+                                             {settings, custom, font}, {});
+        EXPECT_EQ(request.icon.picture, r.picture) << r.id;
+        EXPECT_EQ(request.input.hasIcon, *r.picture != '\0') << r.id;
+        EXPECT_EQ(request.input.hasRightText, r.id == 5) << r.id;
+    }
 }
 
 TEST(OwnerDraw, SizesAndFonts) {
