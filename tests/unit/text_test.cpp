@@ -59,8 +59,14 @@ TEST(Utf8, BrokenSequencesBecomeReplacementCharacters) {
         {"\xE2\x82", u"\uFFFD\uFFFD"},                      // cut short
         {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},  // beyond U+10FFFF
         {std::string("a\0b", 3), std::u16string(u"a\0b", 3)},
+        {"\x80\xC1\xBF\xBF\xBF\xF5", u"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},  // no lead bytes
     };
     ExpectRows(cases, [](const std::string& s) { return Utf8ToUtf16(s); });
+    // Each edge of each length, there and back.
+    const std::string edges =
+        "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF";
+    EXPECT_EQ(Utf8ToUtf16(edges), u"\x7F\u0080\u07FF\u0800\uFFFF\U00010000\U0010FFFF");
+    EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16(edges)), edges);
     const char16_t unpaired[] = {u'a', 0xD800, u'b', 0xDC00, 0xD83D, 0xDE00, 0};
     EXPECT_EQ(Utf16ToUtf8(unpaired),
               "a\xEF\xBF\xBD"
