@@ -80,7 +80,8 @@ class Dispatch {
             launcher_.RunCommand(c_.sMenuFile, "", "", "1");
             return;
         }
-        if (ContainsNoCase(editor, kMenuFilePlaceholder)) editor = ReplaceAll(editor, kMenuFilePlaceholder, c_.sMenuFile);
+        if (ContainsNoCase(editor, kMenuFilePlaceholder))
+            editor = ReplaceAll(editor, kMenuFilePlaceholder, c_.sMenuFile);
         RunProgram(SplitCommandField(editor, c_.settings.ParameterDelimiter));
     }
 
@@ -155,7 +156,8 @@ class Dispatch {
         if (ContainsNoCase(text, kClipboardTextPlaceholder)) {
             text = ReplaceAllNoCase(text, kClipboardTextPlaceholder, ClipboardGetText(clipboard));
         } else if (ContainsNoCase(text, kClipboardFilesPlaceholder)) {
-            text = ReplaceAllNoCase(text, kClipboardFilesPlaceholder, ClipboardGetFiles(clipboard, c_.settings));
+            text = ReplaceAllNoCase(text, kClipboardFilesPlaceholder,
+                                    ClipboardGetFiles(clipboard, c_.settings));
         }
         text = sUnescape(sReplaceDate(text, c_.expander.clock()));
         launcher_.AppendToFile(file, text);

@@ -38,8 +38,8 @@ std::string Expander::Expand(std::string_view text, bool urlFlag, bool clipboard
         }
     }
     if (ContainsNoCase(result, kClipboardFilesPlaceholder)) {
-        result =
-            ReplaceAllNoCase(result, kClipboardFilesPlaceholder, ClipboardGetFiles(clipboard_, settings_));
+        result = ReplaceAllNoCase(result, kClipboardFilesPlaceholder,
+                                  ClipboardGetFiles(clipboard_, settings_));
     }
     return sReplaceDate(result, clock_);
 }

@@ -204,7 +204,8 @@ std::string sReplaceDate(std::string_view text, platform::Clock& clock) {
     const auto close = text.find(')', open);
     if (close == std::string_view::npos) return std::string(text);
     const auto placeholder = text.substr(open, close + 1 - open);
-    const auto format = placeholder.substr(kDatePlaceholderOpen.size(), placeholder.size() - kDatePlaceholderOpen.size() - 1);
+    const auto formatStart = open + kDatePlaceholderOpen.size();
+    const auto format = text.substr(formatStart, close - formatStart);
     return ReplaceAllNoCase(text, placeholder, FormatDateTime(format, clock.Now(), clock));
 }
 

@@ -2,12 +2,6 @@
 
 namespace kov {
 
-std::string StoredCaption(const CaptionTable& ItemCaptions, std::int32_t itemId,
-                          std::uintptr_t window, std::uintptr_t itemData) {
-    const auto found = ItemCaptions.find(ItemCaptionKey(itemId, window, itemData));
-    return found != ItemCaptions.end() ? found->second : std::string();
-}
-
 ItemRequest RequestMenuItem(const DrawnItem& item, const ODMenuState& state,
                             const OwnerDrawSources& sources, const LogFont& systemMenuFont) {
     const auto& settings = sources.settings;

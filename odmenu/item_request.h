@@ -36,8 +36,4 @@ struct ItemRequest {
 ItemRequest RequestMenuItem(const DrawnItem& item, const ODMenuState& state,
                             const OwnerDrawSources& sources, const LogFont& systemMenuFont);
 
-// The caption an item was converted with; empty when there is none (separators).
-std::string StoredCaption(const CaptionTable& ItemCaptions, std::int32_t itemId,
-                          std::uintptr_t window, std::uintptr_t itemData);
-
 }  // namespace kov

@@ -21,4 +21,10 @@ std::vector<ImageEntry> ProgramImageEntries(const std::string& programFileName,
     };
 }
 
+std::string StoredCaption(const CaptionTable& ItemCaptions, std::int32_t itemId,
+                          std::uintptr_t window, std::uintptr_t itemData) {
+    const auto found = ItemCaptions.find(ItemCaptionKey(itemId, window, itemData));
+    return found != ItemCaptions.end() ? found->second : std::string();
+}
+
 }  // namespace kov

@@ -59,6 +59,10 @@ struct ODMenuState {
 // serial in its item data, "#" + that serial too.
 std::string ItemCaptionKey(std::int32_t itemId, std::uintptr_t window, std::uintptr_t itemData = 0);
 
+// The caption an item was converted with; empty when there is none (separators).
+std::string StoredCaption(const CaptionTable& ItemCaptions, std::int32_t itemId,
+                          std::uintptr_t window, std::uintptr_t itemData);
+
 // The program's own pictures, in the order they are added: the program submenu under the
 // program file name, the check mark, then Exit, Settings, Edit, About and Help under their
 // (translated) captions.

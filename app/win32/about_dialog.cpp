@@ -12,10 +12,9 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"KOVAbout";
 constexpr int kOkId = IDOK;
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 
 }  // namespace
-
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 
 void AboutDialog::Create() {
     RegisterWindowClass(instance_, kClassName, &AboutDialog::WindowProc);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/win32/layout.h"
+#include "platform/win32/system_function.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_subclass.h"
 
@@ -17,10 +18,7 @@ namespace {
 // version 6 their library is found through the activation context, which costs time.
 void LoadCommonControls() {
     using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    HMODULE library = LoadLibraryW(L"comctl32.dll");
-    if (library == nullptr) return;
-    const auto init = reinterpret_cast<InitFn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(library, "InitCommonControlsEx")));
+    const auto init = SystemFunction<InitFn>(L"comctl32.dll", "InitCommonControlsEx");
     const INITCOMMONCONTROLSEX common{sizeof common, ICC_WIN95_CLASSES};
     if (init != nullptr) init(&common);
 }

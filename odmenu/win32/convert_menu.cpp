@@ -67,9 +67,8 @@ LRESULT AnswerMenuChar(HMENU menu, HWND window, char32_t typed, const CaptionTab
         info.cbSize = sizeof info;
         info.fMask = MIIM_ID | MIIM_STATE | MIIM_DATA;
         GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
-        const auto found = ItemCaptions.find(ItemCaptionKey(static_cast<std::int32_t>(info.wID),
-                                                            WindowKey(window), info.dwItemData));
-        captions.push_back(found != ItemCaptions.end() ? found->second : std::string());
+        captions.push_back(StoredCaption(ItemCaptions, static_cast<std::int32_t>(info.wID),
+                                         WindowKey(window), info.dwItemData));
         if (info.fState & MFS_HILITE) selected = static_cast<std::size_t>(position);
     }
     const auto choice = ChooseByAccessKey(captions, typed, selected);

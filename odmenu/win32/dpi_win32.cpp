@@ -2,19 +2,11 @@
 
 #include "odmenu/dpi_scale.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/system_function.h"
 
 namespace kov::win32 {
 
 namespace {
-
-// An entry point of a system library that older Windows versions lack; null there.
-template <typename Function>
-Function SystemFunction(const wchar_t* library, const char* name) {
-    HMODULE module = GetModuleHandleW(library);
-    if (module == nullptr) module = LoadLibraryW(library);
-    if (module == nullptr) return nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
 
 int SystemDpi() {
     const WindowDC screen(nullptr);
