@@ -1,23 +1,40 @@
-// A scratch folder under the user's temporary folder, removed with everything in it, and
-// the files that tests read.
+// A scratch folder under the user's temporary folder, removed with everything in it, and the
+// files that tests read.
 #pragma once
 
-#include "platform/win32/windows_api.h"
-
+#include <filesystem>
 #include <string>
+
+#include "platform/win32/wide_text.h"
+#include "platform/win32/windows_api.h"
 
 namespace kov::win32::testing {
 
 struct TempFolder {
-    TempFolder();
-    ~TempFolder();
+    TempFolder() { std::filesystem::create_directory(WidePath(path)); }
+    // In the long form, so that names in any script and deep trees go too.
+    ~TempFolder() {
+        const std::filesystem::path root = L"\\\\?\\" + Widen(path);
+        std::error_code ignored;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(root, ignored)) {
+            SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);  // else read-only ones stay
+        }
+        std::filesystem::remove_all(root, ignored);
+    }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
     std::string operator/(const std::string& name) const { return path + "\\" + name; }
-    std::string path;
+
+    inline static int count = 0;
+    std::string path = Narrow((std::filesystem::temp_directory_path() /
+                               ("kovtest" + std::to_string(GetCurrentProcessId()) + "_" +
+                                std::to_string(count++)))
+                                  .wstring());
 };
 
 // A file of the program's resources folder.
-std::string ResourceFile(const std::string& name);
+inline std::string ResourceFile(const std::string& name) {
+    return std::filesystem::path(KOV_TEST_DATA "/../../resources/" + name).make_preferred().string();
+}
 
 }  // namespace kov::win32::testing
