@@ -17,7 +17,8 @@ struct TempFolder {
         const std::filesystem::path root = L"\\\\?\\" + Widen(path);
         std::error_code ignored;
         for (const auto& entry : std::filesystem::recursive_directory_iterator(root, ignored)) {
-            SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);  // else read-only ones stay
+            // Else read-only entries would stay.
+            SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
         }
         std::filesystem::remove_all(root, ignored);
     }
@@ -26,15 +27,17 @@ struct TempFolder {
     std::string operator/(const std::string& name) const { return path + "\\" + name; }
 
     inline static int count = 0;
-    std::string path = Narrow((std::filesystem::temp_directory_path() /
-                               ("kovtest" + std::to_string(GetCurrentProcessId()) + "_" +
-                                std::to_string(count++)))
-                                  .wstring());
+    std::string path =
+        Narrow((std::filesystem::temp_directory_path() /
+                ("kovtest" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(count++)))
+                   .wstring());
 };
 
 // A file of the program's resources folder.
 inline std::string ResourceFile(const std::string& name) {
-    return std::filesystem::path(KOV_TEST_DATA "/../../resources/" + name).make_preferred().string();
+    return std::filesystem::path(KOV_TEST_DATA "/../../resources/" + name)
+        .make_preferred()
+        .string();
 }
 
 }  // namespace kov::win32::testing
