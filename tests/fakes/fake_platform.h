@@ -52,16 +52,12 @@ class FakeFiles : public platform::Files {
 
 class FakeMessageBoxes : public platform::MessageBoxes {
   public:
-    struct Shown {
-        std::string text;
-        unsigned flags;
-    };
-    int MessageBox(std::string_view text, std::string_view, unsigned flags) override {
-        shown.push_back({std::string(text), flags});
+    int MessageBox(std::string_view text, std::string_view, unsigned) override {
+        shown.emplace_back(text);
         return Take(answers, 1);
     }
 
-    std::vector<Shown> shown;
+    std::vector<std::string> shown;  // the texts
     std::deque<int> answers;  // OK (1) once they run out
 };
 

@@ -36,7 +36,6 @@ class Commands : public ::testing::Test {
     Expander expander{fake.environment, "C:\\Tools\\Menu", fake.clipboard, fake.clock, settings};
     UIStrings strings = DefaultUIStrings("KOV");
     NumberFormat numbers{'.'};
-    ShellLauncher launcher{fake.platform, strings, numbers};
     ClipboardWriter writer{fake.platform, strings, expander};
     std::vector<std::string> MenuLines;
     std::vector<std::string> FolderItemPaths{""};
@@ -67,17 +66,13 @@ TEST_F(Commands, FieldsRunInOrderWithTheDelimitersInForce) {
                                              {true, {}, "p.exe", "-p", "w", 3},
                                              {true, {}, "q.exe", "", "", 0}}));
     ASSERT_EQ(fake.messages.shown.size(), 2u);
-    EXPECT_EQ(fake.messages.shown[0].text, "Unknown special command!\r\n'\xC2\xA6z'");
-    ExpectRows<std::string>({{"2", "2"},
-                             {"10", "10"},
-                             {"11", "1"},
-                             {"-1", "1"},
-                             {"abc", "1"},
-                             {"-0", "-0"},
-                             {"", "1"},
-                             {"9.5", "9.5"},
-                             {"10.6", "1"}},
-                            [this](const std::string& s) { return sCheckWindowState(s, numbers); });
+    EXPECT_EQ(fake.messages.shown[0], "Unknown special command!\r\n'\xC2\xA6z'");
+    const Rows<> windowStates = {
+        {"2", "2"},   {"10", "10"}, {"11", "1"},    {"-1", "1"},   {"abc", "1"},
+        {"-0", "-0"}, {"", "1"},    {"9.5", "9.5"}, {"10.6", "1"},
+    };
+    ExpectRows(windowStates,
+               [this](const std::string& s) { return sCheckWindowState(s, numbers); });
 }
 
 TEST_F(Commands, FailedStartsFallBackToTheCommandLineThenToOpenWith) {
@@ -160,7 +155,7 @@ TEST_F(Commands, AppendReplacesClipboardThenDateThenEscapes) {
     EXPECT_EQ(fake.files.files.at(log), std::string("\0\xFF", 2) +
                                             "clip and clip \xA6\x66\r\n2024\tend\r\nfiles: "
                                             "C:\\f.txt\r\n[]\r\n");
-    EXPECT_EQ(fake.messages.shown.at(0).text,
+    EXPECT_EQ(fake.messages.shown.at(0),
               "There was an error when trying to append a string to the file 'none.txt'.");
 }
 
@@ -171,7 +166,7 @@ TEST_F(Commands, EditTheMenuAndHelp) {
     settings.MenuEditor = "ed.exe|\xC2\xA6M";  // only the exact placeholder is replaced
     Choose(CMD_EDIT);
     Choose(CMD_HELP);
-    EXPECT_EQ(fake.messages.shown.at(0).text, "No helpfile was found.");
+    EXPECT_EQ(fake.messages.shown.at(0), "No helpfile was found.");
     fake.files.files["C:\\Tools\\Menu\\KOV.lnk"] = "";
     fake.files.files["C:\\Tools\\Menu\\KOV.html"] = "";
     Choose(CMD_HELP);
@@ -228,7 +223,7 @@ TEST_F(Commands, ClipboardGetsFileContentsOrSaysWhy) {
     fake.clipboard.refuses = true;
     writer.ClipboardSetText("x");
     ASSERT_EQ(fake.messages.shown.size(), 2u);
-    EXPECT_EQ(fake.messages.shown[0].text, "The file 'D:\\nope.txt' was not found!");
+    EXPECT_EQ(fake.messages.shown[0], "The file 'D:\\nope.txt' was not found!");
 
     fake.windows.windows = {{1, "Untitled - Notepad"},
                             {2, "NOTEPAD help"},

@@ -55,7 +55,7 @@ TEST_F(RunCycle, AMissingMenuFileOffersTheSample) {
 
     fake.files.unwritable.insert(menuPath);
     StartAsIs();
-    EXPECT_EQ(fake.messages.shown.back().text,
+    EXPECT_EQ(fake.messages.shown.back(),
               "The file 'C:\\Tools\\Menu\\KOV.mnu' could not be written.");
     EXPECT_EQ(window->poppedUp.size(), 1u);
 

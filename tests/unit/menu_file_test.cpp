@@ -90,7 +90,7 @@ TEST_F(MenuBuilder, MissingHiddenOrUnreadableFiles) {
     EXPECT_EQ(BuildExisting(), "POPUP KOV\n");
     EXPECT_TRUE(lines && lines->empty());
     ASSERT_EQ(fake.messages.shown.size(), 2u);
-    EXPECT_EQ(fake.messages.shown[1].text, "No menu file was found.");
+    EXPECT_EQ(fake.messages.shown[1], "No menu file was found.");
 }
 
 TEST_F(MenuBuilder, BigFiles) {

@@ -33,20 +33,9 @@ class Layout : public ::testing::Test {
     DrawLook look{kWhite, kGrey, kBlack, kRed, false, false, false};
 };
 
-TEST_F(Layout, PlainItemAndIconPlaces) {
-    const auto plan = Plan(0);
-    EXPECT_EQ(plan.background, (Brush{K::Solid, kWhite}));
-    EXPECT_EQ(plan.backgroundRect, (Rect{0, 0, 150, 22}));
-    EXPECT_EQ(plan.brushOrigin, (Point{0, -40}));
-    EXPECT_EQ(plan.captionAt.y, 4);  // (22 - 13) / 2 = 4.5, to the even 4
-    EXPECT_FALSE(plan.highlight || plan.raisedFrame || plan.columnGap || plan.rightTextAt);
-    input.iconSize = Point{12, 10};
-    EXPECT_EQ(PlanMenuItem(input, look).iconAt, (Point{2, 6}));
-    input.state = st::kDisabled;
-    EXPECT_EQ(PlanMenuItem(input, look).iconAt, (Point{4, 6}));  // centred in its cell
-}
-
-TEST_F(Layout, SelectionHighlightsFromTheIconCellOrWhole) {
+TEST_F(Layout, StatesChooseHighlightFrameColoursAndIconPlace) {
+    EXPECT_EQ(Plan(0).captionAt.y, 4);  // (22 - 13) / 2 = 4.5, to the even 4
+    EXPECT_FALSE(Plan(0).columnGap || Plan(0).rightTextAt);
     const struct {
         unsigned state;
         bool hasIcon;
@@ -55,6 +44,7 @@ TEST_F(Layout, SelectionHighlightsFromTheIconCellOrWhole) {
         RgbColor text;
         RgbColor back;
     } cases[] = {
+        {0, true, std::nullopt, std::nullopt, kBlack, kWhite},
         {st::kSelected, true, Rect{20, 0, 150, 22}, Rect{0, 0, 20, 22}, kRed, kGrey},
         {st::kSelected, false, Rect{0, 0, 150, 22}, std::nullopt, kRed, kGrey},
         // Disabled: no highlight and no frame, but the selected text colours.
@@ -71,6 +61,10 @@ TEST_F(Layout, SelectionHighlightsFromTheIconCellOrWhole) {
         EXPECT_EQ(plan.backColor, c.back) << c.state;
         EXPECT_EQ(plan.disabled, (c.state & st::kDisabled) != 0) << c.state;
     }
+    input.iconSize = Point{12, 10};
+    EXPECT_EQ(PlanMenuItem(input, look).iconAt, (Point{2, 6}));
+    input.state = st::kDisabled;
+    EXPECT_EQ(PlanMenuItem(input, look).iconAt, (Point{4, 6}));  // centred in its cell
     look.NoIcons = true;
     EXPECT_EQ(Plan(st::kChecked).captionAt.x, 6);
     EXPECT_EQ(Plan(st::kSelected, false).highlight, (Rect{0, 0, 150, 22}));
