@@ -170,6 +170,7 @@ class FakeOwnerDrawHook : public OwnerDrawHook {
     void UnhookODMenu() override {
         sources.reset();
         ImageCollection.clear();
+        background = selected = nullptr;
     }
     bool AddImage(const std::string& key, const ImagePair& images) override {
         return ImageCollection.emplace(key, images).second;

@@ -26,6 +26,7 @@ class RunCycle : public ::testing::Test {
     MainForm& StartAsIs(const std::string& commandLine = "") {
         window = std::make_unique<fakes::FakeMainWindow>();
         window->choice = choice;
+        window->systemFont = systemFont;
         form =
             std::make_unique<MainForm>(fake.platform, fake.ownerDraw, *window, NumberFormat{'.'});
         form->FormLoad(commandLine);
@@ -39,6 +40,7 @@ class RunCycle : public ::testing::Test {
     const std::string swedish = "@LanguageFile .\\Svenska.lng\r\nItem";
     fakes::FakePlatform fake;
     CommandId choice = 0;
+    platform::SystemMenuFontInfo systemFont{"MS Shell Dlg", 400, 0};
     std::unique_ptr<fakes::FakeMainWindow> window;
     std::unique_ptr<MainForm> form;
 };
@@ -96,14 +98,10 @@ TEST_F(RunCycle, ChoicesAreTranslatedBackAndRun) {
     EXPECT_NE(Tree().find("POPUP Docs\n  ITEM 2001 a.txt\n"), std::string::npos);
     const CommandId exit = ProgramMenuItemId(CMD_EXIT), help = ProgramMenuItemId(CMD_HELP);
     // -1073741819: a popup that failed inside the system.
-    for (const auto& [fromPopup, command] :
-         std::vector<std::pair<CommandId, CommandId>>{{0, 0},
-                                                      {1, 1},
-                                                      {exit, CMD_EXIT},
-                                                      {help, CMD_HELP},
-                                                      {2001, 2001},
-                                                      {-1073741819, 0},
-                                                      {-7, 0}}) {
+    const std::pair<CommandId, CommandId> choices[] = {
+        {0, 0}, {1, 1}, {exit, CMD_EXIT}, {help, CMD_HELP}, {2001, 2001}, {-1073741819, 0}, {-7, 0},
+    };
+    for (const auto& [fromPopup, command] : choices) {
         choice = fromPopup;
         EXPECT_EQ(StartAsIs().ChosenCommand(), command);
         EXPECT_EQ(window->closeRequests, 1);
@@ -113,24 +111,19 @@ TEST_F(RunCycle, ChoicesAreTranslatedBackAndRun) {
 }
 
 TEST_F(RunCycle, OwnerDrawnMenusReadTheRunsOwnData) {
-    fakes::FakeMainWindow w;
-    w.systemFont = {"Segoe UI", 700, 1};
-    fake.files.files[menuPath] = "@UseSkin 1\r\n@FontItalic 0\r\n@TextColor 1, 2, 3\r\nItem";
-    MainForm skinned(fake.platform, fake.ownerDraw, w, {'.'});
-    skinned.FormLoad("");
-    EXPECT_EQ(skinned.Settings().font.FontName, "Segoe UI");
-    EXPECT_TRUE(skinned.Settings().font.FontBold && !skinned.Settings().font.FontItalic);
+    systemFont = {"Segoe UI", 700, 1};
+    Start("@UseSkin 1\r\n@FontItalic 0\r\n@TextColor 1, 2, 3\r\nItem");
+    EXPECT_EQ(form->Settings().font.FontName, "Segoe UI");
+    EXPECT_TRUE(form->Settings().font.FontBold && !form->Settings().font.FontItalic);
     EXPECT_EQ(fake.ownerDraw.sources->settings.TextColor, 0x030201u);
     // Without skin directives the window's design pictures are the skins.
-    EXPECT_EQ(fake.ownerDraw.background, w.designSkins.background);
+    EXPECT_EQ(fake.ownerDraw.background, window->designSkins.background);
     EXPECT_EQ(fake.ownerDraw.ImageCollection.at("e&XIT").picture, "exit");
-
-    fakes::FakePlatform other;
-    w.systemFont = {"Segoe UI", 600, 2};
-    MainForm plain(other.platform, other.ownerDraw, w, {'.'});
-    plain.FormLoad("");
-    EXPECT_FALSE(plain.Settings().font.FontBold || plain.Settings().font.FontItalic);
-    EXPECT_EQ(other.ownerDraw.background, nullptr);  // skins off: none handed over
+    form->FormUnload();
+    systemFont = {"Segoe UI", 600, 2};
+    Start("Item");
+    EXPECT_FALSE(form->Settings().font.FontBold || form->Settings().font.FontItalic);
+    EXPECT_EQ(fake.ownerDraw.background, nullptr);  // skins off: none handed over
 }
 
 TEST_F(RunCycle, LanguageFileTranslatesMenuAboutAndSettingsWindow) {
