@@ -11,30 +11,6 @@
 namespace kov::win32 {
 namespace {
 
-TEST(Win32Files, OnlyOrdinaryFilesCountAndAnyFileExists) {
-    testing::TempFolder folder;
-    Win32Files files;
-    const struct {
-        const char* name;
-        DWORD attributes;
-        bool ordinary;
-    } cases[] = {{"readonly.mnu", FILE_ATTRIBUTE_READONLY, true},
-                 {"archive.mnu", FILE_ATTRIBUTE_ARCHIVE, true},
-                 {"hidden.mnu", FILE_ATTRIBUTE_HIDDEN, false},
-                 {"system.mnu", FILE_ATTRIBUTE_SYSTEM, false}};
-    for (const auto& c : cases) {
-        ASSERT_TRUE(files.WriteNewFile(folder / c.name, "x"));
-        SetFileAttributesA((folder / c.name).c_str(), c.attributes);
-        EXPECT_EQ(files.IsOrdinaryFile(folder / c.name), c.ordinary) << c.name;
-        EXPECT_TRUE(files.FileExists(folder / c.name)) << c.name;
-    }
-    CreateDirectoryA((folder / "folder.mnu").c_str(), nullptr);
-    for (const std::string& path : {folder / "folder.mnu", folder / "missing.mnu", std::string()}) {
-        EXPECT_FALSE(files.IsOrdinaryFile(path)) << path;
-        EXPECT_FALSE(files.FileExists(path)) << path;
-    }
-}
-
 // Every byte value, lone CRs and LFs and NULs, which a text mode would change; a replacement
 // that fails keeps the old file whole.
 TEST(Win32Files, WritesAppendsAndReplacesEveryByteAndKeepsWhatCannotBeReplaced) {
@@ -56,7 +32,8 @@ TEST(Win32Files, WritesAppendsAndReplacesEveryByteAndKeepsWhatCannotBeReplaced) 
     EXPECT_EQ(files.sReadWholeFile(folder.path), std::nullopt);
 }
 
-// Names in every script and past the path limit, hidden and system files and folders.
+// Names in every script and past the path limit, hidden and system files and folders: what
+// counts as a file and how folders list.
 TEST(Win32Folders, ListsEveryEntryInFileSystemOrderWithItsAttributes) {
     testing::TempFolder base;
     const std::string folder = base / "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1";
@@ -66,7 +43,7 @@ TEST(Win32Folders, ListsEveryEntryInFileSystemOrderWithItsAttributes) {
         std::string name;
         DWORD attributes;
         bool folder;
-    } entries[] = {{"R&D.txt", kArchive, false},
+    } entries[] = {{"R&D.txt", FILE_ATTRIBUTE_READONLY | kArchive, false},
                    {std::string(255, 'w'), kArchive, false},
                    {"\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82.txt", kArchive, false},
                    {"\xE4\xB8\xAD\xE6\x96\x87 \xF0\x9F\x98\x80.txt", kArchive, false},
@@ -84,11 +61,16 @@ TEST(Win32Folders, ListsEveryEntryInFileSystemOrderWithItsAttributes) {
             EXPECT_EQ(files.sReadWholeFile(path), "x") << e.name;
         }
         SetFileAttributesW(Widen(path).c_str(), e.attributes);
+        // Hidden and system files count as missing, but exist.
+        const bool ordinary =
+            !e.folder && !(e.attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+        EXPECT_EQ(files.IsOrdinaryFile(path), ordinary) << e.name;
+        EXPECT_EQ(files.FileExists(path), !e.folder) << e.name;
         // Wine keeps no read-only bit on folders; Windows does.
         const DWORD ignored = e.folder ? FILE_ATTRIBUTE_READONLY : 0;
         const DWORD expected = e.folder ? FILE_ATTRIBUTE_DIRECTORY : e.attributes;
         EXPECT_EQ(folders.FileAttributes(path) & ~ignored, expected) << e.name;
-        EXPECT_EQ(folders.MatchesPattern(e.name, "*.TXT; w*"), e.attributes == kArchive);
+        EXPECT_EQ(folders.MatchesPattern(e.name, "*.TXT; w*"), ordinary);
     }
     const auto listed = folders.ListFolder(folder + "\\");
     ASSERT_TRUE(listed);
@@ -96,6 +78,7 @@ TEST(Win32Folders, ListsEveryEntryInFileSystemOrderWithItsAttributes) {
     for (const auto& e : entries) names.insert(e.name);
     EXPECT_EQ(std::set<std::string>(listed->begin(), listed->end()), names);
     EXPECT_EQ(folders.FileAttributes(folder + "\\missing"), platform::file_attributes::kInvalid);
+    EXPECT_FALSE(files.IsOrdinaryFile(folder + "\\missing") || files.IsOrdinaryFile(""));
     EXPECT_EQ(folders.ListFolder(folder + "\\missing\\"), std::nullopt);
     EXPECT_EQ(folders.ListFolder(folder + "\\R&D.txt\\"), std::nullopt);  // a file
 }
