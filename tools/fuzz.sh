@@ -3,7 +3,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
-name=${1:?target: menu_file or settings_line}
+name=${1:?target: menu_file or expand_string}
 seconds=${2:-600}
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
