@@ -114,46 +114,34 @@ TEST(Numbers, WholeNumbersRoundHalfToEvenAndColoursClampTheirParts) {
         {"1e2", 100},     {"--1", {}},   {"1 2", {}},        {"nan", {}},    {"inf", {}},
     };
     ExpectRows(numbers, [&](const std::string& s) { return ParseWholeNumber16(s, point); });
+    // "40000" is outside a 16-bit number.
     const Rows<RgbColor> colours = {
-        {" 10 , 20 , 30 ", 10 + 256 * 20 + 65536 * 30},
-        {"300, 0, 0", 255},
-        {"-1, 0, 0", 0},
-        {"1, 2", 0},
-        {",1,2,3", 0},
-        {"1, 2, 3, 4", 1 + 256 * 2 + 65536 * 3},
-        {"9.5, 0, 0", 10},
-        {"8.5, 0, 0", 8},
-        {"red", 0},
-        {"1,,3", 0},
-        {"40000, 0, 0", 0},  // outside a 16-bit number
-        {"0, 0, 1e2", 100 * 65536},
-        {"0,0,255,", 255 * 65536},
+        {" 10 , 20 , 30 ", 0x1E140A}, {"1, 2, 3, 4", 0x030201}, {"300, 0, 0", 255},
+        {"-1, 0, 0", 0}, {"1, 2", 0}, {",1,2,3", 0}, {"9.5, 0, 0", 10}, {"8.5, 0, 0", 8}, {"red", 0},
+        {"1,,3", 0}, {"40000, 0, 0", 0}, {"0, 0, 1e2", 0x640000}, {"0,0,255,", 0xFF0000},
     };
     ExpectRows(colours, [&](const std::string& s) { return ParseRGB(s, point); });
-    EXPECT_EQ(ParseRGB("1, 2, 3", NumberFormat{','}), 1u + 256 * 2 + 65536 * 3);
+    EXPECT_EQ(ParseRGB("1, 2, 3", NumberFormat{','}), 0x030201u);
     EXPECT_EQ(ParseRGB("9.5, 0, 0", NumberFormat{','}), 0u);  // a point is no separator there
 }
 
 TEST(TextHelpers, TrimUnescapeTitlesAndUrls) {
-    ExpectRows<std::string>({{"\ta\t", "a"},
-                             {" \ta", "\ta"},
-                             {"a\t ", "a\t"},
-                             {"\t\t\t", ""},
-                             {" \t ", "\t"},
-                             {"\t a b \t", "a b"}},
-                            sTrimBlanks);
+    const Rows<> trimmed = {
+        {"\ta\t", "a"}, {" \ta", "\ta"}, {"a\t ", "a\t"},
+        {"\t\t\t", ""}, {" \t ", "\t"},  {"\t a b \t", "a b"},
+    };
+    ExpectRows(trimmed, sTrimBlanks);
     ExpectRows<std::string>({{"\\n\\t", "\r\n\t"}, {"\\\\n", "\\\r\n"}, {"a\\tb\\x", "a\tb\\x"}},
                             sUnescape);
     ExpectRows<std::string>({{"&About...", "About"}, {"a....b", "a.b"}, {"&&x", "x"}},
                             sRemoveAmpAndDotDotDot);
     ExpectRows<std::string>({{std::string("abc\0def", 7), "abc"}, {std::string("\0", 1), ""}},
                             sCutAtNull);
-    ExpectRows<std::string>({{"Abc-1", "Abc%2D%31"},
-                             {"\t", "%09"},
-                             {"a b", "a+b"},
-                             {"\xC3\xA9", "%C3%A9"},
-                             {"Zz@[`{", "Zz%40%5B%60%7B"}},
-                            sURLEncode);
+    const Rows<> encoded = {
+        {"Abc-1", "Abc%2D%31"},       {"\t", "%09"}, {"a b", "a+b"}, {"\xC3\xA9", "%C3%A9"},
+        {"Zz@[`{", "Zz%40%5B%60%7B"},
+    };
+    ExpectRows(encoded, sURLEncode);
 }
 
 TEST(CommandLine, ProgramNameIsSkippedAndOnePairOfQuotesRemoved) {
