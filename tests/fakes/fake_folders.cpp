@@ -24,7 +24,7 @@ bool MatchesOne(std::string_view name, std::string_view pattern) {
 
 std::optional<std::vector<std::string>> FakeFolders::ListFolder(const std::string& folder) {
     listed.push_back(folder);
-    const auto it = tree_.find(Resolve(folder));
+    const auto it = tree_.find(folder);
     if (it == tree_.end()) return std::nullopt;
     std::vector<std::string> names{".", ".."};
     names.insert(names.end(), it->second.begin(), it->second.end());
@@ -32,8 +32,7 @@ std::optional<std::vector<std::string>> FakeFolders::ListFolder(const std::strin
 }
 
 std::uint32_t FakeFolders::FileAttributes(const std::string& path) {
-    const auto cut = path.rfind('\\') + 1;
-    const auto it = attributes_.find(Resolve(path.substr(0, cut)) + path.substr(cut));
+    const auto it = attributes_.find(path);
     if (unreadableAttributes.count(path) != 0 || it == attributes_.end()) {
         return platform::file_attributes::kInvalid;
     }
@@ -49,9 +48,9 @@ bool FakeFolders::MatchesPattern(const std::string& name, const std::string& pat
 }
 
 std::optional<std::string> FakeFolders::FolderIdentity(const std::string& folder) {
-    const auto resolved = Resolve(WithBackslash(folder));
-    if (tree_.count(resolved) == 0) return std::nullopt;
-    return FoldCase(resolved);
+    const auto path = WithBackslash(folder);
+    if (tree_.count(path) == 0) return std::nullopt;
+    return FoldCase(path);
 }
 
 void FakeFolders::Add(const std::string& path, std::uint32_t attributes) {
@@ -61,30 +60,12 @@ void FakeFolders::Add(const std::string& path, std::uint32_t attributes) {
     if (attributes & platform::file_attributes::kDirectory) tree_[WithBackslash(path)];
 }
 
-void FakeFolders::AddLink(const std::string& path, const std::string& target) {
-    AddFolder(path);
-    tree_.erase(WithBackslash(path));
-    links_[WithBackslash(path)] = WithBackslash(target);
-}
-
 void FakeFolders::Remove(const std::string& folder) {
     const auto prefix = WithBackslash(folder);
     for (auto it = tree_.lower_bound(prefix);
          it != tree_.end() && StartsWithNoCase(it->first, prefix);) {
         it = tree_.erase(it);
     }
-}
-
-std::string FakeFolders::Resolve(std::string path) const {
-    // Bounded, as a file system bounds how many links one path may pass through.
-    for (int hops = 0; hops < 64; ++hops) {
-        const auto link = std::find_if(links_.begin(), links_.end(), [&](const auto& l) {
-            return StartsWithNoCase(path, l.first);
-        });
-        if (link == links_.end()) break;
-        path = link->second + path.substr(link->first.size());
-    }
-    return path;
 }
 
 }  // namespace kov::fakes

@@ -1,8 +1,7 @@
 // A file system in memory for folder menus: folders list their entries in the order they were
-// added, links lead to other folders, and every listing is recorded.
+// added, and every listing is recorded.
 #pragma once
 
-#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -24,8 +23,6 @@ class FakeFolders : public platform::Folders {
     // creating the folder it lies in.
     void Add(const std::string& path, std::uint32_t attributes = 0);
     void AddFolder(const std::string& path) { Add(path, platform::file_attributes::kDirectory); }
-    // A folder entry that leads to target, as a junction or symbolic link does.
-    void AddLink(const std::string& path, const std::string& target);
     // Removes a folder and everything below it.
     void Remove(const std::string& folder);
 
@@ -33,12 +30,9 @@ class FakeFolders : public platform::Folders {
     std::set<std::string, LessNoCase> unreadableAttributes;  // their attribute query fails
 
   private:
-    std::string Resolve(std::string path) const;
-
     // Each folder's entries in the order they were added, by its path with its final "\".
     std::map<std::string, std::vector<std::string>, LessNoCase> tree_;
     std::map<std::string, std::uint32_t, LessNoCase> attributes_;  // by full path
-    std::map<std::string, std::string, LessNoCase> links_;         // both with a final "\"
 };
 
 }  // namespace kov::fakes

@@ -58,7 +58,7 @@ class FakeMessageBoxes : public platform::MessageBoxes {
     }
 
     std::vector<std::string> shown;  // the texts
-    std::deque<int> answers;  // OK (1) once they run out
+    std::deque<int> answers;         // OK (1) once they run out
 };
 
 class FakeEnvironment : public platform::Environment {

@@ -110,19 +110,6 @@ TEST_F(FolderMenuTest, MissingVanishedAndOddEntries) {
     EXPECT_EQ(OpenAll(Build("")), "ITEM 2007 boot.ini\nITEM 2008 .\n");
 }
 
-TEST_F(FolderMenuTest, ALinkBackIntoItsOwnPathIsNotListedAgain) {
-    folders.AddFolder("C:\\T\\a");
-    folders.AddLink("C:\\T\\a\\up", "C:\\T");
-    folders.AddLink("C:\\T\\a\\self", "C:\\T\\a");
-    folders.AddFolder("C:\\T\\b");
-    folders.AddLink("C:\\T\\b\\sibling", "C:\\T\\a");  // not on its own path: listed
-    EXPECT_EQ(OpenAll(Build("C:\\T")),
-              "POPUP a\n  POPUP up\n    ITEM 2003 .\n  POPUP self\n    ITEM 2004 .\n"
-              "  ITEM 2002 .\nPOPUP b\n  POPUP sibling\n    POPUP up\n      ITEM 2007 .\n"
-              "    POPUP self\n      ITEM 2008 .\n    ITEM 2006 .\n  ITEM 2005 .\nITEM 2001 .\n");
-    EXPECT_EQ(FolderItemPaths[3], "C:\\T\\a\\up\\");
-}
-
 TEST_F(FolderMenuTest, MenuHandlesThatRunOutEndTheListingWithDots) {
     for (const char* name : {"a", "b", "c"}) folders.AddFolder(std::string("C:\\D\\") + name);
     folders.Add("C:\\D\\f.txt");

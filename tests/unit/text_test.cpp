@@ -116,9 +116,19 @@ TEST(Numbers, WholeNumbersRoundHalfToEvenAndColoursClampTheirParts) {
     ExpectRows(numbers, [&](const std::string& s) { return ParseWholeNumber16(s, point); });
     // "40000" is outside a 16-bit number.
     const Rows<RgbColor> colours = {
-        {" 10 , 20 , 30 ", 0x1E140A}, {"1, 2, 3, 4", 0x030201}, {"300, 0, 0", 255},
-        {"-1, 0, 0", 0}, {"1, 2", 0}, {",1,2,3", 0}, {"9.5, 0, 0", 10}, {"8.5, 0, 0", 8}, {"red", 0},
-        {"1,,3", 0}, {"40000, 0, 0", 0}, {"0, 0, 1e2", 0x640000}, {"0,0,255,", 0xFF0000},
+        {" 10 , 20 , 30 ", 0x1E140A},
+        {"1, 2, 3, 4", 0x030201},
+        {"300, 0, 0", 255},
+        {"-1, 0, 0", 0},
+        {"1, 2", 0},
+        {",1,2,3", 0},
+        {"9.5, 0, 0", 10},
+        {"8.5, 0, 0", 8},
+        {"red", 0},
+        {"1,,3", 0},
+        {"40000, 0, 0", 0},
+        {"0, 0, 1e2", 0x640000},
+        {"0,0,255,", 0xFF0000},
     };
     ExpectRows(colours, [&](const std::string& s) { return ParseRGB(s, point); });
     EXPECT_EQ(ParseRGB("1, 2, 3", NumberFormat{','}), 0x030201u);
