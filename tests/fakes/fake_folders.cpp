@@ -33,10 +33,7 @@ std::optional<std::vector<std::string>> FakeFolders::ListFolder(const std::strin
 
 std::uint32_t FakeFolders::FileAttributes(const std::string& path) {
     const auto it = attributes_.find(path);
-    if (unreadableAttributes.count(path) != 0 || it == attributes_.end()) {
-        return platform::file_attributes::kInvalid;
-    }
-    return it->second;
+    return it == attributes_.end() ? platform::file_attributes::kInvalid : it->second;
 }
 
 bool FakeFolders::MatchesPattern(const std::string& name, const std::string& pattern) {
@@ -58,14 +55,6 @@ void FakeFolders::Add(const std::string& path, std::uint32_t attributes) {
     tree_[path.substr(0, cut)].push_back(path.substr(cut));
     attributes_[path] = attributes;
     if (attributes & platform::file_attributes::kDirectory) tree_[WithBackslash(path)];
-}
-
-void FakeFolders::Remove(const std::string& folder) {
-    const auto prefix = WithBackslash(folder);
-    for (auto it = tree_.lower_bound(prefix);
-         it != tree_.end() && StartsWithNoCase(it->first, prefix);) {
-        it = tree_.erase(it);
-    }
 }
 
 }  // namespace kov::fakes

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -23,11 +22,8 @@ class FakeFolders : public platform::Folders {
     // creating the folder it lies in.
     void Add(const std::string& path, std::uint32_t attributes = 0);
     void AddFolder(const std::string& path) { Add(path, platform::file_attributes::kDirectory); }
-    // Removes a folder and everything below it.
-    void Remove(const std::string& folder);
 
-    std::vector<std::string> listed;                         // every folder listed, in order
-    std::set<std::string, LessNoCase> unreadableAttributes;  // their attribute query fails
+    std::vector<std::string> listed;  // every folder listed, in order
 
   private:
     // Each folder's entries in the order they were added, by its path with its final "\".

@@ -33,9 +33,6 @@ class FakeMenus : public platform::Menus {
     void OpenEverySubmenu(platform::MenuHandle menu,
                           const std::function<void(platform::MenuHandle)>& opened);
     const std::vector<Entry>& Entries(platform::MenuHandle menu) const { return menus_.at(menu); }
-    std::size_t Created() const { return menus_.size(); }
-    // CreatePopupMenu fails (returns 0) once this many menus exist.
-    std::size_t maxMenus = SIZE_MAX;
 
   private:
     void DumpInto(platform::MenuHandle menu, std::size_t depth, std::string& out) const;

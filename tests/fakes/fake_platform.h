@@ -32,10 +32,11 @@ T Take(std::deque<T>& queue, T otherwise) {
 
 class FakeFiles : public platform::Files {
   public:
-    bool IsOrdinaryFile(const std::string& path) override {
-        return files.count(path) != 0 && hidden.count(path) == 0;
+    bool IsOrdinaryFile(const std::string& path) override { return files.count(path) != 0; }
+    std::optional<std::string> sReadWholeFile(const std::string& path) override {
+        const auto it = files.find(path);
+        return it != files.end() ? std::optional(it->second) : std::nullopt;
     }
-    std::optional<std::string> sReadWholeFile(const std::string& path) override;
     bool WriteNewFile(const std::string& path, std::string_view content) override;
     bool ReplaceFile(const std::string& path, std::string_view content) override {
         return WriteNewFile(path, content);
@@ -45,8 +46,6 @@ class FakeFiles : public platform::Files {
     bool DeleteFile(const std::string& path) override { return files.erase(path) != 0; }
 
     std::map<std::string, std::string, LessNoCase> files;  // by path, letter case ignored
-    NoCaseSet hidden;                                      // present but hidden or system
-    NoCaseSet unreadable;  // found by the search, but cannot be read
     NoCaseSet unwritable;
 };
 
@@ -170,21 +169,14 @@ class FakeOwnerDrawHook : public OwnerDrawHook {
     void UnhookODMenu() override {
         sources.reset();
         ImageCollection.clear();
-        background = selected = nullptr;
     }
     bool AddImage(const std::string& key, const ImagePair& images) override {
         return ImageCollection.emplace(key, images).second;
     }
-    void SetSkinPictures(platform::PicturePtr backgroundPicture,
-                         platform::PicturePtr selectedPicture) override {
-        background = std::move(backgroundPicture);
-        selected = std::move(selectedPicture);
-    }
+    void SetSkinPictures(platform::PicturePtr, platform::PicturePtr) override {}
 
     std::optional<OwnerDrawSources> sources;  // while hooked
     ImageTable ImageCollection;
-    platform::PicturePtr background;
-    platform::PicturePtr selected;
 };
 
 class FakeMainWindow : public platform::MainWindow {

@@ -51,7 +51,13 @@ TEST_F(Commands, ProgramMenuFolderEntriesAndLinesWithoutCommands) {
     ChooseLine("Caption\t");
     FolderItemPaths = {"", "C:\\Docs\\a b.txt"};
     Choose(2001);
-    EXPECT_EQ(fake.shell.executed, (Requests{{true, {}, "C:\\Docs\\a b.txt", "", "", 1}}));
+    settings.MenuEditor = "ed.exe|\xC2\xA6m /x \xC2\xA6M||2";  // only the exact placeholder
+    Choose(CMD_EDIT);
+    Choose(CMD_HELP);
+    EXPECT_EQ(fake.shell.executed,
+              (Requests{{true, {}, "C:\\Docs\\a b.txt", "", "", 1},
+                        {true, {}, "ed.exe", sMenuFile + " /x \xC2\xA6M", "", 2}}));
+    EXPECT_EQ(fake.messages.shown, std::vector<std::string>{"No helpfile was found."});
 }
 
 TEST_F(Commands, FieldsRunInOrderWithTheDelimitersInForce) {
@@ -157,24 +163,6 @@ TEST_F(Commands, AppendReplacesClipboardThenDateThenEscapes) {
                                             "C:\\f.txt\r\n[]\r\n");
     EXPECT_EQ(fake.messages.shown.at(0),
               "There was an error when trying to append a string to the file 'none.txt'.");
-}
-
-TEST_F(Commands, EditTheMenuAndHelp) {
-    Choose(CMD_EDIT);
-    settings.MenuEditor = "notepad.exe|\xC2\xA6m /x \xC2\xA6m||2";
-    Choose(CMD_EDIT);
-    settings.MenuEditor = "ed.exe|\xC2\xA6M";  // only the exact placeholder is replaced
-    Choose(CMD_EDIT);
-    Choose(CMD_HELP);
-    EXPECT_EQ(fake.messages.shown.at(0), "No helpfile was found.");
-    fake.files.files["C:\\Tools\\Menu\\KOV.lnk"] = "";
-    fake.files.files["C:\\Tools\\Menu\\KOV.html"] = "";
-    Choose(CMD_HELP);
-    EXPECT_EQ(fake.shell.executed,
-              (Requests{{true, {}, sMenuFile, "", "", 1},
-                        {true, {}, "notepad.exe", sMenuFile + " /x " + sMenuFile, "", 2},
-                        {true, {}, "ed.exe", "\xC2\xA6M", "", 1},
-                        {true, {}, "C:\\Tools\\Menu\\KOV.html", "", "C:\\Tools\\Menu", 1}}));
 }
 
 TEST_F(Commands, ExpandEnvironmentRelativePathsClipboardAndDate) {

@@ -34,24 +34,5 @@ TEST(DateFormat, EveryCode) {
     EXPECT_EQ(FormatDateTime("h:nn a/p ww y", clock.now, clock), "12.30 p 54 366");
 }
 
-TEST(ReplaceDate, FirstPlaceholderOnlyReadingTheClockOnce) {
-    fakes::FakeClock clock;
-    ExpectRows<std::string>(
-        {
-            {"log_\xC2\xA6\x64(yyyy-mm-dd).txt", "log_2024-03-05.txt"},
-            // The same format in other letter case is replaced too.
-            {"\xC2\xA6\x44(yyyy) \xC2\xA6\x64(YYYY)", "2024 2024"},
-            {"\xC2\xA6\x64(yyyy) \xC2\xA6\x64(mm)", "2024 \xC2\xA6\x64(mm)"},
-            {"\xC2\xA6\x64(yyyy", "\xC2\xA6\x64(yyyy"},
-            {") \xC2\xA6\x64(", ") \xC2\xA6\x64("},
-            {"\xC2\xA6\x64()x", "x"},
-        },
-        [&](const std::string& text) { return sReplaceDate(text, clock); });
-    clock.reads = 0;
-    const auto result = sReplaceDate("\xC2\xA6\x64(" + std::string(10000, 'd') + ")", clock);
-    EXPECT_EQ(clock.reads, 1);
-    EXPECT_EQ(result.substr(0, 11), "<long date>");
-}
-
 }  // namespace
 }  // namespace kov

@@ -59,66 +59,6 @@ TEST_F(FolderMenuTest, SubfoldersThenFilesThenTheFolderNumberedAsOpened) {
     EXPECT_EQ(folderMenus.LastFolderItemId(), 2006);
 }
 
-TEST_F(FolderMenuTest, PatternsChooseFilesOnly) {
-    for (const char* name : {"a.txt", "b.txt", "B.TXT.bak", "c.TXT", " d.txt "}) {
-        folders.Add(std::string("C:\\D\\") + name);
-    }
-    folders.Add("C:\\D\\hidden.txt", 0x6);
-    folders.AddFolder("C:\\D\\b");
-    const struct {
-        const char* include;
-        const char* exclude;
-        const char* files;
-    } cases[] = {
-        {"", "", ""},
-        {"*", ";", "a.txt|b.txt|B.TXT.bak|c.TXT| d.txt |hidden.txt|"},
-        {"*.txt", "b*", "a.txt|c.TXT| d.txt |hidden.txt|"},  // names are matched trimmed
-        {"?.txt", "", "a.txt|b.txt|c.TXT| d.txt |"},
-        {"*.bak; a*", "", "a.txt|B.TXT.bak|"},
-        {";", "", ""},
-        {"*", "*", ""},
-    };
-    for (const auto& c : cases) {
-        const auto menu = Build("C:\\D", c.include, c.exclude);
-        folderMenus.FillOnOpen(menu);
-        std::string texts;
-        for (const auto& entry : menus.Entries(menu)) texts += entry.text + "|";
-        // The subfolder whatever the patterns.
-        EXPECT_EQ(texts, "b|" + std::string(c.files) + ".|") << c.include << " / " << c.exclude;
-    }
-}
-
-TEST_F(FolderMenuTest, MissingVanishedAndOddEntries) {
-    EXPECT_EQ(OpenAll(Build("C:\\Missing")), "ITEM 2001 .\n");
-    EXPECT_EQ(FolderItemPaths.back(), "C:\\Missing\\");
-
-    folders.AddFolder("C:\\D\\gone");
-    folders.Add("C:\\D\\gone\\x.txt");
-    folders.Add("C:\\D\\ro", 0x11);
-    folders.Add("C:\\D\\file", 0x21);
-    folders.Add("C:\\D\\unreadable");
-    folders.unreadableAttributes.insert("C:\\D\\unreadable");
-    const auto root = Build("C:\\D");
-    folderMenus.FillOnOpen(root);
-    folders.Remove("C:\\D\\gone");  // between showing the parent and opening the subfolder
-    EXPECT_EQ(OpenAll(root),
-              "POPUP gone\n  ITEM 2004 .\nPOPUP ro\n  ITEM 2005 .\nPOPUP unreadable\n"
-              "  ITEM 2006 .\nITEM 2002 file\nITEM 2003 .\n");
-
-    // An empty folder part lists the current drive's root.
-    folders.Add("\\boot.ini");
-    EXPECT_EQ(OpenAll(Build("")), "ITEM 2007 boot.ini\nITEM 2008 .\n");
-}
-
-TEST_F(FolderMenuTest, MenuHandlesThatRunOutEndTheListingWithDots) {
-    for (const char* name : {"a", "b", "c"}) folders.AddFolder(std::string("C:\\D\\") + name);
-    folders.Add("C:\\D\\f.txt");
-    const auto menu = Build("C:\\D");
-    menus.maxMenus = menus.Created() + 2;
-    EXPECT_EQ(OpenAll(menu),
-              "POPUP a\n  ITEM 2002 .\nPOPUP b\n  ITEM 2003 .\nGRAYED 0 ...\nITEM 2001 .\n");
-}
-
 TEST_F(FolderMenuTest, IdentifiersEndWhereMenuItemIdentifiersEnd) {
     // Thirteen folders of 5,000 files each need more identifiers than a menu item can carry. The
     // first holds one more, which it does not show.

@@ -78,16 +78,6 @@ TEST_F(MenuBuilder, FolderMenuLinesListTheirFolderWhenOpened) {
     EXPECT_EQ(menuFile.FolderItemPaths[4], "C:\\Tools\\Menu\\l.txt");
 }
 
-TEST_F(MenuBuilder, MissingOrUnreadableFiles) {
-    EXPECT_EQ(BuildExisting(), "POPUP KOV\n");
-    EXPECT_FALSE(lines);
-    fake.files.files[path] = "Item";
-    fake.files.unreadable.insert(path);
-    EXPECT_EQ(BuildExisting(), "POPUP KOV\n");
-    EXPECT_TRUE(lines && lines->empty());
-    EXPECT_EQ(fake.messages.shown.back(), "No menu file was found.");
-}
-
 TEST_F(MenuBuilder, BigFiles) {
     std::string text;
     for (int i = 1; i <= 2002; ++i) text += (i >= 2000 ? "Item" + std::to_string(i) : ";") + "\r\n";

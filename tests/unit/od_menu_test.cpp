@@ -70,18 +70,6 @@ TEST_F(Layout, StatesChooseHighlightFrameColoursAndIconPlace) {
     EXPECT_EQ(Plan(st::kSelected, false).highlight, (Rect{0, 0, 150, 22}));
 }
 
-TEST_F(Layout, SkinsChooseThePictureByState) {
-    look.UseSkin = true;
-    look.backgroundSkinExists = true;
-    EXPECT_EQ(Plan(st::kSelected).highlightBrush.kind, K::SelectedSkin);
-    EXPECT_EQ(Plan(st::kSelected | st::kChecked).background.kind, K::SelectedSkin);
-    EXPECT_EQ(Plan(st::kSelected | st::kChecked | st::kDisabled).background.kind,
-              K::BackgroundSkin);
-    look.UseSkin = false;
-    // Without skins a checked, selected item keeps the normal background colour.
-    EXPECT_EQ(Plan(st::kSelected | st::kChecked).background, (Brush{K::Solid, kWhite}));
-}
-
 TEST_F(Layout, ColumnMarksAndTheSecondColumn) {
     input.columnMark = true;
     input.item = {0, 0, 41, 19};
@@ -187,35 +175,6 @@ TEST(OwnerDraw, CaptionsMenuBarAndConversion) {
     EXPECT_FALSE(IsToolbarClassName("toolbar_toolbar"));  // the first match decides
 }
 
-TEST(OwnerDraw, IconsProgramPicturesFirstKeysIgnoreCase) {
-    const ImageTable images{{"_checkmark", {"checkmark", "checkmark"}},
-                            {"E&xit", {"exit", "exit"}}};
-    const CustomIconTable custom{{"&Notepad", {"C:\\n.bmp", "C:\\nm.bmp"}},
-                                 {"E&XIT", {"C:\\x.bmp", ""}}};
-    const struct {
-        const char* key;
-        bool checked;
-        bool noIcons;
-        const char* picture;  // empty for none
-    } cases[] = {
-        {"e&XIT", false, false, "exit"},
-        {"&notepad", false, false, "C:\\n.bmp"},
-        {"Other", false, false, ""},
-        {"&Notepad", false, true, ""},
-        // Checked items show the check mark, even with icons off, instead of their own icon.
-        {"&Notepad", true, false, "checkmark"},
-        {"Other", true, true, "checkmark"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(DrawIcon(c.key, c.checked, images, custom, c.noIcons, 96).picture, c.picture)
-            << c.key;
-    }
-    EXPECT_EQ(DrawIcon("&Notepad", false, images, custom, false, 96).mask, "C:\\nm.bmp");
-    // The measure never reserves room for the check mark.
-    EXPECT_EQ(MeasureIcon("Other", images, custom, false, 96).kind, IconSource::Kind::None);
-    EXPECT_EQ(DrawIcon("x", true, {}, custom, false, 96).kind, IconSource::Kind::None);
-}
-
 // One item's paint request: the caption stored for it, and a picture only where one belongs.
 TEST(OwnerDraw, ItemRequestsTakeTheStoredCaption) {
     const MenuSettings settings;
@@ -241,29 +200,6 @@ TEST(OwnerDraw, ItemRequestsTakeTheStoredCaption) {
         EXPECT_EQ(request.input.hasIcon, *r.picture != '\0') << r.id;
         EXPECT_EQ(request.input.hasRightText, r.id == 5) << r.id;
     }
-}
-
-TEST(OwnerDraw, SizesAndFonts) {
-    // Text height + 6 without an icon, no icon cell with icons off or on a menu bar.
-    EXPECT_EQ(MeasuredItemSize("x", {40, 13}, 0, false, 0, 96), (ItemSize{66, 19}));
-    EXPECT_EQ(MeasuredItemSize("x", {40, 13}, 16, true, 0, 96), (ItemSize{46, 19}));
-    EXPECT_EQ(MeasuredItemSize("x", {20, 13}, 48, false, 0, 96), (ItemSize{46, 54}));
-    EXPECT_EQ(MeasuredItemSize("x", {25, 13}, 0, false, 2, 96), (ItemSize{31, 19}));
-    EXPECT_EQ(MeasuredItemSize("", {0, 13}, 0, false, 0, 96), (ItemSize{26, 6}));  // separator
-
-    LogFont system;
-    system.height = -11;
-    system.charSet = 1;
-    system.faceName = "MS Shell Dlg";
-    for (const auto& [size, height] : {std::pair{12.0, -16L}, {8.0, -11L}, {7.5, -10L}}) {
-        EXPECT_EQ(MenuFontRequest(system, MenuFont{"T", size, true, true}, 96).height, height);
-    }
-    const auto font = MenuFontRequest(system, MenuFont{"Tahoma", 8, true, false}, 96);
-    EXPECT_EQ(font.weight + font.italic, 700);
-    EXPECT_EQ(font.charSet, 1);  // the rest comes from the system's font
-    // Before the menu file the system font is scaled as it is, to a positive cell height.
-    EXPECT_EQ(MenuFontRequest(system, std::nullopt, 96).height, 15);  // 14.67
-    EXPECT_EQ(MenuFontRequest(system, std::nullopt, 96).faceName, "MS Shell Dlg");
 }
 
 }  // namespace
