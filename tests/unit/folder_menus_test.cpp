@@ -41,8 +41,6 @@ TEST_F(FolderMenuTest, SubfoldersThenFilesThenTheFolderNumberedAsOpened) {
     folders.AddFolder("C:\\D\\alpha");
     folders.Add("C:\\D\\alpha\\in.txt");
     const auto root = Build("C:\\D\\");
-    EXPECT_EQ(menus.Dump(root), "");
-    EXPECT_TRUE(folders.listed.empty());
     EXPECT_TRUE(folderMenus.FillOnOpen(root));
     EXPECT_FALSE(folderMenus.FillOnOpen(root));                     // already filled
     EXPECT_FALSE(folderMenus.FillOnOpen(menus.CreatePopupMenu()));  // not a folder's submenu
@@ -75,12 +73,10 @@ TEST_F(FolderMenuTest, IdentifiersEndWhereMenuItemIdentifiersEnd) {
         menus.Dump(menus.Entries(root)[0].idOrSubmenu).ends_with("GRAYED 0 ...\nITEM 7002 .\n"));
     const auto& entries = menus.Entries(Open(root, 12));
     ASSERT_EQ(entries.size(), (65535u - 2001 - 12 * 5001) + 1u);
-    EXPECT_EQ(entries[entries.size() - 2].idOrSubmenu, 65535u);
     EXPECT_EQ(entries.back().text, "...");
     EXPECT_EQ(folderMenus.LastFolderItemId(), 65535);
     // A folder opened later shows no entry that could be chosen.
     EXPECT_EQ(menus.Dump(Open(root, 13)), "GRAYED 0 ...\n");
-    EXPECT_EQ(FolderItemPaths.size(), 65535u - 2000 + 1);
 }
 
 }  // namespace
