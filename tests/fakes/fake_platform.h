@@ -165,26 +165,18 @@ inline std::string PicturePath(const platform::PicturePtr& picture) {
 
 class FakeOwnerDrawHook : public OwnerDrawHook {
   public:
-    void HookODMenu(const OwnerDrawSources& hooked) override { sources.emplace(hooked); }
-    void UnhookODMenu() override {
-        sources.reset();
-        ImageCollection.clear();
-    }
-    bool AddImage(const std::string& key, const ImagePair& images) override {
-        return ImageCollection.emplace(key, images).second;
-    }
+    void HookODMenu(const OwnerDrawSources&) override {}
+    void UnhookODMenu() override {}
+    bool AddImage(const std::string&, const ImagePair&) override { return true; }
     void SetSkinPictures(platform::PicturePtr, platform::PicturePtr) override {}
-
-    std::optional<OwnerDrawSources> sources;  // while hooked
-    ImageTable ImageCollection;
 };
 
 class FakeMainWindow : public platform::MainWindow {
   public:
-    void SetCaption(std::string_view text) override { caption = text; }
+    void SetCaption(std::string_view) override {}
     void Close() override { ++closeRequests; }
-    platform::SystemMenuFontInfo SystemMenuFont() override { return systemFont; }
-    platform::DesignSkins DesignSkinPictures() override { return designSkins; }
+    platform::SystemMenuFontInfo SystemMenuFont() override { return {"MS Shell Dlg", 400, 0}; }
+    platform::DesignSkins DesignSkinPictures() override { return {}; }
     platform::CommandId PopUpAtCursor(platform::MenuHandle menu) override {
         poppedUp.push_back(menu);
         return choice;
@@ -201,18 +193,14 @@ class FakeMainWindow : public platform::MainWindow {
     void HookSystemMenu(std::string_view aboutCaption) override { systemMenuAbout = aboutCaption; }
     void UnhookSystemMenu() override { systemMenuAbout.reset(); }
 
-    std::string caption;
     bool hidden = false;
     std::optional<platform::AboutTexts> about;
     platform::SettingsTexts settingsTexts;
     std::string textBoxText;
     std::optional<std::string> systemMenuAbout;  // while hooked
     int closeRequests = 0;
-    platform::SystemMenuFontInfo systemFont{"MS Shell Dlg", 400, 0};
     std::vector<platform::MenuHandle> poppedUp;
     platform::CommandId choice = 0;
-    platform::DesignSkins designSkins{std::make_shared<FakePicture>(613, 4),
-                                      std::make_shared<FakePicture>(28, 20)};
 };
 
 struct FakePlatform {

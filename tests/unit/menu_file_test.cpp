@@ -151,9 +151,6 @@ TEST(DefaultMenuFile, SampleCarriesTheFontAndGoesToTheProgramFolder) {
         DefaultMenuFileText({"A B", 8.5, true, false})
             .find(";@FontSize  8 \r\n;@FontBold True\r\n;@FontItalic False\r\n;@FontName A B\r\n"),
         std::string::npos);
-    EXPECT_NE(DefaultMenuFileText({"X", 9.5, false, true})
-                  .find(";@FontSize  10 \r\n;@FontBold False\r\n;@FontItalic True"),
-              std::string::npos);
     for (const auto& [size, line] :
          {std::pair{-3.0, ";@FontSize -3 \r\n"}, {0.0, ";@FontSize  0 \r\n"}}) {
         EXPECT_NE(DefaultMenuFileText({"X", size, false, false}).find(line), std::string::npos);
