@@ -33,7 +33,7 @@ def main(argv: list[str]) -> int:
         first_start = not folder.menu_file.exists()
         run = folder.start()
         if first_start:
-            run.answer_message_box("Return")  # Yes is the default button
+            harness.send_keys("Return", window=run.wait_message_box().id)  # Yes is the default button
         popup = run.wait_popup()[0]
         # The popup maps before its items are painted.
         harness.poll(lambda: len(harness.Screenshot().colours(popup)) > 2, 5, "the items painted",

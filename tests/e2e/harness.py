@@ -204,9 +204,6 @@ class Run:
         return poll(lambda: [w for w in self.windows() if w.name == title and w.id != other],
                     START_DEADLINE, f"a window titled {title!r}")[0]
 
-    def answer_message_box(self, key: str, title: str = "KOV") -> None:
-        send_keys(key, window=self.wait_message_box(title).id)
-
     def wait_exit(self, timeout: float = 10) -> int:
         """Waits for the program to end, noting the windows it shows meanwhile."""
         poll(lambda: [self.windows()] and self.process.poll() is not None, timeout,

