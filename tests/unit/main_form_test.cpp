@@ -164,7 +164,10 @@ TEST(LanguageFile, EditorAndTemplate) {
     EXPECT_EQ(editor.Select(1, "Okej"), "Spara");  // unchanged text: no change
     EXPECT_FALSE(editor.bLanguageChanged);
     EXPECT_EQ(editor.Select(2, "Spara!"), "b=c");
+    EXPECT_EQ(editor.Select(3, "ignored"), "ignored");  // no such entry: nothing happens
     EXPECT_EQ(editor.ListToolTip(1), "Spara!");
+    // Outside the client area the high word is 1.
+    for (const long index : {3L, -1L, 0x10001L}) EXPECT_EQ(editor.ListToolTip(index), "") << index;
 
     UIStrings strings = DefaultUIStrings("Work");
     strings.sOK = "Okej";
