@@ -55,6 +55,7 @@ TEST_F(FolderMenuTest, SubfoldersThenFilesThenTheFolderNumberedAsOpened) {
     // A second folder menu goes on with the same numbering.
     EXPECT_EQ(OpenAll(Build("C:\\D\\beta")), "ITEM 2006 .\n");
     EXPECT_EQ(folderMenus.LastFolderItemId(), 2006);
+    EXPECT_EQ(OpenAll(Build("C:\\Missing")), "ITEM 2007 .\n");  // only itself
 }
 
 TEST_F(FolderMenuTest, IdentifiersEndWhereMenuItemIdentifiersEnd) {
