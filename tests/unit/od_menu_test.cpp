@@ -116,6 +116,12 @@ TEST(Dpi, LayoutMeasureFontAndPicturesScaleFromNinetySix) {
     // Picture files keep their look: their own size, scaled.
     EXPECT_EQ(DrawnIconSize(IconSource::Kind::File, {16, 10}, 144), (IconSize{24, 15}));
     EXPECT_EQ(DrawnIconSize(IconSource::Kind::File, {600, 10}, 192), (IconSize{600, 10}));
+    // The system's menu font is taken over bold and italic only when it is exactly that.
+    MenuFont adopted;
+    AdoptSystemMenuFont(adopted, {"Segoe UI", 700, 1});
+    EXPECT_TRUE(adopted.FontBold && adopted.FontItalic);
+    AdoptSystemMenuFont(adopted, {"Segoe UI", 600, 2});
+    EXPECT_FALSE(adopted.FontBold || adopted.FontItalic);
 }
 
 TEST(OwnerDraw, CaptionsMenuBarAndConversion) {
