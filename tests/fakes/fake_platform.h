@@ -136,32 +136,25 @@ class FakeTopWindows : public platform::TopWindows {
     std::vector<platform::WindowHandle> closed;
 };
 
-// A picture that knows its size and the path it was loaded from.
+// A picture that knows its size.
 class FakePicture : public platform::Picture {
   public:
-    FakePicture(int w, int h, std::string from = "") : width(w), height(h), path(std::move(from)) {}
+    FakePicture(int w, int h) : width(w), height(h) {}
     int Width() const override { return width; }
     int Height() const override { return height; }
 
     int width;
     int height;
-    std::string path;
 };
 
 class FakePictures : public platform::Pictures {
   public:
     platform::PicturePtr LoadPicture(const std::string& path) override {
         if (decodable.count(path) == 0) return nullptr;
-        return std::make_shared<FakePicture>(16, 16, path);
+        return std::make_shared<FakePicture>(16, 16);
     }
     NoCaseSet decodable;
 };
-
-// The path a fake picture came from; empty for none.
-inline std::string PicturePath(const platform::PicturePtr& picture) {
-    const auto* fake = dynamic_cast<const FakePicture*>(picture.get());
-    return fake != nullptr ? fake->path : std::string();
-}
 
 class FakeOwnerDrawHook : public OwnerDrawHook {
   public:

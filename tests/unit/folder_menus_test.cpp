@@ -74,7 +74,6 @@ TEST_F(FolderMenuTest, IdentifiersEndWhereMenuItemIdentifiersEnd) {
         menus.Dump(menus.Entries(root)[0].idOrSubmenu).ends_with("GRAYED 0 ...\nITEM 7002 .\n"));
     const auto& entries = menus.Entries(Open(root, 12));
     ASSERT_EQ(entries.size(), (65535u - 2001 - 12 * 5001) + 1u);
-    EXPECT_EQ(entries.back().text, "...");
     // A folder opened later shows no entry that could be chosen.
     EXPECT_EQ(menus.Dump(Open(root, 13)), "GRAYED 0 ...\n");
 }
