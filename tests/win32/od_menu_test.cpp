@@ -81,6 +81,7 @@ class OwnerDrawn : public ::testing::Test {
     void SetUp() override {
         window = CreateWindowExW(0, L"STATIC", L"KOV", WS_OVERLAPPEDWINDOW, 0, 0, 200, 200, nullptr,
                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+        originalProc = GetWindowLongPtrW(window, GWLP_WNDPROC);
         hook.emplace(window);
         hook->HookODMenu(sources);
         hook->AddImage("KOV", {"kovpic", "kovmask"});
@@ -122,9 +123,16 @@ class OwnerDrawn : public ::testing::Test {
     std::optional<MenuFont> menuFont = MenuFont{"Tahoma", 8, false, false};
     OwnerDrawSources sources{settings, customIcons, menuFont};
     HWND window = nullptr;
+    LONG_PTR originalProc = 0;
     std::optional<Win32OwnerDrawHook> hook;
     UniqueMenu menu;
 };
+
+TEST_F(OwnerDrawn, UnhookingPutsTheWindowsProcedureBack) {
+    EXPECT_NE(GetWindowLongPtrW(window, GWLP_WNDPROC), originalProc);
+    hook->UnhookODMenu();
+    EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), originalProc);
+}
 
 // Windows sends WM_MENUCHAR for owner-drawn items (Wine matches their retained text itself).
 // Monochrome masks and pictures are expanded with black and white, not the item's colours.
