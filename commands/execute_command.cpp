@@ -75,13 +75,11 @@ class Dispatch {
     }
 
     void EditTheMenu() {
-        auto& editor = c_.settings.MenuEditor;
-        if (editor.empty()) {
+        if (c_.settings.MenuEditor.empty()) {
             launcher_.RunCommand(c_.sMenuFile, "", "", "1");
             return;
         }
-        if (ContainsNoCase(editor, kMenuFilePlaceholder))
-            editor = ReplaceAll(editor, kMenuFilePlaceholder, c_.sMenuFile);
+        const auto editor = ReplaceAll(c_.settings.MenuEditor, kMenuFilePlaceholder, c_.sMenuFile);
         RunProgram(SplitCommandField(editor, c_.settings.ParameterDelimiter));
     }
 

@@ -19,8 +19,6 @@
 
 namespace kov::fakes {
 
-using NoCaseSet = std::set<std::string, LessNoCase>;
-
 // The next queued answer, or otherwise once the queue is empty.
 template <typename T>
 T Take(std::deque<T>& queue, T otherwise) {
@@ -46,7 +44,7 @@ class FakeFiles : public platform::Files {
     bool DeleteFile(const std::string& path) override { return files.erase(path) != 0; }
 
     std::map<std::string, std::string, LessNoCase> files;  // by path, letter case ignored
-    NoCaseSet unwritable;
+    std::set<std::string, LessNoCase> unwritable;
 };
 
 class FakeMessageBoxes : public platform::MessageBoxes {
@@ -136,24 +134,10 @@ class FakeTopWindows : public platform::TopWindows {
     std::vector<platform::WindowHandle> closed;
 };
 
-// A picture that knows its size.
-class FakePicture : public platform::Picture {
-  public:
-    FakePicture(int w, int h) : width(w), height(h) {}
-    int Width() const override { return width; }
-    int Height() const override { return height; }
-
-    int width;
-    int height;
-};
-
+// No picture file decodes.
 class FakePictures : public platform::Pictures {
   public:
-    platform::PicturePtr LoadPicture(const std::string& path) override {
-        if (decodable.count(path) == 0) return nullptr;
-        return std::make_shared<FakePicture>(16, 16);
-    }
-    NoCaseSet decodable;
+    platform::PicturePtr LoadPicture(const std::string&) override { return nullptr; }
 };
 
 class FakeOwnerDrawHook : public OwnerDrawHook {
@@ -175,7 +159,7 @@ class FakeMainWindow : public platform::MainWindow {
         return choice;
     }
     platform::ProgramVersion Version() override { return {3, 7, 1}; }
-    void Hide() override { hidden = true; }
+    void Hide() override {}
     void ShowAbout(const platform::AboutTexts& texts) override { about = texts; }
     void CloseAbout() override { about.reset(); }
     void SetSettingsContent(const platform::SettingsTexts& texts,
@@ -186,7 +170,6 @@ class FakeMainWindow : public platform::MainWindow {
     void HookSystemMenu(std::string_view aboutCaption) override { systemMenuAbout = aboutCaption; }
     void UnhookSystemMenu() override { systemMenuAbout.reset(); }
 
-    bool hidden = false;
     std::optional<platform::AboutTexts> about;
     platform::SettingsTexts settingsTexts;
     std::string textBoxText;
