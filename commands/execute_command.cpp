@@ -150,14 +150,16 @@ class Dispatch {
     void Append(const CommandField& field) {
         const auto file = Expand(std::string_view(field.Program).substr(kBrokenBar.size() + 1));
         auto& clipboard = c_.platform.clipboard;
-        std::string text = field.Parameters;
-        if (ContainsNoCase(text, kClipboardTextPlaceholder)) {
-            text = ReplaceAllNoCase(text, kClipboardTextPlaceholder, ClipboardGetText(clipboard));
-        } else if (ContainsNoCase(text, kClipboardFilesPlaceholder)) {
-            text = ReplaceAllNoCase(text, kClipboardFilesPlaceholder,
+        // The menu's own "\n" and "\t" are line breaks and tabs; the clipboard's text and
+        // names go in as they are.
+        const auto own = sUnescape(sReplaceDate(field.Parameters, c_.expander.clock()));
+        std::string text = own;
+        if (ContainsNoCase(own, kClipboardTextPlaceholder)) {
+            text = ReplaceAllNoCase(own, kClipboardTextPlaceholder, ClipboardGetText(clipboard));
+        } else if (ContainsNoCase(own, kClipboardFilesPlaceholder)) {
+            text = ReplaceAllNoCase(own, kClipboardFilesPlaceholder,
                                     ClipboardGetFiles(clipboard, c_.settings));
         }
-        text = sUnescape(sReplaceDate(text, c_.expander.clock()));
         launcher_.AppendToFile(file, text);
     }
 

@@ -1,6 +1,7 @@
 #include "commands/expand_string.h"
 
 #include <utility>
+#include <vector>
 
 #include "commands/clipboard_commands.h"
 #include "commands/url_encode.h"
@@ -27,21 +28,23 @@ std::string Expander::ExpandAllButClipboardText(std::string_view text) {
 }
 
 std::string Expander::Expand(std::string_view text, bool urlFlag, bool clipboardText) {
-    auto result = ResolveRelativePath(ExpandEnvironment(text));
-    if (clipboardText && ContainsNoCase(result, kClipboardTextPlaceholder)) {
-        auto clip = ClipboardGetText(clipboard_);
-        if (clip.empty()) {
-            result.clear();
-        } else {
-            if (urlFlag) clip = sURLEncode(clip);
-            result = ReplaceAllNoCase(result, kClipboardTextPlaceholder, clip);
-        }
+    // The menu's own text is complete before the clipboard's goes in, so a "¦d(" on the clipboard
+    // stays text.
+    const auto own = sReplaceDate(ResolveRelativePath(ExpandEnvironment(text)), clock_);
+    std::vector<Replacement> inserts;
+    std::string clip;
+    if (clipboardText && ContainsNoCase(own, kClipboardTextPlaceholder)) {
+        clip = ClipboardGetText(clipboard_);
+        if (clip.empty()) return {};
+        if (urlFlag) clip = sURLEncode(clip);
+        inserts.push_back({kClipboardTextPlaceholder, clip});
     }
-    if (ContainsNoCase(result, kClipboardFilesPlaceholder)) {
-        result = ReplaceAllNoCase(result, kClipboardFilesPlaceholder,
-                                  ClipboardGetFiles(clipboard_, settings_));
+    std::string files;
+    if (ContainsNoCase(own, kClipboardFilesPlaceholder)) {
+        files = ClipboardGetFiles(clipboard_, settings_);
+        inserts.push_back({kClipboardFilesPlaceholder, files});
     }
-    return sReplaceDate(result, clock_);
+    return ReplaceEachNoCase(own, inserts);
 }
 
 std::string Expander::ExpandEnvironment(std::string_view text) {

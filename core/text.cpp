@@ -116,39 +116,57 @@ bool ContainsNoCase(std::string_view text, std::string_view needle) {
 
 namespace {
 
+struct Match {
+    std::size_t at;
+    std::size_t length;
+    std::string_view with;
+};
+
+// find(text, from) gives the next match at or after from; at is npos when there is none.
 template <typename Find>
-std::string ReplaceWith(std::string_view text, std::string_view what, std::string_view with,
-                        Find find) {
-    if (what.empty()) return std::string(text);
+std::string ReplaceWith(std::string_view text, Find find) {
     std::string result;
     std::size_t start = 0;
-    for (auto [at, length] = find(text, what, start); at != std::string_view::npos;
-         std::tie(at, length) = find(text, what, start)) {
-        result.append(text.substr(start, at - start)).append(with);
-        start = at + length;
+    for (auto match = find(text, start); match.at != std::string_view::npos;
+         match = find(text, start)) {
+        result.append(text.substr(start, match.at - start)).append(match.with);
+        start = match.at + match.length;
     }
     result.append(text.substr(start));
     return result;
 }
 
+// A match may take more or fewer bytes than the needle when a letter's two cases differ in length.
+Match FindMatchNoCase(std::string_view text, const Replacement& r, std::size_t from) {
+    const auto at = FindNoCase(text, r.what, from);
+    return {at, at == std::string_view::npos ? 0 : MatchLengthNoCase(text, at, r.what), r.with};
+}
+
 }  // namespace
 
 std::string ReplaceAll(std::string_view text, std::string_view what, std::string_view with) {
-    return ReplaceWith(text, what, with,
-                       [](std::string_view t, std::string_view w, std::size_t from) {
-                           return std::pair(t.find(w, from), w.size());
-                       });
+    if (what.empty()) return std::string(text);
+    return ReplaceWith(text, [&](std::string_view t, std::size_t from) {
+        return Match{t.find(what, from), what.size(), with};
+    });
 }
 
 std::string ReplaceAllNoCase(std::string_view text, std::string_view what, std::string_view with) {
-    // A match may take more or fewer bytes than the needle when a letter's two cases differ in
-    // length.
-    return ReplaceWith(
-        text, what, with, [](std::string_view t, std::string_view w, std::size_t from) {
-            const auto at = FindNoCase(t, w, from);
-            return std::pair(
-                at, at == std::string_view::npos ? std::size_t{0} : MatchLengthNoCase(t, at, w));
-        });
+    const Replacement one{what, with};
+    return ReplaceEachNoCase(text, std::span(&one, 1));
+}
+
+std::string ReplaceEachNoCase(std::string_view text, std::span<const Replacement> each) {
+    for (const auto& r : each) {
+        if (r.what.empty()) return std::string(text);
+    }
+    return ReplaceWith(text, [&](std::string_view t, std::size_t from) {
+        Match first{std::string_view::npos, 0, {}};
+        for (const auto& r : each) {
+            if (const auto match = FindMatchNoCase(t, r, from); match.at < first.at) first = match;
+        }
+        return first;
+    });
 }
 
 std::vector<std::string> SplitText(std::string_view text, std::string_view delimiter) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,9 +17,13 @@ inline constexpr std::string_view kBrokenBar = "\xC2\xA6";
 inline constexpr std::string_view kCurrencySign = "\xC2\xA4";
 // The placeholders commands and captions are written with.
 inline constexpr std::string_view kClipboardTextPlaceholder = "\xC2\xA6s";
-inline constexpr std::string_view kClipboardFilesPlaceholder = "\xC2\xA6" "f";
+inline constexpr std::string_view kClipboardFilesPlaceholder =
+    "\xC2\xA6"
+    "f";
 inline constexpr std::string_view kMenuFilePlaceholder = "\xC2\xA6m";
-inline constexpr std::string_view kDatePlaceholderOpen = "\xC2\xA6" "d(";
+inline constexpr std::string_view kDatePlaceholderOpen =
+    "\xC2\xA6"
+    "d(";
 
 // A file name in a folder, with one backslash between them even when the folder is a drive root.
 inline std::string InFolder(std::string folder, std::string_view name) {
@@ -41,6 +46,12 @@ bool ContainsNoCase(std::string_view text, std::string_view needle);
 // Left to right, non-overlapping.
 std::string ReplaceAll(std::string_view text, std::string_view what, std::string_view with);
 std::string ReplaceAllNoCase(std::string_view text, std::string_view what, std::string_view with);
+struct Replacement {
+    std::string_view what;
+    std::string_view with;
+};
+// Each text replaced by its own in one pass: what goes in is never searched again.
+std::string ReplaceEachNoCase(std::string_view text, std::span<const Replacement> each);
 
 // Cuts text at every exact occurrence of the delimiter. An empty text gives no pieces, an empty
 // delimiter the whole text as one piece, adjacent delimiters give empty pieces.

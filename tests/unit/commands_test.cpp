@@ -146,11 +146,11 @@ TEST_F(Commands, SpecialCommands) {
     EXPECT_EQ(fake.shell.executed.size(), 3u);  // an empty clipboard prints nothing
 }
 
-TEST_F(Commands, AppendReplacesClipboardThenDateThenEscapes) {
+TEST_F(Commands, AppendInsertsTheClipboardAsItIsIntoTheMenusOwnText) {
     const std::string log = "C:\\Tools\\Menu\\log.txt";
     fake.files.files[log] = std::string("\0\xFF", 2);
-    fake.clipboard.text = "clip";
-    fake.clipboard.files = std::vector<std::string>{"C:\\f.txt"};
+    fake.clipboard.text = "C:\\new\\t\xC2\xA6\x64(y)";
+    fake.clipboard.files = std::vector<std::string>{"C:\\new\\f.txt"};
     ChooseLine(
         "X\t\xC2\xA6\x61.\\log.txt|\xC2\xA6s and \xC2\xA6S "
         "\xC2\xA6\x66\\n\xC2\xA6\x64(yyyy)\\tend");
@@ -158,9 +158,10 @@ TEST_F(Commands, AppendReplacesClipboardThenDateThenEscapes) {
     fake.clipboard.text.reset();
     ChooseLine("X\t\xC2\xA6\x61.\\log.txt|[\xC2\xA6s]");
     // The log is an ANSI file, so the broken bar goes in as its one ANSI byte.
-    EXPECT_EQ(fake.files.files.at(log), std::string("\0\xFF", 2) +
-                                            "clip and clip \xA6\x66\r\n2024\tend\r\nfiles: "
-                                            "C:\\f.txt\r\n[]\r\n");
+    const std::string clip = "C:\\new\\t\xA6\x64(y)";
+    EXPECT_EQ(fake.files.files.at(log), std::string("\0\xFF", 2) + clip + " and " + clip +
+                                            " \xA6\x66\r\n2024\tend\r\nfiles: "
+                                            "C:\\new\\f.txt\r\n[]\r\n");
     EXPECT_EQ(fake.messages.shown.at(0),
               "There was an error when trying to append a string to the file 'none.txt'.");
 }
@@ -192,6 +193,8 @@ TEST_F(Commands, ExpandEnvironmentRelativePathsClipboardAndDate) {
     settings.StringBefore = settings.StringAfter = "\"";
     settings.StringDelimiter = "\" \"";
     EXPECT_EQ(Expand("\xC2\xA6\x66", true), "\"C:\\a.txt\" \"C:\\b c.txt\"");
+    fake.clipboard.text = "\xC2\xA6\x64(yyyy)\xC2\xA6\x66";  // inserted as it is
+    EXPECT_EQ(Expand("\xC2\xA6s"), *fake.clipboard.text);
     fake.clipboard.files = std::vector<std::string>{};
     EXPECT_EQ(Expand("\xC2\xA6\x66"), "\"\"");
 }
