@@ -5,6 +5,7 @@
 #include "commands/clipboard_commands.h"
 #include "core/text.h"
 #include "core/text_encoding.h"
+#include "core/utf8.h"
 
 namespace kov {
 
@@ -97,14 +98,14 @@ std::optional<std::string> ShellLauncher::WritePrintFile(const std::string& fold
 }
 
 void ShellLauncher::AppendToFile(const std::string& file, std::string_view text) {
-    // The line goes in the file's own encoding; where an ANSI file cannot hold a character, its
-    // UTF-8 bytes are the one form that still carries it.
+    // The line goes in the file's own encoding and is valid in it. What an ANSI file's code page
+    // cannot hold is refused rather than written as "?" or as bytes of another encoding.
     const auto existing = platform_.files.sReadWholeFile(file);
-    const auto encoding =
-        existing ? DecodeText(*existing, platform_.ansi).encoding : TextEncoding::Ansi;
-    const auto line = std::string(text) + "\r\n";
-    const auto bytes = EncodeTextWithoutMark(line, encoding, platform_.ansi).value_or(line);
-    if (platform_.files.AppendToFile(file, bytes)) return;
+    const auto bytes = existing
+                           ? EncodeTextWithoutMark(WellFormedUtf8(std::string(text) + "\r\n"),
+                                                   EncodingToAppendTo(*existing), platform_.ansi)
+                           : std::nullopt;
+    if (bytes && platform_.files.AppendToFile(file, *bytes)) return;
     platform_.ShowError(strings_.sAPPENDERROR + " '" + file + "'.");
 }
 

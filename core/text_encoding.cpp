@@ -48,18 +48,28 @@ std::string_view MarkOf(TextEncoding encoding) {
     }
 }
 
+std::optional<TextEncoding> MarkedEncoding(std::string_view bytes) {
+    for (const auto encoding :
+         {TextEncoding::Utf16Le, TextEncoding::Utf16Be, TextEncoding::Utf8WithMark}) {
+        if (bytes.starts_with(MarkOf(encoding))) return encoding;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 DecodedText DecodeText(std::string_view bytes, const AnsiCodePage& ansi) {
-    if (bytes.starts_with(kUtf16LeMark)) {
-        return {Utf16BytesToUtf8(bytes.substr(2), false), TextEncoding::Utf16Le};
-    }
-    if (bytes.starts_with(kUtf16BeMark)) {
-        return {Utf16BytesToUtf8(bytes.substr(2), true), TextEncoding::Utf16Be};
-    }
-    if (bytes.starts_with(kUtf8Mark)) {
-        // Broken sequences after the mark become U+FFFD: the mark says what the file means to be.
-        return {Utf16ToUtf8(Utf8ToUtf16(bytes.substr(3))), TextEncoding::Utf8WithMark};
+    switch (MarkedEncoding(bytes).value_or(TextEncoding::Ansi)) {
+        case TextEncoding::Utf16Le:
+            return {Utf16BytesToUtf8(bytes.substr(2), false), TextEncoding::Utf16Le};
+        case TextEncoding::Utf16Be:
+            return {Utf16BytesToUtf8(bytes.substr(2), true), TextEncoding::Utf16Be};
+        case TextEncoding::Utf8WithMark:
+            // Broken sequences after the mark become U+FFFD: the mark says what the file means to
+            // be.
+            return {Utf16ToUtf8(Utf8ToUtf16(bytes.substr(3))), TextEncoding::Utf8WithMark};
+        default:
+            break;
     }
     bool multiByte = false;
     if (IsValidUtf8(bytes, multiByte)) {
@@ -67,6 +77,12 @@ DecodedText DecodeText(std::string_view bytes, const AnsiCodePage& ansi) {
         return {std::string(bytes), multiByte ? TextEncoding::Utf8 : TextEncoding::Ansi};
     }
     return {ansi.ToUtf8(bytes), TextEncoding::Ansi};
+}
+
+TextEncoding EncodingToAppendTo(std::string_view bytes) {
+    if (const auto marked = MarkedEncoding(bytes)) return *marked;
+    bool multiByte = false;
+    return IsValidUtf8(bytes, multiByte) ? TextEncoding::Utf8 : TextEncoding::Ansi;
 }
 
 std::optional<std::string> EncodeTextWithoutMark(std::string_view text, TextEncoding encoding,

@@ -35,6 +35,10 @@ struct DecodedText {
 
 DecodedText DecodeText(std::string_view bytes, const AnsiCodePage& ansi);
 
+// The encoding of a file's bytes as lines added to its end must take: its own (an ANSI file that
+// is not valid UTF-8 stays ANSI); an empty or ASCII-only file takes UTF-8.
+TextEncoding EncodingToAppendTo(std::string_view bytes);
+
 // The bytes of text in that encoding, with its byte-order mark where it has one. nullopt when the
 // ANSI code page cannot hold the text.
 std::optional<std::string> EncodeText(std::string_view text, TextEncoding encoding,

@@ -34,4 +34,10 @@ std::u16string Utf8ToUtf16(std::string_view text, bool keepSurrogates = false);
 // An unpaired surrogate becomes U+FFFD unless kept.
 std::string Utf16ToUtf8(std::u16string_view text, bool keepSurrogates = false);
 
+// Text that may carry unpaired surrogates (from a name) as well-formed UTF-8: each becomes one
+// U+FFFD.
+inline std::string WellFormedUtf8(std::string_view text) {
+    return Utf16ToUtf8(Utf8ToUtf16(text, true));
+}
+
 }  // namespace kov

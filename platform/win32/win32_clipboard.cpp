@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "core/utf8.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
 
@@ -17,7 +18,9 @@ std::optional<std::string> Win32Clipboard::GetText() {
     // A block without its terminating NUL must not be read past its end.
     const auto size = GlobalSize(data) / sizeof(wchar_t);
     const auto* text = static_cast<const wchar_t*>(lock.data());
-    return Narrow(std::wstring_view(text, wcsnlen(text, size)));
+    // Text, unlike a file name, has no use for an unpaired surrogate: it becomes U+FFFD, so that
+    // no file it is written into turns invalid.
+    return Utf16ToUtf8(std::u16string(text, text + wcsnlen(text, size)));
 }
 
 std::optional<std::vector<std::string>> Win32Clipboard::GetFiles() {

@@ -166,6 +166,36 @@ TEST_F(Commands, AppendInsertsTheClipboardAsItIsIntoTheMenusOwnText) {
               "There was an error when trying to append a string to the file 'none.txt'.");
 }
 
+TEST_F(Commands, AppendKeepsTheFilesEncodingAndRefusesWhatAnAnsiFileCannotHold) {
+    const std::string kase = "K\xC3\xA4se", loneSurrogate = "\xED\xA0\x80";
+    const struct {
+        std::string file, text, added;  // nothing added: refused
+    } rows[] = {
+        {"", kase, kase},
+        {"abc", kase, kase},
+        {"\xEF\xBB\xBFx", kase, kase},
+        {kase, loneSurrogate, "\xEF\xBF\xBD"},
+        {"\xFF\xFE" + std::string("a\0", 2), "\xC3\xA4", std::string("\xE4\0", 2)},
+        {"\xFE\xFF" + std::string("\0a", 2), "\xC3\xA4", std::string("\0\xE4", 2)},
+        {"K\xE4se", kase, "K\xE4se"},
+        {"K\xE4se", "\xE2\x82\xAC", ""},
+        {"K\xE4se", loneSurrogate, ""},
+    };
+    ShellLauncher launcher(fake.platform, strings, numbers);
+    for (const auto& row : rows) {
+        fake.files.files["C:\\f.txt"] = row.file;
+        fake.messages.shown.clear();
+        launcher.AppendToFile("C:\\f.txt", row.text);
+        const auto lineEnd = row.file.starts_with("\xFF\xFE")   ? std::string("\r\0\n\0", 4)
+                             : row.file.starts_with("\xFE\xFF") ? std::string("\0\r\0\n", 4)
+                                                                : std::string("\r\n");
+        EXPECT_EQ(fake.files.files["C:\\f.txt"],
+                  row.file + (row.added.empty() ? "" : row.added + lineEnd))
+            << row.file << " + " << row.text;
+        EXPECT_EQ(fake.messages.shown.size(), row.added.empty() ? 1u : 0u) << row.file;
+    }
+}
+
 TEST_F(Commands, ExpandEnvironmentRelativePathsClipboardAndDate) {
     fake.environment.variables["windir"] = "C:\\windows";
     fake.environment.variables["pad"] = "   C:\\x";
