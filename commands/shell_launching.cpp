@@ -48,18 +48,26 @@ void ShellLauncher::OpenURL(std::string_view url) {
 }
 
 std::optional<std::string> ShellLauncher::FindBrowser() {
-    const auto& programFolder = platform_.identity.folder;
-    const auto kept = InFolder(programFolder, "Temp.htm");
-    if (platform_.files.FileExists(kept)) return platform_.shell.FindExecutable(kept);
-    // A read-only program folder must not keep URLs from opening.
-    for (const auto& folder : {programFolder, platform_.tempFolder.UserTempFolder()}) {
-        const auto probe = InFolder(folder, "Temp.htm");
-        if (!platform_.files.WriteNewFile(probe, "")) continue;
-        auto browser = platform_.shell.FindExecutable(probe);
-        platform_.files.DeleteFile(probe);
+    auto& files = platform_.files;
+    // Temp.htm in the program folder is asked about as it is when it is there, and left alone.
+    const auto kept = InFolder(platform_.identity.folder, "Temp.htm");
+    if (files.FileExists(kept)) {
+        if (auto browser = platform_.shell.FindExecutable(kept)) return browser;
+    } else if (auto browser = AskAndRemove(files.WriteNewFile(kept, "") ? std::optional(kept)
+                                                                        : std::nullopt)) {
         return browser;
     }
-    return std::nullopt;
+    // A read-only program folder must not keep URLs from opening: a name of the program's own in
+    // the temporary folder.
+    const auto stem = InFolder(platform_.tempFolder.UserTempFolder(), platform_.identity.fileName);
+    return AskAndRemove(CreateNumberedFile(stem + "_url", ".htm", ""));
+}
+
+std::optional<std::string> ShellLauncher::AskAndRemove(const std::optional<std::string>& made) {
+    if (!made) return std::nullopt;
+    auto browser = platform_.shell.FindExecutable(*made);
+    platform_.files.DeleteFile(*made);
+    return browser;
 }
 
 void ShellLauncher::PrintFile(const std::string& document, const std::string& workingFolder) {
@@ -75,8 +83,12 @@ void ShellLauncher::PrintFile(const std::string& document, const std::string& wo
     if (clip.empty()) return;
     const auto content = ReplaceAllNoCase(document, kClipboardTextPlaceholder, clip) + "\r\n";
     const auto bytes = EncodeTextKeepingEverything(content, TextEncoding::Ansi, platform_.ansi);
-    auto file = WritePrintFile(platform_.identity.folder, bytes);
-    if (!file) file = WritePrintFile(platform_.tempFolder.UserTempFolder(), bytes);
+    const auto stem = platform_.identity.fileName + "_print";
+    auto file = CreateNumberedFile(InFolder(platform_.identity.folder, stem), ".txt", bytes);
+    if (!file) {
+        file = CreateNumberedFile(InFolder(platform_.tempFolder.UserTempFolder(), stem), ".txt",
+                                  bytes);
+    }
     if (!file) return;
     auto request = print;
     request.file = *file;
@@ -85,11 +97,11 @@ void ShellLauncher::PrintFile(const std::string& document, const std::string& wo
     platform_.files.DeleteFile(*file);
 }
 
-std::optional<std::string> ShellLauncher::WritePrintFile(const std::string& folder,
-                                                         std::string_view content) {
-    const auto stem = InFolder(folder, platform_.identity.fileName + "_print");
+std::optional<std::string> ShellLauncher::CreateNumberedFile(const std::string& stem,
+                                                             std::string_view extension,
+                                                             std::string_view content) {
     for (std::uint32_t n = 0; n <= UINT16_MAX; ++n) {
-        const auto name = stem + std::to_string(n) + ".txt";
+        const auto name = stem + std::to_string(n) + std::string(extension);
         if (platform_.files.FileExists(name)) continue;
         if (platform_.files.WriteNewFile(name, content)) return name;
         return std::nullopt;

@@ -35,7 +35,13 @@ class ShellLauncher {
 
   private:
     std::optional<std::string> FindBrowser();
-    std::optional<std::string> WritePrintFile(const std::string& folder, std::string_view content);
+    // The shell's program for a file made for the question, which is removed after it.
+    std::optional<std::string> AskAndRemove(const std::optional<std::string>& made);
+    // The first of stem + 0, 1, ... + extension that is free, made with the content; nullopt
+    // when it cannot be made.
+    std::optional<std::string> CreateNumberedFile(const std::string& stem,
+                                                  std::string_view extension,
+                                                  std::string_view content);
 
     platform::Platform& platform_;
     const UIStrings& strings_;

@@ -17,7 +17,7 @@ class Files {
     virtual bool IsOrdinaryFile(const std::string& path) = 0;
     // The whole content as bytes; nullopt when it cannot be opened or read.
     virtual std::optional<std::string> sReadWholeFile(const std::string& path) = 0;
-    // Creates the file or replaces its whole content.
+    // Creates the file with the content; false, touching nothing, when a file of that name exists.
     virtual bool WriteNewFile(const std::string& path, std::string_view content) = 0;
     // Writes the content to a new file beside path and only then puts it in path's place, so a
     // failure half-way leaves the old file whole.

@@ -65,9 +65,15 @@ bool WriteAll(HANDLE file, std::string_view content) {
 }  // namespace
 
 bool Win32Files::WriteNewFile(const std::string& path, std::string_view content) {
-    UniqueFile file(CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    const auto wide = WidePath(path);
+    // Create-new: a file of that name, whoever made it, is never emptied or overwritten.
+    UniqueFile file(CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    return file && WriteAll(file.get(), content);
+    if (!file) return false;
+    if (WriteAll(file.get(), content)) return true;
+    file.reset();
+    DeleteFileW(wide.c_str());  // made here, half written
+    return false;
 }
 
 bool Win32Files::ReplaceFile(const std::string& path, std::string_view content) {
@@ -79,18 +85,22 @@ bool Win32Files::ReplaceFile(const std::string& path, std::string_view content) 
         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
         return false;
     }
-    // The new content is complete on disk before the old file goes.
-    const std::string fresh = path + ".new~";
-    if (!WriteNewFile(fresh, content)) {
+    // The new content is complete on disk before the old file goes, under a name of its own:
+    // a file left by someone else beside it is not touched.
+    for (int n = 0; n < 100; ++n) {
+        const std::string fresh = path + ".new~" + (n > 0 ? std::to_string(n) : std::string());
+        if (!WriteNewFile(fresh, content)) {
+            if (GetLastError() == ERROR_FILE_EXISTS) continue;
+            return false;
+        }
+        if (MoveFileExW(WidePath(fresh).c_str(), WidePath(path).c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return true;
+        }
         DeleteFileW(WidePath(fresh).c_str());
         return false;
     }
-    if (!MoveFileExW(WidePath(fresh).c_str(), WidePath(path).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileW(WidePath(fresh).c_str());
-        return false;
-    }
-    return true;
+    return false;
 }
 
 bool Win32Files::FileExists(const std::string& path) {

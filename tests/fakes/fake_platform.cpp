@@ -3,6 +3,10 @@
 namespace kov::fakes {
 
 bool FakeFiles::WriteNewFile(const std::string& path, std::string_view content) {
+    return files.count(path) == 0 && ReplaceFile(path, content);
+}
+
+bool FakeFiles::ReplaceFile(const std::string& path, std::string_view content) {
     if (unwritable.count(path) != 0) return false;
     files[path] = std::string(content);
     return true;

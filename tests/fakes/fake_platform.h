@@ -36,9 +36,7 @@ class FakeFiles : public platform::Files {
         return it != files.end() ? std::optional(it->second) : std::nullopt;
     }
     bool WriteNewFile(const std::string& path, std::string_view content) override;
-    bool ReplaceFile(const std::string& path, std::string_view content) override {
-        return WriteNewFile(path, content);
-    }
+    bool ReplaceFile(const std::string& path, std::string_view content) override;
     bool FileExists(const std::string& path) override { return files.count(path) != 0; }
     bool AppendToFile(const std::string& path, std::string_view bytes) override;
     bool DeleteFile(const std::string& path) override { return files.erase(path) != 0; }
@@ -104,7 +102,7 @@ class FakeShell : public platform::Shell {
     }
     std::optional<std::string> FindExecutable(const std::string& file) override {
         lookedUp.push_back(file);
-        return browser;
+        return Take(browsers, browser);
     }
     void Sleep(unsigned milliseconds) override { slept += milliseconds; }
 
@@ -114,7 +112,8 @@ class FakeShell : public platform::Shell {
     unsigned slept = 0;
     std::deque<std::intptr_t> executeResults;  // success (42) once they run out
     std::deque<std::intptr_t> processIds;      // nothing started once they run out
-    std::optional<std::string> browser;
+    std::optional<std::string> browser;        // once the answers run out
+    std::deque<std::optional<std::string>> browsers;
     std::function<void(const platform::ShellRequest&)> onExecute;
 };
 

@@ -100,20 +100,26 @@ TEST_F(Commands, UrlsGoToTheBrowserFoundThroughATemporaryHtmFile) {
                                              {false, "OPEN", "C:\\b.exe", "Https://x%20y", "", 1},
                                              {false, "OPEN", "C:\\b.exe", "FTP://y", "", 1},
                                              {true, {}, "mailto:m?s=a b", "", "", 1}}));
-    EXPECT_EQ(fake.shell.lookedUp, (std::vector<std::string>{tempHtm, tempHtm}));
+    const std::string tempUrl0 = "C:\\Users\\me\\Temp\\KOV_url0.htm";
+    EXPECT_EQ(fake.shell.lookedUp, (std::vector<std::string>{tempHtm, tempUrl0, tempHtm}));
     EXPECT_TRUE(fake.files.files.empty());
 
-    // An existing file is kept; a read-only program folder uses the temporary folder.
+    // Files someone else made are asked about at most, never emptied or removed; a lookup that
+    // fails in the program folder goes on to the temporary folder.
     fakes::FakePlatform other;
+    other.shell.browsers = {std::nullopt};
     other.shell.browser = "b.exe";
     other.files.files[tempHtm] = "<html>";
+    other.files.files[tempUrl0] = "theirs";
     ShellLauncher(other.platform, strings, numbers).OpenURL("http://x");
-    other.files.files.clear();
+    EXPECT_EQ(other.files.files.at(tempHtm), "<html>");
+    other.files.files.erase(tempHtm);
     other.files.unwritable.insert(tempHtm);
     ShellLauncher(other.platform, strings, numbers).OpenURL("http://x");
-    EXPECT_EQ(other.shell.lookedUp,
-              (std::vector<std::string>{tempHtm, "C:\\Users\\me\\Temp\\Temp.htm"}));
-    EXPECT_TRUE(other.files.files.empty());
+    const std::string tempUrl1 = "C:\\Users\\me\\Temp\\KOV_url1.htm";
+    EXPECT_EQ(other.shell.lookedUp, (std::vector<std::string>{tempHtm, tempUrl1, tempUrl1}));
+    EXPECT_EQ(other.files.files, (decltype(other.files.files){{tempUrl0, "theirs"}}));
+    EXPECT_EQ(other.shell.executed.size(), 2u);
 }
 
 TEST_F(Commands, SpecialCommands) {

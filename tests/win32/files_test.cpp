@@ -3,6 +3,7 @@
 
 #include <set>
 
+#include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_folders.h"
@@ -19,14 +20,24 @@ TEST(Win32Files, WritesAppendsAndReplacesEveryByteAndKeepsWhatCannotBeReplaced) 
     std::string bytes;
     for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
     const auto path = folder / "Svenska.lng";
+    ASSERT_TRUE(files.WriteNewFile(path + ".new~", "theirs"));
     ASSERT_TRUE(files.WriteNewFile(path, "a longer first content, replaced whole" + bytes));
+    EXPECT_FALSE(files.WriteNewFile(path, "x"));  // never over an existing file
     ASSERT_TRUE(files.ReplaceFile(path, bytes));
+    EXPECT_EQ(files.sReadWholeFile(path + ".new~"), "theirs");
     EXPECT_TRUE(files.AppendToFile(path, "\n\r"));
     EXPECT_EQ(files.sReadWholeFile(path), bytes + "\n\r");
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     EXPECT_FALSE(files.ReplaceFile(path, "lost"));
     EXPECT_EQ(files.sReadWholeFile(path), bytes + "\n\r");
-    EXPECT_FALSE(files.IsOrdinaryFile(path + ".new~"));  // no debris beside it
+    EXPECT_FALSE(files.IsOrdinaryFile(path + ".new~1"));  // no debris beside it
+    {
+        // Held by another program that shares nothing: there, but not to be read.
+        UniqueFile held(CreateFileW(Widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        EXPECT_EQ(files.sReadWholeFile(path), std::nullopt);
+        EXPECT_TRUE(files.FileExists(path));
+    }
     EXPECT_FALSE(files.AppendToFile(folder / "missing.txt", "x"));
     EXPECT_FALSE(files.FileExists(folder / "missing.txt"));  // appending creates nothing
     EXPECT_EQ(files.sReadWholeFile(folder.path), std::nullopt);
