@@ -68,8 +68,10 @@ void MainForm::FormLoad(const std::string& commandLine) {
         menuFont_ = settings_.font;
     }
     LoadLanguageFile();
-    window_.SetSettingsContent({strings_.sINFORMATION, strings_.sINFOTEXT, strings_.sTRANSLATION,
-                                strings_.sSAVE, strings_.sCREATENEW},
+    // Editing is off then, and the window says why.
+    const auto unread = LanguageFileUnread() ? "\r\n\r\n" + UnreadLanguageFile() : std::string();
+    window_.SetSettingsContent({strings_.sINFORMATION, strings_.sINFOTEXT + unread,
+                                strings_.sTRANSLATION, strings_.sSAVE, strings_.sCREATENEW},
                                *this);
 
     if (settings_.NoProgramMenu) {
@@ -109,9 +111,20 @@ void MainForm::LoadLanguageFile() {
         return;
     }
     if (const auto file = ReadTextFile(platform_.files, platform_.ansi, path)) {
+        languageRead_ = true;
         languageEncoding_ = file->encoding;
         editor_.SetEntries(ApplyLanguageFile(file->text, strings_));
+    } else {
+        editingEnabled_ = false;
     }
+}
+
+bool MainForm::LanguageFileUnread() {
+    return !languageRead_ && platform_.files.FileExists(settings_.LanguageFile);
+}
+
+std::string MainForm::UnreadLanguageFile() const {
+    return strings_.sTHEFILE + " '" + settings_.LanguageFile + "' could not be read.";
 }
 
 void MainForm::ExecuteCommand(CommandId id) {
@@ -160,6 +173,11 @@ void MainForm::ShowFileError(const std::string& path) {
 }
 
 void MainForm::cmdSave_Click(const std::string& textBoxText) {
+    // What was not read cannot be written back: the list would replace a file it never held.
+    if (LanguageFileUnread()) {
+        platform_.ShowError(UnreadLanguageFile());
+        return;
+    }
     // Saved as it was read, unless that loses what the user typed.
     const auto content = EncodeTextKeepingEverything(editor_.ContentForSave(textBoxText),
                                                      languageEncoding_, platform_.ansi);
@@ -188,7 +206,7 @@ void MainForm::cmdCreateNew_Click() {
     }
     platform_.messages.MessageBox(strings_.sNEWFILECREATED + " '" + path + "'.", title,
                                   mb::kIconInformation);
-    if (!editor_.Entries().empty()) return;
+    if (!editor_.Entries().empty() || LanguageFileUnread()) return;
     if (const auto file = ReadTextFile(platform_.files, platform_.ansi, path)) {
         languageEncoding_ = file->encoding;
         editor_.SetEntries(ListedLines(file->text));

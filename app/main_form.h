@@ -57,6 +57,9 @@ class MainForm : public platform::SettingsEvents {
     enum class Sample { Declined, Written, NotWritten };
     Sample OfferDefaultMenuFile();
     void LoadLanguageFile();
+    // The language file is there but its content was not read, so it must not be replaced.
+    bool LanguageFileUnread();
+    std::string UnreadLanguageFile() const;
     void AddProgramImages();
     void ExecuteCommand(CommandId id);
     void ShowAbout(bool exitProgram);
@@ -79,6 +82,7 @@ class MainForm : public platform::SettingsEvents {
     UIStrings strings_;
     TranslationEditor editor_;
     bool editingEnabled_ = true;
+    bool languageRead_ = false;
     TextEncoding languageEncoding_ = TextEncoding::Ansi;
     std::optional<CommandId> chosen_;
     // Element n is the path of the folder entry with identifier 2000 + n.

@@ -33,7 +33,8 @@ class FakeFiles : public platform::Files {
     bool IsOrdinaryFile(const std::string& path) override { return files.count(path) != 0; }
     std::optional<std::string> sReadWholeFile(const std::string& path) override {
         const auto it = files.find(path);
-        return it != files.end() ? std::optional(it->second) : std::nullopt;
+        return it != files.end() && !unreadable.count(path) ? std::optional(it->second)
+                                                            : std::nullopt;
     }
     bool WriteNewFile(const std::string& path, std::string_view content) override;
     bool ReplaceFile(const std::string& path, std::string_view content) override;
@@ -42,7 +43,7 @@ class FakeFiles : public platform::Files {
     bool DeleteFile(const std::string& path) override { return files.erase(path) != 0; }
 
     std::map<std::string, std::string, LessNoCase> files;  // by path, letter case ignored
-    std::set<std::string, LessNoCase> unwritable;
+    std::set<std::string, LessNoCase> unwritable, unreadable;
 };
 
 class FakeMessageBoxes : public platform::MessageBoxes {

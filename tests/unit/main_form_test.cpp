@@ -154,6 +154,18 @@ TEST_F(RunCycle, CreateNewWritesTheTemplateWhenAsked) {
     form->cmdCreateNew_Click();
     EXPECT_EQ(fake.files.files.at(templatePath).substr(0, 9), "OK=Okej\r\n");
     EXPECT_EQ(form->TranslationEntries().size(), 1u);
+
+    // A language file that is there but cannot be read is never replaced by Save.
+    fake.files.unreadable.insert(languagePath);
+    Start(swedish, "OK=Okej");
+    EXPECT_FALSE(form->EditingEnabled());
+    const std::string unread = "The file 'C:\\Tools\\Menu\\Svenska.lng' could not be read.";
+    EXPECT_EQ(window->settingsTexts.infoText, "KOV is a menu program.\r\n\r\n" + unread);
+    form->cmdCreateNew_Click();
+    form->cmdSave_Click("x");
+    EXPECT_EQ(fake.files.files.at(languagePath), "OK=Okej");
+    EXPECT_EQ(fake.messages.shown.back(), unread);
+    EXPECT_FALSE(form->EditingEnabled());
 }
 
 TEST(LanguageFile, EditorAndTemplate) {
