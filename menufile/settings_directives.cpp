@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "core/text.h"
+#include "core/utf8.h"
 
 namespace kov {
 
@@ -118,8 +119,13 @@ void ApplySettingsLine(std::string_view line, MenuSettings& settings, SettingsCo
     for (const auto& directive : kDirectives) {
         if (!StartsWithNoCase(line, directive.key)) continue;
         // The key and the one character after it are dropped; the rest is the value, untrimmed.
-        const auto skip = directive.key.size() + 1;
-        const std::string value(skip < line.size() ? line.substr(skip) : std::string_view());
+        // Counted in characters: the one after the key may take several bytes, and so may a
+        // letter of the key written in another case.
+        std::size_t skip = 0;
+        for (std::size_t n = 0; n <= directive.key.size() && skip < line.size(); ++n) {
+            skip += DecodeUtf8At(line, skip).length;
+        }
+        const std::string value(line.substr(skip));
         auto setFlag = [&](bool& target) {
             if (const auto flag = ParseFlag(value, context.numbers)) target = *flag;
         };

@@ -98,6 +98,15 @@ TEST_F(MenuBuilder, SettingsDirectives) {
     // A longer word counts as its key; the value is what follows the key and one character.
     EXPECT_FALSE(settings.NoHelp);
     EXPECT_TRUE(settings.NoExit);
+    // One whole character ends the key; a key's letter may take more bytes in another case.
+    ExpectRows<std::string>({{"@ItemDelimiter\xC2\xA0,", ","},
+                             {"@ItemDelimiter\xE2\x80\x83\xC2\xA4", "\xC2\xA4"},
+                             {"@\xC5\xBFtringDelimiter ;", ";"}},
+                            [&](const std::string& line) {
+                                settings.ItemDelimiter = settings.StringDelimiter = "";
+                                ApplySettingsLine(line, settings, menuFile.settingsContext);
+                                return settings.ItemDelimiter + settings.StringDelimiter;
+                            });
     // Words and numbers only: anything else leaves the flag as it was.
     const Rows<> flags = {
         {"yes", "kept"}, {"true", "on"},   {"TRUE", "on"}, {"-1", "on"},
