@@ -122,15 +122,17 @@ std::vector<std::string> SplitLines(std::string_view text) {
     lines.reserve(static_cast<std::size_t>(
                       lineFeeds > 0 ? lineFeeds : std::count(text.begin(), text.end(), '\r')) +
                   1);
-    // Searching for each end character on its own is what makes reading long files fast.
-    std::size_t start = 0;
+    // Searching for each end character on its own is what makes reading long files fast; each
+    // is searched again only once passed, so a file with one kind of line end is read once.
+    constexpr auto npos = std::string_view::npos;
+    std::size_t start = 0, feed = text.find('\n'), cr = text.find('\r');
     while (true) {
-        const auto feed = std::min(text.find('\n', start), text.size());
-        const auto cr = text.substr(0, feed).find('\r', start);
-        if (cr == std::string_view::npos && feed == text.size()) break;
+        if (feed < start) feed = text.find('\n', start);
+        if (cr < start) cr = text.find('\r', start);
         const auto end = std::min(cr, feed);
+        if (end == npos) break;
         lines.emplace_back(text.substr(start, end - start));
-        start = end + (end == cr && cr + 1 == feed && feed < text.size() ? 2 : 1);
+        start = end + (end == cr && feed == cr + 1 ? 2 : 1);
     }
     lines.emplace_back(text.substr(start));
     return lines;
