@@ -45,7 +45,10 @@ void MainForm::FormLoad(const std::string& commandLine) {
 
     if (const auto argument = MenuFileArgument(commandLine); !argument.empty()) {
         const auto path = expander_.sExpandString(argument, false);
-        if (platform_.files.IsOrdinaryFile(path)) sMenuFile = path;
+        // A file search takes "*" and "?" as patterns, but such a path names no one file.
+        if (path.find_first_of("*?") == std::string::npos && platform_.files.IsOrdinaryFile(path)) {
+            sMenuFile = path;
+        }
     }
     bool readMenuFile = true;
     if (!platform_.files.IsOrdinaryFile(sMenuFile)) {
