@@ -9,6 +9,7 @@
 #include "odmenu/dpi_scale.h"
 #include "odmenu/win32/menu_font_win32.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_pictures.h"
 
 namespace kov::win32 {
@@ -58,14 +59,13 @@ platform::CommandId Win32MainWindow::PopUpAtCursor(platform::MenuHandle menu) {
 }
 
 platform::ProgramVersion Win32MainWindow::Version() {
-    wchar_t path[MAX_PATH + 1] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const auto path = ProgramFilePath();
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeW(path, &ignored);
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
     std::vector<char> data(size);
     VS_FIXEDFILEINFO* info = nullptr;
     UINT length = 0;
-    if (size == 0 || !GetFileVersionInfoW(path, 0, size, data.data()) ||
+    if (size == 0 || !GetFileVersionInfoW(path.c_str(), 0, size, data.data()) ||
         !VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&info), &length) ||
         info == nullptr) {
         return {};

@@ -1,5 +1,10 @@
 #include "platform/win32/win32_clipboard.h"
 
+#include "platform/win32/windows_api.h"
+// After windows.h, which it needs.
+#include <shlobj.h>
+
+#include <algorithm>
 #include <cstring>
 
 #include "core/utf8.h"
@@ -23,12 +28,36 @@ std::optional<std::string> Win32Clipboard::GetText() {
     return Utf16ToUtf8(std::u16string(text, text + wcsnlen(text, size)));
 }
 
+namespace {
+
+// DragQueryFileW trusts the block: another program's malformed one (smaller than its header, its
+// list's offset outside it, a list without the empty name that ends it) must not be read.
+bool IsWellFormedFileList(HANDLE data) {
+    const SIZE_T size = GlobalSize(data);
+    GlobalLockGuard lock(data);
+    if (lock.data() == nullptr || size < sizeof(DROPFILES)) return false;
+    DROPFILES header;
+    std::memcpy(&header, lock.data(), sizeof header);
+    if (header.pFiles < sizeof(DROPFILES) || header.pFiles >= size) return false;
+    const auto* list = static_cast<const unsigned char*>(lock.data()) + header.pFiles;
+    const std::size_t unit = header.fWide ? sizeof(wchar_t) : 1;
+    bool nameStarts = true;
+    for (std::size_t at = 0; at + unit <= size - header.pFiles; at += unit) {
+        const bool zero = std::all_of(list + at, list + at + unit, [](auto b) { return b == 0; });
+        if (zero && nameStarts) return true;
+        nameStarts = zero;
+    }
+    return false;
+}
+
+}  // namespace
+
 std::optional<std::vector<std::string>> Win32Clipboard::GetFiles() {
     if (!IsClipboardFormatAvailable(CF_HDROP)) return std::nullopt;
     OpenClipboardGuard clipboard(nullptr);
     if (!clipboard.opened()) return std::nullopt;
     auto* drop = static_cast<HDROP>(GetClipboardData(CF_HDROP));
-    if (drop == nullptr) return std::vector<std::string>{};
+    if (drop == nullptr || !IsWellFormedFileList(drop)) return std::vector<std::string>{};
     const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     std::vector<std::string> files;
     for (UINT i = 0; i < count; ++i) {

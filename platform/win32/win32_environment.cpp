@@ -22,19 +22,14 @@ std::optional<std::string> Win32Environment::ExpandEnvironmentStrings(const std:
     return std::nullopt;
 }
 
+std::wstring ProgramFilePath() {
+    return TextOfNeededLength(
+        [](wchar_t* buffer, DWORD size) { return GetModuleFileNameW(nullptr, buffer, size); });
+}
+
 platform::ProgramIdentity CurrentProgramIdentity() {
-    std::vector<wchar_t> buffer(MAX_PATH);
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length == 0) return {};
-        if (length < buffer.size()) {
-            buffer.resize(length);
-            break;
-        }
-        buffer.resize(buffer.size() * 2);
-    }
-    const std::string path = Narrow({buffer.data(), buffer.size()});
+    const std::string path = Narrow(ProgramFilePath());
+    if (path.empty()) return {};
     const auto slash = path.find_last_of('\\');
     platform::ProgramIdentity identity;
     identity.folder = slash == std::string::npos ? std::string() : path.substr(0, slash);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "core/locale_number.h"
 #include "platform/environment.h"
 #include "platform/program_identity.h"
@@ -13,6 +15,8 @@ class Win32Environment : public platform::Environment {
 
 // Name and folder of the running program file.
 platform::ProgramIdentity CurrentProgramIdentity();
+// The running program file's full path, however long.
+std::wstring ProgramFilePath();
 
 // How the user's locale writes numbers.
 NumberFormat UserNumberFormat();

@@ -5,7 +5,7 @@
 namespace kov::win32 {
 
 class Win32Menus : public platform::Menus {
-public:
+  public:
     platform::MenuHandle CreatePopupMenu() override;
     bool AppendMenu(platform::MenuHandle menu, unsigned flags, std::uintptr_t idOrSubmenu,
                     std::string_view text) override;

@@ -7,12 +7,12 @@
 namespace kov::win32 {
 
 class Win32MessageBoxes : public platform::MessageBoxes {
-public:
+  public:
     int MessageBox(std::string_view text, std::string_view title, unsigned flags) override;
     // Message boxes belong to the main window once it exists.
     void SetOwner(HWND owner) { owner_ = owner; }
 
-private:
+  private:
     HWND owner_ = nullptr;
 };
 

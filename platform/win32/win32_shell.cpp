@@ -1,6 +1,7 @@
 #include "platform/win32/win32_shell.h"
 
 #include <objbase.h>
+#include <shlwapi.h>
 
 #include <vector>
 
@@ -88,10 +89,22 @@ std::uint32_t Win32Shell::StartProcess(const std::string& commandLine, int show)
 std::optional<std::string> Win32Shell::FindExecutable(const std::string& file) {
     EnterComApartment();
     wchar_t buffer[MAX_PATH] = {};
-    const auto result =
-        reinterpret_cast<std::intptr_t>(FindExecutableW(win32::Widen(file).c_str(), L"", buffer));
+    const auto wide = win32::Widen(file);
+    const auto result = reinterpret_cast<std::intptr_t>(FindExecutableW(wide.c_str(), L"", buffer));
     if (result <= 32) return std::nullopt;
-    return Narrow({buffer, wcsnlen(buffer, MAX_PATH)});
+    const auto length = wcsnlen(buffer, MAX_PATH);
+    if (length + 1 < MAX_PATH) return Narrow({buffer, length});
+    // The answer fills the fixed buffer this call allows, so it may be cut: the association of
+    // the file's type is asked again, for its whole length.
+    const auto whole = TextOfNeededLength([&](wchar_t* text, DWORD size) -> DWORD {
+        DWORD needed = size;
+        const HRESULT asked =
+            AssocQueryStringW(ASSOCF_NOTRUNCATE, ASSOCSTR_EXECUTABLE,
+                              PathFindExtensionW(wide.c_str()), nullptr, text, &needed);
+        if (asked == E_POINTER) return needed;
+        return SUCCEEDED(asked) ? static_cast<DWORD>(wcsnlen(text, size)) : 0;
+    });
+    return Narrow(whole.empty() ? std::wstring_view(buffer, length) : std::wstring_view(whole));
 }
 
 void Win32Shell::Sleep(unsigned milliseconds) {

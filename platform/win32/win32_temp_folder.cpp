@@ -7,10 +7,8 @@
 namespace kov::win32 {
 
 std::string Win32TempFolder::UserTempFolder() {
-    wchar_t buffer[MAX_PATH + 1] = {};
-    const DWORD length = GetTempPathW(MAX_PATH + 1, buffer);
-    if (length == 0 || length > MAX_PATH) return {};
-    std::string folder = Narrow({buffer, length});
+    std::string folder = Narrow(
+        TextOfNeededLength([](wchar_t* buffer, DWORD size) { return GetTempPathW(size, buffer); }));
     // Without its final backslash, as the program folder is written, unless it is a drive root.
     if (folder.size() > 3 && folder.ends_with('\\')) folder.pop_back();
     return folder;
