@@ -53,9 +53,8 @@ void AboutDialog::Layout(int dpi) {
     SetWindowPos(icon_, nullptr, twips(120), twips(120), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     MoveWindow(text_, twips(840), twips(90), twips(2220), twips(690), TRUE);
     MoveWindow(ok_, twips(3120), twips(120), twips(855), twips(345), TRUE);
-    font_ = MessageFont(dpi);
-    SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont(font_)), TRUE);
-    SendMessageW(ok_, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont(font_)), TRUE);
+    const HWND controls[] = {text_, ok_};
+    SetMessageFont(font_, dpi, controls);
 }
 
 void AboutDialog::Show(const platform::AboutTexts& texts, std::function<void()> onExit) {

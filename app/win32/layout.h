@@ -4,6 +4,9 @@
 
 #include "platform/win32/windows_api.h"
 
+#include <span>
+#include <utility>
+
 #include "odmenu/win32/dpi_win32.h"
 #include "platform/win32/handles.h"
 
@@ -27,6 +30,16 @@ inline UniqueFont MessageFont(int dpi) {
 // The font to give controls: the message font when it could be made.
 inline HFONT ControlFont(const UniqueFont& font) {
     return font ? font.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+// Gives the controls the message font of the DPI; the font they had goes only then, as a control
+// must never be left holding a deleted font.
+inline void SetMessageFont(UniqueFont& font, int dpi, std::span<const HWND> controls) {
+    auto fresh = MessageFont(dpi);
+    for (HWND control : controls) {
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont(fresh)), TRUE);
+    }
+    font = std::move(fresh);
 }
 
 }  // namespace kov::win32

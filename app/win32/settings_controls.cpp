@@ -83,12 +83,13 @@ void SettingsControls::Create(HWND window, HINSTANCE instance) {
 
 void SettingsControls::Layout(int dpi) {
     const Twips twips(dpi);
-    font_ = MessageFont(dpi);
+    std::vector<HWND> controls;
     for (const auto& [control, place] : placed_) {
         MoveWindow(control, twips(place.left), twips(place.top), twips(place.right),
                    twips(place.bottom), TRUE);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont(font_)), TRUE);
+        controls.push_back(control);
     }
+    SetMessageFont(font_, dpi, controls);
 }
 
 void SettingsControls::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
