@@ -45,8 +45,13 @@ IconSize DrawnIconSize(IconSource::Kind kind, IconSize bitmap, int dpi) {
         const int side = ScalePixels(kPictureSide, dpi);
         return {side, side};
     }
+    return ScaledPictureSize(bitmap, dpi);
+}
+
+IconSize ScaledPictureSize(IconSize bitmap, int dpi) {
     const IconSize scaled{ScalePixels(bitmap.width, dpi), ScalePixels(bitmap.height, dpi)};
-    // Stretching a huge picture would take a copy of hundreds of megabytes for every paint.
+    // Stretching a huge picture (a photo) would take a copy of hundreds of megabytes, more than
+    // any item shows.
     constexpr int kMaxStretchedSide = 1024;
     return std::max(scaled.width, scaled.height) > kMaxStretchedSide ? bitmap : scaled;
 }

@@ -34,6 +34,9 @@ struct IconSize {
 // its look, its size scaled from 96 DPI, unless that would pass 1,024 pixels. Drawing stretches
 // a bitmap that differs.
 IconSize DrawnIconSize(IconSource::Kind kind, IconSize bitmap, int dpi);
+// A picture file's or skin's size scaled from 96 DPI, or its own size where that would pass
+// 1,024 pixels.
+IconSize ScaledPictureSize(IconSize bitmap, int dpi);
 
 // The caption before its first TAB, and what follows that TAB.
 struct CaptionParts {

@@ -40,6 +40,14 @@ struct OwnerDrawSources {
     const std::optional<kov::MenuFont>& menuFont;
 };
 
+// A skin stretched to a popup's DPI once, rather than for every fill, and kept while the
+// picture and the DPI stay; no copy where the skin is drawn as it is.
+struct ScaledSkin {
+    platform::PicturePtr source;
+    int dpi = 0;
+    platform::PicturePtr scaled;
+};
+
 // What the owner-draw module keeps between messages.
 struct ODMenuState {
     CaptionTable ItemCaptions;
@@ -47,6 +55,8 @@ struct ODMenuState {
     // Set only when the menu file switches skins on.
     platform::PicturePtr SkinBackgroundPicture;
     platform::PicturePtr SkinSelectedPicture;
+    ScaledSkin scaledBackground;
+    ScaledSkin scaledSelected;
     // The menu bar of the hooked window, when it has one.
     std::int32_t LastMenuBarItemId = 0;
     MenuBarItem PrevMenuBarItem;

@@ -21,10 +21,10 @@ RECT ToRect(const Rect& r) {
     return {r.left, r.top, r.right, r.bottom};
 }
 
-void Fill(HDC dc, const Rect& area, const Brush& brush, const ODMenuState& state) {
-    const FillBrush fill = CreateFillBrush(brush, state);
+void Fill(HDC dc, const Rect& area, const Brush& brush, ODMenuState& state) {
+    const UniqueBrush fill = CreateFillBrush(brush, state);
     const RECT rect = ToRect(area);
-    if (fill.brush) FillRect(dc, &rect, fill.brush.get());
+    if (fill) FillRect(dc, &rect, fill.get());
 }
 
 // One-pixel edges drawn lineWidth times, so that they thicken with the DPI: a frame shrinks
@@ -122,7 +122,7 @@ LoadedIcon LoadIcon(const IconSource& icon, int dpi) {
     loaded.size = {drawn.width, drawn.height};
     if (UniqueBitmap stretched = StretchedTo(loaded.picture.get(), loaded.size)) {
         loaded.picture = std::move(stretched);
-        if (UniqueBitmap mask = StretchedTo(loaded.mask.get(), loaded.size))
+        if (UniqueBitmap mask = MaskStretchedTo(loaded.mask.get(), loaded.size))
             loaded.mask = std::move(mask);
     } else {
         loaded.size = own;  // no copy at the new size: the picture as it is
@@ -130,30 +130,36 @@ LoadedIcon LoadIcon(const IconSource& icon, int dpi) {
     return loaded;
 }
 
+// A skin keeps its look at every DPI: its pattern grows with the items.
+HBITMAP SkinAtDpi(const platform::PicturePtr& picture, ScaledSkin& kept, int dpi) {
+    HBITMAP bitmap = PictureBitmap(picture);
+    if (bitmap == nullptr) return nullptr;
+    if (kept.source != picture || kept.dpi != dpi) {
+        const SIZE own = BitmapSize(bitmap);
+        const IconSize size = ScaledPictureSize({own.cx, own.cy}, dpi);
+        UniqueBitmap stretched = StretchedTo(bitmap, {size.width, size.height});
+        kept = {picture, dpi,
+                stretched ? std::make_shared<Win32Picture>(std::move(stretched)) : nullptr};
+    }
+    return kept.scaled ? PictureBitmap(kept.scaled) : bitmap;
+}
+
 }  // namespace
 
-FillBrush CreateFillBrush(const Brush& brush, const ODMenuState& state) {
-    FillBrush fill;
+UniqueBrush CreateFillBrush(const Brush& brush, ODMenuState& state) {
     switch (brush.kind) {
         case Brush::Kind::Solid:
-            fill.brush.reset(CreateSolidBrush(brush.color));
-            break;
+            return UniqueBrush(CreateSolidBrush(brush.color));
         case Brush::Kind::BackgroundSkin:
         case Brush::Kind::SelectedSkin: {
-            const auto& picture = brush.kind == Brush::Kind::BackgroundSkin
-                                      ? state.SkinBackgroundPicture
-                                      : state.SkinSelectedPicture;
-            HBITMAP bitmap = PictureBitmap(picture);
-            if (bitmap == nullptr) break;
-            // A skin keeps its look at every DPI: its pattern grows with the items.
-            const SIZE own = BitmapSize(bitmap);
-            fill.pattern = StretchedTo(
-                bitmap, {ScalePixels(own.cx, state.dpi), ScalePixels(own.cy, state.dpi)});
-            fill.brush.reset(CreatePatternBrush(fill.pattern ? fill.pattern.get() : bitmap));
-            break;
+            const bool background = brush.kind == Brush::Kind::BackgroundSkin;
+            HBITMAP skin =
+                SkinAtDpi(background ? state.SkinBackgroundPicture : state.SkinSelectedPicture,
+                          background ? state.scaledBackground : state.scaledSelected, state.dpi);
+            return skin != nullptr ? UniqueBrush(CreatePatternBrush(skin)) : UniqueBrush();
         }
     }
-    return fill;
+    return {};
 }
 
 void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, ODMenuContext& context) {

@@ -12,12 +12,8 @@ namespace kov::win32 {
 
 void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, ODMenuContext& context);
 
-// A brush for a fill of the plan at the popup's DPI, with the scaled skin it was made from; the
-// brush is null for a skin that holds no picture.
-struct FillBrush {
-    UniqueBitmap pattern;
-    UniqueBrush brush;
-};
-FillBrush CreateFillBrush(const Brush& brush, const ODMenuState& state);
+// A brush for a fill of the plan at the popup's DPI; null for a skin that holds no picture. A
+// skin is stretched to the DPI once and kept in the state.
+UniqueBrush CreateFillBrush(const Brush& brush, ODMenuState& state);
 
 }  // namespace kov::win32

@@ -15,5 +15,8 @@ UniqueBitmap LoadIconMask(const IconSource& icon);
 // A smooth copy of a bitmap at another size; null when it has that size already or the copy
 // cannot be made, so the caller keeps the original.
 UniqueBitmap StretchedTo(HBITMAP bitmap, SIZE size);
+// A mask at another size, scaled as a mask: a monochrome copy, strictly black and white, each
+// pixel taken from the nearest one. Null as above.
+UniqueBitmap MaskStretchedTo(HBITMAP mask, SIZE size);
 
 }  // namespace kov::win32

@@ -44,8 +44,8 @@ bool EraseToolbarBackground(HDC dc) {
     RECT windowRect{};
     GetWindowRect(owner, &windowRect);
     const RECT area{0, 0, windowRect.right - windowRect.left, windowRect.bottom - windowRect.top};
-    const FillBrush fill = CreateFillBrush(brush, odMenu->state);
-    if (fill.brush) FillRect(dc, &area, fill.brush.get());
+    const UniqueBrush fill = CreateFillBrush(brush, odMenu->state);
+    if (fill) FillRect(dc, &area, fill.get());
     return true;
 }
 

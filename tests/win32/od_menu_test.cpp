@@ -10,6 +10,7 @@
 
 #include "odmenu/win32/convert_menu.h"
 #include "odmenu/win32/draw_item_win32.h"
+#include "odmenu/win32/icon_bitmaps.h"
 #include "odmenu/win32/measure_item_win32.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
@@ -238,6 +239,8 @@ TEST_F(OwnerDrawn, GdiObjectsReturnToTheirCountAndPicturesScale) {
     const auto before = GdiObjectCount();
     for (int i = 0; i < 3; ++i) cycle(96, "SKINBACKGROUND", "SKINSELECTED");
     cycle(144, "SKINBACKGROUND", "SKINSELECTED");
+    // Each skin is stretched once for the popup's DPI and kept, not once for every fill.
+    EXPECT_EQ(GdiObjectCount(), before + 2);
     EXPECT_EQ(measure(3), 24 + 9);  // a 16-pixel file
     // The 24-pixel picture at (3, 4): its blue frame ends at its 22nd pixel.
     DrawMenuItem(window, Item(canvas, 1, {0, 0, 300, 33}), context);
@@ -247,11 +250,37 @@ TEST_F(OwnerDrawn, GdiObjectsReturnToTheirCountAndPicturesScale) {
         menuFont->FontSize = points;
         cycle(192, "CHECKMARK", "CHECKMARK");
     }
+    // A skin bigger than any item shows is drawn as it is.
+    state.SkinBackgroundPicture =
+        std::make_shared<Win32Picture>(UniqueBitmap(CreateBitmap(600, 600, 1, 32, nullptr)));
+    EXPECT_TRUE(CreateFillBrush({Brush::Kind::BackgroundSkin, 0}, state));
+    EXPECT_EQ(state.scaledBackground.scaled, nullptr);
+    cycle(96, "SKINBACKGROUND", "SKINSELECTED");
     EXPECT_EQ(GdiObjectCount(), before);
     // The count does see objects that are not deleted.
     const HBRUSH leaked = CreateSolidBrush(0);
     EXPECT_EQ(GdiObjectCount(), before + 1);
     DeleteObject(leaked);
+}
+
+// Masks scale as masks: strictly black and white at 175 % and 225 %, where smoothing leaves grey.
+TEST(IconBitmaps, ScaledMasksStayBlackAndWhite) {
+    const UniqueBitmap mask = LoadBitmapResource("kovmask");
+    for (const LONG side : {28, 36}) {
+        const UniqueBitmap scaled = MaskStretchedTo(mask.get(), {side, side});
+        const UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
+        const SelectedObject selected(dc.get(), scaled.get());
+        int grey = 0, black = 0;
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x) {
+                const COLORREF c = GetPixel(dc.get(), x, y);
+                grey += c != RGB(0, 0, 0) && c != RGB(255, 255, 255);
+                black += c == RGB(0, 0, 0);
+            }
+        }
+        EXPECT_EQ(grey, 0) << side;
+        EXPECT_GT(black, side * side / 4) << side;
+    }
 }
 
 }  // namespace

@@ -81,7 +81,7 @@ void PutFileList(const DROPFILES& header, const std::wstring& list, SIZE_T size)
     {
         GlobalLockGuard lock(block.get());
         const auto bytes = list.size() * sizeof(wchar_t);
-        std::memcpy(lock.data(), &header, std::min(size, sizeof header));
+        std::memcpy(lock.data(), &header, std::min<SIZE_T>(size, sizeof header));
         if (size >= sizeof header + bytes) {
             std::memcpy(static_cast<char*>(lock.data()) + sizeof header, list.data(), bytes);
         }
