@@ -11,7 +11,7 @@ if(GIT_FOUND)
         OUTPUT_VARIABLE commit_date OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
     if(NOT failed)
         set(KOV_SOURCE_DATE ${commit_date})
-        execute_process(COMMAND ${GIT_EXECUTABLE} status --porcelain
+        execute_process(COMMAND ${GIT_EXECUTABLE} --no-optional-locks status --porcelain
             WORKING_DIRECTORY ${CMAKE_SOURCE_DIR} OUTPUT_VARIABLE changes ERROR_QUIET)
         if(NOT changes STREQUAL "")
             string(APPEND KOV_VERSION_TEXT "-dirty")
