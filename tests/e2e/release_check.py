@@ -58,7 +58,7 @@ class ReleaseTest(unittest.TestCase):
         self.assertEqual(([], False), ([s for s in SECTIONS if s not in headings],
                                        "Making a release" in headings))
         links = re.findall(r'(?:src|href)="([^#d][^"]*)', page)  # neither "#..." nor "data:..."
-        self.assertEqual(([], 4), (links, page.count('src="data:image/png;base64,')))
+        self.assertEqual(([], True), (links, 'src="data:image/png;base64,' in page))
 
     def test_the_same_sources_in_another_folder_give_the_same_release(self):
         copy = Path(tempfile.mkdtemp(prefix="kov-release-"))
