@@ -52,7 +52,6 @@ class ReleaseTest(unittest.TestCase):
 
     def test_the_manual_holds_every_user_section_and_needs_nothing_beside_it(self):
         page = self.zip.read("KOV/KOV.html").decode("utf-8")
-        self.assertEqual(page.encode("utf-8"), self.zip.read("KOV/x86/KOV.html"))
         self.assertIn(f"<title>KOV {self.version}</title>", page)
         headings = re.findall(r"<h[23][^>]*>([^<]+)</h[23]>", page)
         self.assertEqual(([], False), ([s for s in SECTIONS if s not in headings],
