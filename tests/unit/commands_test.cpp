@@ -173,33 +173,27 @@ TEST_F(Commands, AppendInsertsTheClipboardAsItIsIntoTheMenusOwnText) {
 }
 
 TEST_F(Commands, AppendKeepsTheFilesEncodingAndRefusesWhatAnAnsiFileCannotHold) {
-    const std::string kase = "K\xC3\xA4se", loneSurrogate = "\xED\xA0\x80";
-    const struct {
-        std::string file, text, added;  // nothing added: refused
-    } rows[] = {
-        {"", kase, kase},
-        {"abc", kase, kase},
-        {"\xEF\xBB\xBFx", kase, kase},
-        {kase, loneSurrogate, "\xEF\xBF\xBD"},
-        {"\xFF\xFE" + std::string("a\0", 2), "\xC3\xA4", std::string("\xE4\0", 2)},
-        {"\xFE\xFF" + std::string("\0a", 2), "\xC3\xA4", std::string("\0\xE4", 2)},
-        {"K\xE4se", kase, "K\xE4se"},
-        {"K\xE4se", "\xE2\x82\xAC", ""},
-        {"K\xE4se", loneSurrogate, ""},
+    const std::string kase = "K\xC3\xA4se", lone = "\xED\xA0\x80",
+                      utf16(
+                          "\xFF\xFE"
+                          "a\0",
+                          4);
+    const std::string rows[][3] = {
+        // the file, the text, the file after it (unchanged: refused)
+        {"", kase, kase + "\r\n"},
+        {"abc", kase, "abc" + kase + "\r\n"},
+        {kase, lone, kase + "\xEF\xBF\xBD\r\n"},
+        {utf16, "\xC3\xA4", utf16 + std::string("\xE4\0\r\0\n\0", 6)},
+        {"K\xE4se", kase, "K\xE4seK\xE4se\r\n"},
+        {"K\xE4se", "\xE2\x82\xAC", "K\xE4se"},
+        {"K\xE4se", lone, "K\xE4se"},
     };
-    ShellLauncher launcher(fake.platform, strings, numbers);
-    for (const auto& row : rows) {
-        fake.files.files["C:\\f.txt"] = row.file;
-        fake.messages.shown.clear();
-        launcher.AppendToFile("C:\\f.txt", row.text);
-        const auto lineEnd = row.file.starts_with("\xFF\xFE")   ? std::string("\r\0\n\0", 4)
-                             : row.file.starts_with("\xFE\xFF") ? std::string("\0\r\0\n", 4)
-                                                                : std::string("\r\n");
-        EXPECT_EQ(fake.files.files["C:\\f.txt"],
-                  row.file + (row.added.empty() ? "" : row.added + lineEnd))
-            << row.file << " + " << row.text;
-        EXPECT_EQ(fake.messages.shown.size(), row.added.empty() ? 1u : 0u) << row.file;
+    for (const auto& [file, text, after] : rows) {
+        fake.files.files["C:\\f.txt"] = file;
+        ShellLauncher(fake.platform, strings, numbers).AppendToFile("C:\\f.txt", text);
+        EXPECT_EQ(fake.files.files["C:\\f.txt"], after) << file << " + " << text;
     }
+    EXPECT_EQ(fake.messages.shown.size(), 2u);
 }
 
 TEST_F(Commands, ExpandEnvironmentRelativePathsClipboardAndDate) {

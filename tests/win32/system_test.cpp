@@ -73,44 +73,39 @@ TEST(Manifest, DeclaresControlsDpiSystemsAndLongPaths) {
     }
 }
 
-// Text in every script, empty, 10 MB and cut at a NUL; names of copied files (a wide CF_HDROP
-// list, as a file copy in the shell puts it there) of any length and script.
-// Puts a file list block of that size on the clipboard, as another program would.
-void PutFileList(const DROPFILES& header, const std::wstring& list, SIZE_T size) {
-    UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size));
-    {
-        GlobalLockGuard lock(block.get());
-        const auto bytes = list.size() * sizeof(wchar_t);
-        std::memcpy(lock.data(), &header, std::min<SIZE_T>(size, sizeof header));
-        if (size >= sizeof header + bytes) {
-            std::memcpy(static_cast<char*>(lock.data()) + sizeof header, list.data(), bytes);
-        }
-    }
+// Puts these bytes on the clipboard as a file list block, as another program might.
+void PutFileList(std::string_view bytes) {
+    UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, bytes.size()));
+    std::memcpy(GlobalLockGuard(block.get()).data(), bytes.data(), bytes.size());
     OpenClipboardGuard open(nullptr);
     EmptyClipboard();
     ASSERT_NE(SetClipboardData(CF_HDROP, block.release()), nullptr);
 }
 
+// Text in every script, empty, 10 MB and cut at a NUL; names of copied files (a wide CF_HDROP
+// list, as a file copy in the shell puts it there) of any length and script.
 TEST(Win32Clipboard, TextAndFileNamesRoundTrip) {
     Win32Clipboard clipboard;
     const std::vector<std::string> names{"C:\\a b.txt", "C:\\" + std::string(1500, 'n'),
                                          "C:\\\xCE\xB1\\\xD0\xB4 \xE4\xB8\xAD\xF0\x9F\x98\x80.txt"};
+    const DROPFILES header{sizeof(DROPFILES), {}, FALSE, TRUE};
     std::wstring list;
     for (const auto& name : names) list += Widen(name) + L'\0';
-    list += L'\0';
-    const DROPFILES header{sizeof(DROPFILES), {}, FALSE, TRUE};
-    const auto size = sizeof header + list.size() * sizeof(wchar_t);
-    PutFileList(header, list, size);
+    const std::string block = std::string(reinterpret_cast<const char*>(&header), sizeof header) +
+                              std::string(reinterpret_cast<const char*>(list.c_str()),
+                                          (list.size() + 1) * sizeof(wchar_t));
+    PutFileList(block);
     EXPECT_EQ(clipboard.GetFiles(), names);
     EXPECT_FALSE(clipboard.GetText());
-    // A malformed block from another program is no list: too small, an offset outside it, a
+    // A malformed block is no list: smaller than its header, the list's offset outside it, a
     // list without its end.
-    PutFileList(header, list, sizeof header - 1);
-    EXPECT_EQ(clipboard.GetFiles(), std::vector<std::string>{});
-    PutFileList({static_cast<DWORD>(size), {}, FALSE, TRUE}, list, size);
-    EXPECT_EQ(clipboard.GetFiles(), std::vector<std::string>{});
-    PutFileList(header, L"C:\\a.txt", sizeof header + 8 * sizeof(wchar_t));
-    EXPECT_EQ(clipboard.GetFiles(), std::vector<std::string>{});
+    std::string outside = block;
+    outside[3] = '\x7F';
+    for (const auto& bad : {block.substr(0, sizeof header - 1), outside,
+                            block.substr(0, block.size() - 2 * sizeof(wchar_t))}) {
+        PutFileList(bad);
+        EXPECT_EQ(clipboard.GetFiles(), std::vector<std::string>{});
+    }
 
     for (const std::string& text :
          {std::string("hello \xC2\xA6 w\xC3\xB6rld \xD0\x9C\xD0\xB8\xD1\x80 \xF0\x9F\x98\x80"),
@@ -125,17 +120,16 @@ TEST(Win32Clipboard, TextAndFileNamesRoundTrip) {
 
 // Paths come back whole however long, whether a call says what it needs or cuts its answer.
 TEST(TextOfNeededLength, AsksAgainUntilTheTextFits) {
-    for (const std::size_t length : {0u, 258u, 259u, 260u, 1000u}) {
+    for (const std::size_t length : {0u, 259u, 260u, 1000u}) {
         const std::wstring value(length, L'p');
         SetEnvironmentVariableW(L"KOV_TEST_LONG", value.c_str());
+        const auto cut = [&](wchar_t* buffer, DWORD size) {
+            return static_cast<DWORD>(
+                std::copy_n(value.begin(), std::min<DWORD>(length, size), buffer) - buffer);
+        };
+        EXPECT_EQ(TextOfNeededLength(cut), value);
         EXPECT_EQ(TextOfNeededLength([](wchar_t* buffer, DWORD size) {
                       return GetEnvironmentVariableW(L"KOV_TEST_LONG", buffer, size);
-                  }),
-                  value);
-        EXPECT_EQ(TextOfNeededLength([&](wchar_t* buffer, DWORD size) {
-                      const auto copied = std::min<std::size_t>(length, size);
-                      std::copy_n(value.begin(), copied, buffer);
-                      return static_cast<DWORD>(copied);
                   }),
                   value);
     }
