@@ -109,4 +109,22 @@ bool Win32Files::DeleteFile(const std::string& path) {
     return DeleteFileW(WidePath(path).c_str()) != FALSE;
 }
 
+std::optional<bool> Win32Files::ExistsOnLocalDrive(const std::string& path) {
+    const auto letter = path.empty() ? 0 : (path[0] | 0x20) - 'a';
+    if (path.size() < 3 || letter < 0 || letter >= 26 || path[1] != ':' ||
+        (path[2] != '\\' && path[2] != '/')) {
+        return std::nullopt;
+    }
+    auto& type = driveTypes_[letter];
+    if (type == 0) {
+        const wchar_t root[] = {static_cast<wchar_t>(L'A' + letter), L':', L'\\', L'\0'};
+        type = GetDriveTypeW(root);
+    }
+    // Mapped network drives and disc drives could keep the user waiting; they are not checked.
+    if (type != DRIVE_FIXED && type != DRIVE_REMOVABLE && type != DRIVE_RAMDISK) {
+        return std::nullopt;
+    }
+    return GetFileAttributesW(WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 }  // namespace kov::win32

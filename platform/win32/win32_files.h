@@ -13,6 +13,11 @@ class Win32Files : public platform::Files {
     bool FileExists(const std::string& path) override;
     bool AppendToFile(const std::string& path, std::string_view bytes) override;
     bool DeleteFile(const std::string& path) override;
+    std::optional<bool> ExistsOnLocalDrive(const std::string& path) override;
+
+  private:
+    // The drive types by letter, asked once each.
+    unsigned driveTypes_[26] = {};
 };
 
 }  // namespace kov::win32

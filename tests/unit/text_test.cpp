@@ -156,6 +156,16 @@ TEST(CommandLine, ProgramNameIsSkippedAndOnePairOfQuotesRemoved) {
             {"C:\\\xD0\x9F\\KOV.exe \xD0\x9C.mnu", "\xD0\x9C.mnu"},
         },
         [](const std::string& s) { return MenuFileArgument(CommandLineArguments(s)); });
+    // The check switch: "-" for no switch, "default" for no file named.
+    ExpectRows<std::string>({{"/CHECK", "default"},
+                             {"/check  \"D:\\a b.mnu\" ", "D:\\a b.mnu"},
+                             {"/check \"\"", ""},
+                             {"/checked", "-"},
+                             {"x.mnu /check", "-"}},
+                            [](const std::string& s) {
+                                const auto check = CheckSwitch(s);
+                                return !check ? "-" : check->menuFile.value_or("default");
+                            });
 }
 
 TEST(AccessKeys, TheLetterAfterTheFirstSingleAmpersandChoosesOrSteps) {
