@@ -18,7 +18,7 @@ int CheckMenuFile(platform::Platform& platform, const NumberFormat& numbers,
     const auto path = menuFileArgument ? expander.sExpandString(*menuFileArgument, false)
                                        : DefaultMenuFilePath(platform.identity);
     if (!platform.files.IsOrdinaryFile(path)) {
-        output += path + ": the menu file was not found\r\n";
+        output += (path.empty() ? "\"\"" : path) + ": the menu file was not found\r\n";
         return 1;
     }
     CustomIconTable icons;

@@ -4,13 +4,15 @@
 
 #include <algorithm>
 
+#include "core/device_names.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
 
 namespace kov::win32 {
 
 bool Win32Files::IsOrdinaryFile(const std::string& path) {
-    if (path.empty()) return false;
+    // Some systems' file search finds devices; reading one would hang or read nothing.
+    if (path.empty() || IsDeviceName(path)) return false;
     WIN32_FIND_DATAW data;
     UniqueFind find(FindFirstFileW(WidePath(path).c_str(), &data));
     if (!find) return false;
