@@ -129,20 +129,32 @@ Problem AddCustomIcon(std::string_view value, const MenuSettings& settings,
     return problem;
 }
 
-// Edits that turn one text into the other, letter case ignored (keys are ASCII).
-std::size_t EditDistance(std::string_view a, std::string_view b) {
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j < row.size(); ++j) row[j] = j;
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
+
+// The edits that turn one key into the other, letter case ignored (keys are ASCII), or more than
+// limit once that is certain. Only the band of cells within limit of the diagonal can stay within
+// it, so a file of nothing but unknown keys costs little more than one without.
+std::size_t EditDistance(std::string_view a, std::string_view b, std::size_t limit) {
+    const std::size_t tooFar = limit + 1;
+    if ((a.size() > b.size() ? a.size() - b.size() : b.size() - a.size()) > limit) return tooFar;
+    std::vector<std::size_t> row(b.size() + 1, tooFar);
+    for (std::size_t j = 0; j <= std::min(b.size(), limit); ++j) row[j] = j;
     for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j) {
+        const std::size_t first = i > limit ? i - limit : 1;
+        const std::size_t last = std::min(b.size(), i + limit);
+        std::size_t diagonal = row[first - 1];
+        row[first - 1] = first == 1 && i <= limit ? i : tooFar;
+        std::size_t best = tooFar;
+        for (std::size_t j = first; j <= last; ++j) {
             const std::size_t above = row[j];
-            const bool same = FoldCase(static_cast<char32_t>(a[i - 1])) ==
-                              FoldCase(static_cast<char32_t>(b[j - 1]));
-            row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
+            const bool same = AsciiLower(a[i - 1]) == AsciiLower(b[j - 1]);
+            row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1), tooFar});
             diagonal = above;
+            best = std::min(best, row[j]);
         }
+        if (best > limit) return tooFar;
     }
     return row.back();
 }
@@ -156,7 +168,7 @@ std::string UnknownKey(std::string_view line) {
     std::string_view nearest;
     std::size_t best = kCloseEnough + 1;
     for (const auto& directive : kDirectives) {
-        const auto distance = EditDistance(key, directive.key);
+        const auto distance = EditDistance(key, directive.key, kCloseEnough);
         if (distance < best) {
             best = distance;
             nearest = directive.key;
