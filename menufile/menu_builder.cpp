@@ -1,9 +1,7 @@
 #include "menufile/menu_builder.h"
 
-#include <algorithm>
 #include <cctype>
 #include <cstdint>
-#include <cstdio>
 
 #include "core/command_ids.h"
 #include "core/text.h"
@@ -210,11 +208,9 @@ void CheckEncoding(std::string_view bytes, TextEncoding encoding, MenuProblems& 
     }
     const auto before = bytes.substr(0, firstInvalid);
     const auto line = 1 + SplitLines(before).size() - (before.empty() ? 0 : 1);
-    char byte[5];
-    std::snprintf(byte, sizeof byte, "\\x%02X",
-                  static_cast<unsigned>(static_cast<unsigned char>(bytes[firstInvalid])));
     problems.Add(static_cast<int>(line),
-                 "byte " + std::string(byte) + " is not UTF-8; " +
+                 "byte " + EscapedByte(static_cast<unsigned char>(bytes[firstInvalid])) +
+                     " is not UTF-8; " +
                      (encoding == TextEncoding::Ansi
                           ? "the whole file was read in the ANSI code page instead"
                           : "it was read as U+FFFD"));

@@ -12,6 +12,12 @@ void MenuProblems::Add(int line, std::string message) {
     ++count_;
 }
 
+std::string EscapedByte(unsigned char byte) {
+    char escaped[5];
+    std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned>(byte));
+    return escaped;
+}
+
 std::string Quote(std::string_view text) {
     constexpr std::size_t kQuotedCharacters = 100;
     std::string quoted;
@@ -20,9 +26,7 @@ std::string Quote(std::string_view text) {
          ++characters) {
         const auto point = DecodeUtf8At(text, at);
         if (point.value < 0x20 || point.value == 0x7F) {
-            char escaped[5];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned>(point.value));
-            quoted += escaped;
+            quoted += EscapedByte(static_cast<unsigned char>(point.value));
         } else {
             AppendUtf8(quoted, point.value);
         }

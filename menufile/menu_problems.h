@@ -31,6 +31,8 @@ class MenuProblems {
 
 // Part of a line fit to quote in a problem: at most 100 characters, control characters as \x..
 std::string Quote(std::string_view text);
+// A byte as \x.. (two hexadecimal digits).
+std::string EscapedByte(unsigned char byte);
 
 // One text per listed problem, as "prefix" + line + "suffix" + message, and one more that says
 // how many were left out.
