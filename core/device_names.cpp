@@ -24,4 +24,11 @@ bool IsDeviceName(std::string_view path) {
            digit == "\xC2\xB2" || digit == "\xC2\xB3";
 }
 
+bool IsLocalDiskDevice(std::string_view dosDeviceTarget) {
+    if (StartsWithNoCase(dosDeviceTarget, "\\Device\\HarddiskVolume")) return true;
+    // "subst X: C:\folder" gives "\??\C:\folder"; a substitute for a share "\??\UNC\...".
+    return dosDeviceTarget.size() >= 7 && dosDeviceTarget.starts_with("\\??\\") &&
+           dosDeviceTarget[5] == ':';
+}
+
 }  // namespace kov

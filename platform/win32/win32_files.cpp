@@ -117,15 +117,18 @@ std::optional<bool> Win32Files::ExistsOnLocalDrive(const std::string& path) {
         (path[2] != '\\' && path[2] != '/')) {
         return std::nullopt;
     }
-    auto& type = driveTypes_[letter];
-    if (type == 0) {
-        const wchar_t root[] = {static_cast<wchar_t>(L'A' + letter), L':', L'\\', L'\0'};
-        type = GetDriveTypeW(root);
+    // Asking the DOS device costs a fraction of asking the drive type, which some systems answer
+    // slowly, and says as much.
+    auto& drive = drives_[letter];
+    if (drive == Drive::Unknown) {
+        const wchar_t name[] = {static_cast<wchar_t>(L'A' + letter), L':', L'\0'};
+        wchar_t target[MAX_PATH] = {};
+        drive = QueryDosDeviceW(name, target, MAX_PATH) != 0 && IsLocalDiskDevice(Narrow(target))
+                    ? Drive::Local
+                    : Drive::Other;
     }
     // Mapped network drives and disc drives could keep the user waiting; they are not checked.
-    if (type != DRIVE_FIXED && type != DRIVE_REMOVABLE && type != DRIVE_RAMDISK) {
-        return std::nullopt;
-    }
+    if (drive != Drive::Local) return std::nullopt;
     return GetFileAttributesW(WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 

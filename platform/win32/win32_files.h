@@ -16,8 +16,9 @@ class Win32Files : public platform::Files {
     std::optional<bool> ExistsOnLocalDrive(const std::string& path) override;
 
   private:
-    // The drive types by letter, asked once each.
-    unsigned driveTypes_[26] = {};
+    // Whether each drive letter is a local disk: unknown until asked once.
+    enum class Drive : unsigned char { Unknown, Local, Other };
+    Drive drives_[26] = {};
 };
 
 }  // namespace kov::win32

@@ -164,6 +164,12 @@ TEST(CommandLine, ProgramNameIsSkippedAndOnePairOfQuotesRemoved) {
         {"C:", false},       {"COM", false},
     };
     ExpectRows(devices, [](const std::string& path) { return IsDeviceName(path); });
+    const Rows<bool> drives = {
+        {"\\Device\\HarddiskVolume3", true}, {"\\??\\D:\\work", true},
+        {"\\??\\UNC\\server\\share", false}, {"\\Device\\LanmanRedirector\\;Z:0\\s\\x", false},
+        {"\\Device\\CdRom0", false},
+    };
+    ExpectRows(drives, [](const std::string& target) { return IsLocalDiskDevice(target); });
     // The check switch: "-" for no switch, "default" for no file named.
     ExpectRows<std::string>({{"/CHECK", "default"},
                              {"/check  \"D:\\a b.mnu\" ", "D:\\a b.mnu"},
