@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdint>
+#include <cstdio>
 
 #include "core/command_ids.h"
 #include "core/text.h"
@@ -187,9 +188,36 @@ class Parse {
     std::vector<int> openedAt_;
 };
 
+// The line, counted from 1, that a text continues.
+int LineAfter(std::string_view before) {
+    return static_cast<int>(1 + SplitLines(before).size() - (before.empty() ? 0 : 1));
+}
+
+// A UTF-16 file reads an unpaired surrogate as U+FFFD.
+void CheckUtf16(std::string_view bytes, bool bigEndian, MenuProblems& problems) {
+    const auto units = Utf16Units(bytes, bigEndian);
+    const auto isHigh = [](char16_t unit) { return unit >= 0xD800 && unit < 0xDC00; };
+    const auto isLow = [](char16_t unit) { return unit >= 0xDC00 && unit < 0xE000; };
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        if (isHigh(units[i]) && i + 1 < units.size() && isLow(units[i + 1])) {
+            ++i;
+        } else if (isHigh(units[i]) || isLow(units[i])) {
+            char unit[8];
+            std::snprintf(unit, sizeof unit, "U+%04X", static_cast<unsigned>(units[i]));
+            problems.Add(
+                LineAfter(Utf16ToUtf8(std::u16string_view(units).substr(0, i))),
+                std::string("UTF-16 surrogate ") + unit + " has no partner; it was read as U+FFFD");
+            return;
+        }
+    }
+}
+
 // A file without a mark that is almost UTF-8 is read in the ANSI code page whole; one with the
 // UTF-8 mark reads its broken bytes as U+FFFD. Either way the user wants to know where.
 void CheckEncoding(std::string_view bytes, TextEncoding encoding, MenuProblems& problems) {
+    if (encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be) {
+        return CheckUtf16(bytes.substr(2), encoding == TextEncoding::Utf16Be, problems);
+    }
     if (encoding != TextEncoding::Ansi && encoding != TextEncoding::Utf8WithMark) return;
     std::size_t firstInvalid = std::string_view::npos;
     bool multiByte = false;
@@ -206,9 +234,7 @@ void CheckEncoding(std::string_view bytes, TextEncoding encoding, MenuProblems& 
     if (firstInvalid == std::string_view::npos || (encoding == TextEncoding::Ansi && !multiByte)) {
         return;
     }
-    const auto before = bytes.substr(0, firstInvalid);
-    const auto line = 1 + SplitLines(before).size() - (before.empty() ? 0 : 1);
-    problems.Add(static_cast<int>(line),
+    problems.Add(LineAfter(bytes.substr(0, firstInvalid)),
                  "byte " + EscapedByte(static_cast<unsigned char>(bytes[firstInvalid])) +
                      " is not UTF-8; " +
                      (encoding == TextEncoding::Ansi
@@ -242,6 +268,7 @@ std::optional<std::vector<std::string>> ReadMenuFile(const std::string& path,
         parse.Line(line, id);
     }
     parse.End();
+    context.problems.SortByLine();
     return MenuLines;
 }
 

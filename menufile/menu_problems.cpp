@@ -1,5 +1,6 @@
 #include "menufile/menu_problems.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "core/utf8.h"
@@ -10,6 +11,10 @@ void MenuProblems::Add(int line, std::string message) {
     // A file of nothing but mistakes must not cost more than counting them.
     if (listed_.size() < kListed) listed_.push_back({line, std::move(message)});
     ++count_;
+}
+
+void MenuProblems::SortByLine() {
+    std::ranges::stable_sort(listed_, {}, &MenuProblem::line);
 }
 
 std::string EscapedByte(unsigned char byte) {

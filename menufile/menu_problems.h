@@ -21,8 +21,10 @@ class MenuProblems {
 
     void Add(int line, std::string message);
     std::size_t Count() const { return count_; }
-    // The first problems, in the order they were met.
+    // The first problems met, in the order they were met until sorted.
     const std::vector<MenuProblem>& Listed() const { return listed_; }
+    // So that the list reads down the file, whatever was found at its end.
+    void SortByLine();
 
   private:
     std::vector<MenuProblem> listed_;

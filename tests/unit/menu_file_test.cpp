@@ -149,6 +149,12 @@ TEST_F(MenuBuilder, ProblemsNameTheirLine) {
     Build("\xEF\xBB\xBF\xE9\tx");
     EXPECT_EQ(ProblemTexts(menuFile.problems, "", ": ").at(0),
               "1: byte \\xE9 is not UTF-8; it was read as U+FFFD");
+    // UTF-16 LE: "[A", "-", a lone low surrogate; the open "[" is listed first, at its line.
+    Build(std::string("\xFF\xFE[\0A\0\r\0\n\0-\0\n\0\x00\xDC\t\0x\0", 20));
+    EXPECT_EQ(ProblemTexts(menuFile.problems, "", ": "),
+              (std::vector<std::string>{
+                  "1: [ is never closed by ]",
+                  "3: UTF-16 surrogate U+DC00 has no partner; it was read as U+FFFD"}));
 }
 
 TEST_F(MenuBuilder, SettingsDirectives) {
