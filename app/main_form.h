@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "app/translation_editor.h"
+#include "commands/execute_command.h"
 #include "commands/expand_string.h"
 #include "core/command_ids.h"
 #include "core/locale_number.h"
 #include "core/ui_strings.h"
 #include "menufile/folder_menus.h"
+#include "menufile/menu_problems.h"
 #include "menufile/menu_settings.h"
 #include "odmenu/owner_draw_hook.h"
 #include "platform/main_window.h"
@@ -62,6 +64,8 @@ class MainForm : public platform::SettingsEvents {
     std::string UnreadLanguageFile() const;
     void AddProgramImages();
     void ExecuteCommand(CommandId id);
+    AfterCommand Dispatch(CommandId id);
+    void ShowProblems();
     void ShowAbout(bool exitProgram);
     void ShowFileError(const std::string& path);
 
@@ -77,6 +81,7 @@ class MainForm : public platform::SettingsEvents {
     platform::MenuHandle RootMenu = 0;
     platform::MenuHandle ProgramMenu = 0;
     std::vector<std::string> MenuLines;
+    MenuProblems problems_;
     std::optional<MenuFont> menuFont_;
     CustomIconTable customIcons_;
     UIStrings strings_;

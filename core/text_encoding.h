@@ -39,6 +39,9 @@ DecodedText DecodeText(std::string_view bytes, const AnsiCodePage& ansi);
 // is not valid UTF-8 stays ANSI); an empty or ASCII-only file takes UTF-8.
 TextEncoding EncodingToAppendTo(std::string_view bytes);
 
+// UTF-16 bytes (without their mark) as code units, as they stand: unpaired surrogates included.
+std::u16string Utf16Units(std::string_view bytes, bool bigEndian);
+
 // The bytes of text in that encoding, with its byte-order mark where it has one. nullopt when the
 // ANSI code page cannot hold the text.
 std::optional<std::string> EncodeText(std::string_view text, TextEncoding encoding,

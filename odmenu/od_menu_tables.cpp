@@ -10,7 +10,7 @@ std::string ItemCaptionKey(std::int32_t itemId, std::uintptr_t window, std::uint
 
 std::vector<ImageEntry> ProgramImageEntries(const std::string& programFileName,
                                             const ProgramMenuCaptions& captions) {
-    return {
+    std::vector<ImageEntry> entries{
         {programFileName, {"kovpic", "kovmask"}},
         {"_checkmark", {"checkmark", "checkmark"}},
         {captions.exit, {"exit", "exit"}},
@@ -19,6 +19,8 @@ std::vector<ImageEntry> ProgramImageEntries(const std::string& programFileName,
         {captions.about, {"aboutpic", "aboutmask"}},
         {captions.help, {"helppic", "helpmask"}},
     };
+    if (!captions.problems.empty()) entries.push_back({captions.problems, {"warnpic", "warnmask"}});
+    return entries;
 }
 
 std::string StoredCaption(const CaptionTable& ItemCaptions, std::int32_t itemId,

@@ -42,4 +42,12 @@ inline void SetMessageFont(UniqueFont& font, int dpi, std::span<const HWND> cont
     font = std::move(fresh);
 }
 
+// WM_DPICHANGED of a resizable window: it takes the rectangle Windows suggests for the new DPI.
+inline void MoveToSuggestedRect(HWND window, LPARAM lParam) {
+    const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(window, nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace kov::win32
