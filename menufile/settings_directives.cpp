@@ -68,6 +68,7 @@ const Directive kDirectives[] = {
     {"@ParameterDelimiter", TrimmedText{&MenuSettings::ParameterDelimiter}},
     {"@MenuEditor", TrimmedText{&MenuSettings::MenuEditor}},
     {"@NoIcons", Flag{&MenuSettings::NoIcons}},
+    {"@ShellIcons", Flag{&MenuSettings::ShellIcons}},
     {"@ItemDelimiter", TrimmedText{&MenuSettings::ItemDelimiter}},
     {"@NoProgramMenu", Flag{&MenuSettings::NoProgramMenu}},
     {"@NoHelp", Flag{&MenuSettings::NoHelp}},

@@ -10,9 +10,11 @@ ItemRequest RequestMenuItem(const DrawnItem& item, const ODMenuState& state,
         SplitDrawCaption(StoredCaption(state.ItemCaptions, item.id, item.window, item.itemData));
     request.font = MenuFontRequest(systemMenuFont, sources.menuFont, state.dpi);
     if (!item.separator && !request.texts.columnMark) {
-        request.icon =
-            DrawIcon(request.texts.caption, (item.state & item_state::kChecked) != 0,
-                     state.ImageCollection, sources.CustomIcons, settings.NoIcons, state.dpi);
+        const ItemPictures pictures{
+            state.ImageCollection, sources.CustomIcons,
+            StoredShellTarget(state.ItemShellTargets, item.id, item.window, item.itemData)};
+        request.icon = DrawIcon(request.texts.caption, (item.state & item_state::kChecked) != 0,
+                                pictures, settings.NoIcons, state.dpi);
     }
     request.look = {settings.BGMenuColor,
                     settings.SelBGMenuColor,

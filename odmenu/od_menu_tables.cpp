@@ -27,4 +27,11 @@ std::string StoredCaption(const CaptionTable& ItemCaptions, std::int32_t itemId,
     return found != ItemCaptions.end() ? found->second : std::string();
 }
 
+const platform::ShellIconTarget* StoredShellTarget(const ShellTargetTable& targets,
+                                                   std::int32_t itemId, std::uintptr_t window,
+                                                   std::uintptr_t itemData) {
+    const auto found = targets.find(ItemCaptionKey(itemId, window, itemData));
+    return found != targets.end() ? &found->second : nullptr;
+}
+
 }  // namespace kov

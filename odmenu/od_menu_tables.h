@@ -12,7 +12,9 @@
 #include "menufile/menu_settings.h"
 #include "odmenu/dpi_scale.h"
 #include "odmenu/draw_layout.h"
+#include "platform/menus.h"
 #include "platform/pictures.h"
+#include "platform/shell_icon_target.h"
 
 namespace kov {
 
@@ -31,6 +33,16 @@ inline constexpr std::uintptr_t kFirstCaptionSerial = 3;
 // Key: ItemCaptionKey; value: the caption as the menu held it when it was converted.
 using CaptionTable = std::map<std::string, std::string, LessNoCase>;
 
+// Where the shell's icons of the entries come from, once the menu file has asked for them.
+class ShellIconSource {
+  public:
+    virtual ~ShellIconSource() = default;
+    // The target of the item with this identifier, or of the folder submenu it opens (0 for
+    // none); nullopt when the item shows no shell icon.
+    virtual std::optional<platform::ShellIconTarget> ShellIconOf(std::int32_t itemId,
+                                                                 platform::MenuHandle submenu) = 0;
+};
+
 // The run's data that the owner-drawn items read while a popup is up. The referenced objects
 // belong to the main form and outlive the hook.
 struct OwnerDrawSources {
@@ -38,11 +50,17 @@ struct OwnerDrawSources {
     const CustomIconTable& CustomIcons;
     // Absent until the menu file has been read.
     const std::optional<kov::MenuFont>& menuFont;
+    // Null when no entry shows a shell icon.
+    ShellIconSource* shellIcons = nullptr;
 };
+
+// Key: ItemCaptionKey; value: the target whose shell icon the item shows.
+using ShellTargetTable = std::map<std::string, platform::ShellIconTarget, LessNoCase>;
 
 // What the owner-draw module keeps between messages.
 struct ODMenuState {
     CaptionTable ItemCaptions;
+    ShellTargetTable ItemShellTargets;
     ImageTable ImageCollection;
     // Set only when the menu file switches skins on.
     platform::PicturePtr SkinBackgroundPicture;
@@ -62,6 +80,11 @@ std::string ItemCaptionKey(std::int32_t itemId, std::uintptr_t window, std::uint
 // The caption an item was converted with; empty when there is none (separators).
 std::string StoredCaption(const CaptionTable& ItemCaptions, std::int32_t itemId,
                           std::uintptr_t window, std::uintptr_t itemData);
+
+// The target whose shell icon an item shows; null for none.
+const platform::ShellIconTarget* StoredShellTarget(const ShellTargetTable& targets,
+                                                   std::int32_t itemId, std::uintptr_t window,
+                                                   std::uintptr_t itemData);
 
 // The program's own pictures, in the order they are added: the program submenu under the
 // program file name, the check mark, then Exit, Settings, Edit, About and Help under their

@@ -35,7 +35,9 @@ std::uintptr_t WindowKey(HWND window) {
 
 }  // namespace
 
-void ConvertPopupMenu(HMENU menu, HWND window, ODMenuState& state) {
+std::vector<ShellIconItem> ConvertPopupMenu(HMENU menu, HWND window, ODMenuState& state,
+                                            ShellIconSource* shellIcons) {
+    std::vector<ShellIconItem> shellIconItems;
     const int count = GetMenuItemCount(menu);
     for (int position = 0; position < count; ++position) {
         ReadItem item;
@@ -50,12 +52,18 @@ void ConvertPopupMenu(HMENU menu, HWND window, ODMenuState& state) {
             item.info.dwItemData = state.nextCaptionSerial++;
         }
         SetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &item.info);
-        if (!converted.caption.empty()) {
-            state.ItemCaptions[ItemCaptionKey(static_cast<std::int32_t>(item.info.wID),
-                                              WindowKey(window), item.info.dwItemData)] =
-                converted.caption;
+        if (converted.caption.empty()) continue;
+        const auto id = static_cast<std::int32_t>(item.info.wID);
+        const auto key = ItemCaptionKey(id, WindowKey(window), item.info.dwItemData);
+        state.ItemCaptions[key] = converted.caption;
+        if (shellIcons == nullptr) continue;
+        const auto submenu = reinterpret_cast<platform::MenuHandle>(item.info.hSubMenu);
+        if (auto target = shellIcons->ShellIconOf(submenu != 0 ? 0 : id, submenu)) {
+            state.ItemShellTargets[key] = *target;
+            shellIconItems.push_back({static_cast<UINT>(position), std::move(*target)});
         }
     }
+    return shellIconItems;
 }
 
 LRESULT AnswerMenuChar(HMENU menu, HWND window, char32_t typed, const CaptionTable& ItemCaptions) {

@@ -4,12 +4,22 @@
 
 #include "platform/win32/windows_api.h"
 
+#include <vector>
+
 #include "odmenu/od_menu_tables.h"
 
 namespace kov::win32 {
 
-// Every item of a popup, each time it opens.
-void ConvertPopupMenu(HMENU menu, HWND window, ODMenuState& state);
+// An item that shows the shell's icon of a target.
+struct ShellIconItem {
+    UINT position = 0;
+    platform::ShellIconTarget target;
+};
+
+// Every item of a popup, each time it opens; with shellIcons, the items that show a shell icon
+// are noted in the state and returned.
+std::vector<ShellIconItem> ConvertPopupMenu(HMENU menu, HWND window, ODMenuState& state,
+                                            ShellIconSource* shellIcons = nullptr);
 
 // The answer to WM_MENUCHAR for a popup whose items were converted: an owner-drawn item carries
 // no text for the system to find its access key in, so the stored captions stand in for it.

@@ -10,6 +10,7 @@
 #include "odmenu/win32/icon_bitmaps.h"
 #include "odmenu/win32/measure_item_win32.h"
 #include "odmenu/win32/menu_font_win32.h"
+#include "odmenu/win32/shell_icons_win32.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_pictures.h"
 
@@ -67,17 +68,26 @@ void PaintText(HDC dc, const std::string& text, Point at, const DrawPlan& plan) 
 }
 
 // The picture through its mask: white where the mask is black, then ANDed with the picture,
-// which is white where it is transparent. A custom icon without a mask is copied as it is.
-void PaintIcon(HDC dc, HDC reference, HBITMAP picture, HBITMAP mask, Point at, SIZE size,
-               bool disabled) {
+// which is white where it is transparent. A custom icon without a mask is copied as it is; one
+// with alpha is blended with what is behind it.
+void PaintIcon(HDC dc, HDC reference, const LoadedIcon& icon, Point at, bool disabled) {
+    HBITMAP picture = icon.picture.get();
+    HBITMAP mask = icon.mask.get();
+    const SIZE size = icon.size;
     if (disabled) {
         DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(picture), 0, at.x, at.y, size.cx,
                    size.cy, DST_BITMAP | DSS_DISABLED);
         return;
     }
     const UniqueMemoryDC pictureDC(CreateCompatibleDC(reference));
-    const UniqueMemoryDC maskDC(CreateCompatibleDC(reference));
     const SelectedObject selectedPicture(pictureDC.get(), picture);
+    if (icon.alpha) {
+        const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+        GdiAlphaBlend(dc, at.x, at.y, size.cx, size.cy, pictureDC.get(), 0, 0, size.cx, size.cy,
+                      blend);
+        return;
+    }
+    const UniqueMemoryDC maskDC(CreateCompatibleDC(reference));
     const SelectedObject selectedMask(maskDC.get(), mask);
     // A monochrome mask or picture takes these for its 0 and 1 bits; the item's own text
     // colours would tint the transparent part and darken the picture.
@@ -91,6 +101,16 @@ void PaintIcon(HDC dc, HDC reference, HBITMAP picture, HBITMAP mask, Point at, S
     BitBlt(dc, at.x, at.y, size.cx, size.cy, pictureDC.get(), 0, 0, SRCAND);
 }
 
+// An icon blends its own edges with what is behind it.
+void PaintShellIcon(HDC dc, HICON icon, Point at, Point size, bool disabled) {
+    if (disabled) {
+        DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, at.x, at.y, size.x,
+                   size.y, DST_ICON | DSS_DISABLED);
+        return;
+    }
+    DrawIconEx(dc, at.x, at.y, icon, size.x, size.y, 0, nullptr, DI_NORMAL);
+}
+
 // The rest of the bar right of its items, painted straight onto the bar.
 void FillMenuBar(HWND window, const DRAWITEMSTRUCT& item, const Rect& rect, const Brush& brush,
                  ODMenuState& state) {
@@ -102,32 +122,6 @@ void FillMenuBar(HWND window, const DRAWITEMSTRUCT& item, const Rect& rect, cons
                       state.LastMenuBarItemId)) {
         Fill(item.hDC, fill, brush, state);
     }
-}
-
-// An item's picture and mask, at the size the item draws them.
-struct LoadedIcon {
-    UniqueBitmap picture;
-    UniqueBitmap mask;
-    SIZE size{};
-};
-
-LoadedIcon LoadIcon(const IconSource& icon, int dpi) {
-    LoadedIcon loaded;
-    if (icon.kind == IconSource::Kind::None) return loaded;
-    loaded.picture = LoadIconPicture(icon);
-    if (!loaded.picture) return loaded;
-    loaded.mask = LoadIconMask(icon);
-    const SIZE own = BitmapSize(loaded.picture.get());
-    const IconSize drawn = DrawnIconSize(icon.kind, {own.cx, own.cy}, dpi);
-    loaded.size = {drawn.width, drawn.height};
-    if (UniqueBitmap stretched = StretchedTo(loaded.picture.get(), loaded.size)) {
-        loaded.picture = std::move(stretched);
-        if (UniqueBitmap mask = StretchedTo(loaded.mask.get(), loaded.size))
-            loaded.mask = std::move(mask);
-    } else {
-        loaded.size = own;  // no copy at the new size: the picture as it is
-    }
-    return loaded;
 }
 
 }  // namespace
@@ -180,8 +174,16 @@ void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, ODMenuContext& contex
     DrawInput& input = request.input;
     input.captionHeight = MenuTextExtent(dc.get(), texts.caption).cy;
     if (input.hasRightText) input.rightTextWidth = MenuTextExtent(dc.get(), texts.rightText).cx;
-    const LoadedIcon icon = LoadIcon(request.icon, state.dpi);
+    const LoadedIcon icon = LoadItemIcon(request.icon, state.dpi);
     if (icon.picture) input.iconSize = Point{icon.size.cx, icon.size.cy};
+    // Until its icon arrives, and when the shell has none, the item is drawn as one without.
+    HICON shellIcon = nullptr;
+    if (request.icon.kind == IconSource::Kind::Shell) {
+        shellIcon = context.shellIcons ? context.shellIcons->Find(request.icon.picture) : nullptr;
+        input.hasIcon = shellIcon != nullptr;
+        const IconSize side = DrawnIconSize(IconSource::Kind::Shell, {}, state.dpi);
+        if (shellIcon != nullptr) input.iconSize = Point{side.width, side.height};
+    }
 
     const DrawPlan plan = PlanMenuItem(input, request.look);
 
@@ -199,9 +201,10 @@ void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, ODMenuContext& contex
         SetBkMode(dc.get(), TRANSPARENT);
         PaintText(dc.get(), texts.caption, plan.captionAt, plan);
         if (plan.rightTextAt) PaintText(dc.get(), texts.rightText, *plan.rightTextAt, plan);
-        if (plan.iconAt) {
-            PaintIcon(dc.get(), item.hDC, icon.picture.get(), icon.mask.get(), *plan.iconAt,
-                      icon.size, plan.disabled);
+        if (plan.iconAt && shellIcon != nullptr) {
+            PaintShellIcon(dc.get(), shellIcon, *plan.iconAt, *input.iconSize, plan.disabled);
+        } else if (plan.iconAt) {
+            PaintIcon(dc.get(), item.hDC, icon, *plan.iconAt, plan.disabled);
         }
     }
     if (plan.columnGap) Fill(item.hDC, *plan.columnGap, plan.columnGapBrush, state);

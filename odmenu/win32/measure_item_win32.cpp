@@ -11,8 +11,9 @@ namespace kov::win32 {
 ItemSize MeasureMenuItem(HWND window, std::int32_t itemId, std::uintptr_t itemData,
                          const ODMenuContext& context) {
     const auto& settings = context.sources.settings;
-    const std::string caption = StoredCaption(context.state.ItemCaptions, itemId,
-                                              reinterpret_cast<std::uintptr_t>(window), itemData);
+    const auto windowKey = reinterpret_cast<std::uintptr_t>(window);
+    const std::string caption =
+        StoredCaption(context.state.ItemCaptions, itemId, windowKey, itemData);
     const std::string text = TextToMeasure(caption);
     const int dpi = context.state.dpi;
     SIZE extent{};
@@ -22,12 +23,16 @@ ItemSize MeasureMenuItem(HWND window, std::int32_t itemId, std::uintptr_t itemDa
         const SelectedObject selected(dc.get(), font.get());
         extent = MenuTextExtent(dc.get(), text);
     }
-    const auto icon = MeasureIcon(SplitAtTab(caption).left, context.state.ImageCollection,
-                                  context.sources.CustomIcons, settings.NoIcons, dpi);
+    const ItemPictures pictures{
+        context.state.ImageCollection, context.sources.CustomIcons,
+        StoredShellTarget(context.state.ItemShellTargets, itemId, windowKey, itemData)};
+    const auto icon = MeasureIcon(SplitAtTab(caption).left, pictures, settings.NoIcons, dpi);
     int iconHeight = 0;
-    if (icon.kind != IconSource::Kind::None) {
-        const SIZE own = BitmapSize(LoadIconPicture(icon).get());
-        if (own.cy > 0) iconHeight = DrawnIconSize(icon.kind, {own.cx, own.cy}, dpi).height;
+    // A shell icon may arrive after the measure: its cell is kept from the start.
+    if (icon.kind == IconSource::Kind::Shell) {
+        iconHeight = DrawnIconSize(icon.kind, {}, dpi).height;
+    } else if (icon.kind != IconSource::Kind::None) {
+        iconHeight = LoadItemIcon(icon, dpi).size.cy;
     }
     return MeasuredItemSize(caption, {extent.cx, extent.cy}, iconHeight, settings.NoIcons, itemData,
                             dpi);

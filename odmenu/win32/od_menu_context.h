@@ -5,9 +5,12 @@
 
 namespace kov::win32 {
 
+class ShellIcons;
+
 struct ODMenuContext {
     ODMenuState& state;
     const OwnerDrawSources& sources;
+    const ShellIcons* shellIcons = nullptr;
 };
 
 }  // namespace kov::win32

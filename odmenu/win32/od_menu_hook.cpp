@@ -4,11 +4,13 @@
 #include <memory>
 #include <optional>
 
+#include "odmenu/item_icon.h"
 #include "odmenu/menu_conversion.h"
 #include "odmenu/win32/convert_menu.h"
 #include "odmenu/win32/dpi_win32.h"
 #include "odmenu/win32/draw_item_win32.h"
 #include "odmenu/win32/measure_item_win32.h"
+#include "odmenu/win32/shell_icons_win32.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_subclass.h"
@@ -20,8 +22,10 @@ namespace {
 // The module's state: the tables live from the first hook to the unhook, the sources are the
 // run's data they were hooked with.
 struct ODMenuModule {
+    explicit ODMenuModule(HWND window) : shellIcons(window) {}
     ODMenuState state;
     std::optional<OwnerDrawSources> sources;
+    ShellIcons shellIcons;
 };
 std::unique_ptr<ODMenuModule> odMenu;
 
@@ -56,7 +60,7 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         return CallNextWindowProcedure(&ODMenuWindowProc, hwnd, message, wParam, lParam);
     };
     if (!odMenu || !odMenu->sources) return passOn();
-    ODMenuContext context{odMenu->state, *odMenu->sources};
+    ODMenuContext context{odMenu->state, *odMenu->sources, &odMenu->shellIcons};
     switch (message) {
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
@@ -90,11 +94,20 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
             const bool systemMenu = IsSystemMenu(hwnd, wParam);
             const LRESULT result = passOn();
             if (!systemMenu) {
-                odMenu->state.dpi = PopupDpi(hwnd);
-                ConvertPopupMenu(reinterpret_cast<HMENU>(wParam), hwnd, odMenu->state);
+                auto& state = odMenu->state;
+                state.dpi = PopupDpi(hwnd);
+                const auto menu = reinterpret_cast<HMENU>(wParam);
+                const int side = DrawnIconSize(IconSource::Kind::Shell, {}, state.dpi).width;
+                for (const auto& item :
+                     ConvertPopupMenu(menu, hwnd, state, odMenu->sources->shellIcons)) {
+                    odMenu->shellIcons.Show(menu, item.position, item.target, side);
+                }
             }
             return result;
         }
+        case kShellIconsArrived:
+            odMenu->shellIcons.Arrived();
+            return 0;
         default:
             break;
     }
@@ -102,7 +115,7 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 }
 
 void Win32OwnerDrawHook::HookODMenu(const OwnerDrawSources& sources) {
-    if (!odMenu) odMenu = std::make_unique<ODMenuModule>();
+    if (!odMenu) odMenu = std::make_unique<ODMenuModule>(window_);
     odMenu->sources.emplace(sources);
     ConvertMenuBar(window_, odMenu->state);
     hooked_ = AddWindowProcedure(window_, &ODMenuWindowProc);

@@ -89,7 +89,8 @@ TEST_F(MenuBuilder, SettingsDirectives) {
         "@textcolor 255, 0, 0\r\n@SELBGMENUCOLOR=1,1,1\r\n@BGMenuColor red\r\n"
         "@FontName  Arial\r\n@ParameterDelimiter  \xC2\xA4  \r\n@StringDelimiter \\n\r\n"
         "@MenuEditor  e.exe|\xC2\xA6m \r\n@LanguageFile %HOME%\\x.lng\r\n@FontSize 8.5\r\n"
-        "@FontSize big\r\n@FontBold 1\r\n@NoHelpPlease 1\r\n@NoExitX1\r\n@Unknown 1\r\n@");
+        "@FontSize big\r\n@FontBold 1\r\n@NoHelpPlease 1\r\n@NoExitX1\r\n@Unknown 1\r\n"
+        "@shellicons -1\r\n@");
     EXPECT_EQ(settings.TextColor, 255u);
     EXPECT_EQ(settings.SelBGMenuColor, 0x010101u);  // any one character ends the key
     EXPECT_EQ(settings.LanguageFile, "D:\\Home\\x.lng");
@@ -98,6 +99,7 @@ TEST_F(MenuBuilder, SettingsDirectives) {
     // A longer word counts as its key; the value is what follows the key and one character.
     EXPECT_FALSE(settings.NoHelp);
     EXPECT_TRUE(settings.NoExit);
+    EXPECT_TRUE(settings.ShellIcons);
     // Words and numbers only: anything else leaves the flag as it was.
     const Rows<> flags = {
         {"yes", "kept"}, {"true", "on"},   {"TRUE", "on"}, {"-1", "on"},

@@ -1,0 +1,63 @@
+#include "commands/icon_target.h"
+
+#include <array>
+#include <utility>
+
+#include "commands/command_field.h"
+#include "core/text.h"
+#include "menufile/text_helpers.h"
+
+namespace kov {
+
+namespace {
+
+// Names that open a device in every folder and with any extension: asking for their icon
+// would open the device.
+bool IsDeviceName(std::string_view path) {
+    const auto slash = path.find_last_of("\\/:");
+    auto name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    name = name.substr(0, name.find('.'));
+    while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+    static constexpr std::array<std::string_view, 4> kPlain{"CON", "PRN", "AUX", "NUL"};
+    for (const auto device : kPlain) {
+        if (EqualsNoCase(name, device)) return true;
+    }
+    const bool numbered = name.size() == 4 && name[3] >= '1' && name[3] <= '9';
+    return numbered && (StartsWithNoCase(name, "COM") || StartsWithNoCase(name, "LPT"));
+}
+
+}  // namespace
+
+IconTargets::IconTargets(const MenuSettings& settings, Expander& expander,
+                         platform::Folders& folders)
+    : settings_(settings), expander_(expander), folders_(folders) {}
+
+std::optional<platform::ShellIconTarget> IconTargets::ForLine(std::string_view line) {
+    if (!settings_.ShellIcons || settings_.NoIcons) return std::nullopt;
+    const auto trimmed = sTrimBlanks(TrimSpaces(line));
+    // A heading cannot be chosen, whatever follows its caption.
+    if (PlaceholderLetter(trimmed) == U'g') return std::nullopt;
+    const auto fields = SplitText(trimmed, settings_.ItemDelimiter);
+    std::size_t first = 1;
+    while (first < fields.size() && fields[first].empty()) ++first;
+    if (first >= fields.size()) return std::nullopt;
+    const auto program = SplitCommandField(fields[first], settings_.ParameterDelimiter).Program;
+    // Special commands run inside the program; the clipboard is not read before the choice.
+    if (program.starts_with(kBrokenBar) || ContainsNoCase(program, kClipboardTextPlaceholder) ||
+        ContainsNoCase(program, kClipboardFilesPlaceholder)) {
+        return std::nullopt;
+    }
+    // Every URL opens in the program that opens ".htm" files.
+    if (IsUrl(program)) return platform::ShellIconTarget{".htm", true};
+    auto path = TrimSpaces(expander_.ExpandAllButClipboardText(program));
+    if (path.empty() || IsDeviceName(path)) return std::nullopt;
+    return ForPath(std::move(path));
+}
+
+std::optional<platform::ShellIconTarget> IconTargets::ForPath(std::string path) {
+    if (!settings_.ShellIcons || settings_.NoIcons) return std::nullopt;
+    const bool byFileType = path.starts_with("\\\\") || folders_.OnNetworkOrRemovableDrive(path);
+    return platform::ShellIconTarget{std::move(path), byFileType};
+}
+
+}  // namespace kov
