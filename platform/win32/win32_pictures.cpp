@@ -85,31 +85,22 @@ namespace {
 template <typename Interface>
 using ComPtr = std::unique_ptr<Interface, ReleaseUnknown>;
 
-template <typename Interface>
-struct Out {
-    explicit Out(ComPtr<Interface>& owner) : owner_(owner) {}
-    ~Out() { owner_.reset(raw_); }
-    Out(const Out&) = delete;
-    Out& operator=(const Out&) = delete;
-    operator Interface**() { return &raw_; }
-
-  private:
-    ComPtr<Interface>& owner_;
-    Interface* raw_ = nullptr;
-};
-template <typename Interface>
-Out(ComPtr<Interface>&) -> Out<Interface>;
+// What a call that hands back an interface through its last argument made; null when it failed.
+template <typename Interface, typename Call>
+ComPtr<Interface> Receive(Call call) {
+    Interface* raw = nullptr;
+    call(&raw);
+    return ComPtr<Interface>(raw);
+}
 
 // A larger picture would cost hundreds of megabytes: not a menu icon.
 constexpr std::uint64_t kMaxPixels = 64u << 20;
 
 IWICImagingFactory* ImagingFactory() {
-    static const ComPtr<IWICImagingFactory> factory = [] {
-        ComPtr<IWICImagingFactory> made;
-        CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                         IID_IWICImagingFactory, reinterpret_cast<void**>(&*Out(made)));
-        return made;
-    }();
+    static const auto factory = Receive<IWICImagingFactory>([](IWICImagingFactory** made) {
+        return CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IWICImagingFactory, reinterpret_cast<void**>(made));
+    });
     return factory.get();
 }
 
@@ -137,8 +128,9 @@ ComPtr<IWICBitmapFrameDecode> NearestFrame(IWICBitmapDecoder& decoder,
     decoder.GetFrameCount(&count);
     ComPtr<IWICBitmapFrameDecode> best = std::move(first);
     for (UINT i = 1; i < count; ++i) {
-        ComPtr<IWICBitmapFrameDecode> frame;
-        if (FAILED(decoder.GetFrame(i, Out(frame)))) continue;
+        auto frame = Receive<IWICBitmapFrameDecode>(
+            [&](IWICBitmapFrameDecode** made) { return decoder.GetFrame(i, made); });
+        if (!frame) continue;
         const LONG side = FrameSize(*frame).cx;
         const LONG bestSide = FrameSize(*best).cx;
         const bool covers = side >= wanted.cx;
@@ -152,13 +144,16 @@ ComPtr<IWICBitmapFrameDecode> NearestFrame(IWICBitmapDecoder& decoder,
 
 // A top-down 32-bit bitmap with premultiplied alpha holding source scaled to size.
 PictureFile CopyToBitmap(IWICImagingFactory& factory, IWICBitmapSource& source, SIZE size) {
-    ComPtr<IWICFormatConverter> converter;
-    ComPtr<IWICBitmapScaler> scaler;
-    if (FAILED(factory.CreateFormatConverter(Out(converter))) ||
-        FAILED(converter->Initialize(&source, GUID_WICPixelFormat32bppPBGRA,
-                                     WICBitmapDitherTypeNone, nullptr, 0,
-                                     WICBitmapPaletteTypeCustom)) ||
-        FAILED(factory.CreateBitmapScaler(Out(scaler))) ||
+    const auto converter = Receive<IWICFormatConverter>(
+        [&](IWICFormatConverter** made) { return factory.CreateFormatConverter(made); });
+    if (!converter || FAILED(converter->Initialize(&source, GUID_WICPixelFormat32bppPBGRA,
+                                                   WICBitmapDitherTypeNone, nullptr, 0,
+                                                   WICBitmapPaletteTypeCustom))) {
+        return {};
+    }
+    const auto scaler = Receive<IWICBitmapScaler>(
+        [&](IWICBitmapScaler** made) { return factory.CreateBitmapScaler(made); });
+    if (!scaler ||
         FAILED(scaler->Initialize(converter.get(), static_cast<UINT>(size.cx),
                                   static_cast<UINT>(size.cy), WICBitmapInterpolationModeFant))) {
         return {};
@@ -177,14 +172,15 @@ PictureFile CopyToBitmap(IWICImagingFactory& factory, IWICBitmapSource& source, 
 
 PictureFile DecodeWithAlpha(const std::wstring& path, SizeFor sizeFor, int dpi) {
     IWICImagingFactory* factory = ImagingFactory();
-    ComPtr<IWICBitmapDecoder> decoder;
-    ComPtr<IWICBitmapFrameDecode> first;
-    if (factory == nullptr ||
-        FAILED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ,
-                                                  WICDecodeMetadataCacheOnDemand, Out(decoder))) ||
-        FAILED(decoder->GetFrame(0, Out(first))) || !DecodedWithAlpha(*decoder, *first)) {
-        return {};
-    }
+    if (factory == nullptr) return {};
+    const auto decoder = Receive<IWICBitmapDecoder>([&](IWICBitmapDecoder** made) {
+        return factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ,
+                                                  WICDecodeMetadataCacheOnDemand, made);
+    });
+    if (!decoder) return {};
+    auto first = Receive<IWICBitmapFrameDecode>(
+        [&](IWICBitmapFrameDecode** made) { return decoder->GetFrame(0, made); });
+    if (!first || !DecodedWithAlpha(*decoder, *first)) return {};
     const SIZE own = FrameSize(*first);
     const SIZE wanted = sizeFor != nullptr ? sizeFor(own, dpi) : own;
     if (wanted.cx <= 0 || wanted.cy <= 0 ||

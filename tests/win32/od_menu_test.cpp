@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 
@@ -119,7 +120,8 @@ class OwnerDrawn : public ::testing::Test {
         {"Edit", {testing::ResourceFile("editpic.bmp"), testing::ResourceFile("editmask.bmp")}},
         {"Plain", {testing::ResourceFile("editpic.bmp"), ""}},
         {"Missing", {testing::ResourceFile("missing.bmp"), testing::ResourceFile("missing.bmp")}},
-        {"Broken", {testing::ResourceFile("make_resources.py"), ""}}};
+        {"Broken", {testing::ResourceFile("make_resources.py"), ""}},
+        {"Alpha", {KOV_TEST_DATA "/half_red.png", ""}}};
     std::optional<MenuFont> menuFont = MenuFont{"Tahoma", 8, false, false};
     OwnerDrawSources sources{settings, customIcons, menuFont};
     HWND window = nullptr;
@@ -204,6 +206,31 @@ TEST_F(OwnerDrawn, ConvertedItemsKeepCaptionsAccessKeysPictureMasksAndSkins) {
     }
     EXPECT_EQ(mismatches, 0);
     EXPECT_NE(skin.Pixel(0, 0), skin.Pixel(0, 10));  // drawn, and not in one colour
+}
+
+// A PNG's half-transparent red blends with the background behind it, whatever its colour, and
+// its bitmaps go with the message.
+TEST_F(OwnerDrawn, PngPicturesBlendWithTheBackground) {
+    Add("Alpha", 1);
+    Convert(menu.get());
+    Canvas canvas(100, 22);
+    const auto blended = [&](COLORREF background) {
+        settings.BGMenuColor = background;
+        Draw(canvas, 1, {0, 0, 100, 22});
+        return canvas.Pixel(10, 11);  // the middle of the 16-pixel picture at (2, 3)
+    };
+    blended(0);
+    const auto before = GdiObjectCount();
+    const auto closeTo = [](COLORREF seen, COLORREF expected) {
+        for (int shift : {0, 8, 16}) {
+            if (std::abs(int((seen >> shift) & 0xFF) - int((expected >> shift) & 0xFF)) > 2)
+                return false;
+        }
+        return true;
+    };
+    EXPECT_PRED2(closeTo, blended(RGB(255, 255, 255)), RGB(255, 127, 127));
+    EXPECT_PRED2(closeTo, blended(RGB(0, 0, 0)), RGB(128, 0, 0));
+    EXPECT_EQ(GdiObjectCount(), before);
 }
 
 // Every GDI object a message creates is gone when it ends, at every DPI and on the error paths:
