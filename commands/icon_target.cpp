@@ -1,6 +1,7 @@
 #include "commands/icon_target.h"
 
 #include <array>
+#include <cctype>
 #include <utility>
 
 #include "commands/command_field.h"
@@ -56,7 +57,13 @@ std::optional<platform::ShellIconTarget> IconTargets::ForLine(std::string_view l
 
 std::optional<platform::ShellIconTarget> IconTargets::ForPath(std::string path) {
     if (!settings_.ShellIcons || settings_.NoIcons) return std::nullopt;
-    const bool byFileType = path.starts_with("\\\\") || folders_.OnNetworkOrRemovableDrive(path);
+    bool byFileType = path.starts_with("\\\\");
+    if (path.size() > 1 && path[1] == ':') {
+        const auto drive = static_cast<char>(std::toupper(static_cast<unsigned char>(path[0])));
+        const auto [known, added] = remoteDrives_.try_emplace(drive, false);
+        if (added) known->second = folders_.OnNetworkOrRemovableDrive(path);
+        byFileType = known->second;
+    }
     return platform::ShellIconTarget{std::move(path), byFileType};
 }
 

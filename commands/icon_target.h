@@ -3,6 +3,7 @@
 // of its own to show (special commands, texts taken from the clipboard, device names).
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,6 +29,8 @@ class IconTargets {
     const MenuSettings& settings_;
     Expander& expander_;
     platform::Folders& folders_;
+    // Drive letters do not change their kind during a run: asked once each.
+    std::map<char, bool> remoteDrives_;
 };
 
 }  // namespace kov

@@ -8,6 +8,7 @@
 #include "odmenu/item_request.h"
 #include "odmenu/measure_item.h"
 #include "odmenu/win32/icon_bitmaps.h"
+#include "odmenu/win32/icon_pixels.h"
 #include "odmenu/win32/measure_item_win32.h"
 #include "odmenu/win32/menu_font_win32.h"
 #include "odmenu/win32/shell_icons_win32.h"
@@ -101,14 +102,10 @@ void PaintIcon(HDC dc, HDC reference, const LoadedIcon& icon, Point at, bool dis
     BitBlt(dc, at.x, at.y, size.cx, size.cy, pictureDC.get(), 0, 0, SRCAND);
 }
 
-// An icon blends its own edges with what is behind it.
-void PaintShellIcon(HDC dc, HICON icon, Point at, Point size, bool disabled) {
-    if (disabled) {
-        DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, at.x, at.y, size.x,
-                   size.y, DST_ICON | DSS_DISABLED);
-        return;
-    }
-    DrawIconEx(dc, at.x, at.y, icon, size.x, size.y, 0, nullptr, DI_NORMAL);
+LoadedIcon ShellIcon(const std::string& path, const ShellIcons* shellIcons) {
+    const IconPixels* pixels = shellIcons != nullptr ? shellIcons->Find(path) : nullptr;
+    if (pixels == nullptr) return {};
+    return {BitmapOfPixels(*pixels), {}, {pixels->side, pixels->side}, true};
 }
 
 // The rest of the bar right of its items, painted straight onto the bar.
@@ -174,16 +171,12 @@ void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, ODMenuContext& contex
     DrawInput& input = request.input;
     input.captionHeight = MenuTextExtent(dc.get(), texts.caption).cy;
     if (input.hasRightText) input.rightTextWidth = MenuTextExtent(dc.get(), texts.rightText).cx;
-    const LoadedIcon icon = LoadItemIcon(request.icon, state.dpi);
+    const LoadedIcon icon = request.icon.kind == IconSource::Kind::Shell
+                                ? ShellIcon(request.icon.picture, context.shellIcons)
+                                : LoadItemIcon(request.icon, state.dpi);
     if (icon.picture) input.iconSize = Point{icon.size.cx, icon.size.cy};
     // Until its icon arrives, and when the shell has none, the item is drawn as one without.
-    HICON shellIcon = nullptr;
-    if (request.icon.kind == IconSource::Kind::Shell) {
-        shellIcon = context.shellIcons ? context.shellIcons->Find(request.icon.picture) : nullptr;
-        input.hasIcon = shellIcon != nullptr;
-        const IconSize side = DrawnIconSize(IconSource::Kind::Shell, {}, state.dpi);
-        if (shellIcon != nullptr) input.iconSize = Point{side.width, side.height};
-    }
+    if (request.icon.kind == IconSource::Kind::Shell) input.hasIcon = bool(icon.picture);
 
     const DrawPlan plan = PlanMenuItem(input, request.look);
 
@@ -201,9 +194,7 @@ void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, ODMenuContext& contex
         SetBkMode(dc.get(), TRANSPARENT);
         PaintText(dc.get(), texts.caption, plan.captionAt, plan);
         if (plan.rightTextAt) PaintText(dc.get(), texts.rightText, *plan.rightTextAt, plan);
-        if (plan.iconAt && shellIcon != nullptr) {
-            PaintShellIcon(dc.get(), shellIcon, *plan.iconAt, *input.iconSize, plan.disabled);
-        } else if (plan.iconAt) {
+        if (plan.iconAt) {
             PaintIcon(dc.get(), item.hDC, icon, *plan.iconAt, plan.disabled);
         }
     }

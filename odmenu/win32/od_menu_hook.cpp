@@ -105,6 +105,9 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
             }
             return result;
         }
+        case WM_ENTERIDLE:
+            if (wParam == MSGF_MENU) odMenu->shellIcons.StartLookUps();
+            break;
         case kShellIconsArrived:
             odMenu->shellIcons.Arrived();
             return 0;

@@ -70,8 +70,10 @@ void ShellIconWorker::Request(const platform::ShellIconTarget& target, int side)
                 const auto request = std::move(shared->requests.front());
                 shared->requests.pop_front();
                 lock.unlock();
-                ShellIconResult result{request.target.path,
-                                       LookUpShellIcon(request.target, request.side)};
+                ShellIconResult result{
+                    request.target.path,
+                    PixelsOfIcon(LookUpShellIcon(request.target, request.side).get(),
+                                 request.side)};
                 lock.lock();
                 if (shared->abandoned) return;
                 shared->results.push_back(std::move(result));

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "odmenu/win32/icon_pixels.h"
 #include "platform/shell_icon_target.h"
 #include "platform/win32/handles.h"
 
@@ -19,7 +20,7 @@ inline constexpr UINT kShellIconsArrived = WM_APP + 19;
 
 struct ShellIconResult {
     std::string path;
-    UniqueIcon icon;  // null when the shell has none for it
+    IconPixels icon;  // empty when the shell has none for it
 };
 
 class ShellIconWorker {

@@ -32,12 +32,17 @@ void ShellIcons::Show(HMENU menu, UINT position, const platform::ShellIconTarget
                       int side) {
     if (icons_.contains(target.path)) return;
     waiting_.emplace(target.path, std::pair(menu, position));
-    if (requested_.insert(target.path).second) worker_.Request(target, side);
+    if (requested_.insert(target.path).second) toLookUp_.emplace_back(target, side);
 }
 
-HICON ShellIcons::Find(const std::string& path) const {
+void ShellIcons::StartLookUps() {
+    for (const auto& [target, side] : toLookUp_) worker_.Request(target, side);
+    toLookUp_.clear();
+}
+
+const IconPixels* ShellIcons::Find(const std::string& path) const {
     const auto found = icons_.find(path);
-    return found != icons_.end() ? found->second.get() : nullptr;
+    return found != icons_.end() ? &found->second : nullptr;
 }
 
 void ShellIcons::Arrived() {
@@ -46,7 +51,7 @@ void ShellIcons::Arrived() {
     const auto popups = OpenPopups();
     for (auto& result : results) {
         const auto [first, last] = waiting_.equal_range(result.path);
-        if (result.icon) {
+        if (!result.icon.pixels.empty()) {
             for (auto item = first; item != last; ++item) {
                 const auto [menu, position] = item->second;
                 const auto popup = popups.find(menu);

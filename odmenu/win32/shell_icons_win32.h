@@ -12,7 +12,6 @@
 
 #include "odmenu/win32/shell_icon_worker.h"
 #include "platform/shell_icon_target.h"
-#include "platform/win32/handles.h"
 
 namespace kov::win32 {
 
@@ -21,17 +20,20 @@ class ShellIcons {
     explicit ShellIcons(HWND window) : worker_(window) {}
 
     // The item at position of menu shows the target's icon once it is there; each target is
-    // looked up once.
+    // looked up once, from the time the popup is up and idle.
     void Show(HMENU menu, UINT position, const platform::ShellIconTarget& target, int side);
-    // Null while the icon is on its way, and for a target the shell has none for.
-    HICON Find(const std::string& path) const;
+    // On WM_ENTERIDLE: the popup is on the screen, so the lookups no longer compete with it.
+    void StartLookUps();
+    // Null while the icon is on its way; empty pixels for a target the shell has none for.
+    const IconPixels* Find(const std::string& path) const;
     // On kShellIconsArrived: keeps the new icons and repaints the open items that show them.
     void Arrived();
 
   private:
     ShellIconWorker worker_;
-    std::unordered_map<std::string, UniqueIcon> icons_;
+    std::unordered_map<std::string, IconPixels> icons_;
     std::unordered_set<std::string> requested_;
+    std::vector<std::pair<platform::ShellIconTarget, int>> toLookUp_;
     // The items waiting for each target's icon.
     std::unordered_multimap<std::string, std::pair<HMENU, UINT>> waiting_;
 };

@@ -61,6 +61,12 @@ SIZE BitmapSize(HBITMAP bitmap) {
     return {info.bmWidth, info.bmHeight};
 }
 
+UniqueBitmap CreateTopDownBitmap(SIZE size, void** bits) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    return UniqueBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
+}
+
 UniqueBitmap LoadBitmapResource(const std::string& name) {
     return UniqueBitmap(LoadBitmapW(GetModuleHandleW(nullptr), Widen(name).c_str()));
 }
@@ -158,10 +164,8 @@ PictureFile CopyToBitmap(IWICImagingFactory& factory, IWICBitmapSource& source, 
                                   static_cast<UINT>(size.cy), WICBitmapInterpolationModeFant))) {
         return {};
     }
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueBitmap bitmap = CreateTopDownBitmap(size, &bits);
     const UINT stride = static_cast<UINT>(size.cx) * 4;
     if (!bitmap || FAILED(scaler->CopyPixels(nullptr, stride, stride * static_cast<UINT>(size.cy),
                                              static_cast<BYTE*>(bits)))) {

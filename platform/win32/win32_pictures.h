@@ -29,6 +29,9 @@ HBITMAP PictureBitmap(const platform::PicturePtr& picture);
 // A bitmap's width and height; zero for a null handle.
 SIZE BitmapSize(HBITMAP bitmap);
 
+// A 32-bit bitmap whose rows run from the top, with its pixels; null when it cannot be made.
+UniqueBitmap CreateTopDownBitmap(SIZE size, void** bits);
+
 // A bitmap resource of the running program; resource names ignore letter case.
 UniqueBitmap LoadBitmapResource(const std::string& name);
 
