@@ -68,13 +68,10 @@ IconSource MeasureIcon(std::string_view key, const ImageTable& images,
     return {};
 }
 
-IconSource DrawIcon(std::string_view key, bool checked, const ImageTable& images,
-                    const CustomIconTable& customIcons, bool noIcons, int dpi) {
-    if (checked) {
-        const auto checkMark = images.find(kCheckMarkKey);
-        return checkMark == images.end() ? IconSource{} : FromImages(checkMark->second, dpi);
-    }
-    return MeasureIcon(key, images, customIcons, noIcons, dpi);
+IconSource DrawIcon(const IconSource& picture, bool checked, const ImageTable& images, int dpi) {
+    if (!checked) return picture;
+    const auto checkMark = images.find(kCheckMarkKey);
+    return checkMark == images.end() ? IconSource{} : FromImages(checkMark->second, dpi);
 }
 
 }  // namespace kov

@@ -48,8 +48,7 @@ IconSource MeasureIcon(std::string_view key, const ImageTable& images,
                        const CustomIconTable& customIcons, bool noIcons, int dpi);
 
 // The picture an item is drawn with: the check mark for checked items, even with icons off;
-// otherwise the program's own pictures before the custom icons.
-IconSource DrawIcon(std::string_view key, bool checked, const ImageTable& images,
-                    const CustomIconTable& customIcons, bool noIcons, int dpi);
+// otherwise its own picture, as MeasureIcon chose it.
+IconSource DrawIcon(const IconSource& picture, bool checked, const ImageTable& images, int dpi);
 
 }  // namespace kov

@@ -2,12 +2,14 @@
 #pragma once
 
 #include "odmenu/od_menu_tables.h"
+#include "odmenu/win32/item_records.h"
 
 namespace kov::win32 {
 
 struct ODMenuContext {
     ODMenuState& state;
     const OwnerDrawSources& sources;
+    ItemRecords& records;
 };
 
 }  // namespace kov::win32
