@@ -69,14 +69,10 @@ IconSource MeasureIcon(std::string_view key, const ItemPictures& pictures, bool 
     return {};
 }
 
-IconSource DrawIcon(std::string_view key, bool checked, const ItemPictures& pictures, bool noIcons,
-                    int dpi) {
-    if (checked) {
-        const auto checkMark = pictures.images.find(kCheckMarkKey);
-        return checkMark == pictures.images.end() ? IconSource{}
-                                                  : FromImages(checkMark->second, dpi);
-    }
-    return MeasureIcon(key, pictures, noIcons, dpi);
+IconSource DrawIcon(const IconSource& picture, bool checked, const ImageTable& images, int dpi) {
+    if (!checked) return picture;
+    const auto checkMark = images.find(kCheckMarkKey);
+    return checkMark == images.end() ? IconSource{} : FromImages(checkMark->second, dpi);
 }
 
 }  // namespace kov

@@ -55,8 +55,7 @@ struct ItemPictures {
 IconSource MeasureIcon(std::string_view key, const ItemPictures& pictures, bool noIcons, int dpi);
 
 // The picture an item is drawn with: the check mark for checked items, even with icons off;
-// otherwise the first of its own pictures.
-IconSource DrawIcon(std::string_view key, bool checked, const ItemPictures& pictures, bool noIcons,
-                    int dpi);
+// otherwise its own picture, as MeasureIcon chose it.
+IconSource DrawIcon(const IconSource& picture, bool checked, const ImageTable& images, int dpi);
 
 }  // namespace kov

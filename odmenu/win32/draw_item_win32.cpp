@@ -1,15 +1,12 @@
 #include "odmenu/win32/draw_item_win32.h"
 
-#include <iterator>
 #include <string>
 
 #include "odmenu/draw_layout.h"
 #include "odmenu/item_icon.h"
 #include "odmenu/item_request.h"
-#include "odmenu/measure_item.h"
 #include "odmenu/win32/icon_bitmaps.h"
 #include "odmenu/win32/icon_pixels.h"
-#include "odmenu/win32/measure_item_win32.h"
 #include "odmenu/win32/menu_font_win32.h"
 #include "odmenu/win32/shell_icons_win32.h"
 #include "platform/win32/wide_text.h"
@@ -23,8 +20,8 @@ RECT ToRect(const Rect& r) {
     return {r.left, r.top, r.right, r.bottom};
 }
 
-void Fill(HDC dc, const Rect& area, const Brush& brush, const ODMenuState& state) {
-    const FillBrush fill = CreateFillBrush(brush, state);
+void Fill(HDC dc, const Rect& area, const Brush& brush, const ODMenuState& state, int dpi) {
+    const FillBrush fill = CreateFillBrush(brush, state, dpi);
     const RECT rect = ToRect(area);
     if (fill.brush) FillRect(dc, &rect, fill.brush.get());
 }
@@ -48,16 +45,6 @@ void EtchedLine(HDC dc, const Rect& area, int lineWidth) {
     Edges(dc, area, BDR_SUNKENOUTER, BF_TOP, lineWidth);
     Edges(dc, {area.left, area.top + lineWidth, area.right, area.bottom}, BDR_RAISEDINNER, BF_TOP,
           lineWidth);
-}
-
-bool IsSeparator(HMENU menu, UINT itemId) {
-    wchar_t text[128] = {};
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_ID | MIIM_TYPE;
-    info.dwTypeData = text;
-    info.cch = std::size(text) - 1;
-    return GetMenuItemInfoW(menu, itemId, FALSE, &info) && (info.fType & MFT_SEPARATOR) != 0;
 }
 
 void PaintText(HDC dc, const std::string& text, Point at, const DrawPlan& plan) {
@@ -110,20 +97,20 @@ LoadedIcon ShellIcon(const std::string& path, const ShellIcons* shellIcons) {
 
 // The rest of the bar right of its items, painted straight onto the bar.
 void FillMenuBar(HWND window, const DRAWITEMSTRUCT& item, const Rect& rect, const Brush& brush,
-                 ODMenuState& state) {
+                 ODMenuState& state, int dpi) {
     RECT windowRect{};
     GetWindowRect(window, &windowRect);
     const int barWidth = windowRect.right - windowRect.left - 2 * GetSystemMetrics(SM_CXBORDER) - 2;
     for (const auto& fill :
          MenuBarFills(state.PrevMenuBarItem, static_cast<std::int32_t>(item.itemID), rect, barWidth,
                       state.LastMenuBarItemId)) {
-        Fill(item.hDC, fill, brush, state);
+        Fill(item.hDC, fill, brush, state, dpi);
     }
 }
 
 }  // namespace
 
-FillBrush CreateFillBrush(const Brush& brush, const ODMenuState& state) {
+FillBrush CreateFillBrush(const Brush& brush, const ODMenuState& state, int dpi) {
     FillBrush fill;
     switch (brush.kind) {
         case Brush::Kind::Solid:
@@ -138,8 +125,8 @@ FillBrush CreateFillBrush(const Brush& brush, const ODMenuState& state) {
             if (bitmap == nullptr) break;
             // A skin keeps its look at every DPI: its pattern grows with the items.
             const SIZE own = BitmapSize(bitmap);
-            fill.pattern = StretchedTo(
-                bitmap, {ScalePixels(own.cx, state.dpi), ScalePixels(own.cy, state.dpi)});
+            fill.pattern =
+                StretchedTo(bitmap, {ScalePixels(own.cx, dpi), ScalePixels(own.cy, dpi)});
             fill.brush.reset(CreatePatternBrush(fill.pattern ? fill.pattern.get() : bitmap));
             break;
         }
@@ -147,19 +134,15 @@ FillBrush CreateFillBrush(const Brush& brush, const ODMenuState& state) {
     return fill;
 }
 
-void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, ODMenuContext& context) {
+void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, const ItemRecord& record,
+                  ODMenuContext& context) {
     auto& state = context.state;
+    const int dpi = record.dpi;
     const Rect rect{item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom};
     const int w = rect.Width();
     const int h = rect.Height();
-    const DrawnItem drawn{static_cast<std::int32_t>(item.itemID),
-                          reinterpret_cast<std::uintptr_t>(window),
-                          item.itemData,
-                          item.itemState,
-                          rect,
-                          IsSeparator(reinterpret_cast<HMENU>(item.hwndItem), item.itemID)};
-    ItemRequest request =
-        RequestMenuItem(drawn, state, context.sources, SystemMenuLogFont(state.dpi));
+    ItemRequest request = RequestMenuItem(record, item.itemState, rect, state, context.sources,
+                                          SystemMenuLogFont(dpi));
 
     // What only the system can tell: the texts' extents in the font, the picture's size.
     const UniqueMemoryDC dc(CreateCompatibleDC(item.hDC));
@@ -173,21 +156,21 @@ void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, ODMenuContext& contex
     if (input.hasRightText) input.rightTextWidth = MenuTextExtent(dc.get(), texts.rightText).cx;
     const LoadedIcon icon = request.icon.kind == IconSource::Kind::Shell
                                 ? ShellIcon(request.icon.picture, context.shellIcons)
-                                : LoadItemIcon(request.icon, state.dpi);
+                                : LoadItemIcon(request.icon, dpi);
     if (icon.picture) input.iconSize = Point{icon.size.cx, icon.size.cy};
     // Until its icon arrives, and when the shell has none, the item is drawn as one without.
     if (request.icon.kind == IconSource::Kind::Shell) input.hasIcon = bool(icon.picture);
 
     const DrawPlan plan = PlanMenuItem(input, request.look);
 
-    if (item.itemData == kMenuBarItemData) FillMenuBar(window, item, rect, plan.background, state);
+    if (input.menuBarItem) FillMenuBar(window, item, rect, plan.background, state, dpi);
     SetBrushOrgEx(dc.get(), plan.brushOrigin.x, plan.brushOrigin.y, nullptr);
-    Fill(dc.get(), plan.backgroundRect, plan.background, state);
+    Fill(dc.get(), plan.backgroundRect, plan.background, state, dpi);
     if (plan.etchedLine) EtchedLine(dc.get(), *plan.etchedLine, plan.lineWidth);
     if (plan.drawTexts) {
         if (plan.raisedFrame)
             Edges(dc.get(), *plan.raisedFrame, BDR_RAISEDINNER, BF_RECT, plan.lineWidth);
-        if (plan.highlight) Fill(dc.get(), *plan.highlight, plan.highlightBrush, state);
+        if (plan.highlight) Fill(dc.get(), *plan.highlight, plan.highlightBrush, state, dpi);
         SetTextColor(dc.get(), plan.textColor);
         SetBkColor(dc.get(), plan.backColor);
         // Text over skins would otherwise sit on boxes of the background colour.
@@ -198,7 +181,7 @@ void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, ODMenuContext& contex
             PaintIcon(dc.get(), item.hDC, icon, *plan.iconAt, plan.disabled);
         }
     }
-    if (plan.columnGap) Fill(item.hDC, *plan.columnGap, plan.columnGapBrush, state);
+    if (plan.columnGap) Fill(item.hDC, *plan.columnGap, plan.columnGapBrush, state, dpi);
     BitBlt(item.hDC, rect.left, rect.top, w, h, dc.get(), 0, 0, SRCCOPY);
 }
 

@@ -5,12 +5,15 @@
 #include "platform/win32/windows_api.h"
 
 #include "odmenu/draw_layout.h"
+#include "odmenu/item_record.h"
 #include "odmenu/win32/od_menu_context.h"
 #include "platform/win32/handles.h"
 
 namespace kov::win32 {
 
-void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, ODMenuContext& context);
+// At the record's DPI.
+void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, const ItemRecord& record,
+                  ODMenuContext& context);
 
 // A brush for a fill of the plan at the popup's DPI, with the scaled skin it was made from; the
 // brush is null for a skin that holds no picture.
@@ -18,6 +21,6 @@ struct FillBrush {
     UniqueBitmap pattern;
     UniqueBrush brush;
 };
-FillBrush CreateFillBrush(const Brush& brush, const ODMenuState& state);
+FillBrush CreateFillBrush(const Brush& brush, const ODMenuState& state, int dpi);
 
 }  // namespace kov::win32

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "odmenu/od_menu_tables.h"
+#include "odmenu/win32/item_records.h"
 
 namespace kov::win32 {
 
@@ -10,6 +11,7 @@ class ShellIcons;
 struct ODMenuContext {
     ODMenuState& state;
     const OwnerDrawSources& sources;
+    ItemRecords& records;
     const ShellIcons* shellIcons = nullptr;
 };
 

@@ -19,11 +19,12 @@ namespace kov::win32 {
 
 namespace {
 
-// The module's state: the tables live from the first hook to the unhook, the sources are the
-// run's data they were hooked with.
+// The module's state: the tables and the items' records live from the first hook to the unhook,
+// the sources are the run's data they were hooked with.
 struct ODMenuModule {
     explicit ODMenuModule(HWND window) : shellIcons(window) {}
     ODMenuState state;
+    ItemRecords records;
     std::optional<OwnerDrawSources> sources;
     ShellIcons shellIcons;
 };
@@ -48,7 +49,7 @@ bool EraseToolbarBackground(HDC dc) {
     RECT windowRect{};
     GetWindowRect(owner, &windowRect);
     const RECT area{0, 0, windowRect.right - windowRect.left, windowRect.bottom - windowRect.top};
-    const FillBrush fill = CreateFillBrush(brush, odMenu->state);
+    const FillBrush fill = CreateFillBrush(brush, odMenu->state, WindowDpi(owner));
     if (fill.brush) FillRect(dc, &area, fill.brush.get());
     return true;
 }
@@ -60,19 +61,24 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         return CallNextWindowProcedure(&ODMenuWindowProc, hwnd, message, wParam, lParam);
     };
     if (!odMenu || !odMenu->sources) return passOn();
-    ODMenuContext context{odMenu->state, *odMenu->sources, &odMenu->shellIcons};
+    ODMenuContext context{odMenu->state, *odMenu->sources, odMenu->records, &odMenu->shellIcons};
+    // An item that is not one of ours is drawn as an empty one.
+    const auto recordOf = [&](ULONG_PTR itemData) -> const ItemRecord& {
+        static const ItemRecord empty;
+        const MenuItemRecord* record = odMenu->records.Find(itemData);
+        return record != nullptr ? record->item : empty;
+    };
     switch (message) {
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             if (item == nullptr || item->CtlType != ODT_MENU) break;
-            DrawMenuItem(hwnd, *item, context);
+            DrawMenuItem(hwnd, *item, recordOf(item->itemData), context);
             return 0;
         }
         case WM_MEASUREITEM: {
             auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
             if (item == nullptr || item->CtlType != ODT_MENU) break;
-            const auto size = MeasureMenuItem(hwnd, static_cast<std::int32_t>(item->itemID),
-                                              item->itemData, context);
+            const auto size = MeasureMenuItem(hwnd, recordOf(item->itemData), context);
             item->itemWidth = static_cast<UINT>(size.width);
             item->itemHeight = static_cast<UINT>(size.height);
             return 0;
@@ -85,23 +91,19 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
             // against the items' access keys.
             const LRESULT result = passOn();
             if (HIWORD(result) != MNC_IGNORE || !(HIWORD(wParam) & MF_POPUP)) return result;
-            return AnswerMenuChar(reinterpret_cast<HMENU>(lParam), hwnd,
-                                  static_cast<char32_t>(LOWORD(wParam)),
-                                  odMenu->state.ItemCaptions);
+            return AnswerMenuChar(reinterpret_cast<HMENU>(lParam),
+                                  static_cast<char32_t>(LOWORD(wParam)), odMenu->records);
         }
         case WM_INITMENUPOPUP: {
             // Folder submenus are filled by the window's own handling, so convert after it.
             const bool systemMenu = IsSystemMenu(hwnd, wParam);
             const LRESULT result = passOn();
             if (!systemMenu) {
-                auto& state = odMenu->state;
-                state.dpi = PopupDpi(hwnd);
                 const auto menu = reinterpret_cast<HMENU>(wParam);
-                const int side = DrawnIconSize(IconSource::Kind::Shell, {}, state.dpi).width;
-                for (const auto& item :
-                     ConvertPopupMenu(menu, hwnd, state, odMenu->sources->shellIcons)) {
+                const int dpi = PopupDpi(hwnd);
+                const int side = DrawnIconSize(IconSource::Kind::Shell, {}, dpi).width;
+                for (const auto& item : ConvertPopupMenu(menu, dpi, context))
                     odMenu->shellIcons.Show(menu, item.position, item.target, side);
-                }
             }
             return result;
         }
@@ -120,7 +122,8 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 void Win32OwnerDrawHook::HookODMenu(const OwnerDrawSources& sources) {
     if (!odMenu) odMenu = std::make_unique<ODMenuModule>(window_);
     odMenu->sources.emplace(sources);
-    ConvertMenuBar(window_, odMenu->state);
+    ODMenuContext context{odMenu->state, *odMenu->sources, odMenu->records};
+    ConvertMenuBar(window_, context);
     hooked_ = AddWindowProcedure(window_, &ODMenuWindowProc);
 }
 
