@@ -51,7 +51,8 @@ void Store(HMENU menu, UINT position, ReadItem& item, unsigned type, MenuItemRec
 std::optional<platform::ShellIconTarget> ShellTarget(const MENUITEMINFOW& info,
                                                      const ODMenuContext& context) {
     ShellIconSource* shellIcons = context.sources.shellIcons;
-    if (shellIcons == nullptr) return std::nullopt;
+    // Grayed items cannot be chosen; past the last line their numbers are folder entries'.
+    if (shellIcons == nullptr || (info.fState & MFS_GRAYED) != 0) return std::nullopt;
     const auto submenu = reinterpret_cast<platform::MenuHandle>(info.hSubMenu);
     return shellIcons->ShellIconOf(submenu != 0 ? 0 : static_cast<std::int32_t>(info.wID), submenu);
 }

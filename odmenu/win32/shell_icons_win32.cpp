@@ -2,27 +2,25 @@
 
 #include <iterator>
 #include <map>
+#include <string_view>
 
 namespace kov::win32 {
 
 namespace {
 
+BOOL CALLBACK AddOpenPopup(HWND window, LPARAM popups) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, std::size(className));
+    if (std::wstring_view(className) != L"#32768") return TRUE;
+    if (auto* menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0)))
+        (*reinterpret_cast<std::map<HMENU, HWND>*>(popups))[menu] = window;
+    return TRUE;
+}
+
 // The open popup windows of this thread, by the menus they show.
 std::map<HMENU, HWND> OpenPopups() {
     std::map<HMENU, HWND> popups;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) -> BOOL {
-            wchar_t className[16] = {};
-            GetClassNameW(window, className, std::size(className));
-            if (std::wstring_view(className) == L"#32768" && IsWindowVisible(window)) {
-                auto* menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
-                if (menu != nullptr)
-                    (*reinterpret_cast<std::map<HMENU, HWND>*>(found))[menu] = window;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&popups));
+    EnumThreadWindows(GetCurrentThreadId(), &AddOpenPopup, reinterpret_cast<LPARAM>(&popups));
     return popups;
 }
 
