@@ -276,7 +276,7 @@ TEST_F(Commands, EntryIconSources) {
     EXPECT_EQ(describe(targets.ForPath("C:\\a.txt"), "a.txt"), "none");
     settings.NoIcons = false;
     settings.ShellIcons = false;
-    EXPECT_EQ(line("Notepad\tnotepad.exe"), "none");
+    EXPECT_EQ(line("Web\thttp://example.com"), "none");
 }
 
 }  // namespace
