@@ -7,12 +7,14 @@
 #include <vector>
 
 #include "app/translation_editor.h"
+#include "commands/execute_command.h"
 #include "commands/expand_string.h"
 #include "commands/icon_target.h"
 #include "core/command_ids.h"
 #include "core/locale_number.h"
 #include "core/ui_strings.h"
 #include "menufile/folder_menus.h"
+#include "menufile/menu_problems.h"
 #include "menufile/menu_settings.h"
 #include "odmenu/owner_draw_hook.h"
 #include "platform/main_window.h"
@@ -64,6 +66,8 @@ class MainForm : public platform::SettingsEvents, public ShellIconSource {
     void LoadLanguageFile();
     void AddProgramImages();
     void ExecuteCommand(CommandId id);
+    AfterCommand Dispatch(CommandId id);
+    void ShowProblems();
     void ShowAbout(bool exitProgram);
     void ShowFileError(const std::string& path);
 
@@ -79,6 +83,7 @@ class MainForm : public platform::SettingsEvents, public ShellIconSource {
     platform::MenuHandle RootMenu = 0;
     platform::MenuHandle ProgramMenu = 0;
     std::vector<std::string> MenuLines;
+    MenuProblems problems_;
     std::optional<MenuFont> menuFont_;
     CustomIconTable customIcons_;
     UIStrings strings_;

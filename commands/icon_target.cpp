@@ -1,33 +1,14 @@
 #include "commands/icon_target.h"
 
-#include <array>
 #include <cctype>
 #include <utility>
 
 #include "commands/command_field.h"
+#include "core/device_names.h"
 #include "core/text.h"
 #include "menufile/text_helpers.h"
 
 namespace kov {
-
-namespace {
-
-// Names that open a device in every folder and with any extension: asking for their icon
-// would open the device.
-bool IsDeviceName(std::string_view path) {
-    const auto slash = path.find_last_of("\\/:");
-    auto name = slash == std::string_view::npos ? path : path.substr(slash + 1);
-    name = name.substr(0, name.find('.'));
-    while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
-    static constexpr std::array<std::string_view, 4> kPlain{"CON", "PRN", "AUX", "NUL"};
-    for (const auto device : kPlain) {
-        if (EqualsNoCase(name, device)) return true;
-    }
-    const bool numbered = name.size() == 4 && name[3] >= '1' && name[3] <= '9';
-    return numbered && (StartsWithNoCase(name, "COM") || StartsWithNoCase(name, "LPT"));
-}
-
-}  // namespace
 
 IconTargets::IconTargets(const MenuSettings& settings, Expander& expander,
                          platform::Folders& folders)
