@@ -36,7 +36,7 @@ void MainForm::FormLoad(const std::string& commandLine) {
     settings_.SkinBackground = std::move(skins.background);
     settings_.SkinBGSelected = std::move(skins.selected);
     strings_ = DefaultUIStrings(identity.fileName);
-    ownerDraw_.HookODMenu({settings_, customIcons_, menuFont_});
+    ownerDraw_.HookODMenu({settings_, customIcons_, menuFont_, this});
 
     auto& menus = platform_.menus;
     RootMenu = menus.CreatePopupMenu();
@@ -249,6 +249,23 @@ void MainForm::AddProgramImages() {
 
 void MainForm::InitMenuPopup(platform::MenuHandle menu) {
     folderMenus_.FillOnOpen(menu);
+}
+
+std::optional<platform::ShellIconTarget> MainForm::ShellIconOf(std::int32_t itemId,
+                                                               platform::MenuHandle submenu) {
+    if (submenu != 0) {
+        const auto* folder = folderMenus_.FolderOf(submenu);
+        return folder != nullptr ? iconTargets_.ForPath(*folder) : std::nullopt;
+    }
+    if (itemId >= 1 && itemId <= kLastLineItemId) {
+        const auto index = static_cast<std::size_t>(itemId - 1);
+        return index < MenuLines.size() ? iconTargets_.ForLine(MenuLines[index]) : std::nullopt;
+    }
+    if (itemId > kLastLineItemId) {
+        const auto index = static_cast<std::size_t>(itemId - kLastLineItemId);
+        if (index < FolderItemPaths.size()) return iconTargets_.ForPath(FolderItemPaths[index]);
+    }
+    return std::nullopt;
 }
 
 bool MainForm::FormUnload() {

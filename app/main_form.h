@@ -9,6 +9,7 @@
 #include "app/translation_editor.h"
 #include "commands/execute_command.h"
 #include "commands/expand_string.h"
+#include "commands/icon_target.h"
 #include "core/command_ids.h"
 #include "core/locale_number.h"
 #include "core/ui_strings.h"
@@ -21,7 +22,7 @@
 
 namespace kov {
 
-class MainForm : public platform::SettingsEvents {
+class MainForm : public platform::SettingsEvents, public ShellIconSource {
   public:
     MainForm(platform::Platform& platform, OwnerDrawHook& ownerDraw, platform::MainWindow& window,
              NumberFormat numbers);
@@ -54,6 +55,10 @@ class MainForm : public platform::SettingsEvents {
     }
     bool EditingEnabled() const override { return editingEnabled_; }
     const CustomIconTable& CustomIcons() const { return customIcons_; }
+
+    // Menu-file lines and folder entries by their identifiers, folder submenus by their folders.
+    std::optional<platform::ShellIconTarget> ShellIconOf(std::int32_t itemId,
+                                                         platform::MenuHandle submenu) override;
 
   private:
     enum class Sample { Declined, Written, NotWritten };
@@ -93,6 +98,7 @@ class MainForm : public platform::SettingsEvents {
     // Element n is the path of the folder entry with identifier 2000 + n.
     std::vector<std::string> FolderItemPaths{""};
     FolderMenus folderMenus_{platform_.menus, platform_.folders, FolderItemPaths};
+    IconTargets iconTargets_{settings_, expander_, platform_.folders};
 };
 
 }  // namespace kov

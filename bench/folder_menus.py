@@ -24,6 +24,7 @@ import sys
 import tempfile
 import time
 from pathlib import Path
+from typing import Optional
 
 ROOT = Path(__file__).resolve().parents[1]
 sys.path.insert(0, str(ROOT / "tests" / "e2e"))
@@ -86,14 +87,20 @@ def report(name: str, values: list[float]) -> float:
     return median
 
 
-def main(argv: list[str]) -> int:
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+def arguments(doc: str, script: str, argv: list[str]) -> tuple[argparse.Namespace, Optional[int]]:
+    """The options of a benchmark of pairs, and the status of its run inside a Wine session
+    when this call started one (None inside it)."""
+    parser = argparse.ArgumentParser(description=doc.splitlines()[0])
     parser.add_argument("--build", default=str(ROOT / "build" / "win64"))
     parser.add_argument("--runs", type=int, default=10)
     parser.add_argument("--warmup", type=int, default=2)
     args = parser.parse_args(argv)
     os.environ["KOV_BUILD_DIR"] = str(Path(args.build).resolve())
-    status = harness.run_in_session(Path(__file__), argv)
+    return args, harness.run_in_session(Path(script), argv)
+
+
+def main(argv: list[str]) -> int:
+    args, status = arguments(__doc__, __file__, argv)
     if status is not None:
         return status
 

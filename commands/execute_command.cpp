@@ -4,6 +4,7 @@
 
 #include "commands/clipboard_commands.h"
 #include "commands/close_windows.h"
+#include "commands/command_field.h"
 #include "commands/shell_launching.h"
 #include "core/text.h"
 #include "menufile/date_format.h"
@@ -14,30 +15,6 @@ namespace kov {
 namespace {
 
 namespace mb = platform::message_box;
-
-// The four parts of a command field; missing ones take their defaults.
-struct CommandField {
-    std::string Program;
-    std::string Parameters;
-    std::string WorkingFolder;
-    std::string WindowState = "1";
-};
-
-CommandField SplitCommandField(std::string_view text, std::string_view delimiter) {
-    const auto parts = SplitText(text, delimiter);
-    CommandField field;
-    std::string* targets[] = {&field.Program, &field.Parameters, &field.WorkingFolder,
-                              &field.WindowState};
-    for (std::size_t i = 0; i < parts.size() && i < std::size(targets); ++i) *targets[i] = parts[i];
-    return field;
-}
-
-bool IsUrl(std::string_view program) {
-    for (const std::string_view prefix : {"https://", "http://", "www", "ftp://"}) {
-        if (StartsWithNoCase(program, prefix)) return true;
-    }
-    return false;
-}
 
 class Dispatch {
   public:

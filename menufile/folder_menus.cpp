@@ -26,8 +26,9 @@ FolderMenus::FolderMenus(platform::Menus& menus, platform::Folders& folders,
 
 void FolderMenus::BuildFolderMenu(std::string folder, std::string include, std::string exclude,
                                   platform::MenuHandle menu) {
+    folderOf_[menu] = InFolder(std::move(folder), "");
     pending_[menu] = {
-        InFolder(std::move(folder), ""),
+        folderOf_[menu],
         std::make_shared<const Patterns>(Patterns{std::move(include), std::move(exclude)}),
         nullptr};
 }
@@ -39,6 +40,11 @@ bool FolderMenus::FillOnOpen(platform::MenuHandle menu) {
     pending_.erase(it);
     Fill(menu, pending);
     return true;
+}
+
+const std::string* FolderMenus::FolderOf(platform::MenuHandle submenu) const {
+    const auto found = folderOf_.find(submenu);
+    return found != folderOf_.end() ? &found->second : nullptr;
 }
 
 CommandId FolderMenus::LastFolderItemId() const {
@@ -64,7 +70,8 @@ void FolderMenus::Fill(platform::MenuHandle menu, const Pending& pending) {
             const auto sub = menus_.CreatePopupMenu();
             if ((cut = sub == 0)) break;
             menus_.AppendMenu(menu, mf::kPopup, sub, name);
-            pending_[sub] = {folder + name + "\\", pending.patterns, *ancestors};
+            folderOf_[sub] = folder + name + "\\";
+            pending_[sub] = {folderOf_[sub], pending.patterns, *ancestors};
             ++shown;
         }
         if (!cut && !pending.patterns->include.empty()) {

@@ -37,6 +37,10 @@ class FolderMenus {
 
     CommandId LastFolderItemId() const;
 
+    // The folder (with its final "\") that a folder submenu lists, filled or not; nullptr for
+    // any other menu.
+    const std::string* FolderOf(platform::MenuHandle submenu) const;
+
   private:
     struct Patterns {
         std::string include;
@@ -64,6 +68,7 @@ class FolderMenus {
     platform::Folders& folders_;
     std::vector<std::string>& FolderItemPaths_;
     std::unordered_map<platform::MenuHandle, Pending> pending_;
+    std::unordered_map<platform::MenuHandle, std::string> folderOf_;
 };
 
 }  // namespace kov

@@ -36,6 +36,8 @@ struct MenuSettings {
     std::string ItemDelimiter = "\t";
     std::string MenuEditor;
     bool NoIcons = false;
+    // Entries without a picture of their own show the shell's icon of what they open.
+    bool ShellIcons = false;
     bool NoProgramMenu = false;
     bool NoHelp = false;
     bool NoSettings = false;

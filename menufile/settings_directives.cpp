@@ -75,6 +75,7 @@ const Directive kDirectives[] = {
     {"@ParameterDelimiter", Delimiter{&MenuSettings::ParameterDelimiter}},
     {"@MenuEditor", TrimmedText{&MenuSettings::MenuEditor}},
     {"@NoIcons", Flag{&MenuSettings::NoIcons}},
+    {"@ShellIcons", Flag{&MenuSettings::ShellIcons}},
     {"@ItemDelimiter", Delimiter{&MenuSettings::ItemDelimiter}},
     {"@NoProgramMenu", Flag{&MenuSettings::NoProgramMenu}},
     {"@NoHelp", Flag{&MenuSettings::NoHelp}},

@@ -4,7 +4,6 @@
 
 #include "odmenu/dpi_scale.h"
 #include "odmenu/item_icon.h"
-#include "odmenu/measure_item.h"
 
 namespace kov {
 
@@ -45,7 +44,7 @@ DrawPlan PlanMenuItem(const DrawInput& input, const DrawLook& look) {
     plan.backgroundRect = {0, 0, w, h};
     plan.lineWidth = std::max(1, px(1));
 
-    if (input.itemData != kMenuBarItemData && input.item.left > 0) {
+    if (!input.menuBarItem && input.item.left > 0) {
         plan.columnGap =
             Rect{input.item.left - px(4), input.item.top, input.item.left, input.item.bottom};
         plan.columnGapBrush = look.UseSkin && look.backgroundSkinExists

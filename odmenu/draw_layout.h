@@ -68,7 +68,7 @@ struct DrawInput {
     int dpi = 96;
     Rect item;  // where the item sits on the menu
     unsigned state = 0;
-    std::uintptr_t itemData = 0;
+    bool menuBarItem = false;
     bool separator = false;
     bool columnMark = false;
     bool hasRightText = false;

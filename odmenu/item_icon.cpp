@@ -41,7 +41,7 @@ std::string ProgramPictureName(std::string_view name, int dpi) {
 }
 
 IconSize DrawnIconSize(IconSource::Kind kind, IconSize bitmap, int dpi) {
-    if (kind == IconSource::Kind::Resource) {
+    if (kind == IconSource::Kind::Resource || kind == IconSource::Kind::Shell) {
         const int side = ScalePixels(kPictureSide, dpi);
         return {side, side};
     }
@@ -62,24 +62,22 @@ CaptionParts SplitAtTab(std::string_view caption) {
     return {std::string(caption.substr(0, tab)), std::string(caption.substr(tab + 1))};
 }
 
-IconSource MeasureIcon(std::string_view key, const ImageTable& images,
-                       const CustomIconTable& customIcons, bool noIcons, int dpi) {
+IconSource MeasureIcon(std::string_view key, const ItemPictures& pictures, bool noIcons, int dpi) {
     if (noIcons) return {};
-    if (const auto image = images.find(key); image != images.end())
+    if (const auto image = pictures.images.find(key); image != pictures.images.end())
         return FromImages(image->second, dpi);
-    if (const auto custom = customIcons.find(key); custom != customIcons.end()) {
+    if (const auto custom = pictures.customIcons.find(key); custom != pictures.customIcons.end()) {
         return FromFiles(custom->second);
     }
+    if (pictures.shellTarget != nullptr)
+        return {IconSource::Kind::Shell, pictures.shellTarget->path, {}};
     return {};
 }
 
-IconSource DrawIcon(std::string_view key, bool checked, const ImageTable& images,
-                    const CustomIconTable& customIcons, bool noIcons, int dpi) {
-    if (checked) {
-        const auto checkMark = images.find(kCheckMarkKey);
-        return checkMark == images.end() ? IconSource{} : FromImages(checkMark->second, dpi);
-    }
-    return MeasureIcon(key, images, customIcons, noIcons, dpi);
+IconSource DrawIcon(const IconSource& picture, bool checked, const ImageTable& images, int dpi) {
+    if (!checked) return picture;
+    const auto checkMark = images.find(kCheckMarkKey);
+    return checkMark == images.end() ? IconSource{} : FromImages(checkMark->second, dpi);
 }
 
 }  // namespace kov

@@ -2,17 +2,18 @@
 
 namespace kov {
 
-ItemRequest RequestMenuItem(const DrawnItem& item, const ODMenuState& state,
-                            const OwnerDrawSources& sources, const LogFont& systemMenuFont) {
+ItemRequest RequestMenuItem(const ItemRecord& record, unsigned itemState, const Rect& rect,
+                            const ODMenuState& state, const OwnerDrawSources& sources,
+                            const LogFont& systemMenuFont) {
     const auto& settings = sources.settings;
+    const int dpi = record.dpi;
+    const bool separator = record.kind == ItemKind::Separator;
     ItemRequest request;
-    request.texts =
-        SplitDrawCaption(StoredCaption(state.ItemCaptions, item.id, item.window, item.itemData));
-    request.font = MenuFontRequest(systemMenuFont, sources.menuFont, state.dpi);
-    if (!item.separator && !request.texts.columnMark) {
-        request.icon =
-            DrawIcon(request.texts.caption, (item.state & item_state::kChecked) != 0,
-                     state.ImageCollection, sources.CustomIcons, settings.NoIcons, state.dpi);
+    request.texts = SplitDrawCaption(record.caption);
+    request.font = MenuFontRequest(systemMenuFont, sources.menuFont, dpi);
+    if (!separator && record.kind != ItemKind::ColumnBreak) {
+        request.icon = DrawIcon(record.picture, (itemState & item_state::kChecked) != 0,
+                                state.ImageCollection, dpi);
     }
     request.look = {settings.BGMenuColor,
                     settings.SelBGMenuColor,
@@ -22,11 +23,11 @@ ItemRequest RequestMenuItem(const DrawnItem& item, const ODMenuState& state,
                     settings.NoIcons,
                     state.SkinBackgroundPicture != nullptr};
     DrawInput& input = request.input;
-    input.dpi = state.dpi;
-    input.item = item.rect;
-    input.state = item.state;
-    input.itemData = item.itemData;
-    input.separator = item.separator;
+    input.dpi = dpi;
+    input.item = rect;
+    input.state = itemState;
+    input.menuBarItem = record.kind == ItemKind::MenuBarItem;
+    input.separator = separator;
     input.columnMark = request.texts.columnMark;
     input.hasRightText = !request.texts.rightText.empty();
     input.hasIcon = request.icon.kind != IconSource::Kind::None;

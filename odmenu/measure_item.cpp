@@ -14,10 +14,10 @@ std::string TextToMeasure(std::string_view caption) {
 }
 
 ItemSize MeasuredItemSize(std::string_view caption, ItemSize textExtent, int iconHeight,
-                          bool noIcons, std::uintptr_t itemData, int dpi) {
+                          bool noIcons, bool menuBarItem, int dpi) {
     const int padding = ScalePixels(6, dpi);
     if (caption.empty()) textExtent.height = 0;  // a separator: only the padding
-    const int cell = itemData == kMenuBarItemData ? 0 : IconCellWidth(noIcons, dpi);
+    const int cell = menuBarItem ? 0 : IconCellWidth(noIcons, dpi);
     return {textExtent.width + padding + cell,
             std::max(noIcons ? 0 : iconHeight, textExtent.height) + padding};
 }

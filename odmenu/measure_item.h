@@ -1,14 +1,10 @@
 // The size of an owner-drawn item, from its caption's text extent and its icon's height.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace kov {
-
-// Item data that marks a menu-bar item.
-inline constexpr std::uintptr_t kMenuBarItemData = 2;
 
 struct ItemSize {
     int width = 0;
@@ -21,8 +17,8 @@ struct ItemSize {
 std::string TextToMeasure(std::string_view caption);
 
 // textExtent is the extent of TextToMeasure(caption); iconHeight is the drawn icon's, 0 without
-// an icon.
+// an icon. Menu-bar items have no icon column.
 ItemSize MeasuredItemSize(std::string_view caption, ItemSize textExtent, int iconHeight,
-                          bool noIcons, std::uintptr_t itemData, int dpi);
+                          bool noIcons, bool menuBarItem, int dpi);
 
 }  // namespace kov

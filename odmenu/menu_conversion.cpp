@@ -5,10 +5,7 @@
 namespace kov {
 
 ConvertedItem ConvertMenuItem(unsigned type, std::string_view text) {
-    ConvertedItem item{type | menu_types::kOwnerDraw, {}};
-    const auto end = text.find('\0');
-    if (end == std::string_view::npos) return item;
-    item.caption = std::string(text.substr(0, end));
+    ConvertedItem item{type | menu_types::kOwnerDraw, std::string(text)};
     const std::string trimmed = TrimSpaces(item.caption);
     if (!trimmed.empty() && trimmed.front() == '|') {
         item.caption.erase(0, 1);

@@ -1,5 +1,5 @@
-// What turning a menu item into an owner-drawn item changes: its type bits and the caption kept
-// for measuring and drawing.
+// What turning a menu item into an owner-drawn item changes: its type bits and the caption its
+// record keeps for measuring and drawing.
 #pragma once
 
 #include <string>
@@ -15,13 +15,11 @@ inline constexpr unsigned kSeparator = 0x800;
 
 struct ConvertedItem {
     unsigned type = 0;
-    // Empty for separators and owner-drawn items, which have no text to read: nothing is stored.
     std::string caption;
 };
 
-// text is the item's text buffer as read (up to 127 characters; without a NUL in it the caption
-// is empty). A caption that begins with "|" once spaces are trimmed starts a new column and loses
-// its first character.
+// text is the item's whole text. A caption that begins with "|" once spaces are trimmed starts a
+// new column and loses its first character.
 ConvertedItem ConvertMenuItem(unsigned type, std::string_view text);
 
 // A window whose class name holds "toolbar" (exactly so) after its first character hands its

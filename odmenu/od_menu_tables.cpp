@@ -2,12 +2,6 @@
 
 namespace kov {
 
-std::string ItemCaptionKey(std::int32_t itemId, std::uintptr_t window, std::uintptr_t itemData) {
-    std::string key = "M" + std::to_string(itemId) + "-" + std::to_string(window);
-    if (itemData >= kFirstCaptionSerial) key += "#" + std::to_string(itemData);
-    return key;
-}
-
 std::vector<ImageEntry> ProgramImageEntries(const std::string& programFileName,
                                             const ProgramMenuCaptions& captions) {
     std::vector<ImageEntry> entries{
@@ -21,12 +15,6 @@ std::vector<ImageEntry> ProgramImageEntries(const std::string& programFileName,
     };
     if (!captions.problems.empty()) entries.push_back({captions.problems, {"warnpic", "warnmask"}});
     return entries;
-}
-
-std::string StoredCaption(const CaptionTable& ItemCaptions, std::int32_t itemId,
-                          std::uintptr_t window, std::uintptr_t itemData) {
-    const auto found = ItemCaptions.find(ItemCaptionKey(itemId, window, itemData));
-    return found != ItemCaptions.end() ? found->second : std::string();
 }
 
 }  // namespace kov

@@ -12,10 +12,11 @@ namespace kov {
 class OwnerDrawHook {
   public:
     virtual ~OwnerDrawHook() = default;
-    // Subclasses the main window and creates the caption and image tables empty (when they do
-    // not exist yet). The sources are read on every measure and draw request until unhooked.
+    // Subclasses the main window and creates the image table and the items' records empty (when
+    // they do not exist yet). The sources are read on every measure and draw request until
+    // unhooked.
     virtual void HookODMenu(const OwnerDrawSources& sources) = 0;
-    // Puts the previous window procedure back and releases the tables.
+    // Puts the previous window procedure back and releases the tables and records.
     virtual void UnhookODMenu() = 0;
     // False when the key (letter case ignored) is already present; the table keeps the first.
     virtual bool AddImage(const std::string& key, const ImagePair& images) = 0;

@@ -16,7 +16,7 @@ inline constexpr std::uint32_t kInvalid = 0xFFFFFFFF;
 }  // namespace file_attributes
 
 class Folders {
-public:
+  public:
     virtual ~Folders() = default;
     // The names a search for folder + "*" finds, in the file system's order, "." and ".."
     // included, each cut at its first NUL. folder ends with "\". nullopt when the search cannot
@@ -29,6 +29,9 @@ public:
     // The same text for every path that reaches one folder (through links, junctions, other drive
     // letters); nullopt when the folder cannot be opened.
     virtual std::optional<std::string> FolderIdentity(const std::string& folder) = 0;
+    // True when the path's drive letter names a network share or a removable drive; it asks the
+    // drive's type only, never the drive itself.
+    virtual bool OnNetworkOrRemovableDrive(const std::string& path) = 0;
 };
 
 }  // namespace kov::platform

@@ -1,74 +1,101 @@
 #include "odmenu/win32/convert_menu.h"
 
-#include <algorithm>
 #include <optional>
-#include <string_view>
+#include <string>
 #include <vector>
 
 #include "odmenu/access_keys.h"
-#include "odmenu/measure_item.h"
 #include "odmenu/menu_conversion.h"
+#include "odmenu/win32/dpi_win32.h"
 #include "platform/win32/wide_text.h"
 
 namespace kov::win32 {
 
 namespace {
 
-constexpr std::size_t kTextBuffer = 128;
-
 struct ReadItem {
     MENUITEMINFOW info{};
-    wchar_t text[kTextBuffer] = {};
+    std::wstring text;
 };
 
-bool Read(HMENU menu, UINT position, ReadItem& item) {
+// The item with its whole text, however long.
+std::optional<ReadItem> Read(HMENU menu, UINT position) {
+    ReadItem item;
     item.info.cbSize = sizeof item.info;
-    item.info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_TYPE | MIIM_DATA;
-    item.info.dwTypeData = item.text;
-    item.info.cch = kTextBuffer - 1;
-    return GetMenuItemInfoW(menu, position, TRUE, &item.info) != FALSE;
+    item.info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE | MIIM_DATA | MIIM_STRING;
+    if (!GetMenuItemInfoW(menu, position, TRUE, &item.info)) return std::nullopt;
+    if (item.info.cch > 0 && (item.info.fType & MFT_SEPARATOR) == 0) {
+        item.text.resize(item.info.cch + 1);
+        item.info.dwTypeData = item.text.data();
+        ++item.info.cch;
+        if (!GetMenuItemInfoW(menu, position, TRUE, &item.info)) return std::nullopt;
+        item.text.resize(item.info.cch);
+    }
+    return item;
 }
 
-std::uintptr_t WindowKey(HWND window) {
-    return reinterpret_cast<std::uintptr_t>(window);
+// Owner-drawn, pointing to its record, and still carrying its caption as its menu string.
+void Store(HMENU menu, UINT position, ReadItem& item, unsigned type, MenuItemRecord& record) {
+    item.info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA;
+    item.info.fType = type;
+    item.info.dwItemData = ItemDataOf(record);
+    if ((type & MFT_SEPARATOR) == 0) {
+        item.text = Widen(record.item.caption);
+        item.info.fMask |= MIIM_STRING;
+        item.info.dwTypeData = item.text.data();
+    }
+    SetMenuItemInfoW(menu, position, TRUE, &item.info);
+}
+
+// The target of a menu-file line or folder entry, or of the folder a folder submenu lists.
+std::optional<platform::ShellIconTarget> ShellTarget(const MENUITEMINFOW& info,
+                                                     const ODMenuContext& context) {
+    ShellIconSource* shellIcons = context.sources.shellIcons;
+    // Grayed items cannot be chosen; past the last line their numbers are folder entries'.
+    if (shellIcons == nullptr || (info.fState & MFS_GRAYED) != 0) return std::nullopt;
+    const auto submenu = reinterpret_cast<platform::MenuHandle>(info.hSubMenu);
+    return shellIcons->ShellIconOf(submenu != 0 ? 0 : static_cast<std::int32_t>(info.wID), submenu);
 }
 
 }  // namespace
 
-void ConvertPopupMenu(HMENU menu, HWND window, ODMenuState& state) {
+std::vector<ShellIconItem> ConvertPopupMenu(HMENU menu, int dpi, ODMenuContext& context) {
+    const auto& images = context.state.ImageCollection;
+    std::vector<ShellIconItem> shellIconItems;
     const int count = GetMenuItemCount(menu);
     for (int position = 0; position < count; ++position) {
-        ReadItem item;
-        if (!Read(menu, static_cast<UINT>(position), item)) continue;
-        const auto converted = ConvertMenuItem(item.info.fType, Narrow({item.text, kTextBuffer}));
-        item.info.fMask = MIIM_ID | MIIM_TYPE;
-        item.info.fType = converted.type;
-        const bool needsSerial = !converted.caption.empty() && item.info.wID == 0 &&
-                                 item.info.dwItemData < kFirstCaptionSerial;
-        if (needsSerial) {
-            item.info.fMask |= MIIM_DATA;
-            item.info.dwItemData = state.nextCaptionSerial++;
+        const auto at = static_cast<UINT>(position);
+        auto item = Read(menu, at);
+        if (!item) continue;
+        MenuItemRecord* record = context.records.Find(item->info.dwItemData);
+        if (record != nullptr) {
+            MoveRecordToDpi(record->item, images, context.sources, dpi);
+        } else {
+            auto converted = ConvertMenuItem(item->info.fType, Narrow(item->text));
+            const MenuItemFacts facts{converted.type, item->info.hSubMenu != nullptr,
+                                      (item->info.fState & MFS_GRAYED) != 0};
+            record = &context.records.Add(RecordPopupItem(facts, std::move(converted.caption),
+                                                          images, context.sources, dpi,
+                                                          ShellTarget(item->info, context)));
+            Store(menu, at, *item, converted.type, *record);
         }
-        SetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &item.info);
-        if (!converted.caption.empty()) {
-            state.ItemCaptions[ItemCaptionKey(static_cast<std::int32_t>(item.info.wID),
-                                              WindowKey(window), item.info.dwItemData)] =
-                converted.caption;
-        }
+        if (record->item.picture.kind == IconSource::Kind::Shell)
+            shellIconItems.push_back({at, *record->item.shellTarget});
     }
+    return shellIconItems;
 }
 
-LRESULT AnswerMenuChar(HMENU menu, HWND window, char32_t typed, const CaptionTable& ItemCaptions) {
+LRESULT AnswerMenuChar(HMENU menu, char32_t typed, const ItemRecords& records) {
     const int count = GetMenuItemCount(menu);
     std::vector<std::string> captions;
     std::optional<std::size_t> selected;
     for (int position = 0; position < count; ++position) {
         MENUITEMINFOW info{};
         info.cbSize = sizeof info;
-        info.fMask = MIIM_ID | MIIM_STATE | MIIM_DATA;
+        info.fMask = MIIM_STATE | MIIM_DATA;
         GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
-        captions.push_back(StoredCaption(ItemCaptions, static_cast<std::int32_t>(info.wID),
-                                         WindowKey(window), info.dwItemData));
+        const MenuItemRecord* record = records.Find(info.dwItemData);
+        captions.push_back(record != nullptr ? record->item.caption : std::string());
         if (info.fState & MFS_HILITE) selected = static_cast<std::size_t>(position);
     }
     const auto choice = ChooseByAccessKey(captions, typed, selected);
@@ -76,21 +103,20 @@ LRESULT AnswerMenuChar(HMENU menu, HWND window, char32_t typed, const CaptionTab
     return MAKELRESULT(choice->position, choice->execute ? MNC_EXECUTE : MNC_SELECT);
 }
 
-void ConvertMenuBar(HWND window, ODMenuState& state) {
+void ConvertMenuBar(HWND window, ODMenuContext& context) {
     HMENU bar = GetMenu(window);
     const int count = bar != nullptr ? GetMenuItemCount(bar) : 0;
-    state.LastMenuBarItemId = count + kFirstMenuBarItemId - 1;
+    context.state.LastMenuBarItemId = count + kFirstMenuBarItemId - 1;
+    const int dpi = WindowDpi(window);
     const int first = IsZoomed(window) ? 1 : 0;
     for (int position = first; position < count; ++position) {
-        ReadItem item;
-        if (!Read(bar, static_cast<UINT>(position), item)) continue;
-        const std::string caption =
-            Narrow({item.text, std::min<std::size_t>(item.info.cch, kTextBuffer - 1)});
-        const auto id = kFirstMenuBarItemId + position;
-        if (!caption.empty()) state.ItemCaptions[ItemCaptionKey(id, WindowKey(window))] = caption;
-        ModifyMenuW(bar, static_cast<UINT>(position),
-                    item.info.fState | MF_BYPOSITION | MF_OWNERDRAW, static_cast<UINT_PTR>(id),
-                    reinterpret_cast<LPCWSTR>(kMenuBarItemData));
+        const auto at = static_cast<UINT>(position);
+        auto item = Read(bar, at);
+        if (!item) continue;
+        MenuItemRecord& record = context.records.Add(RecordMenuBarItem(
+            Narrow(item->text), context.state.ImageCollection, context.sources, dpi));
+        item->info.wID = static_cast<UINT>(kFirstMenuBarItemId + position);
+        Store(bar, at, *item, item->info.fType | MFT_OWNERDRAW, record);
     }
 }
 

@@ -1,21 +1,30 @@
-// Turning the items of a menu into owner-drawn items, keeping their captions for measuring and
-// drawing.
+// Turning the items of a menu into owner-drawn items, each with a record of what it is.
 #pragma once
 
 #include "platform/win32/windows_api.h"
 
-#include "odmenu/od_menu_tables.h"
+#include <vector>
+
+#include "odmenu/win32/od_menu_context.h"
 
 namespace kov::win32 {
 
-// Every item of a popup, each time it opens.
-void ConvertPopupMenu(HMENU menu, HWND window, ODMenuState& state);
+// An item that shows the shell's icon of a target.
+struct ShellIconItem {
+    UINT position = 0;
+    platform::ShellIconTarget target;
+};
 
-// The answer to WM_MENUCHAR for a popup whose items were converted: an owner-drawn item carries
-// no text for the system to find its access key in, so the stored captions stand in for it.
-LRESULT AnswerMenuChar(HMENU menu, HWND window, char32_t typed, const CaptionTable& ItemCaptions);
+// Every item of a popup, each time it opens, at the DPI of the monitor it opens on. An item
+// converted before keeps its record, moved to that DPI. Returns the items that show a shell
+// icon.
+std::vector<ShellIconItem> ConvertPopupMenu(HMENU menu, int dpi, ODMenuContext& context);
+
+// The answer to WM_MENUCHAR for a popup whose items were converted: an owner-drawn item may
+// carry no text for the system to find its access key in, so the records' captions stand in.
+LRESULT AnswerMenuChar(HMENU menu, char32_t typed, const ItemRecords& records);
 
 // The window's menu bar, once when it is hooked; a window without one converts nothing.
-void ConvertMenuBar(HWND window, ODMenuState& state);
+void ConvertMenuBar(HWND window, ODMenuContext& context);
 
 }  // namespace kov::win32

@@ -1,15 +1,14 @@
 #include "odmenu/win32/draw_item_win32.h"
 
-#include <iterator>
 #include <string>
 
 #include "odmenu/draw_layout.h"
 #include "odmenu/item_icon.h"
 #include "odmenu/item_request.h"
-#include "odmenu/measure_item.h"
 #include "odmenu/win32/icon_bitmaps.h"
-#include "odmenu/win32/measure_item_win32.h"
+#include "odmenu/win32/icon_pixels.h"
 #include "odmenu/win32/menu_font_win32.h"
+#include "odmenu/win32/shell_icons_win32.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_pictures.h"
 
@@ -21,8 +20,8 @@ RECT ToRect(const Rect& r) {
     return {r.left, r.top, r.right, r.bottom};
 }
 
-void Fill(HDC dc, const Rect& area, const Brush& brush, ODMenuState& state) {
-    const UniqueBrush fill = CreateFillBrush(brush, state);
+void Fill(HDC dc, const Rect& area, const Brush& brush, ODMenuState& state, int dpi) {
+    const UniqueBrush fill = CreateFillBrush(brush, state, dpi);
     const RECT rect = ToRect(area);
     if (fill) FillRect(dc, &rect, fill.get());
 }
@@ -48,16 +47,6 @@ void EtchedLine(HDC dc, const Rect& area, int lineWidth) {
           lineWidth);
 }
 
-bool IsSeparator(HMENU menu, UINT itemId) {
-    wchar_t text[128] = {};
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_ID | MIIM_TYPE;
-    info.dwTypeData = text;
-    info.cch = std::size(text) - 1;
-    return GetMenuItemInfoW(menu, itemId, FALSE, &info) && (info.fType & MFT_SEPARATOR) != 0;
-}
-
 void PaintText(HDC dc, const std::string& text, Point at, const DrawPlan& plan) {
     const UINT flags = DST_PREFIXTEXT | (plan.disabled ? DSS_DISABLED : 0) |
                        (plan.hidePrefix ? DSS_HIDEPREFIX : 0);
@@ -67,17 +56,26 @@ void PaintText(HDC dc, const std::string& text, Point at, const DrawPlan& plan) 
 }
 
 // The picture through its mask: white where the mask is black, then ANDed with the picture,
-// which is white where it is transparent. A custom icon without a mask is copied as it is.
-void PaintIcon(HDC dc, HDC reference, HBITMAP picture, HBITMAP mask, Point at, SIZE size,
-               bool disabled) {
+// which is white where it is transparent. A custom icon without a mask is copied as it is; one
+// with alpha is blended with what is behind it.
+void PaintIcon(HDC dc, HDC reference, const LoadedIcon& icon, Point at, bool disabled) {
+    HBITMAP picture = icon.picture.get();
+    HBITMAP mask = icon.mask.get();
+    const SIZE size = icon.size;
     if (disabled) {
         DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(picture), 0, at.x, at.y, size.cx,
                    size.cy, DST_BITMAP | DSS_DISABLED);
         return;
     }
     const UniqueMemoryDC pictureDC(CreateCompatibleDC(reference));
-    const UniqueMemoryDC maskDC(CreateCompatibleDC(reference));
     const SelectedObject selectedPicture(pictureDC.get(), picture);
+    if (icon.alpha) {
+        const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+        GdiAlphaBlend(dc, at.x, at.y, size.cx, size.cy, pictureDC.get(), 0, 0, size.cx, size.cy,
+                      blend);
+        return;
+    }
+    const UniqueMemoryDC maskDC(CreateCompatibleDC(reference));
     const SelectedObject selectedMask(maskDC.get(), mask);
     // A monochrome mask or picture takes these for its 0 and 1 bits; the item's own text
     // colours would tint the transparent part and darken the picture.
@@ -91,43 +89,23 @@ void PaintIcon(HDC dc, HDC reference, HBITMAP picture, HBITMAP mask, Point at, S
     BitBlt(dc, at.x, at.y, size.cx, size.cy, pictureDC.get(), 0, 0, SRCAND);
 }
 
+LoadedIcon ShellIcon(const std::string& path, const ShellIcons* shellIcons) {
+    const IconPixels* pixels = shellIcons != nullptr ? shellIcons->Find(path) : nullptr;
+    if (pixels == nullptr) return {};
+    return {BitmapOfPixels(*pixels), {}, {pixels->side, pixels->side}, true};
+}
+
 // The rest of the bar right of its items, painted straight onto the bar.
 void FillMenuBar(HWND window, const DRAWITEMSTRUCT& item, const Rect& rect, const Brush& brush,
-                 ODMenuState& state) {
+                 ODMenuState& state, int dpi) {
     RECT windowRect{};
     GetWindowRect(window, &windowRect);
     const int barWidth = windowRect.right - windowRect.left - 2 * GetSystemMetrics(SM_CXBORDER) - 2;
     for (const auto& fill :
          MenuBarFills(state.PrevMenuBarItem, static_cast<std::int32_t>(item.itemID), rect, barWidth,
                       state.LastMenuBarItemId)) {
-        Fill(item.hDC, fill, brush, state);
+        Fill(item.hDC, fill, brush, state, dpi);
     }
-}
-
-// An item's picture and mask, at the size the item draws them.
-struct LoadedIcon {
-    UniqueBitmap picture;
-    UniqueBitmap mask;
-    SIZE size{};
-};
-
-LoadedIcon LoadIcon(const IconSource& icon, int dpi) {
-    LoadedIcon loaded;
-    if (icon.kind == IconSource::Kind::None) return loaded;
-    loaded.picture = LoadIconPicture(icon);
-    if (!loaded.picture) return loaded;
-    loaded.mask = LoadIconMask(icon);
-    const SIZE own = BitmapSize(loaded.picture.get());
-    const IconSize drawn = DrawnIconSize(icon.kind, {own.cx, own.cy}, dpi);
-    loaded.size = {drawn.width, drawn.height};
-    if (UniqueBitmap stretched = StretchedTo(loaded.picture.get(), loaded.size)) {
-        loaded.picture = std::move(stretched);
-        if (UniqueBitmap mask = MaskStretchedTo(loaded.mask.get(), loaded.size))
-            loaded.mask = std::move(mask);
-    } else {
-        loaded.size = own;  // no copy at the new size: the picture as it is
-    }
-    return loaded;
 }
 
 // A skin keeps its look at every DPI: its pattern grows with the items.
@@ -146,7 +124,7 @@ HBITMAP SkinAtDpi(const platform::PicturePtr& picture, ScaledSkin& kept, int dpi
 
 }  // namespace
 
-UniqueBrush CreateFillBrush(const Brush& brush, ODMenuState& state) {
+UniqueBrush CreateFillBrush(const Brush& brush, ODMenuState& state, int dpi) {
     switch (brush.kind) {
         case Brush::Kind::Solid:
             return UniqueBrush(CreateSolidBrush(brush.color));
@@ -155,26 +133,22 @@ UniqueBrush CreateFillBrush(const Brush& brush, ODMenuState& state) {
             const bool background = brush.kind == Brush::Kind::BackgroundSkin;
             HBITMAP skin =
                 SkinAtDpi(background ? state.SkinBackgroundPicture : state.SkinSelectedPicture,
-                          background ? state.scaledBackground : state.scaledSelected, state.dpi);
+                          background ? state.scaledBackground : state.scaledSelected, dpi);
             return skin != nullptr ? UniqueBrush(CreatePatternBrush(skin)) : UniqueBrush();
         }
     }
     return {};
 }
 
-void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, ODMenuContext& context) {
+void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, const ItemRecord& record,
+                  ODMenuContext& context) {
     auto& state = context.state;
+    const int dpi = record.dpi;
     const Rect rect{item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom};
     const int w = rect.Width();
     const int h = rect.Height();
-    const DrawnItem drawn{static_cast<std::int32_t>(item.itemID),
-                          reinterpret_cast<std::uintptr_t>(window),
-                          item.itemData,
-                          item.itemState,
-                          rect,
-                          IsSeparator(reinterpret_cast<HMENU>(item.hwndItem), item.itemID)};
-    ItemRequest request =
-        RequestMenuItem(drawn, state, context.sources, SystemMenuLogFont(state.dpi));
+    ItemRequest request = RequestMenuItem(record, item.itemState, rect, state, context.sources,
+                                          SystemMenuLogFont(dpi));
 
     // What only the system can tell: the texts' extents in the font, the picture's size.
     const UniqueMemoryDC dc(CreateCompatibleDC(item.hDC));
@@ -186,19 +160,23 @@ void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, ODMenuContext& contex
     DrawInput& input = request.input;
     input.captionHeight = MenuTextExtent(dc.get(), texts.caption).cy;
     if (input.hasRightText) input.rightTextWidth = MenuTextExtent(dc.get(), texts.rightText).cx;
-    const LoadedIcon icon = LoadIcon(request.icon, state.dpi);
+    const LoadedIcon icon = request.icon.kind == IconSource::Kind::Shell
+                                ? ShellIcon(request.icon.picture, context.shellIcons)
+                                : LoadItemIcon(request.icon, dpi);
     if (icon.picture) input.iconSize = Point{icon.size.cx, icon.size.cy};
+    // Until its icon arrives, and when the shell has none, the item is drawn as one without.
+    if (request.icon.kind == IconSource::Kind::Shell) input.hasIcon = bool(icon.picture);
 
     const DrawPlan plan = PlanMenuItem(input, request.look);
 
-    if (item.itemData == kMenuBarItemData) FillMenuBar(window, item, rect, plan.background, state);
+    if (input.menuBarItem) FillMenuBar(window, item, rect, plan.background, state, dpi);
     SetBrushOrgEx(dc.get(), plan.brushOrigin.x, plan.brushOrigin.y, nullptr);
-    Fill(dc.get(), plan.backgroundRect, plan.background, state);
+    Fill(dc.get(), plan.backgroundRect, plan.background, state, dpi);
     if (plan.etchedLine) EtchedLine(dc.get(), *plan.etchedLine, plan.lineWidth);
     if (plan.drawTexts) {
         if (plan.raisedFrame)
             Edges(dc.get(), *plan.raisedFrame, BDR_RAISEDINNER, BF_RECT, plan.lineWidth);
-        if (plan.highlight) Fill(dc.get(), *plan.highlight, plan.highlightBrush, state);
+        if (plan.highlight) Fill(dc.get(), *plan.highlight, plan.highlightBrush, state, dpi);
         SetTextColor(dc.get(), plan.textColor);
         SetBkColor(dc.get(), plan.backColor);
         // Text over skins would otherwise sit on boxes of the background colour.
@@ -206,11 +184,10 @@ void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, ODMenuContext& contex
         PaintText(dc.get(), texts.caption, plan.captionAt, plan);
         if (plan.rightTextAt) PaintText(dc.get(), texts.rightText, *plan.rightTextAt, plan);
         if (plan.iconAt) {
-            PaintIcon(dc.get(), item.hDC, icon.picture.get(), icon.mask.get(), *plan.iconAt,
-                      icon.size, plan.disabled);
+            PaintIcon(dc.get(), item.hDC, icon, *plan.iconAt, plan.disabled);
         }
     }
-    if (plan.columnGap) Fill(item.hDC, *plan.columnGap, plan.columnGapBrush, state);
+    if (plan.columnGap) Fill(item.hDC, *plan.columnGap, plan.columnGapBrush, state, dpi);
     BitBlt(item.hDC, rect.left, rect.top, w, h, dc.get(), 0, 0, SRCCOPY);
 }
 

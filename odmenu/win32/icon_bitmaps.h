@@ -8,9 +8,15 @@
 
 namespace kov::win32 {
 
-UniqueBitmap LoadIconPicture(const IconSource& icon);
-// Null for a custom icon without a mask file.
-UniqueBitmap LoadIconMask(const IconSource& icon);
+// An item's picture and mask, at the size the item draws them. A picture with alpha has no
+// other mask than the one it carries, the mask file's white taken out of it.
+struct LoadedIcon {
+    UniqueBitmap picture;
+    UniqueBitmap mask;  // null for a custom icon without a mask file
+    SIZE size{};
+    bool alpha = false;
+};
+LoadedIcon LoadItemIcon(const IconSource& icon, int dpi);
 
 // A smooth copy of a bitmap at another size; null when it has that size already or the copy
 // cannot be made, so the caller keeps the original.

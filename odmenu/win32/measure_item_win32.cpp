@@ -1,20 +1,16 @@
 #include "odmenu/win32/measure_item_win32.h"
 
 #include "odmenu/item_icon.h"
-#include "odmenu/item_request.h"
 #include "odmenu/win32/icon_bitmaps.h"
 #include "odmenu/win32/menu_font_win32.h"
 #include "platform/win32/win32_pictures.h"
 
 namespace kov::win32 {
 
-ItemSize MeasureMenuItem(HWND window, std::int32_t itemId, std::uintptr_t itemData,
-                         const ODMenuContext& context) {
+ItemSize MeasureMenuItem(HWND window, const ItemRecord& record, const ODMenuContext& context) {
     const auto& settings = context.sources.settings;
-    const std::string caption = StoredCaption(context.state.ItemCaptions, itemId,
-                                              reinterpret_cast<std::uintptr_t>(window), itemData);
-    const std::string text = TextToMeasure(caption);
-    const int dpi = context.state.dpi;
+    const std::string text = TextToMeasure(record.caption);
+    const int dpi = record.dpi;
     SIZE extent{};
     {
         WindowDC dc(window);
@@ -22,15 +18,16 @@ ItemSize MeasureMenuItem(HWND window, std::int32_t itemId, std::uintptr_t itemDa
         const SelectedObject selected(dc.get(), font.get());
         extent = MenuTextExtent(dc.get(), text);
     }
-    const auto icon = MeasureIcon(SplitAtTab(caption).left, context.state.ImageCollection,
-                                  context.sources.CustomIcons, settings.NoIcons, dpi);
+    const auto& icon = record.picture;
     int iconHeight = 0;
-    if (icon.kind != IconSource::Kind::None) {
-        const SIZE own = BitmapSize(LoadIconPicture(icon).get());
-        if (own.cy > 0) iconHeight = DrawnIconSize(icon.kind, {own.cx, own.cy}, dpi).height;
+    // A shell icon may arrive after the measure: its cell is kept from the start.
+    if (icon.kind == IconSource::Kind::Shell) {
+        iconHeight = DrawnIconSize(icon.kind, {}, dpi).height;
+    } else if (icon.kind != IconSource::Kind::None) {
+        iconHeight = LoadItemIcon(icon, dpi).size.cy;
     }
-    return MeasuredItemSize(caption, {extent.cx, extent.cy}, iconHeight, settings.NoIcons, itemData,
-                            dpi);
+    return MeasuredItemSize(record.caption, {extent.cx, extent.cy}, iconHeight, settings.NoIcons,
+                            record.kind == ItemKind::MenuBarItem, dpi);
 }
 
 }  // namespace kov::win32

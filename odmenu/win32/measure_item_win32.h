@@ -3,14 +3,13 @@
 
 #include "platform/win32/windows_api.h"
 
-#include <cstdint>
-
+#include "odmenu/item_record.h"
 #include "odmenu/measure_item.h"
 #include "odmenu/win32/od_menu_context.h"
 
 namespace kov::win32 {
 
-ItemSize MeasureMenuItem(HWND window, std::int32_t itemId, std::uintptr_t itemData,
-                         const ODMenuContext& context);
+// At the record's DPI, in the font of that DPI.
+ItemSize MeasureMenuItem(HWND window, const ItemRecord& record, const ODMenuContext& context);
 
 }  // namespace kov::win32

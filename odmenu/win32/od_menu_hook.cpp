@@ -4,11 +4,13 @@
 #include <memory>
 #include <optional>
 
+#include "odmenu/item_icon.h"
 #include "odmenu/menu_conversion.h"
 #include "odmenu/win32/convert_menu.h"
 #include "odmenu/win32/dpi_win32.h"
 #include "odmenu/win32/draw_item_win32.h"
 #include "odmenu/win32/measure_item_win32.h"
+#include "odmenu/win32/shell_icons_win32.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_subclass.h"
@@ -17,11 +19,14 @@ namespace kov::win32 {
 
 namespace {
 
-// The module's state: the tables live from the first hook to the unhook, the sources are the
-// run's data they were hooked with.
+// The module's state: the tables and the items' records live from the first hook to the unhook,
+// the sources are the run's data they were hooked with.
 struct ODMenuModule {
+    explicit ODMenuModule(HWND window) : shellIcons(window) {}
     ODMenuState state;
+    ItemRecords records;
     std::optional<OwnerDrawSources> sources;
+    ShellIcons shellIcons;
 };
 std::unique_ptr<ODMenuModule> odMenu;
 
@@ -44,7 +49,7 @@ bool EraseToolbarBackground(HDC dc) {
     RECT windowRect{};
     GetWindowRect(owner, &windowRect);
     const RECT area{0, 0, windowRect.right - windowRect.left, windowRect.bottom - windowRect.top};
-    const UniqueBrush fill = CreateFillBrush(brush, odMenu->state);
+    const UniqueBrush fill = CreateFillBrush(brush, odMenu->state, WindowDpi(owner));
     if (fill) FillRect(dc, &area, fill.get());
     return true;
 }
@@ -56,19 +61,24 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         return CallNextWindowProcedure(&ODMenuWindowProc, hwnd, message, wParam, lParam);
     };
     if (!odMenu || !odMenu->sources) return passOn();
-    ODMenuContext context{odMenu->state, *odMenu->sources};
+    ODMenuContext context{odMenu->state, *odMenu->sources, odMenu->records, &odMenu->shellIcons};
+    // An item that is not one of ours is drawn as an empty one.
+    const auto recordOf = [&](ULONG_PTR itemData) -> const ItemRecord& {
+        static const ItemRecord empty;
+        const MenuItemRecord* record = odMenu->records.Find(itemData);
+        return record != nullptr ? record->item : empty;
+    };
     switch (message) {
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             if (item == nullptr || item->CtlType != ODT_MENU) break;
-            DrawMenuItem(hwnd, *item, context);
+            DrawMenuItem(hwnd, *item, recordOf(item->itemData), context);
             return 0;
         }
         case WM_MEASUREITEM: {
             auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
             if (item == nullptr || item->CtlType != ODT_MENU) break;
-            const auto size = MeasureMenuItem(hwnd, static_cast<std::int32_t>(item->itemID),
-                                              item->itemData, context);
+            const auto size = MeasureMenuItem(hwnd, recordOf(item->itemData), context);
             item->itemWidth = static_cast<UINT>(size.width);
             item->itemHeight = static_cast<UINT>(size.height);
             return 0;
@@ -81,20 +91,28 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
             // against the items' access keys.
             const LRESULT result = passOn();
             if (HIWORD(result) != MNC_IGNORE || !(HIWORD(wParam) & MF_POPUP)) return result;
-            return AnswerMenuChar(reinterpret_cast<HMENU>(lParam), hwnd,
-                                  static_cast<char32_t>(LOWORD(wParam)),
-                                  odMenu->state.ItemCaptions);
+            return AnswerMenuChar(reinterpret_cast<HMENU>(lParam),
+                                  static_cast<char32_t>(LOWORD(wParam)), odMenu->records);
         }
         case WM_INITMENUPOPUP: {
             // Folder submenus are filled by the window's own handling, so convert after it.
             const bool systemMenu = IsSystemMenu(hwnd, wParam);
             const LRESULT result = passOn();
             if (!systemMenu) {
-                odMenu->state.dpi = PopupDpi(hwnd);
-                ConvertPopupMenu(reinterpret_cast<HMENU>(wParam), hwnd, odMenu->state);
+                const auto menu = reinterpret_cast<HMENU>(wParam);
+                const int dpi = PopupDpi(hwnd);
+                const int side = DrawnIconSize(IconSource::Kind::Shell, {}, dpi).width;
+                for (const auto& item : ConvertPopupMenu(menu, dpi, context))
+                    odMenu->shellIcons.Show(menu, item.position, item.target, side);
             }
             return result;
         }
+        case WM_ENTERIDLE:
+            if (wParam == MSGF_MENU) odMenu->shellIcons.StartLookUps();
+            break;
+        case kShellIconsArrived:
+            odMenu->shellIcons.Arrived();
+            return 0;
         default:
             break;
     }
@@ -102,9 +120,10 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 }
 
 void Win32OwnerDrawHook::HookODMenu(const OwnerDrawSources& sources) {
-    if (!odMenu) odMenu = std::make_unique<ODMenuModule>();
+    if (!odMenu) odMenu = std::make_unique<ODMenuModule>(window_);
     odMenu->sources.emplace(sources);
-    ConvertMenuBar(window_, odMenu->state);
+    ODMenuContext context{odMenu->state, *odMenu->sources, odMenu->records};
+    ConvertMenuBar(window_, context);
     hooked_ = AddWindowProcedure(window_, &ODMenuWindowProc);
 }
 

@@ -69,6 +69,12 @@ struct MemoryDCTraits {
     static void Close(Handle handle) { DeleteDC(handle); }
 };
 
+struct IconTraits {
+    using Handle = HICON;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle handle) { DestroyIcon(handle); }
+};
+
 struct GlobalTraits {
     using Handle = HGLOBAL;
     static Handle Invalid() { return nullptr; }
@@ -84,6 +90,7 @@ using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
 using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
 using UniqueMemoryDC = UniqueHandle<MemoryDCTraits>;
 using UniqueGlobal = UniqueHandle<GlobalTraits>;
+using UniqueIcon = UniqueHandle<IconTraits>;
 
 // Selects an object into a device context and selects the previous one back when it ends, so
 // that the object can be deleted afterwards. Selecting nothing (a null object) does nothing.

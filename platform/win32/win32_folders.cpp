@@ -39,4 +39,17 @@ std::optional<std::string> Win32Folders::FolderIdentity(const std::string& folde
            std::to_string((std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow);
 }
 
+bool Win32Folders::OnNetworkOrRemovableDrive(const std::string& path) {
+    if (path.size() < 2 || path[1] != ':') return false;
+    const wchar_t root[] = {static_cast<wchar_t>(path[0]), L':', L'\\', 0};
+    switch (GetDriveTypeW(root)) {
+        case DRIVE_REMOTE:
+        case DRIVE_REMOVABLE:
+        case DRIVE_CDROM:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace kov::win32

@@ -10,6 +10,7 @@ class Win32Folders : public platform::Folders {
     std::uint32_t FileAttributes(const std::string& path) override;
     bool MatchesPattern(const std::string& name, const std::string& pattern) override;
     std::optional<std::string> FolderIdentity(const std::string& folder) override;
+    bool OnNetworkOrRemovableDrive(const std::string& path) override;
 };
 
 }  // namespace kov::win32

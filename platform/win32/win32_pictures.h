@@ -29,16 +29,29 @@ HBITMAP PictureBitmap(const platform::PicturePtr& picture);
 // A bitmap's width and height; zero for a null handle.
 SIZE BitmapSize(HBITMAP bitmap);
 
+// A 32-bit bitmap whose rows run from the top, with its pixels; null when it cannot be made.
+UniqueBitmap CreateTopDownBitmap(SIZE size, void** bits);
+
 // A bitmap resource of the running program; resource names ignore letter case.
 UniqueBitmap LoadBitmapResource(const std::string& name);
 
 // A picture file decoded into a bitmap of its own; null when it is missing or not a picture.
-UniqueBitmap LoadPictureFileBitmap(const std::string& path);
+// PNG files, 32-bit bitmaps with an alpha channel and icons come as 32-bit bitmaps with
+// premultiplied alpha, at the size sizeFor gives for the picture's own (the first frame's); an
+// icon file's frame is the smallest that is not smaller than that, or its largest. Everything
+// else comes as the system's picture loader has always decoded it, at its own size.
+struct PictureFile {
+    UniqueBitmap bitmap;
+    bool alpha = false;
+};
+using SizeFor = SIZE (*)(SIZE own, int dpi);
+PictureFile LoadPictureFile(const std::string& path, SizeFor sizeFor = nullptr, int dpi = 96);
 
 // A bitmap resource as a picture; null when the program has no such resource.
 platform::PicturePtr ResourcePicture(const std::string& name);
 
-// Picture files for the settings directives, each decoded into a bitmap of its own.
+// Picture files for the settings directives, each decoded into a bitmap of its own; pictures
+// with alpha are laid on white, as the skins they become are.
 class Win32Pictures : public platform::Pictures {
   public:
     platform::PicturePtr LoadPicture(const std::string& path) override;

@@ -1,6 +1,6 @@
 """The menu on the screen: its colours and pictures, and at 144 DPI (150 %) every distance of
-the owner-drawn items, and the settings window's size, one and a half times its value at 96
-(the 144-DPI half runs in a Wine prefix of its own)."""
+the owner-drawn items, the shell's icons and the settings window's size, one and a half times
+its value at 96 (the 144-DPI half runs in a Wine prefix of its own)."""
 
 from __future__ import annotations
 
@@ -55,7 +55,27 @@ class LookTest(KovTestCase):
         run.wait_exit()
         return {"icon cell": program[0] - left, "icon row": program[3] - program[1] + 1,
                 "separator": beta[1] - alpha[3] - 1, "settings width": settings.width,
-                "settings height": settings.height}
+                "settings height": settings.height, "shell icon": self.shell_icon_side()}
+
+    def shell_icon_side(self) -> int:
+        """The height of the folder's icon, painted once the shell has handed it over; the
+        shell's frames of each size are drawn apart, so it does not scale by exactly 1.5."""
+        self.folder.menu_file.write_bytes(menu(*LOOK, "@NoProgramMenu 1", "@ShellIcons 1",
+                                               "Windows\tC:\\windows\\"))
+        run = self.folder.start()
+        popup = run.wait_popup()[0]
+        # Inside the popup's frame, left of the text.
+        inner = range(popup.x + 4, popup.x + popup.height - 4)
+
+        def icon_rows(shot):
+            rows = [y for y in range(popup.y + 4, popup.y + popup.height - 4)
+                    if any(shot.pixel(x, y) not in (YELLOW, RED) for x in inner)]
+            return rows if len(rows) > 4 else None
+        shot = screenshot_when(icon_rows, "the folder's icon")
+        send_keys("Escape")
+        run.wait_exit()
+        rows = icon_rows(shot)
+        return rows[-1] - rows[0] + 1
 
     def test_distances_grow_by_half_at_144_dpi(self) -> None:
         if RESULT in os.environ:
@@ -73,6 +93,9 @@ class LookTest(KovTestCase):
                             str(build_dir()), "-k", "grow_by_half", "test_look"],
                            env=env, timeout=240, check=True, capture_output=True)
             at144 = json.loads(result.read_text())
+        # Each size from a frame of its own: a 16-pixel one would not pass 16 rows at 144.
+        self.assertLessEqual(at96.pop("shell icon"), 16)
+        self.assertGreater(at144.pop("shell icon"), 16)
         for name, value in at96.items():
             self.assertLessEqual(abs(at144[name] - 1.5 * value), 1 + 0.01 * value,
                                  f"{name}: {at96} at 96, {at144} at 144")

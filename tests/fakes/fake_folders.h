@@ -2,6 +2,7 @@
 // added, and every listing is recorded.
 #pragma once
 
+#include <cctype>
 #include <map>
 #include <string>
 #include <vector>
@@ -17,6 +18,10 @@ class FakeFolders : public platform::Folders {
     std::uint32_t FileAttributes(const std::string& path) override;
     bool MatchesPattern(const std::string& name, const std::string& pattern) override;
     std::optional<std::string> FolderIdentity(const std::string& folder) override;
+    bool OnNetworkOrRemovableDrive(const std::string& path) override {
+        return path.size() > 1 && path[1] == ':' &&
+               remoteDrives.find(static_cast<char>(std::toupper(path[0]))) != std::string::npos;
+    }
 
     // Adds a file (or, with the directory bit, a folder) at the end of its folder's listing,
     // creating the folder it lies in.
@@ -24,6 +29,7 @@ class FakeFolders : public platform::Folders {
     void AddFolder(const std::string& path) { Add(path, platform::file_attributes::kDirectory); }
 
     std::vector<std::string> listed;  // every folder listed, in order
+    std::string remoteDrives;         // capital letters of the network and removable drives
 
   private:
     // Each folder's entries in the order they were added, by its path with its final "\".

@@ -5,7 +5,9 @@
 #include "commands/close_windows.h"
 #include "commands/execute_command.h"
 #include "commands/expand_string.h"
+#include "commands/icon_target.h"
 #include "commands/shell_launching.h"
+#include "odmenu/item_icon.h"
 #include "tests/fakes/fake_platform.h"
 #include "tests/unit/test_support.h"
 
@@ -258,6 +260,55 @@ TEST_F(Commands, ClipboardGetsFileContentsOrSaysWhy) {
             CloseWindows(part, fake.windows);
             return fake.windows.closed;
         });
+}
+
+TEST_F(Commands, EntryIconSources) {
+    fake.environment.variables["windir"] = "C:\\windows";
+    fake.folders.remoteDrives = "NE";
+    settings.ShellIcons = true;
+    IconTargets targets(settings, expander, fake.folders);
+    const CustomIconTable custom{{"&Own", {"C:\\own.ico", ""}}};
+    const ImageTable images;
+    const auto describe = [&](const std::optional<platform::ShellIconTarget>& target,
+                              std::string_view caption) {
+        const ItemPictures pictures{images, custom, target ? &*target : nullptr};
+        const auto icon = MeasureIcon(caption, pictures, settings.NoIcons, 96);
+        if (icon.kind == IconSource::Kind::File) return std::string("custom");
+        if (icon.kind != IconSource::Kind::Shell) return std::string("none");
+        return (target->byFileTypeOnly ? "type " : "") + icon.picture;
+    };
+    const auto line = [&](const std::string& text) {
+        return describe(targets.ForLine(text), SplitText(text, "\t")[0]);
+    };
+    const Rows<> lines = {
+        {"Notepad\tnotepad.exe", "notepad.exe"},
+        {"Win\t%windir%\\notepad.exe|x.txt", "C:\\windows\\notepad.exe"},
+        {"Doc\t\t..\\a.txt", "C:\\Tools\\a.txt"},
+        {"Here\t.\\t.exe\tcalc.exe", "C:\\Tools\\Menu\\t.exe"},
+        {"Web\tWWW.example.com", "type .htm"},
+        {"Ftp\tftp://example.com", "type .htm"},
+        {"Share\t\\\\server\\s\\a.exe", "type \\\\server\\s\\a.exe"},
+        {"Mapped\tn:\\a.exe", "type n:\\a.exe"},
+        {"Local\tC:\\a.exe", "C:\\a.exe"},
+        {"Print\t\xC2\xA6p|a.txt", "none"},
+        {"Clip\tnotepad \xC2\xA6S", "none"},
+        {"Files\t\xC2\xA6"
+         "f",
+         "none"},
+        {"Device\tNUL", "none"},
+        {"Device\tC:\\x\\com1.txt", "none"},
+        {"Port\tlpt0.exe", "lpt0.exe"},
+        {"\xC2\xA6gHeading\tnotepad.exe", "none"},
+        {"Caption only", "none"},
+        {"&Own\tnotepad.exe", "custom"},
+    };
+    ExpectRows(lines, line);
+    EXPECT_EQ(describe(targets.ForPath("E:\\x\\"), "x"), "type E:\\x\\");
+    settings.NoIcons = true;
+    EXPECT_EQ(describe(targets.ForPath("C:\\a.txt"), "a.txt"), "none");
+    settings.NoIcons = false;
+    settings.ShellIcons = false;
+    EXPECT_EQ(line("Web\thttp://example.com"), "none");
 }
 
 }  // namespace

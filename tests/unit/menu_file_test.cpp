@@ -163,7 +163,8 @@ TEST_F(MenuBuilder, SettingsDirectives) {
         "@textcolor 255, 0, 0\r\n@SELBGMENUCOLOR=1,1,1\r\n@BGMenuColor red\r\n"
         "@FontName  Arial\r\n@ParameterDelimiter  \xC2\xA4  \r\n@StringDelimiter \\n\r\n"
         "@MenuEditor  e.exe|\xC2\xA6m \r\n@LanguageFile %HOME%\\x.lng\r\n@FontSize 8.5\r\n"
-        "@FontSize big\r\n@FontBold 1\r\n@NoHelpPlease 1\r\n@NoExitX1\r\n@Unknown 1\r\n@");
+        "@FontSize big\r\n@FontBold 1\r\n@NoHelpPlease 1\r\n@NoExitX1\r\n@Unknown 1\r\n"
+        "@shellicons -1\r\n@");
     EXPECT_EQ(settings.TextColor, 255u);
     EXPECT_EQ(settings.SelBGMenuColor, 0x010101u);  // any one character ends the key
     EXPECT_EQ(settings.LanguageFile, "D:\\Home\\x.lng");
@@ -172,6 +173,7 @@ TEST_F(MenuBuilder, SettingsDirectives) {
     // A longer word counts as its key; the value is what follows the key and one character.
     EXPECT_FALSE(settings.NoHelp);
     EXPECT_TRUE(settings.NoExit);
+    EXPECT_TRUE(settings.ShellIcons);
     // One whole character ends the key; a key's letter may take more bytes in another case.
     ExpectRows<std::string>({{"@ItemDelimiter\xC2\xA0,", ","}, {"@\xC5\xBFtringDelimiter ;", ";"}},
                             [&](const std::string& line) {

@@ -3,6 +3,7 @@
 
 #include "odmenu/draw_layout.h"
 #include "odmenu/item_icon.h"
+#include "odmenu/item_record.h"
 #include "odmenu/item_request.h"
 #include "odmenu/measure_item.h"
 #include "odmenu/menu_conversion.h"
@@ -75,7 +76,7 @@ TEST_F(Layout, TheGapBeforeASecondColumn) {
     EXPECT_EQ(Plan(0).columnGapBrush, (Brush{K::Solid, kWhite}));  // no picture handed over
     look.backgroundSkinExists = true;
     EXPECT_EQ(Plan(0).columnGapBrush.kind, K::BackgroundSkin);
-    input.itemData = 2;
+    input.menuBarItem = true;
     EXPECT_FALSE(Plan(0).columnGap);
 }
 
@@ -95,7 +96,7 @@ TEST(Dpi, LayoutMeasureFontAndPicturesScaleFromNinetySix) {
     const DrawLook look{kWhite, kGrey, kBlack, kRed, false, false, false};
     for (const auto& r : rows) {
         const int side = DrawnIconSize(IconSource::Kind::Resource, {16, 16}, r.dpi).width;
-        const ItemSize size = MeasuredItemSize("Exit", {30, 13}, side, false, 0, r.dpi);
+        const ItemSize size = MeasuredItemSize("Exit", {30, 13}, side, false, false, r.dpi);
         EXPECT_EQ(size, (ItemSize{30 + r.pad + r.cell, std::max(side, 13) + r.pad})) << r.dpi;
         DrawInput in{.dpi = r.dpi,
                      .item = {r.gap + 10, 0, r.gap + 160, size.height},
@@ -135,18 +136,16 @@ TEST(OwnerDraw, CaptionsMenuBarAndConversion) {
     EXPECT_EQ(MenuBarFills(previous, 668, {0, 20, 80, 40}, 300, 668),
               (std::vector<Rect>{{200, 0, 300, 20}, {80, 20, 300, 40}}));
 
-    using namespace std::string_literals;
     const struct {
         unsigned type;
         std::string text;
         unsigned expectedType;
         std::string caption;
     } cases[] = {
-        {0, "|Tools\0"s, mt::kOwnerDraw | mt::kMenuBreak, "Tools"},
+        {0, "|Tools", mt::kOwnerDraw | mt::kMenuBreak, "Tools"},
         // Spaces before the bar: the first character goes, the bar stays, a column still starts.
-        {0, "  |Tools\0"s, mt::kOwnerDraw | mt::kMenuBreak, " |Tools"},
-        {mt::kSeparator, std::string(128, '\0'), mt::kSeparator | mt::kOwnerDraw, ""},
-        {0, std::string(127, 'x'), mt::kOwnerDraw, ""},  // no NUL in the buffer
+        {0, "  |Tools", mt::kOwnerDraw | mt::kMenuBreak, " |Tools"},
+        {mt::kSeparator, "", mt::kSeparator | mt::kOwnerDraw, ""},
     };
     for (const auto& c : cases) {
         const auto item = ConvertMenuItem(c.type, c.text);
@@ -157,31 +156,55 @@ TEST(OwnerDraw, CaptionsMenuBarAndConversion) {
     EXPECT_FALSE(IsToolbarClassName("toolbar_toolbar"));  // the first match decides
 }
 
-// One item's paint request: the caption stored for it, and a picture only where one belongs.
-TEST(OwnerDraw, ItemRequestsTakeTheStoredCaption) {
-    const MenuSettings settings;
-    const CustomIconTable custom;
+// Each item's record, as a popup converts it, and the paint request made from it: the kind
+// decides, the caption is whole, and a picture shows only where one belongs.
+TEST(OwnerDraw, ItemRecordsAndTheRequestsMadeFromThem) {
+    MenuSettings settings;
+    const CustomIconTable custom{{"Notes", {"n.bmp", ""}}};
     const std::optional<MenuFont> font;
+    const OwnerDrawSources sources{settings, custom, font};
     ODMenuState state;
     state.ImageCollection = {{"E&xit", {"exit", "exit"}}, {"_checkmark", {"checkmark", ""}}};
-    state.ItemCaptions = {{ItemCaptionKey(5, 9), "E&xit\tAlt+X"}, {ItemCaptionKey(6, 9), "|E&xit"}};
+    using Kind = ItemKind;
+    const std::string longName(300, 'w');
     const struct {
-        std::int32_t id;
+        MenuItemFacts facts;
+        std::string caption;
+        Kind kind;
         unsigned state;
-        bool separator;
         const char* picture;
-    } rows[] = {{5, 0, false, "exit"},
-                {5, st::kChecked, false, "checkmark"},
-                {5, 0, true, ""},
-                {6, 0, false, ""},
-                {7, 0, false, ""}};
+        bool rightText;
+    } rows[] = {
+        {{}, "E&xit\tAlt+X", Kind::ProgramPicture, 0, "exit24", true},
+        {{}, "E&xit", Kind::ProgramPicture, st::kChecked, "checkmark24", false},
+        {{.submenu = true}, "Notes", Kind::Submenu, 0, "n.bmp", false},
+        {{.grayed = true}, "...", Kind::Heading, 0, "", false},
+        {{.type = mt::kSeparator}, "", Kind::Separator, st::kChecked, "", false},
+        {{.type = mt::kMenuBreak}, "|", Kind::ColumnBreak, 0, "", false},
+        {{}, longName + "\tx", Kind::Item, 0, "", true},
+    };
     for (const auto& r : rows) {
-        const auto request = RequestMenuItem({r.id, 9, 0, r.state, {}, r.separator}, state,
-                                             {settings, custom, font}, {});
-        EXPECT_EQ(request.icon.picture, r.picture) << r.id;
-        EXPECT_EQ(request.input.hasIcon, *r.picture != '\0') << r.id;
-        EXPECT_EQ(request.input.hasRightText, r.id == 5) << r.id;
+        const auto record =
+            RecordPopupItem(r.facts, r.caption, state.ImageCollection, sources, 144);
+        EXPECT_EQ(record.kind, r.kind) << r.caption;
+        EXPECT_EQ(record.caption, r.caption);
+        EXPECT_EQ(AccessibleName(record), r.kind == Kind::ColumnBreak ? "" : r.caption);
+        const auto request = RequestMenuItem(record, r.state, {}, state, sources, {});
+        EXPECT_EQ(request.icon.picture, r.picture) << r.caption;
+        EXPECT_EQ(request.input.hasIcon, *r.picture != '\0') << r.caption;
+        EXPECT_EQ(request.input.hasRightText, r.rightText) << r.caption;
+        EXPECT_EQ(request.input.dpi, 144);
     }
+    // Opened again on a 96-DPI monitor: the picture made for it.
+    auto exit = RecordPopupItem({}, "E&xit", state.ImageCollection, sources, 144);
+    MoveRecordToDpi(exit, state.ImageCollection, sources, 96);
+    EXPECT_EQ(exit.picture.picture, "exit");
+    settings.NoIcons = true;
+    MoveRecordToDpi(exit, state.ImageCollection, sources, 96);
+    EXPECT_EQ(exit.picture.kind, IconSource::Kind::None);
+    EXPECT_TRUE(RequestMenuItem(RecordMenuBarItem("File", {}, sources, 96), 0, {5, 0, 40, 20},
+                                state, sources, {})
+                    .input.menuBarItem);
 }
 
 }  // namespace

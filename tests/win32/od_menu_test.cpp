@@ -3,11 +3,14 @@
 #include "odmenu/win32/od_menu_hook.h"
 
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <set>
+#include <vector>
 
 #include "odmenu/win32/convert_menu.h"
 #include "odmenu/win32/draw_item_win32.h"
@@ -101,15 +104,23 @@ class OwnerDrawn : public ::testing::Test {
     void Convert(HMENU popup) {
         SendMessageW(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
     }
+    // What the item's data holds, which Windows passes with every measure and draw request.
+    ULONG_PTR DataOf(UINT id) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_DATA;
+        GetMenuItemInfoW(menu.get(), id, FALSE, &info);
+        return info.dwItemData;
+    }
     SIZE Measure(UINT id) {
-        MEASUREITEMSTRUCT item{ODT_MENU, 0, id, 0, 0, 0};
+        MEASUREITEMSTRUCT item{ODT_MENU, 0, id, 0, 0, DataOf(id)};
         SendMessageW(window, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&item));
         return {static_cast<LONG>(item.itemWidth), static_cast<LONG>(item.itemHeight)};
     }
     DRAWITEMSTRUCT Item(const Canvas& canvas, UINT id, RECT rect, UINT state = 0) {
         return {ODT_MENU,        0,     id,
                 ODA_DRAWENTIRE,  state, reinterpret_cast<HWND>(menu.get()),
-                canvas.dc.get(), rect,  0};
+                canvas.dc.get(), rect,  DataOf(id)};
     }
     void Draw(const Canvas& canvas, UINT id, RECT rect, UINT state = 0) {
         DRAWITEMSTRUCT item = Item(canvas, id, rect, state);
@@ -121,7 +132,8 @@ class OwnerDrawn : public ::testing::Test {
         {"Edit", {testing::ResourceFile("editpic.bmp"), testing::ResourceFile("editmask.bmp")}},
         {"Plain", {testing::ResourceFile("editpic.bmp"), ""}},
         {"Missing", {testing::ResourceFile("missing.bmp"), testing::ResourceFile("missing.bmp")}},
-        {"Broken", {testing::ResourceFile("make_resources.py"), ""}}};
+        {"Broken", {testing::ResourceFile("make_resources.py"), ""}},
+        {"Alpha", {KOV_TEST_DATA "/half_red.png", ""}}};
     std::optional<MenuFont> menuFont = MenuFont{"Tahoma", 8, false, false};
     OwnerDrawSources sources{settings, customIcons, menuFont};
     HWND window = nullptr;
@@ -208,6 +220,82 @@ TEST_F(OwnerDrawn, ConvertedItemsKeepCaptionsAccessKeysPictureMasksAndSkins) {
     EXPECT_NE(skin.Pixel(0, 0), skin.Pixel(0, 10));  // drawn, and not in one colour
 }
 
+// A PNG's half-transparent red blends with the background behind it, whatever its colour, and
+// its bitmaps go with the message.
+TEST_F(OwnerDrawn, PngPicturesBlendWithTheBackground) {
+    Add("Alpha", 1);
+    Convert(menu.get());
+    Canvas canvas(100, 22);
+    const auto blended = [&](COLORREF background) {
+        settings.BGMenuColor = background;
+        Draw(canvas, 1, {0, 0, 100, 22});
+        return canvas.Pixel(10, 11);  // the middle of the 16-pixel picture at (2, 3)
+    };
+    blended(0);
+    const auto before = GdiObjectCount();
+    const auto closeTo = [](COLORREF seen, COLORREF expected) {
+        for (int shift : {0, 8, 16}) {
+            if (std::abs(int((seen >> shift) & 0xFF) - int((expected >> shift) & 0xFF)) > 2)
+                return false;
+        }
+        return true;
+    };
+    EXPECT_PRED2(closeTo, blended(RGB(255, 255, 255)), RGB(255, 127, 127));
+    EXPECT_PRED2(closeTo, blended(RGB(0, 0, 0)), RGB(128, 0, 0));
+    EXPECT_EQ(GdiObjectCount(), before);
+}
+
+// A screen reader reads an owner-drawn item's name from the MSAAMENUINFO its data points to,
+// and other clients read its menu string: both hold the whole caption as the menu shows it.
+// The separator after an opened folder submenu (whose grayed "..." shares its identifier 0) is
+// drawn as a separator.
+TEST_F(OwnerDrawn, AccessibilityClientsReadEveryItemWhole) {
+    const std::string longCaption = std::string(299, 'w') + "&";
+    UniqueMenu folder(CreatePopupMenu());
+    AppendMenuW(folder.get(), MF_GRAYED, 0, L"...");
+    Add("&Open\tCtrl+O", 1);
+    Add("|&Tools", 2);
+    Add(longCaption.c_str(), 3);
+    Add("Docs", static_cast<UINT>(reinterpret_cast<UINT_PTR>(folder.get())), MF_POPUP);
+    Add(nullptr, 0, MF_SEPARATOR);
+    Add("||", 4);
+    Convert(menu.get());
+    Convert(folder.get());
+    const struct {
+        std::string name;
+        const char* menuString;
+    } items[] = {{"&Open\tCtrl+O", "&Open\tCtrl+O"},
+                 {"&Tools", "&Tools"},
+                 {longCaption, longCaption.c_str()},
+                 {"Docs", "Docs"},
+                 {"", nullptr},  // the separator has none
+                 {"", "|"}};     // a column's stroke has no name
+    std::vector<ULONG_PTR> data;
+    for (UINT position = 0; position < std::size(items); ++position) {
+        wchar_t text[400] = {};
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_STRING | MIIM_FTYPE | MIIM_DATA;
+        info.dwTypeData = text;
+        info.cch = std::size(text);
+        ASSERT_TRUE(GetMenuItemInfoW(menu.get(), position, TRUE, &info));
+        const auto* msaa = reinterpret_cast<const MSAAMENUINFO*>(info.dwItemData);
+        ASSERT_NE(msaa, nullptr);
+        EXPECT_EQ(msaa->dwMSAASignature, static_cast<DWORD>(MSAA_MENU_SIG));
+        EXPECT_EQ(Narrow({msaa->pszWText, msaa->cchWText}), items[position].name) << position;
+        if (items[position].menuString) {
+            EXPECT_EQ(Narrow(text), items[position].menuString);
+        }
+        data.push_back(info.dwItemData);
+    }
+    EXPECT_GT(Measure(3).cx, 299 * 5);  // measured whole
+    Canvas canvas(150, 6);
+    DRAWITEMSTRUCT separator = Item(canvas, 0, {0, 0, 150, 6});
+    separator.itemData = data[4];
+    SendMessageW(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&separator));
+    EXPECT_NE(canvas.Pixel(75, 2), canvas.Pixel(75, 0));  // the etched line
+}
+
 // Every GDI object a message creates is gone when it ends, at every DPI and on the error paths:
 // missing and broken pictures, a skin smaller than an item, fonts of no, negative and huge size.
 // At 144 DPI (150 %) the program's pictures come at 24 pixels and files are scaled.
@@ -216,24 +304,29 @@ TEST_F(OwnerDrawn, GdiObjectsReturnToTheirCountAndPicturesScale) {
     state.ImageCollection = {{"KOV", {"kovpic", "kovmask"}},
                              {"_checkmark", {"checkmark", "checkmark"}},
                              {"E&xit", {"exit", "exit"}}};
-    ODMenuContext context{state, sources};
-    const auto measure = [&](UINT id) { return MeasureMenuItem(window, id, 0, context).height; };
+    ItemRecords records;
+    ODMenuContext context{state, sources, records};
+    const auto record = [&](UINT id) -> const ItemRecord& {
+        return records.Find(DataOf(id))->item;
+    };
+    const auto measure = [&](UINT id) {
+        return MeasureMenuItem(window, record(id), context).height;
+    };
     Canvas canvas(300, 33);
     settings.UseSkin = true;
     const char* captions[] = {"KOV", "E&xit", "Edit", "Missing", "Broken", "Open\tCtrl+O", "|"};
     for (UINT id = 1; id <= 7; ++id) Add(captions[id - 1], id);
     Add(nullptr, 0, MF_SEPARATOR);
     const auto cycle = [&](int dpi, const char* background, const char* selected) {
-        state.dpi = dpi;
         state.SkinBackgroundPicture = ResourcePicture(background);
         state.SkinSelectedPicture = ResourcePicture(selected);
-        ConvertPopupMenu(menu.get(), window, state);
+        ConvertPopupMenu(menu.get(), dpi, context);
         for (UINT id = 0; id <= 7; ++id) {
             const int height = std::min(measure(id), 33);
             EXPECT_GT(height, 0) << id << " at " << dpi;
             for (UINT itemState : {0, ODS_SELECTED, ODS_CHECKED | ODS_SELECTED, ODS_DISABLED})
                 DrawMenuItem(window, Item(canvas, id, {id % 2 ? 0 : 10, 0, 300, height}, itemState),
-                             context);
+                             record(id), context);
         }
     };
     cycle(96, "SKINBACKGROUND", "SKINSELECTED");  // first use loads what the system keeps
@@ -244,7 +337,7 @@ TEST_F(OwnerDrawn, GdiObjectsReturnToTheirCountAndPicturesScale) {
     EXPECT_EQ(GdiObjectCount(), before + 2);
     EXPECT_EQ(measure(3), 24 + 9);  // a 16-pixel file
     // The 24-pixel picture at (3, 4): its blue frame ends at its 22nd pixel.
-    DrawMenuItem(window, Item(canvas, 1, {0, 0, 300, 33}), context);
+    DrawMenuItem(window, Item(canvas, 1, {0, 0, 300, 33}), record(1), context);
     EXPECT_TRUE(IsBlue(canvas.Pixel(24, 25)));
     EXPECT_FALSE(IsBlue(canvas.Pixel(26, 27)));
     for (const double points : {0.0, -5.0, 500.0}) {
@@ -254,7 +347,7 @@ TEST_F(OwnerDrawn, GdiObjectsReturnToTheirCountAndPicturesScale) {
     // A skin bigger than any item shows is drawn as it is.
     state.SkinBackgroundPicture =
         std::make_shared<Win32Picture>(UniqueBitmap(CreateBitmap(600, 600, 1, 32, nullptr)));
-    EXPECT_TRUE(CreateFillBrush({Brush::Kind::BackgroundSkin, 0}, state));
+    EXPECT_TRUE(CreateFillBrush({Brush::Kind::BackgroundSkin, 0}, state, 192));
     EXPECT_EQ(state.scaledBackground.scaled, nullptr);
     cycle(96, "SKINBACKGROUND", "SKINSELECTED");
     EXPECT_EQ(GdiObjectCount(), before);

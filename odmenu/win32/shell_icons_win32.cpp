@@ -1,0 +1,68 @@
+#include "odmenu/win32/shell_icons_win32.h"
+
+#include <iterator>
+#include <map>
+#include <string_view>
+
+namespace kov::win32 {
+
+namespace {
+
+BOOL CALLBACK AddOpenPopup(HWND window, LPARAM popups) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, std::size(className));
+    if (std::wstring_view(className) != L"#32768") return TRUE;
+    if (auto* menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0)))
+        (*reinterpret_cast<std::map<HMENU, HWND>*>(popups))[menu] = window;
+    return TRUE;
+}
+
+// The open popup windows of this thread, by the menus they show.
+std::map<HMENU, HWND> OpenPopups() {
+    std::map<HMENU, HWND> popups;
+    EnumThreadWindows(GetCurrentThreadId(), &AddOpenPopup, reinterpret_cast<LPARAM>(&popups));
+    return popups;
+}
+
+}  // namespace
+
+void ShellIcons::Show(HMENU menu, UINT position, const platform::ShellIconTarget& target,
+                      int side) {
+    if (icons_.contains(target.path)) return;
+    waiting_.emplace(target.path, std::pair(menu, position));
+    if (requested_.insert(target.path).second) toLookUp_.emplace_back(target, side);
+}
+
+void ShellIcons::StartLookUps() {
+    for (const auto& [target, side] : toLookUp_) worker_.Request(target, side);
+    toLookUp_.clear();
+}
+
+const IconPixels* ShellIcons::Find(const std::string& path) const {
+    const auto found = icons_.find(path);
+    return found != icons_.end() ? &found->second : nullptr;
+}
+
+void ShellIcons::Arrived() {
+    auto results = worker_.TakeResults();
+    if (results.empty()) return;
+    const auto popups = OpenPopups();
+    for (auto& result : results) {
+        const auto [first, last] = waiting_.equal_range(result.path);
+        if (!result.icon.pixels.empty()) {
+            for (auto item = first; item != last; ++item) {
+                const auto [menu, position] = item->second;
+                const auto popup = popups.find(menu);
+                RECT rect{};
+                if (popup == popups.end() || !GetMenuItemRect(nullptr, menu, position, &rect))
+                    continue;
+                MapWindowPoints(HWND_DESKTOP, popup->second, reinterpret_cast<POINT*>(&rect), 2);
+                InvalidateRect(popup->second, &rect, FALSE);
+            }
+        }
+        waiting_.erase(first, last);
+        icons_.emplace(std::move(result.path), std::move(result.icon));
+    }
+}
+
+}  // namespace kov::win32

@@ -1,0 +1,41 @@
+// The shell's icons of the entries of the popups that are open: asked for when a popup opens,
+// kept for the run, and painted into the open popup as they arrive.
+#pragma once
+
+#include "platform/win32/windows_api.h"
+
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+#include "odmenu/win32/shell_icon_worker.h"
+#include "platform/shell_icon_target.h"
+
+namespace kov::win32 {
+
+class ShellIcons {
+  public:
+    explicit ShellIcons(HWND window) : worker_(window) {}
+
+    // The item at position of menu shows the target's icon once it is there; each target is
+    // looked up once, from the time the popup is up and idle.
+    void Show(HMENU menu, UINT position, const platform::ShellIconTarget& target, int side);
+    // On WM_ENTERIDLE: the popup is on the screen, so the lookups no longer compete with it.
+    void StartLookUps();
+    // Null while the icon is on its way; empty pixels for a target the shell has none for.
+    const IconPixels* Find(const std::string& path) const;
+    // On kShellIconsArrived: keeps the new icons and repaints the open items that show them.
+    void Arrived();
+
+  private:
+    ShellIconWorker worker_;
+    std::unordered_map<std::string, IconPixels> icons_;
+    std::unordered_set<std::string> requested_;
+    std::vector<std::pair<platform::ShellIconTarget, int>> toLookUp_;
+    // The items waiting for each target's icon.
+    std::unordered_multimap<std::string, std::pair<HMENU, UINT>> waiting_;
+};
+
+}  // namespace kov::win32
