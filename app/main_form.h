@@ -13,6 +13,7 @@
 #include "core/ui_strings.h"
 #include "menufile/folder_menus.h"
 #include "menufile/menu_settings.h"
+#include "odmenu/menu_colors.h"
 #include "odmenu/owner_draw_hook.h"
 #include "platform/main_window.h"
 #include "platform/platform.h"
@@ -75,6 +76,7 @@ class MainForm : public platform::SettingsEvents {
     platform::MenuHandle ProgramMenu = 0;
     std::vector<std::string> MenuLines;
     std::optional<MenuFont> menuFont_;
+    MenuColors colors_;
     CustomIconTable customIcons_;
     UIStrings strings_;
     TranslationEditor editor_;

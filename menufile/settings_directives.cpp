@@ -123,32 +123,34 @@ void ApplySettingsLine(std::string_view line, MenuSettings& settings, SettingsCo
         auto setFlag = [&](bool& target) {
             if (const auto flag = ParseFlag(value, context.numbers)) target = *flag;
         };
-        std::visit(
-            Overloaded{
-                [&](const Color& c) { settings.*c.field = ParseRGB(value, context.numbers); },
-                [&](const Flag& f) { setFlag(settings.*f.field); },
-                [&](const TrimmedText& t) { settings.*t.field = TrimSpaces(value); },
-                [&](const UnescapedText& t) { settings.*t.field = sUnescape(value); },
-                [&](const ExpandedPath& p) {
-                    settings.*p.field = context.expander.sExpandString(value, false);
-                },
-                [&](const FontSize&) {
-                    const auto number = ParseLocaleNumber(value, context.numbers);
-                    if (!number) return;
-                    if (const auto whole = RoundHalfEven(*number, -32768, 32767)) {
-                        settings.font.FontSize = static_cast<double>(*whole);
-                    }
-                },
-                [&](const FontBold&) { setFlag(settings.font.FontBold); },
-                [&](const FontItalic&) { setFlag(settings.font.FontItalic); },
-                [&](const FontName&) { settings.font.FontName = value; },
-                [&](const SkinPicture& s) {
-                    SetSkin(settings.*s.field, context.expander.sExpandString(value, false),
-                            context.pictures);
-                },
-                [&](const CustomIcon&) { AddCustomIcon(value, settings, context); },
-            },
-            directive.effect);
+        std::visit(Overloaded{
+                       [&](const Color& c) {
+                           settings.*c.field = ParseRGB(value, context.numbers);
+                           settings.ColorsSet = true;
+                       },
+                       [&](const Flag& f) { setFlag(settings.*f.field); },
+                       [&](const TrimmedText& t) { settings.*t.field = TrimSpaces(value); },
+                       [&](const UnescapedText& t) { settings.*t.field = sUnescape(value); },
+                       [&](const ExpandedPath& p) {
+                           settings.*p.field = context.expander.sExpandString(value, false);
+                       },
+                       [&](const FontSize&) {
+                           const auto number = ParseLocaleNumber(value, context.numbers);
+                           if (!number) return;
+                           if (const auto whole = RoundHalfEven(*number, -32768, 32767)) {
+                               settings.font.FontSize = static_cast<double>(*whole);
+                           }
+                       },
+                       [&](const FontBold&) { setFlag(settings.font.FontBold); },
+                       [&](const FontItalic&) { setFlag(settings.font.FontItalic); },
+                       [&](const FontName&) { settings.font.FontName = value; },
+                       [&](const SkinPicture& s) {
+                           SetSkin(settings.*s.field, context.expander.sExpandString(value, false),
+                                   context.pictures);
+                       },
+                       [&](const CustomIcon&) { AddCustomIcon(value, settings, context); },
+                   },
+                   directive.effect);
         return;
     }
 }

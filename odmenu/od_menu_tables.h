@@ -11,6 +11,7 @@
 #include "core/text.h"
 #include "menufile/menu_settings.h"
 #include "odmenu/draw_layout.h"
+#include "odmenu/menu_colors.h"
 #include "platform/pictures.h"
 
 namespace kov {
@@ -29,6 +30,8 @@ struct OwnerDrawSources {
     const CustomIconTable& CustomIcons;
     // Absent until the menu file has been read.
     const std::optional<kov::MenuFont>& menuFont;
+    // Decided once the menu file has been read.
+    const MenuColors& colors;
 };
 
 // What the owner-draw module keeps between messages.

@@ -19,6 +19,7 @@
 #include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_pictures.h"
 #include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_system_look.h"
 #include "platform/win32/win32_temp_folder.h"
 #include "platform/win32/win32_top_windows.h"
 
@@ -59,9 +60,10 @@ int RunProgram(HINSTANCE instance, MakeOwnerDrawHook makeOwnerDraw) {
     Win32MainWindow window(instance);
     const auto ownerDraw = makeOwnerDraw(window.Handle());
     Win32Folders folders;
+    Win32SystemLook look;
     platform::Platform platform{menus,    files,      messages, environment, identity,
                                 folders,  clipboard,  shell,    windows,     clock,
-                                pictures, tempFolder, ansi};
+                                pictures, tempFolder, ansi,     look};
     messages.SetOwner(window.Handle());
     clipboard.SetOwner(window.Handle());
     shell.SetOwner(window.Handle());

@@ -131,7 +131,8 @@ class OwnerDrawn : public ::testing::Test {
         {"Missing", {testing::ResourceFile("missing.bmp"), testing::ResourceFile("missing.bmp")}},
         {"Broken", {testing::ResourceFile("make_resources.py"), ""}}};
     std::optional<MenuFont> menuFont = MenuFont{"Tahoma", 8, false, false};
-    OwnerDrawSources sources{settings, customIcons, menuFont};
+    MenuColors colors;
+    OwnerDrawSources sources{settings, customIcons, menuFont, colors};
     HWND window = nullptr;
     LONG_PTR originalProc = 0;
     std::optional<Win32OwnerDrawHook> hook;
@@ -147,8 +148,8 @@ TEST_F(OwnerDrawn, UnhookingPutsTheWindowsProcedureBack) {
 // Windows sends WM_MENUCHAR for owner-drawn items (Wine matches their retained text itself).
 // Monochrome masks and pictures are expanded with black and white, not the item's colours.
 TEST_F(OwnerDrawn, ConvertedItemsKeepCaptionsAccessKeysPictureMasksAndSkins) {
-    const COLORREF bg = settings.BGMenuColor = RGB(255, 255, 224);
-    settings.TextColor = RGB(255, 255, 255);
+    const COLORREF bg = colors.BGMenuColor = RGB(255, 255, 224);
+    colors.TextColor = RGB(255, 255, 255);
     const char* captions[] = {"KOV",
                               "E&xit",
                               "Edit",
@@ -197,7 +198,7 @@ TEST_F(OwnerDrawn, ConvertedItemsKeepCaptionsAccessKeysPictureMasksAndSkins) {
 
     // Items without text, selected, so that the selected skin (28 by 20 pixels) covers them
     // whole and repeats across the border of the items.
-    settings.UseSkin = true;
+    colors.skins = true;
     hook->SetSkinPictures(ResourcePicture("SKINBACKGROUND"), ResourcePicture("SKINSELECTED"));
     Add("", 8);
     Add("", 9);
@@ -284,7 +285,7 @@ TEST_F(OwnerDrawn, GdiObjectsReturnToTheirCountAndPicturesScale) {
         return MeasureMenuItem(window, record(id), context).height;
     };
     Canvas canvas(300, 33);
-    settings.UseSkin = true;
+    colors.skins = true;
     const char* captions[] = {"KOV", "E&xit", "Edit", "Missing", "Broken", "Open\tCtrl+O", "|"};
     for (UINT id = 1; id <= 7; ++id) Add(captions[id - 1], id);
     Add(nullptr, 0, MF_SEPARATOR);

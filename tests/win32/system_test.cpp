@@ -15,7 +15,9 @@
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_system_look.h"
 #include "platform/win32/win32_top_windows.h"
+#include "platform/win32/window_look.h"
 
 namespace kov::win32 {
 namespace {
@@ -37,6 +39,47 @@ TEST(Win32TopWindows, ListsHiddenWindowsWithLongTitlesMarksItsOwnAndClosesThem) 
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
     EXPECT_FALSE(IsWindow(hidden));
+}
+
+// The app theme as the registry stores it, whatever its type, and put back as it was. Wine lacks
+// the dark menus' theme class and uxtheme's app-mode ordinals, and ignores DWM's window
+// attributes: the calls skip what is missing and leave the window as it was.
+TEST(Win32SystemLook, ReadsTheAppThemeAsStoredAndSkipsWhatTheSystemLacks) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER,
+                              L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
+                              0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    Win32SystemLook look;
+    const auto before = look.AppsUseLightTheme();
+    const auto set = [&](DWORD type, const std::vector<unsigned char>& data) {
+        RegSetValueExW(key, L"AppsUseLightTheme", 0, type, data.data(),
+                       static_cast<DWORD>(data.size()));
+    };
+    const std::vector<unsigned char> values[] = {{0, 0, 0, 0}, {'0', 0, 0, 0}, {}};
+    for (const DWORD type : {DWORD{REG_DWORD}, DWORD{REG_SZ}, DWORD{REG_BINARY}}) {
+        const auto& data = values[type == REG_DWORD ? 0 : type == REG_SZ ? 1 : 2];
+        set(type, data);
+        const auto read = look.AppsUseLightTheme();
+        ASSERT_TRUE(read);
+        EXPECT_EQ(read->type, type);
+        EXPECT_EQ(read->data, data);
+    }
+    RegDeleteValueW(key, L"AppsUseLightTheme");
+    EXPECT_FALSE(look.AppsUseLightTheme());
+    if (before) set(before->type, before->data);
+    RegCloseKey(key);
+
+    EXPECT_FALSE(look.DarkMenus().background);
+    HWND window = CreateWindowExW(0, L"STATIC", L"KOV", WS_POPUP, 5, 6, 70, 80, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    RoundSmallCorners(window, RGB(65, 65, 65));  // Wine's DWM accepts and ignores them
+    UseDarkTitleBar(window);
+    EXPECT_FALSE(UseDarkMenusForProcess());
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    EXPECT_EQ(rect.right - rect.left, 70);
+    DestroyWindow(window);
 }
 
 // Whether COM is initialised on this thread; asking leaves it as it was.
