@@ -233,15 +233,14 @@ TEST_F(OwnerDrawn, AccessibilityClientsReadEveryItemWhole) {
     Add("||", 4);
     Convert(menu.get());
     Convert(folder.get());
-    const struct {
-        std::string name;
-        const char* menuString;
-    } items[] = {{"&Open\tCtrl+O", "&Open\tCtrl+O"},
-                 {"&Tools", "&Tools"},
-                 {longCaption, longCaption.c_str()},
-                 {"Docs", "Docs"},
-                 {"", nullptr},  // the separator has none
-                 {"", "|"}};     // a column's stroke has no name
+    const std::pair<std::string, std::string> items[] = {
+        // name, menu string
+        {"&Open\tCtrl+O", "&Open\tCtrl+O"},
+        {"&Tools", "&Tools"},
+        {longCaption, longCaption},
+        {"Docs", "Docs"},
+        {"", ""},
+        {"", "|"}};  // a column's stroke has no name
     std::vector<ULONG_PTR> data;
     for (UINT position = 0; position < std::size(items); ++position) {
         wchar_t text[400] = {};
@@ -254,10 +253,8 @@ TEST_F(OwnerDrawn, AccessibilityClientsReadEveryItemWhole) {
         const auto* msaa = reinterpret_cast<const MSAAMENUINFO*>(info.dwItemData);
         ASSERT_NE(msaa, nullptr);
         EXPECT_EQ(msaa->dwMSAASignature, static_cast<DWORD>(MSAA_MENU_SIG));
-        EXPECT_EQ(Narrow({msaa->pszWText, msaa->cchWText}), items[position].name) << position;
-        if (items[position].menuString) {
-            EXPECT_EQ(Narrow(text), items[position].menuString);
-        }
+        EXPECT_EQ(Narrow({msaa->pszWText, msaa->cchWText}), items[position].first) << position;
+        EXPECT_EQ(Narrow(text), items[position].second) << position;
         data.push_back(info.dwItemData);
     }
     EXPECT_GT(Measure(3).cx, 299 * 5);  // measured whole
