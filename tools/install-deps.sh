@@ -10,6 +10,7 @@ PACKAGES=(
     g++-mingw-w64-i686-posix mingw-w64-i686-dev
     wine64 xvfb xdotool x11-utils imagemagick
     cmake g++ googletest ccache clang libclang-rt-14-dev ninja-build python3
+    python3-markdown strip-nondeterminism unzip
 )
 
 missing_packages() {

@@ -3,7 +3,8 @@
 #   1. host unit tests (AddressSanitizer and UBSan),
 #   2. Win32 tests of the platform layer under wine64,
 #   3. end-to-end tests of the real KOV.exe under Xvfb + wine64,
-#   4. a short bounded run of each fuzz target.
+#   4. the release zip (tools/release.sh) and its checks,
+#   5. a short bounded run of each fuzz target.
 # The 32-bit Windows build is built (warning-free) but not run: these machines cannot execute it.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -55,12 +56,27 @@ tier "Win32 tests under Wine"
 ctest --preset win64 2>&1 | tee "$logs/win64.log" || true
 add_ctest_counts "$logs/win64.log"
 
+# Adds the counts of a run that ends with "N passed, N failed"; without that line, a failure.
+add_summary_counts() {
+    local line
+    if line=$(grep -E '^[0-9]+ passed, [0-9]+ failed' "$1" | tail -n 1); then
+        passed=$((passed + $(cut -d' ' -f1 <<<"$line")))
+        failed=$((failed + $(cut -d' ' -f3 <<<"$line")))
+    else
+        failed=$((failed + 1))
+    fi
+}
+
 tier "end-to-end tests"
 python3 tests/e2e/run.py --build build/win64 2>&1 | tee "$logs/e2e.log" || true
-if line=$(grep -E '^[0-9]+ passed, [0-9]+ failed' "$logs/e2e.log" | tail -n 1); then
-    passed=$((passed + $(cut -d' ' -f1 <<<"$line")))
-    failed=$((failed + $(cut -d' ' -f3 <<<"$line")))
+add_summary_counts "$logs/e2e.log"
+
+tier "release"
+if bash tools/release.sh; then
+    python3 tests/e2e/run.py --build build/win64 release_check 2>&1 | tee "$logs/release.log" || true
+    add_summary_counts "$logs/release.log"
 else
+    echo "tools/release.sh: FAILED"
     failed=$((failed + 1))
 fi
 
