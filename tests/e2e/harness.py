@@ -212,7 +212,6 @@ class Run:
 
 
 def reg(*args: str) -> None:
-    """Changes the prefix's registry with Wine's reg tool, without asking."""
     subprocess.run([os.environ["WINE"], "reg", *args, "/f"], check=True, timeout=30,
                    capture_output=True)
 

@@ -15,7 +15,7 @@ from harness import (KovTestCase, Screenshot, Window, build_dir, menu, reg, scre
                      send_keys)
 
 YELLOW, RED, BLUE, WHITE = (255, 255, 0), (255, 0, 0), (0, 0, 255), (255, 255, 255)
-DARK, SELECTED, SEPARATOR = (0x2B, 0x2B, 0x2B), (0x41, 0x41, 0x41), (0x80, 0x80, 0x80)
+DARK, SEPARATOR = (0x2B, 0x2B, 0x2B), (0x80, 0x80, 0x80)
 LOOK = ["@BGMenuColor 255, 255, 0", "@SelBGMenuColor 0, 0, 255", "@TextColor 255, 0, 0",
         "@SelTextColor 255, 255, 255"]
 # Set in the child run at 144 DPI: where it writes its distances.
@@ -86,12 +86,9 @@ class LookTest(KovTestCase):
         self.folder.menu_file.write_bytes(menu("Alpha\tx", "-", "Beta\tx"))
         run = self.folder.start()
         popup = run.wait_popup()[0]
-        # Windows' dark menu colours (Wine has no theme data for them): background, white
-        # text, a grey separator line, and the selection once an item is chosen.
+        # Windows' dark menu colours, as Wine has no theme data for them.
         screenshot_when(lambda s: {DARK, WHITE, SEPARATOR} <= s.colours(popup),
                         "dark items, white text and a separator")
-        send_keys("Down")
-        screenshot_when(lambda s: SELECTED in s.colours(popup), "the dark selection")
         send_keys("Escape")
         run.wait_exit()
 

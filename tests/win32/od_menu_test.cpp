@@ -251,7 +251,6 @@ TEST_F(OwnerDrawn, AccessibilityClientsReadEveryItemWhole) {
         info.cch = std::size(text);
         ASSERT_TRUE(GetMenuItemInfoW(menu.get(), position, TRUE, &info));
         const auto* msaa = reinterpret_cast<const MSAAMENUINFO*>(info.dwItemData);
-        ASSERT_NE(msaa, nullptr);
         EXPECT_EQ(msaa->dwMSAASignature, static_cast<DWORD>(MSAA_MENU_SIG));
         EXPECT_EQ(Narrow({msaa->pszWText, msaa->cchWText}), items[position].first) << position;
         EXPECT_EQ(Narrow(text), items[position].second) << position;

@@ -41,39 +41,28 @@ TEST(Win32TopWindows, ListsHiddenWindowsWithLongTitlesMarksItsOwnAndClosesThem) 
     EXPECT_FALSE(IsWindow(hidden));
 }
 
-// The app theme as the registry stores it, whatever its type, and put back as it was. Wine lacks
-// the dark menus' theme class and uxtheme's app-mode ordinals, and ignores DWM's window
-// attributes: the calls skip what is missing.
+// The app theme as the registry holds it, of any type, and put back as it was. Wine lacks the
+// dark menus' theme class and uxtheme's app-mode ordinals, and ignores DWM's window attributes:
+// the calls skip what is missing.
 TEST(Win32SystemLook, ReadsTheAppThemeAsStoredAndSkipsWhatTheSystemLacks) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER,
-                              L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
-                              0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
+    constexpr wchar_t kKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
+    constexpr wchar_t kValue[] = L"AppsUseLightTheme";
     Win32SystemLook look;
     const auto before = look.AppsUseLightTheme();
-    const auto set = [&](DWORD type, const std::vector<unsigned char>& data) {
-        RegSetValueExW(key, L"AppsUseLightTheme", 0, type, data.data(),
-                       static_cast<DWORD>(data.size()));
-    };
-    const std::pair<DWORD, std::vector<unsigned char>> stored[] = {
-        {REG_DWORD, {0, 0, 0, 0}}, {REG_SZ, {'0', 0, 0, 0}}, {REG_BINARY, {}}};
-    for (const auto& [type, data] : stored) {
-        set(type, data);
-        const auto read = look.AppsUseLightTheme();
-        ASSERT_TRUE(read);
-        EXPECT_EQ(read->type, type);
-        EXPECT_EQ(read->data, data);
-    }
-    RegDeleteValueW(key, L"AppsUseLightTheme");
+    const std::vector<unsigned char> zeros(4);
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kKey, kValue, REG_SZ, zeros.data(), 4), 0);
+    EXPECT_EQ(look.AppsUseLightTheme()->type, DWORD{REG_SZ});
+    EXPECT_EQ(look.AppsUseLightTheme()->data, zeros);
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, kKey, kValue);
     EXPECT_FALSE(look.AppsUseLightTheme());
-    if (before) set(before->type, before->data);
-    RegCloseKey(key);
-
+    if (before) {
+        RegSetKeyValueW(HKEY_CURRENT_USER, kKey, kValue, before->type, before->data.data(),
+                        static_cast<DWORD>(before->data.size()));
+    }
     EXPECT_FALSE(look.DarkMenus().background);
     HWND window = CreateWindowExW(0, L"STATIC", L"KOV", WS_POPUP, 5, 6, 70, 80, nullptr, nullptr,
                                   GetModuleHandleW(nullptr), nullptr);
-    RoundSmallCorners(window, RGB(65, 65, 65));  // Wine's DWM accepts and ignores them
+    RoundSmallCorners(window, RGB(65, 65, 65));
     UseDarkTitleBar(window);
     EXPECT_FALSE(UseDarkMenusForProcess());
     DestroyWindow(window);
