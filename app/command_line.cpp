@@ -26,4 +26,13 @@ std::string MenuFileArgument(std::string_view arguments) {
     return path;
 }
 
+std::optional<CheckRequest> CheckSwitch(std::string_view arguments) {
+    constexpr std::string_view kSwitch = "/check";
+    if (!StartsWithNoCase(arguments, kSwitch)) return std::nullopt;
+    const auto rest = arguments.substr(kSwitch.size());
+    if (!rest.empty() && rest[0] != ' ' && rest[0] != '\t') return std::nullopt;
+    if (rest.find_first_not_of(" \t") == std::string_view::npos) return CheckRequest{};
+    return CheckRequest{MenuFileArgument(rest)};
+}
+
 }  // namespace kov

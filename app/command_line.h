@@ -1,6 +1,7 @@
 // The program's one command-line argument: the menu file's path.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,5 +14,12 @@ std::string CommandLineArguments(std::string_view commandLine);
 // The path named by the arguments: blanks around it trimmed, and one pair of double quotes around
 // it removed (no file name can hold a quote, so nothing that names a file otherwise changes).
 std::string MenuFileArgument(std::string_view arguments);
+
+// "/check" (any letter case) as the first argument asks for the menu file's problems instead of
+// the menu. The rest names the file, as without the switch; nothing at all means the default file.
+struct CheckRequest {
+    std::optional<std::string> menuFile;
+};
+std::optional<CheckRequest> CheckSwitch(std::string_view arguments);
 
 }  // namespace kov

@@ -5,6 +5,10 @@
 
 namespace kov {
 
+std::string DefaultMenuFilePath(const platform::ProgramIdentity& identity) {
+    return identity.folder + "\\" + identity.fileName + ".mnu";
+}
+
 namespace {
 
 // A number as the print statement writes it: a blank in place of a plus sign, the digits, and
@@ -69,7 +73,7 @@ std::string DefaultMenuFileText(const MenuFont& font) {
 
 bool WriteDefaultMenuFile(platform::Files& files, const platform::ProgramIdentity& identity,
                           const AnsiCodePage& ansi, std::string& path, const MenuFont& font) {
-    path = identity.folder + "\\" + identity.fileName + ".mnu";
+    path = DefaultMenuFilePath(identity);
     // In the ANSI code page, as every editor of old reads it; in UTF-8 only where that code page
     // has no broken bar or cannot spell the font's name.
     return files.WriteNewFile(

@@ -11,6 +11,9 @@
 
 namespace kov {
 
+// The program folder's menu file, named after the program file.
+std::string DefaultMenuFilePath(const platform::ProgramIdentity& identity);
+
 // The sample's 35 lines, each ended by CR LF; lines 5 to 8 carry the given font.
 std::string DefaultMenuFileText(const MenuFont& font);
 

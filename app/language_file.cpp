@@ -42,6 +42,8 @@ constexpr std::string UIStrings::*kMatchOrder[] = {
     &UIStrings::sLANGUAGEFILECHANGED,
     &UIStrings::sEXITPROGRAM,
     &UIStrings::sNOHELPFILEWASFOUND,
+    &UIStrings::sPROBLEMS,
+    &UIStrings::sCLOSE,
 };
 
 static_assert(std::size(kMatchOrder) == std::tuple_size_v<decltype(kUIStringTable)>);

@@ -28,7 +28,7 @@ MainForm::MainForm(platform::Platform& platform, OwnerDrawHook& ownerDraw,
 void MainForm::FormLoad(const std::string& commandLine) {
     const auto& identity = platform_.identity;
     window_.SetCaption(identity.fileName);
-    sMenuFile = identity.folder + "\\" + identity.fileName + ".mnu";
+    sMenuFile = DefaultMenuFilePath(identity);
     settings_.NoIcons = false;
     AdoptSystemMenuFont(settings_.font, window_.SystemMenuFont());
     SetDefaults(settings_, numbers_);
@@ -61,8 +61,8 @@ void MainForm::FormLoad(const std::string& commandLine) {
 
     SettingsContext settingsContext{numbers_, expander_, platform_.pictures, platform_.files,
                                     customIcons_};
-    MenuFileContext context{platform_, settings_, settingsContext, strings_.sNOMENUFILEWASFOUND,
-                            folderMenus_};
+    MenuFileContext context{platform_,    settings_, settingsContext, strings_.sNOMENUFILEWASFOUND,
+                            folderMenus_, problems_};
     if (auto lines = readMenuFile ? ReadMenuFile(sMenuFile, RootMenu, context) : std::nullopt) {
         MenuLines = std::move(*lines);
         menuFont_ = settings_.font;
@@ -76,7 +76,7 @@ void MainForm::FormLoad(const std::string& commandLine) {
         menus.RemoveMenu(RootMenu, 0,
                          platform::menu_flags::kByPosition | platform::menu_flags::kRemove);
     } else {
-        FillProgramMenu(menus, ProgramMenu, settings_, strings_);
+        FillProgramMenu(menus, ProgramMenu, settings_, strings_, problems_.Count());
     }
     AddProgramImages();
     colors_ = DecideMenuColors(settings_, platform_.look);
@@ -116,11 +116,19 @@ void MainForm::LoadLanguageFile() {
     }
 }
 
-void MainForm::ExecuteCommand(CommandId id) {
+AfterCommand MainForm::Dispatch(CommandId id) {
     CommandContext context{platform_, settings_, MenuLines, FolderItemPaths,
                            sMenuFile, strings_,  numbers_,  expander_};
-    switch (kov::ExecuteCommand(id, context)) {
+    return kov::ExecuteCommand(id, context);
+}
+
+void MainForm::ExecuteCommand(CommandId id) {
+    switch (Dispatch(id)) {
         case AfterCommand::KeepMainWindowOpen:
+            return;
+        case AfterCommand::ShowProblems:
+            ShowProblems();
+            window_.Hide();
             return;
         case AfterCommand::ShowAbout:
             ShowAbout(true);
@@ -142,6 +150,17 @@ void MainForm::ShowAbout(bool exitProgram) {
                   " the KOV developers, 2026";
     texts.exitProgram = exitProgram;
     window_.ShowAbout(texts);
+}
+
+void MainForm::ShowProblems() {
+    std::string text;
+    for (const auto& line : ProblemTexts(problems_, "line ", ": ")) {
+        text += (text.empty() ? "" : "\r\n") + line;
+    }
+    // The list stays open while the user edits, so that it can be read beside the file.
+    window_.ShowProblems(
+        {platform_.identity.fileName, text, strings_.sEDITTHEMENU, strings_.sCLOSE},
+        [this] { Dispatch(CMD_EDIT); });
 }
 
 void MainForm::SystemMenuAbout() {
@@ -199,8 +218,10 @@ void MainForm::cmdCreateNew_Click() {
 }
 
 void MainForm::AddProgramImages() {
+    const auto problems =
+        problems_.Count() == 0 ? std::string() : ProblemsCaption(strings_, problems_.Count());
     const ProgramMenuCaptions captions{strings_.sSETTINGS, strings_.sEDITTHEMENU, strings_.sABOUT,
-                                       strings_.sHELP, strings_.sEXIT};
+                                       strings_.sHELP,     strings_.sEXIT,        problems};
     // A caption that repeats an earlier key keeps the earlier picture.
     for (const auto& entry : ProgramImageEntries(platform_.identity.fileName, captions)) {
         ownerDraw_.AddImage(entry.key, entry.images);

@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "app/translation_editor.h"
+#include "commands/execute_command.h"
 #include "commands/expand_string.h"
 #include "core/command_ids.h"
 #include "core/locale_number.h"
 #include "core/ui_strings.h"
 #include "menufile/folder_menus.h"
+#include "menufile/menu_problems.h"
 #include "menufile/menu_settings.h"
 #include "odmenu/menu_colors.h"
 #include "odmenu/owner_draw_hook.h"
@@ -60,6 +62,8 @@ class MainForm : public platform::SettingsEvents {
     void LoadLanguageFile();
     void AddProgramImages();
     void ExecuteCommand(CommandId id);
+    AfterCommand Dispatch(CommandId id);
+    void ShowProblems();
     void ShowAbout(bool exitProgram);
     void ShowFileError(const std::string& path);
 
@@ -75,6 +79,7 @@ class MainForm : public platform::SettingsEvents {
     platform::MenuHandle RootMenu = 0;
     platform::MenuHandle ProgramMenu = 0;
     std::vector<std::string> MenuLines;
+    MenuProblems problems_;
     std::optional<MenuFont> menuFont_;
     MenuColors colors_;
     CustomIconTable customIcons_;

@@ -1,5 +1,9 @@
-// The fixed program submenu: Settings, Edit the menu, About, Help and Exit.
+// The fixed program submenu: Settings, Edit the menu, About, Help and Exit, after the menu
+// file's problems when it has any.
 #pragma once
+
+#include <cstddef>
+#include <string>
 
 #include "core/command_ids.h"
 #include "core/ui_strings.h"
@@ -14,8 +18,13 @@ namespace kov {
 CommandId ProgramMenuItemId(CommandId command);
 CommandId CommandFromMenuItemId(CommandId menuItemId);
 
-// Appends the entries that the settings do not hide, in their fixed order.
+// "Problems (N)", in the user's language.
+std::string ProblemsCaption(const UIStrings& strings, std::size_t problemCount);
+
+// Appends the entries that the settings do not hide, in their fixed order; the problems of the
+// menu file come first, when it has any.
 void FillProgramMenu(platform::Menus& menus, platform::MenuHandle ProgramMenu,
-                     const MenuSettings& settings, const UIStrings& strings);
+                     const MenuSettings& settings, const UIStrings& strings,
+                     std::size_t problemCount);
 
 }  // namespace kov

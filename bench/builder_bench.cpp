@@ -1,5 +1,5 @@
 // Time per line of reading and building menu files of growing size through the recording fakes;
-// the builder must stay linear in the file size.
+// the builder must stay linear in the file size, and a file full of mistakes cost little more.
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -27,8 +27,17 @@ std::string MenuFileOfLines(int count) {
     return text;
 }
 
-double NanosecondsPerLine(int lines, int repetitions) {
-    const std::string text = MenuFileOfLines(lines);
+// Half settings, half items: each line with a mistake, or the same line without it.
+std::string LinesWithProblems(int count, bool problems) {
+    std::string text;
+    for (int i = 0; i < count; i += 2) {
+        text += std::string(problems ? "@BGMenuColour " : "@BGMenuColor ") + "1, 2, 3\r\n";
+        text += "Item " + std::to_string(i) + (problems ? "" : "\tnotepad.exe") + "\r\n";
+    }
+    return text;
+}
+
+double NanosecondsPerLine(const std::string& text, int lines, int repetitions) {
     double best = 1e300;
     for (int r = 0; r < repetitions; ++r) {
         kov::fakes::FakePlatform fake;
@@ -53,9 +62,14 @@ int main() {
     } sizes[] = {{2000, 50}, {100000, 5}, {1000000, 2}};
     double first = 0;
     for (const auto& size : sizes) {
-        const double perLine = NanosecondsPerLine(size.lines, size.repetitions);
+        const double perLine =
+            NanosecondsPerLine(MenuFileOfLines(size.lines), size.lines, size.repetitions);
         if (first == 0) first = perLine;
         std::printf("%8d lines: %7.1f ns per line (%.2f x the 2,000-line figure)\n", size.lines,
                     perLine, perLine / first);
     }
+    const double clean = NanosecondsPerLine(LinesWithProblems(2000, false), 2000, 50);
+    const double problems = NanosecondsPerLine(LinesWithProblems(2000, true), 2000, 50);
+    std::printf("2,000 problems in 2,000 lines: %.2f x the same file without them\n",
+                problems / clean);
 }

@@ -1,7 +1,11 @@
 #!/usr/bin/env python3
 """Start-to-popup time of KOV.exe (with the sample menu) against the floor program.
 
-    bench/start_to_popup.py [--build build/win64] [--runs 10]
+    bench/start_to_popup.py [--build build/win64] [--runs 10] [--menu FILE]
+                            [--baseline OTHER.exe] [--baseline-menu FILE]
+
+With --baseline, another build of KOV (with --baseline-menu, or the same menu file) takes the
+floor's place: two builds, or two menu files, measured against each other.
 
 The floor (bench/floor_popup.cpp) only creates a window and pops up a one-item menu, so
 the ratio KOV/floor is KOV's own start-up cost on top of Wine's process start. The two are
@@ -129,6 +133,9 @@ def main(argv: list[str]) -> int:
     parser.add_argument("--runs", type=int, default=20, help="timed runs of each program")
     parser.add_argument("--warmup", type=int, default=2, help="untimed runs of each first")
     parser.add_argument("--kov", help="the program to time as KOV.exe (default: the build's)")
+    parser.add_argument("--menu", help="its menu file (default: the sample)")
+    parser.add_argument("--baseline", help="a KOV.exe to time instead of the floor")
+    parser.add_argument("--baseline-menu", help="the baseline's menu file (default: --menu)")
     args = parser.parse_args(argv)
     os.environ["KOV_BUILD_DIR"] = str(Path(args.build).resolve())
     status = harness.run_in_session(Path(__file__), argv)
@@ -137,9 +144,17 @@ def main(argv: list[str]) -> int:
 
     harness.move_mouse(200, 150)
     kov = harness.ProgramFolder(exe=Path(args.kov) if args.kov else None)
-    floor = harness.ProgramFolder(exe=harness.helper_exe("floor_popup"), exe_name="floor_popup.exe")
+    menu = Path(args.menu).read_bytes() if args.menu else SAMPLE
+    if args.baseline:
+        # Named apart, so that the one-instance rule and the popup's X class tell them apart.
+        floor = harness.ProgramFolder(exe=Path(args.baseline), exe_name="Baseline.exe")
+        floor.write(floor.menu_file.name,
+                    Path(args.baseline_menu).read_bytes() if args.baseline_menu else menu)
+    else:
+        floor = harness.ProgramFolder(exe=harness.helper_exe("floor_popup"),
+                                      exe_name="floor_popup.exe")
     try:
-        kov.write(kov.menu_file.name, SAMPLE)
+        kov.write(kov.menu_file.name, menu)
         watcher = PopupWatcher()
         times: dict[str, list[float]] = {"KOV": [], "floor": []}
         pair = [("KOV", kov), ("floor", floor)]

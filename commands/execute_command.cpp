@@ -49,6 +49,7 @@ class Dispatch {
     AfterCommand Run(CommandId id) {
         if (id == CMD_SETTINGS) return AfterCommand::KeepMainWindowOpen;
         if (id == CMD_ABOUT) return AfterCommand::ShowAbout;
+        if (id == CMD_PROBLEMS) return AfterCommand::ShowProblems;
         if (id == CMD_EDIT) {
             EditTheMenu();
         } else if (id == CMD_HELP) {

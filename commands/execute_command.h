@@ -20,6 +20,7 @@ enum class AfterCommand {
     CloseMainWindow,
     KeepMainWindowOpen,  // Settings: the window is shown as the settings window
     ShowAbout,           // the About dialog closes the window when it is dismissed
+    ShowProblems,        // so does the problems window
 };
 
 struct CommandContext {

@@ -14,6 +14,8 @@ inline constexpr CommandId CMD_EXIT = -2;
 inline constexpr CommandId CMD_SETTINGS = -3;
 inline constexpr CommandId CMD_EDIT = -4;
 inline constexpr CommandId CMD_HELP = -5;
+// The program submenu's list of what is wrong in the menu file.
+inline constexpr CommandId CMD_PROBLEMS = -6;
 
 // Identifiers 1 to this are menu-file line numbers; above it they are folder entries.
 inline constexpr CommandId kLastLineItemId = 2000;

@@ -12,16 +12,6 @@ constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
 
-std::string Utf16BytesToUtf8(std::string_view bytes, bool bigEndian) {
-    std::u16string units(bytes.size() / 2, u'\0');  // an odd last byte is dropped
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        const auto first = static_cast<unsigned char>(bytes[2 * i]);
-        const auto second = static_cast<unsigned char>(bytes[2 * i + 1]);
-        units[i] = static_cast<char16_t>(bigEndian ? first << 8 | second : second << 8 | first);
-    }
-    return Utf16ToUtf8(units);
-}
-
 std::string Utf8ToUtf16Bytes(std::string_view text, bool bigEndian) {
     const auto units = Utf8ToUtf16(text);
     std::string bytes;
@@ -33,6 +23,10 @@ std::string Utf8ToUtf16Bytes(std::string_view text, bool bigEndian) {
         bytes += bigEndian ? low : high;
     }
     return bytes;
+}
+
+std::string Utf16BytesToUtf8(std::string_view bytes, bool bigEndian) {
+    return Utf16ToUtf8(Utf16Units(bytes, bigEndian));
 }
 
 std::string_view MarkOf(TextEncoding encoding) {
@@ -49,6 +43,16 @@ std::string_view MarkOf(TextEncoding encoding) {
 }
 
 }  // namespace
+
+std::u16string Utf16Units(std::string_view bytes, bool bigEndian) {
+    std::u16string units(bytes.size() / 2, u'\0');  // an odd last byte is dropped
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const auto first = static_cast<unsigned char>(bytes[2 * i]);
+        const auto second = static_cast<unsigned char>(bytes[2 * i + 1]);
+        units[i] = static_cast<char16_t>(bigEndian ? first << 8 | second : second << 8 | first);
+    }
+    return units;
+}
 
 DecodedText DecodeText(std::string_view bytes, const AnsiCodePage& ansi) {
     if (bytes.starts_with(kUtf16LeMark)) {

@@ -35,6 +35,9 @@ struct DecodedText {
 
 DecodedText DecodeText(std::string_view bytes, const AnsiCodePage& ansi);
 
+// UTF-16 bytes (without their mark) as code units, as they stand: unpaired surrogates included.
+std::u16string Utf16Units(std::string_view bytes, bool bigEndian);
+
 // The bytes of text in that encoding, with its byte-order mark where it has one. nullopt when the
 // ANSI code page cannot hold the text.
 std::optional<std::string> EncodeText(std::string_view text, TextEncoding encoding,

@@ -2,7 +2,7 @@
 
 namespace kov {
 
-const std::array<UIStringEntry, 29> kUIStringTable = {{
+const std::array<UIStringEntry, 31> kUIStringTable = {{
     {&UIStrings::sOK, "OK"},
     {&UIStrings::sABOUT, "&About..."},
     {&UIStrings::sSETTINGS, "&Settings"},
@@ -32,6 +32,8 @@ const std::array<UIStringEntry, 29> kUIStringTable = {{
     {&UIStrings::sEXITPROGRAM, "Do you want to exit the program?"},
     {&UIStrings::sAPPENDERROR, "There was an error when trying to append a string to the file"},
     {&UIStrings::sNOHELPFILEWASFOUND, "No helpfile was found."},
+    {&UIStrings::sPROBLEMS, "Problems"},
+    {&UIStrings::sCLOSE, "Close"},
 }};
 
 UIStrings DefaultUIStrings(std::string_view programFileName) {

@@ -1,4 +1,4 @@
-// The 29 translatable texts the program shows, with their English defaults.
+// The 31 translatable texts the program shows, with their English defaults.
 #pragma once
 
 #include <array>
@@ -37,6 +37,8 @@ struct UIStrings {
     std::string sEXITPROGRAM;
     std::string sAPPENDERROR;
     std::string sNOHELPFILEWASFOUND;
+    std::string sPROBLEMS;
+    std::string sCLOSE;
 };
 
 struct UIStringEntry {
@@ -46,7 +48,7 @@ struct UIStringEntry {
 };
 
 // In the order a translation template lists them.
-extern const std::array<UIStringEntry, 29> kUIStringTable;
+extern const std::array<UIStringEntry, 31> kUIStringTable;
 
 // The English defaults; programFileName starts the information text.
 UIStrings DefaultUIStrings(std::string_view programFileName);

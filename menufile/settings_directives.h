@@ -1,6 +1,8 @@
 // "@" lines of the menu file: a key, one separating character and a value.
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/locale_number.h"
@@ -20,7 +22,10 @@ struct SettingsContext {
 };
 
 // Applies one trimmed line that begins with "@". Unknown keys and values that cannot be converted
-// leave the record as it was; a malformed colour is black.
-void ApplySettingsLine(std::string_view line, MenuSettings& settings, SettingsContext& context);
+// leave the record as it was; a malformed colour is black. Returns what is wrong with the line:
+// an unknown key (with the nearest known one), a value that cannot be read, a file that is not
+// there.
+std::optional<std::string> ApplySettingsLine(std::string_view line, MenuSettings& settings,
+                                             SettingsContext& context);
 
 }  // namespace kov

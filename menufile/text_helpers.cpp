@@ -13,18 +13,24 @@ std::string sTrimBlanks(std::string_view text) {
     return TrimSpaces(text.substr(first, last - first + 1));
 }
 
-RgbColor ParseRGB(std::string_view text, const NumberFormat& format) {
+std::optional<RgbColor> ReadRGB(std::string_view text, const NumberFormat& format) {
     const auto firstComma = text.find(',');
-    if (text.empty() || firstComma == std::string_view::npos || firstComma == 0) return 0;
+    if (text.empty() || firstComma == std::string_view::npos || firstComma == 0) {
+        return std::nullopt;
+    }
     const auto pieces = SplitText(text, ",");
-    if (pieces.size() < 3) return 0;
+    if (pieces.size() < 3) return std::nullopt;
     std::array<RgbColor, 3> channels{};
     for (std::size_t i = 0; i < channels.size(); ++i) {
         const auto value = ParseWholeNumber16(pieces[i], format);
-        if (!value || *value < 0) return 0;
+        if (!value || *value < 0) return std::nullopt;
         channels[i] = static_cast<RgbColor>(*value > 255 ? 255 : *value);
     }
     return channels[0] + 256 * channels[1] + 65536 * channels[2];
+}
+
+RgbColor ParseRGB(std::string_view text, const NumberFormat& format) {
+    return ReadRGB(text, format).value_or(0);
 }
 
 std::string sUnescape(std::string_view text) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,8 @@ std::string sTrimBlanks(std::string_view text);
 
 // "r, g, b" into a colour; anything malformed gives black, values above 255 count as 255.
 RgbColor ParseRGB(std::string_view text, const NumberFormat& format);
+// The same, with nullopt for what is malformed.
+std::optional<RgbColor> ReadRGB(std::string_view text, const NumberFormat& format);
 
 // Backslash-n becomes CR LF, then backslash-t a TAB. There is no escape for the backslash itself.
 std::string sUnescape(std::string_view text);

@@ -4,7 +4,7 @@ namespace kov {
 
 std::vector<ImageEntry> ProgramImageEntries(const std::string& programFileName,
                                             const ProgramMenuCaptions& captions) {
-    return {
+    std::vector<ImageEntry> entries{
         {programFileName, {"kovpic", "kovmask"}},
         {"_checkmark", {"checkmark", "checkmark"}},
         {captions.exit, {"exit", "exit"}},
@@ -13,6 +13,8 @@ std::vector<ImageEntry> ProgramImageEntries(const std::string& programFileName,
         {captions.about, {"aboutpic", "aboutmask"}},
         {captions.help, {"helppic", "helpmask"}},
     };
+    if (!captions.problems.empty()) entries.push_back({captions.problems, {"warnpic", "warnmask"}});
+    return entries;
 }
 
 }  // namespace kov

@@ -46,8 +46,8 @@ struct ODMenuState {
 };
 
 // The program's own pictures, in the order they are added: the program submenu under the
-// program file name, the check mark, then Exit, Settings, Edit, About and Help under their
-// (translated) captions.
+// program file name, the check mark, then Exit, Settings, Edit, About, Help and the problems
+// under their (translated) captions.
 struct ImageEntry {
     std::string key;
     ImagePair images;
@@ -58,6 +58,7 @@ struct ProgramMenuCaptions {
     const std::string& about;
     const std::string& help;
     const std::string& exit;
+    const std::string& problems;  // empty when the menu file has none
 };
 std::vector<ImageEntry> ProgramImageEntries(const std::string& programFileName,
                                             const ProgramMenuCaptions& captions);

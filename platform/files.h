@@ -28,6 +28,9 @@ class Files {
     // missing or cannot be written.
     virtual bool AppendToFile(const std::string& path, std::string_view bytes) = 0;
     virtual bool DeleteFile(const std::string& path) = 0;
+    // Whether a file or folder of that name exists, for a path on a local drive; nullopt for any
+    // other path (a network path, a relative name), which is not looked at.
+    virtual std::optional<bool> ExistsOnLocalDrive(const std::string& path) = 0;
 };
 
 // The file's text decoded to UTF-8, with the encoding it was found in; nullopt when it cannot be

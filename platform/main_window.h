@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,14 @@ struct AboutTexts {
     std::string ok;
     std::string lines;  // three lines separated by CR LF
     bool exitProgram = false;
+};
+
+// What the problems window shows.
+struct ProblemsTexts {
+    std::string caption;
+    std::string text;  // one problem per line, separated by CR LF
+    std::string edit;
+    std::string close;
 };
 
 // The settings window's captions and tool tips, in the user's language.
@@ -81,6 +90,9 @@ class MainWindow {
     // Shows the About dialog modeless (refreshing it when it is open) and returns at once.
     virtual void ShowAbout(const AboutTexts& texts) = 0;
     virtual void CloseAbout() = 0;
+    // Shows the menu file's problems and returns at once; the window's Edit button runs onEdit,
+    // and closing it closes the main window, since nothing else of the program is visible.
+    virtual void ShowProblems(const ProblemsTexts& texts, std::function<void()> onEdit) = 0;
     // Fills the settings window's controls; the window shows them when it is shown.
     virtual void SetSettingsContent(const SettingsTexts& texts, SettingsEvents& events) = 0;
     // What the settings window's text box holds; empty while the window has not been shown.

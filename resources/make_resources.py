@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the program's pictures into resources/: the twelve bitmaps of the program submenu and
+"""Writes the program's pictures into resources/: the fourteen bitmaps of the program submenu and
 the check mark at 16, 20, 24 and 32 pixels, the program icon and the two default skins.
 
 Run once after changing a drawing here; the generated files are checked in, so the build
@@ -116,6 +116,22 @@ def help_picture(size: int = SIZE) -> Canvas:
     p.disc(8, 8, 7.5, (30, 140, 60))
     p.glyph(5, 3, [" #### ", "##  ##", "    ##", "   ## ", "  ##  ", "  ##  ", "      ",
                    "  ##  "], (250, 250, 250))
+    return p.c
+
+
+def warning_picture(size: int = SIZE) -> Canvas:
+    """A yellow triangle with a dark edge and a black exclamation mark."""
+    p = Pen(size)
+    s = p.s
+    for y, row in enumerate(p.c):
+        for x in range(len(row)):
+            # Distance inside the triangle with corners (8, 1), (0.5, 15), (15.5, 15), in units.
+            u, v = (x + 0.5) / s, (y + 0.5) / s
+            inside = min(15 - v, (v - 1) - 2 * abs(u - 8) * 14 / 15)
+            if inside >= 0:
+                row[x] = (250, 200, 30) if inside >= 1.2 else (120, 90, 0)
+    p.box(7, 5, 8, 10, (0, 0, 0))
+    p.box(7, 12, 8, 13, (0, 0, 0))
     return p.c
 
 
@@ -236,7 +252,7 @@ def skin_selected() -> Canvas:
 def main() -> None:
     pictures = {
         "kov": program_picture, "settings": settings_picture, "edit": edit_picture,
-        "about": about_picture, "help": help_picture,
+        "about": about_picture, "help": help_picture, "warn": warning_picture,
     }
     outputs = {}
     for size in SIZES:

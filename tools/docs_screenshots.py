@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Screenshots of the settings window and the About dialog for the README (docs/), taken of the
-real KOV.exe under Wine with a Swedish language file: python3 tools/docs_screenshots.py"""
+"""Screenshots of the settings window and the About dialog (with a Swedish language file) and of
+the problems window for the README (docs/), taken of the real KOV.exe under Wine:
+python3 tools/docs_screenshots.py"""
 
 import subprocess
 import sys
@@ -41,5 +42,20 @@ try:
     about = poll(lambda: [w for w in run.windows() if w.name == "About KOV"], 10, "about")[0]
     time.sleep(0.5)
     save_screenshot(ROOT / "docs" / "about-dialog.png", around=about, margin=0)
+    send_keys("Return", window=about.id)
+    send_keys("Escape", window=window.id)
+    run.wait_exit()
+
+    folder.write("KOV.mnu", menu("@BGMenuColour 255, 255, 224", "[&Tools",
+                                 "&Notepad\tnotepad.exe", "&Calculator\tC:\\Tools\\calc.exe",
+                                 "&Archive\t\u00a6z|C:\\Archive", "]", "]", "&Explorer"))
+    run = folder.start()
+    run.wait_popup()
+    send_keys("Down", "Right")
+    run.wait_popup(count=2)
+    send_keys("Return")
+    problems = run.wait_message_box("KOV")
+    time.sleep(0.5)
+    save_screenshot(ROOT / "docs" / "problems-window.png", around=problems, margin=0)
 finally:
     folder.close()

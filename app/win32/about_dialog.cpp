@@ -87,12 +87,7 @@ void AboutDialog::Dismiss() {
 }
 
 LRESULT CALLBACK AboutDialog::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        SetWindowLongPtrW(
-            hwnd, GWLP_USERDATA,
-            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<AboutDialog*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* self = WindowOwner<AboutDialog>(hwnd, message, lParam);
     if (self != nullptr) {
         switch (message) {
             case WM_COMMAND:
@@ -113,7 +108,6 @@ LRESULT CALLBACK AboutDialog::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
             }
             case WM_NCDESTROY:
                 self->hwnd_ = nullptr;
-                SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
                 break;
             default:
                 break;

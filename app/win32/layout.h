@@ -29,4 +29,12 @@ inline HFONT ControlFont(const UniqueFont& font) {
     return font ? font.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
+// WM_DPICHANGED of a resizable window: it takes the rectangle Windows suggests for the new DPI.
+inline void MoveToSuggestedRect(HWND window, LPARAM lParam) {
+    const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(window, nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace kov::win32

@@ -20,7 +20,8 @@ constexpr wchar_t kClassName[] = L"KOVMainWindow";
 
 }  // namespace
 
-Win32MainWindow::Win32MainWindow(HINSTANCE instance) : instance_(instance), about_(instance) {
+Win32MainWindow::Win32MainWindow(HINSTANCE instance)
+    : instance_(instance), about_(instance), problems_(instance) {
     RegisterWindowClass(instance, kClassName, &Win32MainWindow::WindowProc,
                         LoadIconW(instance, L"KOVICON"));
     // A fixed single border; the settings window is not resizable.
@@ -89,6 +90,11 @@ void Win32MainWindow::CloseAbout() {
     about_.Close();
 }
 
+void Win32MainWindow::ShowProblems(const platform::ProblemsTexts& texts,
+                                   std::function<void()> onEdit) {
+    problems_.Show(texts, std::move(onEdit), [this] { Close(); });
+}
+
 void Win32MainWindow::SetSettingsContent(const platform::SettingsTexts& texts,
                                          platform::SettingsEvents& events) {
     events_ = &events;
@@ -105,6 +111,9 @@ void Win32MainWindow::UnhookSystemMenu() {
 
 bool Win32MainWindow::PreTranslate(MSG& message) {
     if (about_.Handle() != nullptr && IsDialogMessageW(about_.Handle(), &message)) return true;
+    if (problems_.Handle() != nullptr && IsDialogMessageW(problems_.Handle(), &message)) {
+        return true;
+    }
     return Exists() && IsWindowVisible(hwnd_) && IsDialogMessageW(hwnd_, &message);
 }
 

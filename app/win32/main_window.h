@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "app/win32/about_dialog.h"
+#include "app/win32/problems_window.h"
 #include "app/win32/settings_controls.h"
 #include "platform/main_window.h"
 
@@ -43,6 +44,7 @@ class Win32MainWindow : public platform::MainWindow {
     void Hide() override;
     void ShowAbout(const platform::AboutTexts& texts) override;
     void CloseAbout() override;
+    void ShowProblems(const platform::ProblemsTexts& texts, std::function<void()> onEdit) override;
     void SetSettingsContent(const platform::SettingsTexts& texts,
                             platform::SettingsEvents& events) override;
     std::string TranslationText() override { return settings_.TextBoxText(); }
@@ -61,6 +63,7 @@ class Win32MainWindow : public platform::MainWindow {
     std::function<void(platform::MenuHandle)> onInitMenuPopup_;
     SettingsControls settings_;
     AboutDialog about_;
+    ProblemsWindow problems_;
     platform::SettingsEvents* events_ = nullptr;
     platform::SettingsTexts settingsTexts_;
 };

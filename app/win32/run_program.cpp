@@ -6,7 +6,9 @@
 
 #include "app/command_line.h"
 #include "app/main_form.h"
+#include "app/menu_check.h"
 #include "app/single_instance.h"
+#include "app/win32/console_output.h"
 #include "app/win32/main_window.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
@@ -39,12 +41,13 @@ void TraceChoice(const kov::MainForm& form) {
 
 namespace kov::win32 {
 
-int RunProgram(HINSTANCE instance, MakeOwnerDrawHook makeOwnerDraw) {
-    // A second start while one runs ends at once, without a word.
-    const auto identity = CurrentProgramIdentity();
-    UniqueKernelObject instanceMutex(
-        CreateMutexW(nullptr, FALSE, Widen(SingleInstanceName(identity.fileName)).c_str()));
-    if (GetLastError() == ERROR_ALREADY_EXISTS) return 0;
+namespace {
+
+// The real implementations of everything the logic asks of Windows.
+struct Win32Platform {
+    explicit Win32Platform(platform::ProgramIdentity identity)
+        : platform{menus, files,   messages, environment, std::move(identity), folders, clipboard,
+                   shell, windows, clock,    pictures,    tempFolder,          ansi,    look} {}
 
     Win32Menus menus;
     Win32Files files;
@@ -57,21 +60,41 @@ int RunProgram(HINSTANCE instance, MakeOwnerDrawHook makeOwnerDraw) {
     Win32Pictures pictures;
     Win32TempFolder tempFolder;
     const Win32AnsiCodePage ansi;
-    Win32MainWindow window(instance);
-    const auto ownerDraw = makeOwnerDraw(window.Handle());
     Win32Folders folders;
     Win32SystemLook look;
-    platform::Platform platform{menus,    files,      messages, environment, identity,
-                                folders,  clipboard,  shell,    windows,     clock,
-                                pictures, tempFolder, ansi,     look};
-    messages.SetOwner(window.Handle());
-    clipboard.SetOwner(window.Handle());
-    shell.SetOwner(window.Handle());
+    platform::Platform platform;
+};
 
-    MainForm form(platform, *ownerDraw, window, UserNumberFormat());
+}  // namespace
+
+int RunProgram(HINSTANCE instance, MakeOwnerDrawHook makeOwnerDraw) {
+    const auto identity = CurrentProgramIdentity();
+    const auto arguments = CommandLineArguments(Narrow(GetCommandLineW()));
+    // Checking reads and writes nothing a running instance uses, so it need not wait for one.
+    if (const auto check = CheckSwitch(arguments)) {
+        Win32Platform system(identity);
+        std::string output;
+        const int problems =
+            CheckMenuFile(system.platform, UserNumberFormat(), check->menuFile, output);
+        WriteToParentConsole(output);
+        return problems;
+    }
+    // A second start while one runs ends at once, without a word.
+    UniqueKernelObject instanceMutex(
+        CreateMutexW(nullptr, FALSE, Widen(SingleInstanceName(identity.fileName)).c_str()));
+    if (GetLastError() == ERROR_ALREADY_EXISTS) return 0;
+
+    Win32Platform system(identity);
+    Win32MainWindow window(instance);
+    const auto ownerDraw = makeOwnerDraw(window.Handle());
+    system.messages.SetOwner(window.Handle());
+    system.clipboard.SetOwner(window.Handle());
+    system.shell.SetOwner(window.Handle());
+
+    MainForm form(system.platform, *ownerDraw, window, UserNumberFormat());
     window.OnClose([&form] { return form.FormUnload(); });
     window.OnInitMenuPopup([&form](platform::MenuHandle menu) { form.InitMenuPopup(menu); });
-    form.FormLoad(CommandLineArguments(Narrow(GetCommandLineW())));
+    form.FormLoad(arguments);
     TraceChoice(form);
     // Still open after the popup: Settings was chosen, and the window is the settings window.
     if (window.Exists() && !window.Hidden()) window.ShowAsSettingsWindow();

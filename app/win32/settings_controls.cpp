@@ -94,10 +94,7 @@ void SettingsControls::Layout(int dpi) {
 
 void SettingsControls::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
     if (window_ == nullptr) return;
-    const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-    SetWindowPos(window_, nullptr, suggested->left, suggested->top,
-                 suggested->right - suggested->left, suggested->bottom - suggested->top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveToSuggestedRect(window_, lParam);
     Layout(HIWORD(wParam));
 }
 

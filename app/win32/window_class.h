@@ -20,4 +20,18 @@ inline void RegisterWindowClass(HINSTANCE instance, const wchar_t* className, WN
     RegisterClassExW(&windowClass);
 }
 
+// The object a window was created for (its creation parameter), kept in the window's user data
+// from WM_NCCREATE until WM_NCDESTROY, which still finds it.
+template <typename Owner>
+Owner* WindowOwner(HWND hwnd, UINT message, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        SetWindowLongPtrW(
+            hwnd, GWLP_USERDATA,
+            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+    }
+    auto* owner = reinterpret_cast<Owner*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (message == WM_NCDESTROY) SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    return owner;
+}
+
 }  // namespace kov::win32

@@ -4,13 +4,15 @@
 
 #include <algorithm>
 
+#include "core/device_names.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
 
 namespace kov::win32 {
 
 bool Win32Files::IsOrdinaryFile(const std::string& path) {
-    if (path.empty()) return false;
+    // Some systems' file search finds devices; reading one would hang or read nothing.
+    if (path.empty() || IsDeviceName(path)) return false;
     WIN32_FIND_DATAW data;
     UniqueFind find(FindFirstFileW(WidePath(path).c_str(), &data));
     if (!find) return false;
@@ -107,6 +109,27 @@ bool Win32Files::AppendToFile(const std::string& path, std::string_view bytes) {
 
 bool Win32Files::DeleteFile(const std::string& path) {
     return DeleteFileW(WidePath(path).c_str()) != FALSE;
+}
+
+std::optional<bool> Win32Files::ExistsOnLocalDrive(const std::string& path) {
+    const auto letter = path.empty() ? 0 : (path[0] | 0x20) - 'a';
+    if (path.size() < 3 || letter < 0 || letter >= 26 || path[1] != ':' ||
+        (path[2] != '\\' && path[2] != '/')) {
+        return std::nullopt;
+    }
+    // Asking the DOS device costs a fraction of asking the drive type, which some systems answer
+    // slowly, and says as much.
+    auto& drive = drives_[letter];
+    if (drive == Drive::Unknown) {
+        const wchar_t name[] = {static_cast<wchar_t>(L'A' + letter), L':', L'\0'};
+        wchar_t target[MAX_PATH] = {};
+        drive = QueryDosDeviceW(name, target, MAX_PATH) != 0 && IsLocalDiskDevice(Narrow(target))
+                    ? Drive::Local
+                    : Drive::Other;
+    }
+    // Mapped network drives and disc drives could keep the user waiting; they are not checked.
+    if (drive != Drive::Local) return std::nullopt;
+    return GetFileAttributesW(WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 }  // namespace kov::win32

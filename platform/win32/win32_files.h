@@ -13,6 +13,12 @@ class Win32Files : public platform::Files {
     bool FileExists(const std::string& path) override;
     bool AppendToFile(const std::string& path, std::string_view bytes) override;
     bool DeleteFile(const std::string& path) override;
+    std::optional<bool> ExistsOnLocalDrive(const std::string& path) override;
+
+  private:
+    // Whether each drive letter is a local disk: unknown until asked once.
+    enum class Drive : unsigned char { Unknown, Local, Other };
+    Drive drives_[26] = {};
 };
 
 }  // namespace kov::win32

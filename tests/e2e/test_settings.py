@@ -50,7 +50,8 @@ class SettingsTest(KovTestCase):
         language = bytes(range(256)) * 4096
         self.folder.write("KOV.mnu", data)
         self.folder.write("Svenska.lng", language)
-        run = self.press(("Down", "Right"), ("Return",), timeout=60)
+        # Settings comes after the entry for the file's many problems.
+        run = self.press(("Down", "Right"), ("Down", "Return"), timeout=60)
         send_keys("Escape", window=run.wait_message_box().id)
         self.assertEqual(0, run.wait_exit(timeout=30))
         self.assert_trace("chosen -3")

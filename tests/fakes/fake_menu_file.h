@@ -22,8 +22,8 @@ struct FakeMenuFile {
     // Reads the menu file at path into root, as start-up does.
     std::optional<std::vector<std::string>> Read(const std::string& path,
                                                  platform::MenuHandle root) {
-        MenuFileContext context{fake.platform, settings, settingsContext, noMenuFileText,
-                                folderMenus};
+        MenuFileContext context{fake.platform,  settings,    settingsContext,
+                                noMenuFileText, folderMenus, problems};
         return ReadMenuFile(path, root, context);
     }
 
@@ -36,6 +36,7 @@ struct FakeMenuFile {
     std::vector<std::string> FolderItemPaths{""};
     FolderMenus folderMenus{fake.menus, fake.folders, FolderItemPaths};
     std::string noMenuFileText = "No menu file was found.";
+    MenuProblems problems;
 };
 
 }  // namespace kov::fakes

@@ -42,9 +42,15 @@ class FakeFiles : public platform::Files {
     bool FileExists(const std::string& path) override { return files.count(path) != 0; }
     bool AppendToFile(const std::string& path, std::string_view bytes) override;
     bool DeleteFile(const std::string& path) override { return files.erase(path) != 0; }
+    // Paths with a drive letter are local; files and folders the test made exist.
+    std::optional<bool> ExistsOnLocalDrive(const std::string& path) override {
+        if (path.size() < 3 || path[1] != ':') return std::nullopt;
+        return files.count(path) != 0 || folders.count(path) != 0;
+    }
 
     std::map<std::string, std::string, LessNoCase> files;  // by path, letter case ignored
     std::set<std::string, LessNoCase> unwritable;
+    std::set<std::string, LessNoCase> folders;
 };
 
 class FakeMessageBoxes : public platform::MessageBoxes {
@@ -179,6 +185,10 @@ class FakeMainWindow : public platform::MainWindow {
     void Hide() override {}
     void ShowAbout(const platform::AboutTexts& texts) override { about = texts; }
     void CloseAbout() override { about.reset(); }
+    void ShowProblems(const platform::ProblemsTexts& texts, std::function<void()> onEdit) override {
+        problems = texts;
+        editProblems = std::move(onEdit);
+    }
     void SetSettingsContent(const platform::SettingsTexts& texts,
                             platform::SettingsEvents&) override {
         settingsTexts = texts;
@@ -188,6 +198,8 @@ class FakeMainWindow : public platform::MainWindow {
     void UnhookSystemMenu() override { systemMenuAbout.reset(); }
 
     std::optional<platform::AboutTexts> about;
+    std::optional<platform::ProblemsTexts> problems;
+    std::function<void()> editProblems;
     platform::SettingsTexts settingsTexts;
     std::string textBoxText;
     std::optional<std::string> systemMenuAbout;  // while hooked

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/language_file.h"
+#include "app/menu_check.h"
 #include "app/program_menu.h"
 #include "app/single_instance.h"
 #include "app/translation_editor.h"
@@ -62,8 +63,9 @@ TEST_F(RunCycle, ProgramSubmenuAndCommandLine) {
     EXPECT_EQ(Tree(),
               "POPUP KOV\n  ITEM -103 &Settings\n  ITEM -104 Edit the menu\n  ITEM -101 &About...\n"
               "  ITEM -105 &Help\n  ITEM -102 E&xit\nITEM 1 Item\n");
+    // An item without a command is a problem, which the program submenu shows first.
     Start("@NoSettings 1\r\n@NoEdit 1\r\n@NoAbout 1\r\n@NoHelp 1\r\n@NoExit 1\r\nItem");
-    EXPECT_EQ(Tree(), "POPUP KOV\nITEM 6 Item\n");
+    EXPECT_EQ(Tree(), "POPUP KOV\n  ITEM -106 Problems (1)\nITEM 6 Item\n");
     Start("@NoProgramMenu true\r\nItem");
     EXPECT_EQ(Tree(), "ITEM 2 Item\n");
 
@@ -98,6 +100,38 @@ TEST_F(RunCycle, ChoicesAreTranslatedBackAndRun) {
     }
     ASSERT_EQ(fake.shell.executed.size(), 1u);
     EXPECT_EQ(fake.shell.executed[0].parameters, "clip");
+}
+
+TEST_F(RunCycle, ProblemsWindowListsTheProblemsAndEditsTheMenu) {
+    choice = ProgramMenuItemId(CMD_PROBLEMS);
+    Start("@MenuEditor ed.exe|\xC2\xA6m\r\n]\r\nItem");
+    ASSERT_TRUE(window->problems);
+    EXPECT_EQ(window->problems->text,
+              "line 2: ] without an open submenu\r\nline 3: no command after the caption Item");
+    EXPECT_EQ(window->problems->close, "Close");
+    window->editProblems();
+    ASSERT_EQ(fake.shell.executed.size(), 1u);
+    EXPECT_EQ(fake.shell.executed[0].file + " " + *fake.shell.executed[0].parameters,
+              "ed.exe " + menuPath);
+    EXPECT_EQ(window->closeRequests, 0);  // the list stays while the menu is edited
+}
+
+TEST(MenuCheck, PrintsWhereAndEndsWithTheCount) {
+    fakes::FakePlatform fake;
+    const NumberFormat numbers{'.'};
+    std::string out;
+    EXPECT_EQ(CheckMenuFile(fake.platform, numbers, std::nullopt, out), 1);
+    EXPECT_EQ(out, "C:\\Tools\\Menu\\KOV.mnu: the menu file was not found\r\n");
+    std::string many;
+    for (int i = 0; i < 1001; ++i) many += "]\r\n";
+    fake.files.files["D:\\m.mnu"] = many;
+    out.clear();
+    EXPECT_EQ(CheckMenuFile(fake.platform, numbers, "D:\\m.mnu", out), 255);
+    EXPECT_TRUE(out.starts_with("D:\\m.mnu(1): ] without an open submenu\r\n")) << out;
+    EXPECT_TRUE(
+        out.ends_with("D:\\m.mnu(1000): ] without an open submenu\r\nand 1 more problem\r\n"));
+    EXPECT_EQ(CheckMenuFile(fake.platform, numbers, "", out), 1);  // an empty name is no file
+    EXPECT_TRUE(fake.messages.shown.empty());
 }
 
 TEST_F(RunCycle, LanguageFileTranslatesMenuAboutAndSettingsWindow) {
@@ -142,7 +176,7 @@ TEST_F(RunCycle, CreateNewWritesTheTemplateWhenAsked) {
     EXPECT_FALSE(form->EditingEnabled());
     fake.files.unwritable.clear();
     form->cmdCreateNew_Click();
-    EXPECT_EQ(form->TranslationEntries().size(), 29u);
+    EXPECT_EQ(form->TranslationEntries().size(), 31u);
     EXPECT_TRUE(form->EditingEnabled());
 
     // An existing file is overwritten only when the user says so; a loaded list stays.
@@ -172,7 +206,7 @@ TEST(LanguageFile, EditorAndTemplate) {
     strings.sOK = "Okej";
     const auto text = TranslationTemplate(strings, "Work");
     UIStrings reread = DefaultUIStrings("Work");
-    EXPECT_EQ(ApplyLanguageFile(text, reread).size(), 29u);
+    EXPECT_EQ(ApplyLanguageFile(text, reread).size(), 31u);
     EXPECT_EQ(reread.sINFOTEXT, "Work is a menu program.");
 }
 

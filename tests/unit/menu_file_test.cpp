@@ -21,6 +21,7 @@ class MenuBuilder : public ::testing::Test {
     }
     std::string BuildExisting() {
         settings = MenuSettings{};
+        menuFile.problems = MenuProblems{};
         root = fake.menus.CreatePopupMenu();
         fake.menus.AppendMenu(root, platform::menu_flags::kPopup, fake.menus.CreatePopupMenu(),
                               "KOV");
@@ -50,6 +51,7 @@ TEST_F(MenuBuilder, EveryKindOfLineAndEveryEncodingAndLineEndGivesTheSameTree) {
             EXPECT_EQ(Build(ReplaceAll(ansi, "\r\n", lineEnd)), tree) << name;
         }
     }
+    EXPECT_EQ(menuFile.problems.Count(), 0u);  // the sample's
     Build(ReadTestData("worked_example.mnu"));
     EXPECT_EQ(settings.BGMenuColor, 0xE0FFFFu);
     // Eleven lines, the piece after the final CR LF and the one after the appended CR LF.
@@ -81,6 +83,78 @@ TEST_F(MenuBuilder, BigFiles) {
     for (int i = 1; i <= 2002; ++i) text += (i >= 2000 ? "Item" + std::to_string(i) : ";") + "\r\n";
     EXPECT_EQ(Build(text),
               "POPUP KOV\nITEM 2000 Item2000\nGRAYED 2001 Item2001\nGRAYED 2002 Item2002\n");
+    EXPECT_EQ(ProblemTexts(menuFile.problems, "", ": ")[1],
+              "2001: only lines 1 to 2000 can run a command; this item is grayed");
+}
+
+TEST_F(MenuBuilder, ProblemsNameTheirLine) {
+    fake.files.files["C:\\Tools\\a.exe"] = "";
+    fake.files.folders.insert("C:\\Docs");
+    const std::string longCaption(5000, 'x');
+    // Each line of a file with the problem it must show; "" for none.
+    const Rows<> fileLines = {
+        {"@BGMenuColour 1,2,3", "unknown setting @BGMenuColour; did you mean @BGMenuColor?"},
+        {"@NoIcon 1", "unknown setting @NoIcon; did you mean @NoIcons?"},
+        {"@Frobnicate 1", "unknown setting @Frobnicate"},
+        {"@NoHelpPlease 1", "@NoHelp: True, False or a number expected, not \"lease 1\""},
+        {"@TextColor red", "@TextColor: red, green, blue (black is used) expected, not \"red\""},
+        {"@FontSize 1e9", "@FontSize: a size in points expected, not \"1e9\""},
+        {"@FontBold yes", "@FontBold: True, False or a number expected, not \"yes\""},
+        {"@ParameterDelimiter  ", "@ParameterDelimiter: a delimiter expected, not \"\""},
+        {"@ParameterDelimiter |", ""},
+        {"@LanguageFile .\\no.lng", "language file not found: C:\\Tools\\Menu\\no.lng"},
+        {"@SkinBackground C:\\Tools\\a.exe", "skin picture cannot be read: C:\\Tools\\a.exe"},
+        {"@SkinBGSelected C:\\no.jpg", "skin picture not found: C:\\no.jpg"},
+        {"@CustomIcon A|C:\\no.ico", "icon not found: C:\\no.ico"},
+        {"@CustomIcon A|C:\\Tools\\a.exe|C:\\m.bmp", "icon mask not found: C:\\m.bmp"},
+        {"@CustomIcon a|C:\\Tools\\a.exe", "a second @CustomIcon for a is ignored"},
+        {"]", "] without an open submenu"},
+        {"\xC2\xA6qDocs|C:\\Nowhere|*", "folder not found: C:\\Nowhere"},
+        {"\xC2\xA6qDocs|C:\\Docs", ""},
+        {"Caption\x01only", "no command after the caption Caption\\x01only"},
+        {"Empty\t", "no command after the caption Empty"},
+        {"Special\tnotepad.exe\t\xC2\xA6Z|x", "unknown special command \xC2\xA6Z"},
+        {"Append\t\xC2\xA6"
+         "a.\\log.txt|x",
+         ""},
+        {"Run\tC:\\Tools\\a.exe /x", ""},
+        {"Run\tC:\\Tools\\b.exe||C:\\", "program not found: C:\\Tools\\b.exe"},
+        {"Run\t.\\b.exe", "program not found: C:\\Tools\\Menu\\b.exe"},
+        {"Run\t\\\\server\\b.exe\tnotepad.exe\thttp://x", ""},
+        {longCaption + "\tx",
+         "a caption longer than 4096 bytes is cut: " + longCaption.substr(0, 100) + "..."},
+        {"[Sub", ""},
+        {"[Never closed", ""},
+        {"]", ""},
+    };
+    std::string text, expected;
+    int line = 0;
+    for (const auto& [content, problem] : fileLines) {
+        text += content + "\r\n";
+        ++line;
+        if (!problem.empty()) expected += std::to_string(line) + ": " + problem + "\n";
+    }
+    const auto tree = Build(text);
+    expected += std::to_string(line - 2) + ": [ is never closed by ]\n";
+    std::string seen;
+    for (const auto& problem : ProblemTexts(menuFile.problems, "", ": ")) seen += problem + "\n";
+    EXPECT_EQ(seen, expected);
+    // What is wrong changes nothing that is built.
+    EXPECT_NE(tree.find("\nITEM 19 Caption\x01only\n"), std::string::npos);
+
+    // A file that is UTF-8 but for one byte is read as ANSI; one with the mark reads it as U+FFFD.
+    Build("A\tx\r\n\xC3\xA9\tx\nB\xE9\tx");
+    EXPECT_EQ(ProblemTexts(menuFile.problems, "", ": ").at(0),
+              "3: byte \\xE9 is not UTF-8; the whole file was read in the ANSI code page instead");
+    Build("\xEF\xBB\xBF\xE9\tx");
+    EXPECT_EQ(ProblemTexts(menuFile.problems, "", ": ").at(0),
+              "1: byte \\xE9 is not UTF-8; it was read as U+FFFD");
+    // UTF-16 LE: "[A", "-", a lone low surrogate; the open "[" is listed first, at its line.
+    Build(std::string("\xFF\xFE[\0A\0\r\0\n\0-\0\n\0\x00\xDC\t\0x\0", 20));
+    EXPECT_EQ(ProblemTexts(menuFile.problems, "", ": "),
+              (std::vector<std::string>{
+                  "1: [ is never closed by ]",
+                  "3: UTF-16 surrogate U+DC00 has no partner; it was read as U+FFFD"}));
 }
 
 TEST_F(MenuBuilder, SettingsDirectives) {

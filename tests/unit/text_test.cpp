@@ -3,6 +3,7 @@
 
 #include "app/command_line.h"
 #include "commands/url_encode.h"
+#include "core/device_names.h"
 #include "core/locale_number.h"
 #include "core/text.h"
 #include "core/text_encoding.h"
@@ -156,6 +157,29 @@ TEST(CommandLine, ProgramNameIsSkippedAndOnePairOfQuotesRemoved) {
             {"C:\\\xD0\x9F\\KOV.exe \xD0\x9C.mnu", "\xD0\x9C.mnu"},
         },
         [](const std::string& s) { return MenuFileArgument(CommandLineArguments(s)); });
+    const Rows<bool> devices = {
+        {"NUL", true},       {"C:\\x\\con.txt", true}, {"com1:", true},
+        {"LPT9 .mnu", true}, {"COM\xC2\xB3", true},    {"CONOUT$", true},
+        {"COM0", false},     {"nul\\x", false},        {"CONSOLE", false},
+        {"C:", false},       {"COM", false},
+    };
+    ExpectRows(devices, [](const std::string& path) { return IsDeviceName(path); });
+    const Rows<bool> drives = {
+        {"\\Device\\HarddiskVolume3", true}, {"\\??\\D:\\work", true},
+        {"\\??\\UNC\\server\\share", false}, {"\\Device\\LanmanRedirector\\;Z:0\\s\\x", false},
+        {"\\Device\\CdRom0", false},
+    };
+    ExpectRows(drives, [](const std::string& target) { return IsLocalDiskDevice(target); });
+    // The check switch: "-" for no switch, "default" for no file named.
+    ExpectRows<std::string>({{"/CHECK", "default"},
+                             {"/check  \"D:\\a b.mnu\" ", "D:\\a b.mnu"},
+                             {"/check \"\"", ""},
+                             {"/checked", "-"},
+                             {"x.mnu /check", "-"}},
+                            [](const std::string& s) {
+                                const auto check = CheckSwitch(s);
+                                return !check ? "-" : check->menuFile.value_or("default");
+                            });
 }
 
 TEST(AccessKeys, TheLetterAfterTheFirstSingleAmpersandChoosesOrSteps) {

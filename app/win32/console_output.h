@@ -1,0 +1,12 @@
+// Text for the console of the program that started this one: a GUI program has none of its own.
+#pragma once
+
+#include <string_view>
+
+namespace kov::win32 {
+
+// Writes UTF-8 text to standard output when that was redirected (a file or a pipe gets the UTF-8
+// bytes), otherwise to the parent's console, in any script; nothing when there is neither.
+void WriteToParentConsole(std::string_view text);
+
+}  // namespace kov::win32
