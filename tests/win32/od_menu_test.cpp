@@ -226,7 +226,7 @@ TEST_F(OwnerDrawn, PngPicturesBlendWithTheBackground) {
     Convert(menu.get());
     Canvas canvas(100, 22);
     const auto blended = [&](COLORREF background) {
-        settings.BGMenuColor = background;
+        colors.BGMenuColor = background;
         Draw(canvas, 1, {0, 0, 100, 22});
         return canvas.Pixel(10, 11);  // the middle of the 16-pixel picture at (2, 3)
     };
