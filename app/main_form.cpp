@@ -36,7 +36,7 @@ void MainForm::FormLoad(const std::string& commandLine) {
     settings_.SkinBackground = std::move(skins.background);
     settings_.SkinBGSelected = std::move(skins.selected);
     strings_ = DefaultUIStrings(identity.fileName);
-    ownerDraw_.HookODMenu({settings_, customIcons_, menuFont_, this});
+    ownerDraw_.HookODMenu({settings_, customIcons_, menuFont_, colors_, this});
 
     auto& menus = platform_.menus;
     RootMenu = menus.CreatePopupMenu();
@@ -84,9 +84,11 @@ void MainForm::FormLoad(const std::string& commandLine) {
         FillProgramMenu(menus, ProgramMenu, settings_, strings_, problems_.Count());
     }
     AddProgramImages();
-    if (settings_.UseSkin) {
+    colors_ = DecideMenuColors(settings_, platform_.look);
+    if (colors_.skins) {
         ownerDraw_.SetSkinPictures(settings_.SkinBackground, settings_.SkinBGSelected);
     }
+    if (colors_.darkMenus) ownerDraw_.UseDarkMenus();
     editor_.bLanguageChanged = false;
     window_.HookSystemMenu(strings_.sABOUT);
 

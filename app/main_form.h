@@ -16,6 +16,7 @@
 #include "menufile/folder_menus.h"
 #include "menufile/menu_problems.h"
 #include "menufile/menu_settings.h"
+#include "odmenu/menu_colors.h"
 #include "odmenu/owner_draw_hook.h"
 #include "platform/main_window.h"
 #include "platform/platform.h"
@@ -88,6 +89,7 @@ class MainForm : public platform::SettingsEvents, public ShellIconSource {
     std::vector<std::string> MenuLines;
     MenuProblems problems_;
     std::optional<MenuFont> menuFont_;
+    MenuColors colors_;
     CustomIconTable customIcons_;
     UIStrings strings_;
     TranslationEditor editor_;

@@ -3,10 +3,12 @@
 program and menu file with every item drawn by the system (KOV_system_drawn.exe). Runs the two
 alternately under Xvfb + wine64 and prints the medians and their ratio.
 
-    python3 bench/owner_draw_popup.py [--runs 11] [--build build/win64]
+    python3 bench/owner_draw_popup.py [--runs 11] [--build build/win64] [--dark]
 
-"Fully painted" is the first screenshot whose last item shows dark text pixels, so both
-figures carry the same screenshot granularity (tens of milliseconds).
+"Fully painted" is the first screenshot whose last item shows both dark and light pixels (text
+on its background, in either mode), so both figures carry the same screenshot granularity (tens
+of milliseconds). With --dark the prefix's app theme is dark for the run (KOV draws its dark
+items; the system-drawn menus stay as Wine draws them).
 """
 
 from __future__ import annotations
@@ -43,9 +45,9 @@ def one_run(harness, exe: Path) -> float:
         def painted():
             shot = harness.Screenshot()
             y0 = popup.y + popup.height - 16
-            return any(max(shot.pixel(x, y)) < 80
-                       for y in range(y0, popup.y + popup.height - 3)
-                       for x in range(popup.x + 4, popup.x + popup.width - 4))
+            pixels = [shot.pixel(x, y) for y in range(y0, popup.y + popup.height - 3)
+                      for x in range(popup.x + 4, popup.x + popup.width - 4)]
+            return any(max(p) < 80 for p in pixels) and any(min(p) > 200 for p in pixels)
         harness.poll(painted, 20, "the last item painted", interval=0.0)
         elapsed = time.monotonic() - start
         harness.send_keys("Escape")
@@ -59,14 +61,28 @@ def main() -> int:
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--runs", type=int, default=11)
     parser.add_argument("--build", default=str(ROOT / "build" / "win64"))
+    parser.add_argument("--dark", action="store_true", help="the app theme dark for the run")
     args = parser.parse_args()
     os.environ["KOV_BUILD_DIR"] = str(Path(args.build).resolve())
     if "KOV_WINE_SESSION" not in os.environ:
-        script = 'source "$1"; shift; wine_session_start; trap wine_session_stop EXIT; "$@"'
+        script = 'source "$1"; shift; wine_session_start || exit 1; trap wine_session_stop EXIT; "$@"'
         return subprocess.call(["bash", "-c", script, "bash", str(ROOT / "tools" / "wine-session.sh"),
                                 sys.executable, *sys.argv])
     import harness
     harness.move_mouse(300, 5)
+    if args.dark:
+        theme = [os.environ["WINE"], "reg", "add",
+                 r"HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize",
+                 "/v", "AppsUseLightTheme", "/f"]
+        subprocess.run([*theme, "/t", "REG_DWORD", "/d", "0"], check=True, capture_output=True)
+    try:
+        return measure(harness, args)
+    finally:
+        if args.dark:
+            subprocess.run([*theme[:2], "delete", *theme[3:]], check=True, capture_output=True)
+
+
+def measure(harness, args) -> int:
     owner = Path(args.build) / "KOV.exe"
     system = Path(args.build) / "tests" / "e2e" / "KOV_system_drawn.exe"
     times = {"owner-drawn": [], "system-drawn": []}

@@ -9,6 +9,7 @@ class SystemDrawnMenus : public kov::OwnerDrawHook {
     void UnhookODMenu() override {}
     bool AddImage(const std::string&, const kov::ImagePair&) override { return true; }
     void SetSkinPictures(kov::platform::PicturePtr, kov::platform::PicturePtr) override {}
+    void UseDarkMenus() override {}
 };
 
 }  // namespace

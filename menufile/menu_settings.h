@@ -23,6 +23,8 @@ struct MenuSettings {
     RgbColor SelBGMenuColor = 0;
     RgbColor TextColor = 0;
     RgbColor SelTextColor = 0;
+    // A colour directive ran: the file's colours then hold in dark mode too.
+    bool ColorsSet = false;
     MenuFont font;
     std::string LanguageFile;
     bool UseSkin = false;

@@ -217,6 +217,7 @@ std::optional<std::string> ApplySettingsLine(std::string_view line, MenuSettings
                 [&](const Color& c) -> Problem {
                     const auto color = ReadRGB(value, context.numbers);
                     settings.*c.field = color.value_or(0);
+                    settings.ColorsSet = true;
                     if (!color) return cannotRead("red, green, blue (black is used)");
                     return std::nullopt;
                 },

@@ -52,6 +52,7 @@ DrawPlan PlanMenuItem(const DrawInput& input, const DrawLook& look) {
                                   : Brush{Brush::Kind::Solid, look.BGMenuColor};
     }
 
+    plan.lineColor = look.separator;
     const int line = 2 * plan.lineWidth;
     if (input.separator) {
         plan.etchedLine = Rect{px(5), Nearest((h - line) / 2.0), w - px(5), h - line};
@@ -73,6 +74,8 @@ DrawPlan PlanMenuItem(const DrawInput& input, const DrawLook& look) {
     plan.textColor = selected ? look.SelTextColor : look.TextColor;
     plan.backColor = selected ? look.SelBGMenuColor : look.BGMenuColor;
     plan.disabled = disabled;
+    plan.embossText = disabled && !look.grayedText;
+    if (disabled && look.grayedText) plan.textColor = *look.grayedText;
     plan.captionAt = {cell + px(6), Nearest((h - input.captionHeight) / 2.0)};
     if (input.hasRightText)
         plan.rightTextAt = Point{w - px(10) - input.rightTextWidth, plan.captionAt.y};

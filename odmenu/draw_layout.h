@@ -62,6 +62,9 @@ struct DrawLook {
     bool UseSkin = false;
     bool NoIcons = false;
     bool backgroundSkinExists = false;  // a normal skin picture was handed to the drawing
+    // None: disabled texts embossed and separators etched, the light look.
+    std::optional<RgbColor> grayedText;
+    std::optional<RgbColor> separator;
 };
 
 struct DrawInput {
@@ -83,16 +86,19 @@ struct DrawPlan {
     Point brushOrigin;
     Rect backgroundRect;
     // Etched lines: a separator's, or the short stroke of a column mark: a dark and a light line
-    // from the top of the rectangle down, each lineWidth thick, as is the raised frame.
+    // from the top of the rectangle down, each lineWidth thick, as is the raised frame. With a
+    // line colour, one line of it instead.
     std::optional<Rect> etchedLine;
     int lineWidth = 1;
+    std::optional<RgbColor> lineColor;
     bool drawTexts = false;  // false for separators and column marks
     std::optional<Rect> raisedFrame;
     std::optional<Rect> highlight;
     Brush highlightBrush;
     RgbColor textColor = 0;
     RgbColor backColor = 0;
-    bool disabled = false;    // texts and icon embossed; the icon without its mask
+    bool disabled = false;    // the icon embossed and without its mask
+    bool embossText = false;  // disabled without a grayed-text colour
     bool hidePrefix = false;  // "&" still marks the access key, but is not underlined
     Point captionAt;
     std::optional<Point> rightTextAt;

@@ -15,13 +15,16 @@ ItemRequest RequestMenuItem(const ItemRecord& record, unsigned itemState, const 
         request.icon = DrawIcon(record.picture, (itemState & item_state::kChecked) != 0,
                                 state.ImageCollection, dpi);
     }
-    request.look = {settings.BGMenuColor,
-                    settings.SelBGMenuColor,
-                    settings.TextColor,
-                    settings.SelTextColor,
-                    settings.UseSkin,
+    const auto& colors = sources.colors;
+    request.look = {colors.BGMenuColor,
+                    colors.SelBGMenuColor,
+                    colors.TextColor,
+                    colors.SelTextColor,
+                    colors.skins,
                     settings.NoIcons,
-                    state.SkinBackgroundPicture != nullptr};
+                    state.SkinBackgroundPicture != nullptr,
+                    colors.grayedText,
+                    colors.separator};
     DrawInput& input = request.input;
     input.dpi = dpi;
     input.item = rect;

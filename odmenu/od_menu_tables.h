@@ -11,6 +11,7 @@
 #include "core/text.h"
 #include "menufile/menu_settings.h"
 #include "odmenu/draw_layout.h"
+#include "odmenu/menu_colors.h"
 #include "platform/menus.h"
 #include "platform/pictures.h"
 #include "platform/shell_icon_target.h"
@@ -41,6 +42,8 @@ struct OwnerDrawSources {
     const CustomIconTable& CustomIcons;
     // Absent until the menu file has been read.
     const std::optional<kov::MenuFont>& menuFont;
+    // Decided once the menu file has been read.
+    const MenuColors& colors;
     // Null when no entry shows a shell icon.
     ShellIconSource* shellIcons = nullptr;
 };

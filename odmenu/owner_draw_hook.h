@@ -22,6 +22,8 @@ class OwnerDrawHook {
     virtual bool AddImage(const std::string& key, const ImagePair& images) = 0;
     virtual void SetSkinPictures(platform::PicturePtr background,
                                  platform::PicturePtr selected) = 0;
+    // The parts of the popups the system draws (frame, submenu arrows) follow dark mode.
+    virtual void UseDarkMenus() = 0;
 };
 
 }  // namespace kov

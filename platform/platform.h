@@ -13,6 +13,7 @@
 #include "platform/pictures.h"
 #include "platform/program_identity.h"
 #include "platform/shell.h"
+#include "platform/system_look.h"
 #include "platform/temp_folder.h"
 #include "platform/top_windows.h"
 
@@ -34,6 +35,7 @@ struct Platform {
     TempFolder& tempFolder;
     // Files in neither UTF-8 nor UTF-16 are read and written in it.
     const AnsiCodePage& ansi;
+    SystemLook& look;
 
     // An error message titled with the program's name.
     void ShowError(std::string_view text) {

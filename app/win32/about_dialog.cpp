@@ -4,6 +4,7 @@
 
 #include "app/win32/layout.h"
 #include "app/win32/window_class.h"
+#include "app/win32/window_theme.h"
 #include "platform/win32/wide_text.h"
 
 namespace kov::win32 {
@@ -21,6 +22,7 @@ void AboutDialog::Create() {
     hwnd_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kClassName, L"", kStyle, 0, 0, 0, 0, nullptr,
                             nullptr, instance_, this);
     if (hwnd_ == nullptr) return;
+    FollowAppTheme(hwnd_);
     icon_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_ICON, 0, 0, 32, 32, hwnd_,
                             nullptr, instance_, nullptr);
     HICON programIcon = LoadIconW(instance_, L"KOVICON");

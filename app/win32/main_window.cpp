@@ -5,6 +5,7 @@
 
 #include "app/win32/system_menu.h"
 #include "app/win32/window_class.h"
+#include "app/win32/window_theme.h"
 
 #include "odmenu/dpi_scale.h"
 #include "odmenu/win32/menu_font_win32.h"
@@ -120,6 +121,7 @@ bool Win32MainWindow::PreTranslate(MSG& message) {
 void Win32MainWindow::ShowAsSettingsWindow() {
     if (events_ == nullptr) return;
     settings_.Create(hwnd_, instance_);
+    FollowAppTheme(hwnd_);
     settings_.SetContent(settingsTexts_, *events_);
     settings_.Show();
 }

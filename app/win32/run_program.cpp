@@ -21,6 +21,7 @@
 #include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_pictures.h"
 #include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_system_look.h"
 #include "platform/win32/win32_temp_folder.h"
 #include "platform/win32/win32_top_windows.h"
 
@@ -46,7 +47,7 @@ namespace {
 struct Win32Platform {
     explicit Win32Platform(platform::ProgramIdentity identity)
         : platform{menus, files,   messages, environment, std::move(identity), folders, clipboard,
-                   shell, windows, clock,    pictures,    tempFolder,          ansi} {}
+                   shell, windows, clock,    pictures,    tempFolder,          ansi,    look} {}
 
     Win32Menus menus;
     Win32Files files;
@@ -60,6 +61,7 @@ struct Win32Platform {
     Win32TempFolder tempFolder;
     const Win32AnsiCodePage ansi;
     Win32Folders folders;
+    Win32SystemLook look;
     platform::Platform platform;
 };
 

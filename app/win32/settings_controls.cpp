@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "app/win32/accessible_names.h"
 #include "app/win32/layout.h"
 #include "platform/win32/system_function.h"
 #include "platform/win32/wide_text.h"
@@ -130,6 +131,9 @@ void SettingsControls::SetContent(const platform::SettingsTexts& texts,
     SetWindowTextW(info_, Widen(texts.infoText).c_str());
     SetToolText(info_, texts.infoText);
     SetWindowTextW(translationFrame_, Widen(texts.translation).c_str());
+    // The frame's caption labels the list and the text box for screen readers, which would
+    // otherwise announce them unnamed.
+    for (HWND control : {list_, textBox_}) SetAccessibleName(control, texts.translation);
     SetWindowTextW(save_, Widen(texts.save).c_str());
     SetToolText(save_, texts.save);
     SetWindowTextW(createNew_, Widen(texts.createNew).c_str());

