@@ -42,7 +42,7 @@ void Edges(HDC dc, Rect area, UINT edge, UINT flags, int lineWidth) {
 
 // The etched look: a dark line over a light one; or one line of a colour.
 void EtchedLine(HDC dc, const Rect& area, int lineWidth, std::optional<RgbColor> color,
-                const ODMenuState& state, int dpi) {
+                ODMenuState& state, int dpi) {
     if (color) {
         Fill(dc, {area.left, area.top, area.right, area.top + lineWidth},
              {Brush::Kind::Solid, *color}, state, dpi);
