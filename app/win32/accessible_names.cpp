@@ -2,12 +2,13 @@
 
 #include <oleacc.h>
 
+#include "platform/win32/com_apartment.h"
 #include "platform/win32/wide_text.h"
 
 namespace kov::win32 {
 
 bool SetAccessibleName(HWND control, const std::string& name) {
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const ComApartment apartment;
     IAccPropServices* services = nullptr;
     bool named = false;
     if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
@@ -17,7 +18,6 @@ bool SetAccessibleName(HWND control, const std::string& name) {
                                                CHILDID_SELF, PROPID_ACC_NAME, Widen(name).c_str()));
         services->Release();
     }
-    if (SUCCEEDED(com)) CoUninitialize();
     return named;
 }
 

@@ -1,12 +1,12 @@
 #include "odmenu/win32/shell_icon_worker.h"
 
-#include <objbase.h>
-
 #include <condition_variable>
 #include <deque>
 #include <mutex>
 #include <thread>
 #include <utility>
+
+#include "platform/win32/com_apartment.h"
 
 namespace kov::win32 {
 
@@ -22,26 +22,6 @@ struct ShellIconWorker::Shared {
     bool announced = false;
     bool abandoned = false;
 };
-
-namespace {
-
-// The shell's icon handlers may be COM objects that want a single-threaded apartment.
-class ApartmentThread {
-  public:
-    ApartmentThread()
-        : initialised_(SUCCEEDED(
-              CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
-    ~ApartmentThread() {
-        if (initialised_) CoUninitialize();
-    }
-    ApartmentThread(const ApartmentThread&) = delete;
-    ApartmentThread& operator=(const ApartmentThread&) = delete;
-
-  private:
-    bool initialised_;
-};
-
-}  // namespace
 
 ShellIconWorker::ShellIconWorker(HWND window) : window_(window) {}
 
@@ -61,7 +41,7 @@ void ShellIconWorker::Request(const platform::ShellIconTarget& target, int side)
     if (!shared_) {
         shared_ = std::make_shared<Shared>();
         std::thread([shared = shared_, window = window_] {
-            const ApartmentThread apartment;
+            const ComApartment apartment;
             std::unique_lock lock(shared->mutex);
             while (true) {
                 shared->wake.wait(lock,

@@ -1,6 +1,5 @@
 #include "platform/win32/win32_shell.h"
 
-#include <objbase.h>
 #include <shlwapi.h>
 
 #include <vector>
@@ -49,15 +48,8 @@ const wchar_t* OrNull(const std::optional<std::wstring>& text) {
 
 }  // namespace
 
-Win32Shell::~Win32Shell() {
-    if (comEntered_) CoUninitialize();
-}
-
 void Win32Shell::EnterComApartment() {
-    if (comTried_) return;
-    comTried_ = true;
-    comEntered_ =
-        SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+    if (!com_) com_.emplace();
 }
 
 std::intptr_t Win32Shell::ShellExecute(const platform::ShellRequest& request) {

@@ -2,7 +2,10 @@
 
 #include "platform/win32/windows_api.h"
 
+#include <optional>
+
 #include "platform/shell.h"
+#include "platform/win32/com_apartment.h"
 
 namespace kov::win32 {
 
@@ -13,7 +16,6 @@ class Win32Shell : public platform::Shell {
     Win32Shell() = default;
     Win32Shell(const Win32Shell&) = delete;
     Win32Shell& operator=(const Win32Shell&) = delete;
-    ~Win32Shell() override;
 
     std::intptr_t ShellExecute(const platform::ShellRequest& request) override;
     std::uint32_t StartProcess(const std::string& commandLine, int show) override;
@@ -26,8 +28,8 @@ class Win32Shell : public platform::Shell {
     void EnterComApartment();
 
     HWND owner_ = nullptr;
-    bool comTried_ = false;
-    bool comEntered_ = false;
+    // Entered at the first launch, not at start.
+    std::optional<ComApartment> com_;
 };
 
 }  // namespace kov::win32
