@@ -93,6 +93,7 @@ void MainForm::FormLoad(const std::string& commandLine) {
     window_.HookSystemMenu(strings_.sABOUT);
 
     chosen_ = CommandFromMenuItemId(window_.PopUpAtCursor(RootMenu));
+    choiceModifier_ = ownerDraw_.ModifierOfChoice();
     ExecuteCommand(*chosen_);
 }
 
@@ -133,8 +134,8 @@ std::string MainForm::UnreadLanguageFile() const {
 }
 
 AfterCommand MainForm::Dispatch(CommandId id) {
-    CommandContext context{platform_, settings_, MenuLines, FolderItemPaths,
-                           sMenuFile, strings_,  numbers_,  expander_};
+    CommandContext context{platform_, settings_, MenuLines, FolderItemPaths, sMenuFile,
+                           strings_,  numbers_,  expander_, choiceModifier_};
     return kov::ExecuteCommand(id, context);
 }
 

@@ -97,6 +97,7 @@ class MainForm : public platform::SettingsEvents, public ShellIconSource {
     bool languageRead_ = false;
     TextEncoding languageEncoding_ = TextEncoding::Ansi;
     std::optional<CommandId> chosen_;
+    ChoiceModifier choiceModifier_ = ChoiceModifier::None;
     // Element n is the path of the folder entry with identifier 2000 + n.
     std::vector<std::string> FolderItemPaths{""};
     FolderMenus folderMenus_{platform_.menus, platform_.folders, FolderItemPaths};

@@ -10,6 +10,7 @@ class SystemDrawnMenus : public kov::OwnerDrawHook {
     bool AddImage(const std::string&, const kov::ImagePair&) override { return true; }
     void SetSkinPictures(kov::platform::PicturePtr, kov::platform::PicturePtr) override {}
     void UseDarkMenus() override {}
+    kov::ChoiceModifier ModifierOfChoice() const override { return kov::ChoiceModifier::None; }
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "commands/clipboard_commands.h"
 #include "commands/close_windows.h"
 #include "commands/command_field.h"
+#include "commands/icon_target.h"
 #include "commands/shell_launching.h"
 #include "core/text.h"
 #include "menufile/date_format.h"
@@ -24,6 +25,7 @@ class Dispatch {
           clipboard_(context.platform, context.strings, context.expander) {}
 
     AfterCommand Run(CommandId id) {
+        modifier_ = id > 0 ? c_.modifier : ChoiceModifier::None;
         if (id == CMD_SETTINGS) return AfterCommand::KeepMainWindowOpen;
         if (id == CMD_ABOUT) return AfterCommand::ShowAbout;
         if (id == CMD_PROBLEMS) return AfterCommand::ShowProblems;
@@ -48,8 +50,12 @@ class Dispatch {
         const auto program = Expand(field.Program);
         const auto parameters = Expand(field.Parameters);
         const auto workingFolder = Expand(field.WorkingFolder);
-        launcher_.RunCommand(program, parameters, workingFolder,
-                             sCheckWindowState(field.WindowState, c_.numbers));
+        const auto windowState = sCheckWindowState(field.WindowState, c_.numbers);
+        if (modifier_ == ChoiceModifier::RunAsAdministrator) {
+            launcher_.RunAsAdministrator(program, parameters, workingFolder, windowState);
+        } else {
+            launcher_.RunCommand(program, parameters, workingFolder, windowState);
+        }
     }
 
     void EditTheMenu() {
@@ -75,13 +81,23 @@ class Dispatch {
     }
 
     void FolderEntry(std::size_t index) {
-        if (index < c_.FolderItemPaths.size()) {
-            launcher_.RunCommand(c_.FolderItemPaths[index], "", "", "1");
+        if (index >= c_.FolderItemPaths.size()) return;
+        const auto& path = c_.FolderItemPaths[index];
+        if (modifier_ == ChoiceModifier::ShowInFolder) return launcher_.ShowInFolder(path);
+        if (modifier_ == ChoiceModifier::RunAsAdministrator) {
+            return launcher_.RunAsAdministrator(path, "", "", "1");
         }
+        launcher_.RunCommand(path, "", "", "1");
     }
 
     void ItemLine(std::size_t index) {
         if (index >= c_.MenuLines.size()) return;
+        if (modifier_ == ChoiceModifier::ShowInFolder) {
+            IconTargets targets(c_.settings, c_.expander, c_.platform.folders);
+            const auto target = targets.TargetOfLine(c_.MenuLines[index]);
+            if (target && !target->url) launcher_.ShowInFolder(target->path);
+            return;
+        }
         const auto line = sTrimBlanks(TrimSpaces(c_.MenuLines[index]));
         const auto fields = SplitText(line, c_.settings.ItemDelimiter);
         for (std::size_t i = 1; i < fields.size(); ++i) {
@@ -142,6 +158,7 @@ class Dispatch {
     }
 
     CommandContext& c_;
+    ChoiceModifier modifier_ = ChoiceModifier::None;
     ShellLauncher launcher_;
     ClipboardWriter clipboard_;
 };

@@ -34,6 +34,8 @@ struct CommandContext {
     const UIStrings& strings;
     const NumberFormat& numbers;
     Expander& expander;
+    // The keys held when the item was chosen; the program submenu's entries ignore them.
+    ChoiceModifier modifier = ChoiceModifier::None;
 };
 
 AfterCommand ExecuteCommand(CommandId id, CommandContext& context);

@@ -16,6 +16,14 @@ IconTargets::IconTargets(const MenuSettings& settings, Expander& expander,
 
 std::optional<platform::ShellIconTarget> IconTargets::ForLine(std::string_view line) {
     if (!settings_.ShellIcons || settings_.NoIcons) return std::nullopt;
+    auto target = TargetOfLine(line);
+    if (!target) return std::nullopt;
+    // Every URL opens in the program that opens ".htm" files.
+    if (target->url) return platform::ShellIconTarget{".htm", true};
+    return ForPath(std::move(target->path));
+}
+
+std::optional<IconTargets::CommandTarget> IconTargets::TargetOfLine(std::string_view line) {
     const auto trimmed = sTrimBlanks(TrimSpaces(line));
     // A heading cannot be chosen, whatever follows its caption.
     if (PlaceholderLetter(trimmed) == U'g') return std::nullopt;
@@ -29,11 +37,10 @@ std::optional<platform::ShellIconTarget> IconTargets::ForLine(std::string_view l
         ContainsNoCase(program, kClipboardFilesPlaceholder)) {
         return std::nullopt;
     }
-    // Every URL opens in the program that opens ".htm" files.
-    if (IsUrl(program)) return platform::ShellIconTarget{".htm", true};
+    if (IsUrl(program)) return CommandTarget{program, true};
     auto path = TrimSpaces(expander_.ExpandAllButClipboardText(program));
     if (path.empty() || IsDeviceName(path)) return std::nullopt;
-    return ForPath(std::move(path));
+    return CommandTarget{std::move(path)};
 }
 
 std::optional<platform::ShellIconTarget> IconTargets::ForPath(std::string path) {

@@ -22,6 +22,13 @@ class IconTargets {
 
     // line: a menu-file line as read.
     std::optional<platform::ShellIconTarget> ForLine(std::string_view line);
+    // What the line's first command names, expanded as the dispatcher expands it, whatever the
+    // settings say; a URL comes as it is written.
+    struct CommandTarget {
+        std::string path;
+        bool url = false;
+    };
+    std::optional<CommandTarget> TargetOfLine(std::string_view line);
     // A file or folder that a folder menu lists.
     std::optional<platform::ShellIconTarget> ForPath(std::string path);
 

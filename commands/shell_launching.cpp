@@ -121,4 +121,23 @@ void ShellLauncher::AppendToFile(const std::string& file, std::string_view text)
     platform_.ShowError(strings_.sAPPENDERROR + " '" + file + "'.");
 }
 
+void ShellLauncher::RunAsAdministrator(const std::string& program, const std::string& parameters,
+                                       const std::string& workingFolder,
+                                       const std::string& windowState) {
+    if (program.empty()) return;
+    const int show =
+        ReadWindowState(windowState, numbers_).value_or(platform::show_command::kShowNormal);
+    platform_.shell.ShellExecute({true, "runas", program, parameters, workingFolder, show});
+}
+
+void ShellLauncher::ShowInFolder(std::string path) {
+    // A folder is selected in its parent; only a drive's root keeps its backslash, and goes
+    // unquoted, as a quote after a backslash would be taken for a literal one.
+    if (path.size() > 3 && path.ends_with('\\')) path.pop_back();
+    if (path.empty()) return;
+    const auto selected = path.ends_with('\\') ? path : '"' + path + '"';
+    platform_.shell.ShellExecute({true, std::nullopt, "explorer.exe", "/select," + selected, "",
+                                  platform::show_command::kShowNormal});
+}
+
 }  // namespace kov

@@ -32,6 +32,11 @@ class ShellLauncher {
     void PrintFile(const std::string& document, const std::string& workingFolder);
     // The text and CR LF added at the end of an existing file.
     void AppendToFile(const std::string& file, std::string_view text);
+    // Through the shell's "runas" verb alone: what the user declined is not started otherwise.
+    void RunAsAdministrator(const std::string& program, const std::string& parameters,
+                            const std::string& workingFolder, const std::string& windowState);
+    // Explorer shows the folder that holds the file or folder, with it selected.
+    void ShowInFolder(std::string path);
 
   private:
     std::optional<std::string> FindBrowser();

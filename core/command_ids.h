@@ -23,4 +23,13 @@ inline constexpr CommandId kLastLineItemId = 2000;
 // folder entries end here.
 inline constexpr CommandId kLastFolderItemId = 0xFFFF;
 
+// What the keys held at the moment of a choice ask for: Ctrl+Shift runs the item's programs and
+// documents as administrator, Shift shows its target in its folder.
+enum class ChoiceModifier { None, RunAsAdministrator, ShowInFolder };
+
+inline ChoiceModifier ChoiceModifierOf(bool control, bool shift) {
+    if (!shift) return ChoiceModifier::None;
+    return control ? ChoiceModifier::RunAsAdministrator : ChoiceModifier::ShowInFolder;
+}
+
 }  // namespace kov

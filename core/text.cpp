@@ -63,12 +63,29 @@ char32_t FoldCase(char32_t c) {
     return static_cast<char32_t>(static_cast<int>(c) + r.delta);
 }
 
-std::string FoldCase(std::string_view text) {
+namespace {
+
+// The letters whose full folding is more than one letter.
+struct Expansion {
+    char32_t letter;
+    std::string_view folded;
+};
+constexpr Expansion kExpansions[] = {{0xDF, "ss"},    {0x1E9E, "ss"}, {0xFB00, "ff"},
+                                     {0xFB01, "fi"},  {0xFB02, "fl"}, {0xFB03, "ffi"},
+                                     {0xFB04, "ffl"}, {0xFB05, "st"}, {0xFB06, "st"}};
+
+std::string FoldText(std::string_view text, bool full) {
     std::string folded;
     folded.reserve(text.size());
     for (std::size_t at = 0; at < text.size();) {
         const auto point = DecodeUtf8At(text, at);
-        if (point.length == 1 && static_cast<unsigned char>(text[at]) >= 0x80) {
+        const auto* expansion =
+            full ? std::find_if(std::begin(kExpansions), std::end(kExpansions),
+                                [&](const Expansion& e) { return e.letter == point.value; })
+                 : std::end(kExpansions);
+        if (expansion != std::end(kExpansions)) {
+            folded += expansion->folded;
+        } else if (point.length == 1 && static_cast<unsigned char>(text[at]) >= 0x80) {
             folded += text[at];  // an invalid byte stays as it was
         } else {
             AppendUtf8(folded, FoldCase(point.value));
@@ -76,6 +93,16 @@ std::string FoldCase(std::string_view text) {
         at += point.length;
     }
     return folded;
+}
+
+}  // namespace
+
+std::string FoldCase(std::string_view text) {
+    return FoldText(text, false);
+}
+
+std::string FoldCaseFull(std::string_view text) {
+    return FoldText(text, true);
 }
 
 char32_t PlaceholderLetter(std::string_view text) {

@@ -34,6 +34,9 @@ inline std::string InFolder(std::string folder, std::string_view name) {
 // The one-to-one case folding of a code point (capital letters of every script to small ones).
 char32_t FoldCase(char32_t c);
 std::string FoldCase(std::string_view text);
+// As FoldCase, and the letters that fold to more than one ("ß" and "ẞ" to "ss", the Latin
+// ligatures to their letters), so that a typed "ss" or "SS" finds "ß" and the other way round.
+std::string FoldCaseFull(std::string_view text);
 
 // The letter after a leading broken bar, folded; 0 when the text does not start with one.
 char32_t PlaceholderLetter(std::string_view text);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/command_ids.h"
 #include "odmenu/od_menu_tables.h"
 #include "platform/pictures.h"
 
@@ -24,6 +25,8 @@ class OwnerDrawHook {
                                  platform::PicturePtr selected) = 0;
     // The parts of the popups the system draws (frame, submenu arrows) follow dark mode.
     virtual void UseDarkMenus() = 0;
+    // The keys held when the popup's item was chosen with Enter or a click.
+    virtual ChoiceModifier ModifierOfChoice() const = 0;
 };
 
 }  // namespace kov

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "odmenu/access_keys.h"
 #include "odmenu/menu_conversion.h"
 #include "odmenu/win32/dpi_win32.h"
 #include "platform/win32/wide_text.h"
@@ -83,24 +82,6 @@ std::vector<ShellIconItem> ConvertPopupMenu(HMENU menu, int dpi, ODMenuContext& 
             shellIconItems.push_back({at, *record->item.shellTarget});
     }
     return shellIconItems;
-}
-
-LRESULT AnswerMenuChar(HMENU menu, char32_t typed, const ItemRecords& records) {
-    const int count = GetMenuItemCount(menu);
-    std::vector<std::string> captions;
-    std::optional<std::size_t> selected;
-    for (int position = 0; position < count; ++position) {
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_STATE | MIIM_DATA;
-        GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
-        const MenuItemRecord* record = records.Find(info.dwItemData);
-        captions.push_back(record != nullptr ? record->item.caption : std::string());
-        if (info.fState & MFS_HILITE) selected = static_cast<std::size_t>(position);
-    }
-    const auto choice = ChooseByAccessKey(captions, typed, selected);
-    if (!choice) return MAKELRESULT(0, MNC_IGNORE);
-    return MAKELRESULT(choice->position, choice->execute ? MNC_EXECUTE : MNC_SELECT);
 }
 
 void ConvertMenuBar(HWND window, ODMenuContext& context) {

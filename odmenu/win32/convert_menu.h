@@ -20,10 +20,6 @@ struct ShellIconItem {
 // icon.
 std::vector<ShellIconItem> ConvertPopupMenu(HMENU menu, int dpi, ODMenuContext& context);
 
-// The answer to WM_MENUCHAR for a popup whose items were converted: an owner-drawn item may
-// carry no text for the system to find its access key in, so the records' captions stand in.
-LRESULT AnswerMenuChar(HMENU menu, char32_t typed, const ItemRecords& records);
-
 // The window's menu bar, once when it is hooked; a window without one converts nothing.
 void ConvertMenuBar(HWND window, ODMenuContext& context);
 

@@ -10,6 +10,7 @@
 #include "odmenu/win32/dpi_win32.h"
 #include "odmenu/win32/draw_item_win32.h"
 #include "odmenu/win32/measure_item_win32.h"
+#include "odmenu/win32/popup_keys_win32.h"
 #include "odmenu/win32/shell_icons_win32.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
@@ -26,6 +27,7 @@ struct ODMenuModule {
     explicit ODMenuModule(HWND window) : shellIcons(window) {}
     ODMenuState state;
     ItemRecords records;
+    PopupKeys keys{records};
     std::optional<OwnerDrawSources> sources;
     ShellIcons shellIcons;
     // The popup window whose corners were set last; the message repeats while it idles.
@@ -94,9 +96,13 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
             // against the items' access keys.
             const LRESULT result = passOn();
             if (HIWORD(result) != MNC_IGNORE || !(HIWORD(wParam) & MF_POPUP)) return result;
-            return AnswerMenuChar(reinterpret_cast<HMENU>(lParam),
-                                  static_cast<char32_t>(LOWORD(wParam)), odMenu->records);
+            return odMenu->keys.AnswerMenuChar(hwnd, reinterpret_cast<HMENU>(lParam),
+                                               static_cast<char32_t>(LOWORD(wParam)));
         }
+        case kTypeAheadSelected:
+            PopupKeys::EnsureSelected(hwnd, reinterpret_cast<HMENU>(lParam),
+                                      static_cast<UINT>(wParam));
+            return 0;
         case WM_INITMENUPOPUP: {
             // Folder submenus are filled by the window's own handling, so convert after it.
             const bool systemMenu = IsSystemMenu(hwnd, wParam);
@@ -144,6 +150,10 @@ void Win32OwnerDrawHook::UnhookODMenu() {
 
 bool Win32OwnerDrawHook::AddImage(const std::string& key, const ImagePair& images) {
     return odMenu && odMenu->state.ImageCollection.emplace(key, images).second;
+}
+
+ChoiceModifier Win32OwnerDrawHook::ModifierOfChoice() const {
+    return odMenu ? odMenu->keys.ModifierOfChoice() : ChoiceModifier::None;
 }
 
 void Win32OwnerDrawHook::UseDarkMenus() {

@@ -20,6 +20,7 @@ class Win32OwnerDrawHook : public OwnerDrawHook {
     bool AddImage(const std::string& key, const ImagePair& images) override;
     void SetSkinPictures(platform::PicturePtr background, platform::PicturePtr selected) override;
     void UseDarkMenus() override;
+    ChoiceModifier ModifierOfChoice() const override;
 
   private:
     HWND window_;

@@ -153,6 +153,8 @@ class FakeOwnerDrawHook : public OwnerDrawHook {
     bool AddImage(const std::string&, const ImagePair&) override { return true; }
     void SetSkinPictures(platform::PicturePtr, platform::PicturePtr) override {}
     void UseDarkMenus() override {}
+    ChoiceModifier ModifierOfChoice() const override { return modifier; }
+    ChoiceModifier modifier = ChoiceModifier::None;
 };
 
 // Light mode without high contrast unless a test sets otherwise; the dark theme data as given.

@@ -20,8 +20,8 @@ using Requests = std::vector<ShellRequest>;
 class Commands : public ::testing::Test {
   protected:
     AfterCommand Choose(CommandId id) {
-        CommandContext context{fake.platform, settings, MenuLines, FolderItemPaths,
-                               sMenuFile,     strings,  numbers,   expander};
+        CommandContext context{fake.platform, settings, MenuLines, FolderItemPaths, sMenuFile,
+                               strings,       numbers,  expander,  modifier};
         return ExecuteCommand(id, context);
     }
     // Runs line as the menu file's line 1.
@@ -42,6 +42,7 @@ class Commands : public ::testing::Test {
     std::vector<std::string> MenuLines;
     std::vector<std::string> FolderItemPaths{""};
     std::string sMenuFile = "C:\\Tools\\Menu\\KOV.mnu";
+    ChoiceModifier modifier = ChoiceModifier::None;
 };
 
 TEST_F(Commands, ProgramMenuFolderEntriesAndLinesWithoutCommands) {
@@ -60,6 +61,35 @@ TEST_F(Commands, ProgramMenuFolderEntriesAndLinesWithoutCommands) {
               (Requests{{true, {}, "C:\\Docs\\a b.txt", "", "", 1},
                         {true, {}, "ed.exe", sMenuFile + " /x \xC2\xA6M", "", 2}}));
     EXPECT_EQ(fake.messages.shown, std::vector<std::string>{"No helpfile was found."});
+}
+
+// Ctrl+Shift elevates what opens a program or document, Shift shows the first target in its
+// folder and runs nothing; the program submenu ignores both.
+TEST_F(Commands, ModifiersRunAsAdministratorOrShowInFolder) {
+    fake.environment.variables["windir"] = "C:\\windows";
+    fake.shell.browser = "b.exe";
+    FolderItemPaths = {"", "C:\\Docs\\", "C:\\"};
+    modifier = ChoiceModifierOf(true, true);
+    ChooseLine("X\tp.exe|-a|C:\\w|3\t\xC2\xA6s|clip\thttp://x");
+    Choose(2001);
+    settings.MenuEditor = "ed.exe";
+    Choose(CMD_EDIT);
+    EXPECT_EQ(fake.clipboard.text, "clip");
+    modifier = ChoiceModifierOf(false, true);
+    ChooseLine("X\t\t%windir%\\notepad.exe|a.txt\tcalc.exe");
+    ChooseLine("X\t\xC2\xA6s|clip2\tcalc.exe");
+    Choose(2001);
+    Choose(2002);
+    EXPECT_EQ(ChoiceModifierOf(true, false), ChoiceModifier::None);
+    EXPECT_EQ(fake.clipboard.text, "clip");
+    EXPECT_EQ(fake.shell.executed,
+              (Requests{{true, "runas", "p.exe", "-a", "C:\\w", 3},
+                        {false, "OPEN", "b.exe", "http://x", "", 1},
+                        {true, "runas", "C:\\Docs\\", "", "", 1},
+                        {true, {}, "ed.exe", "", "", 1},
+                        {true, {}, "explorer.exe", "/select,\"C:\\windows\\notepad.exe\"", "", 1},
+                        {true, {}, "explorer.exe", "/select,\"C:\\Docs\"", "", 1},
+                        {true, {}, "explorer.exe", "/select,C:\\", "", 1}}));
 }
 
 TEST_F(Commands, FieldsRunInOrderWithTheDelimitersInForce) {

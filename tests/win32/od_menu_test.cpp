@@ -221,6 +221,23 @@ TEST_F(OwnerDrawn, ConvertedItemsKeepCaptionsAccessKeysPictureMasksAndSkins) {
     EXPECT_NE(skin.Pixel(0, 0), skin.Pixel(0, 10));  // drawn, and not in one colour
 }
 
+// Characters typed in a popup without access keys select by type-ahead, one search text over
+// successive WM_MENUCHAR messages; grayed headings are passed over.
+TEST_F(OwnerDrawn, TypedCharactersSelectThroughMenuChar) {
+    Add("alpha", 1);
+    Add("Bees", 2, MF_STRING | MF_GRAYED);
+    Add("beta", 3);
+    Add("banana", 4);
+    Convert(menu.get());
+    const auto typed = [&](wchar_t key) {
+        return SendMessageW(window, WM_MENUCHAR, MAKEWPARAM(key, MF_POPUP),
+                            reinterpret_cast<LPARAM>(menu.get()));
+    };
+    EXPECT_EQ(typed(L'B'), MAKELRESULT(2, MNC_SELECT));
+    EXPECT_EQ(typed(L'a'), MAKELRESULT(3, MNC_SELECT));
+    EXPECT_EQ(typed(L'x'), MAKELRESULT(0, MNC_IGNORE));
+}
+
 // A PNG's half-transparent red blends with the background behind it, whatever its colour, and
 // its bitmaps go with the message.
 TEST_F(OwnerDrawn, PngPicturesBlendWithTheBackground) {

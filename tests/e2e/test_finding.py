@@ -1,0 +1,45 @@
+"""Typing finds entries; Ctrl+Shift and Shift change what a chosen entry does."""
+
+from __future__ import annotations
+
+import unittest
+
+from harness import KovTestCase, menu, poll, record_opening, recorded, reg, windows_path, x_windows
+
+
+class FindingTest(KovTestCase):
+    def folder_menu(self, *names: str):
+        docs = self.folder.root / "Docs27"
+        docs.mkdir()
+        for name in names:
+            (docs / name).write_bytes(b"x")
+        self.folder.write("KOV.mnu", menu("@NoProgramMenu 1", f"\u00a6qDocs|{windows_path(docs)}|*.kovtest"))
+        return docs
+
+    def test_two_typed_letters_find_an_entry_among_200_files(self):
+        docs = self.folder_menu(*(f"{n:03d} entry.kovtest" for n in range(198)), "zebra.kovtest",
+                                "zulu.kovtest")
+        args = record_opening(self, self.folder, ".kovtest")
+        self.press(("Down", "Right"), ("z", "u", "Return")).wait_exit()
+        recorder = windows_path(self.folder.path / "recorder.exe")
+        self.assertEqual([f'"{recorder}" "{windows_path(docs / "zulu.kovtest")}"'], recorded(args, 1))
+
+    def test_ctrl_shift_enter_runs_as_administrator_and_shift_enter_shows_the_file(self):
+        docs = self.folder_menu("alpha.kovtest", "beta.kovtest")
+        args = record_opening(self, self.folder, ".kovtest")
+        recorder = windows_path(self.folder.path / "recorder.exe")
+        reg("add", "HKCR\\KOV.e2e\\shell\\runas\\command", "/ve", "/d", f'"{recorder}" runas "%1"')
+        self.press(("Down", "Right"), ("Down", "ctrl+shift+Return")).wait_exit()
+        self.assertEqual([f'"{recorder}" runas "{windows_path(docs / "beta.kovtest")}"'],
+                         recorded(args, 1))
+
+        self.press(("Down", "Right"), ("shift+Return",)).wait_exit()
+        poll(lambda: x_windows("--name", "^Docs27$"), 15, "Explorer showing Docs27")
+        self.folder.write("KOV.mnu", menu("@NoProgramMenu 1", "Close\t\u00a6x|Docs27"))
+        self.press(("Down", "Return")).wait_exit()
+        poll(lambda: not x_windows("--name", "^Docs27$"), 15, "Explorer to close")
+        self.assertEqual(1, args.read_bytes().count(b"\r\n"))  # shown, not opened
+
+
+if __name__ == "__main__":
+    unittest.main()
