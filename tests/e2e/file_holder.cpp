@@ -3,6 +3,8 @@
 // that file again (or after a minute, so that nothing outlives a failed test for long).
 #include <windows.h>
 
+#include <shellapi.h>  // after windows.h, which it needs
+
 #include <string>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
