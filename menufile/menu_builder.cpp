@@ -61,24 +61,34 @@ void CheckUtf16(std::string_view bytes, bool bigEndian, FileProblems problems) {
 
 // A file without a mark that is almost UTF-8 is read in the ANSI code page whole; one with the
 // UTF-8 mark reads its broken bytes as U+FFFD. Either way the user wants to know where.
+// Without the mark, a file is taken for UTF-8 spoilt by a few stray bytes only when that is what
+// it plainly is: at least three valid multi-byte sequences, holding at least 8 of every 9
+// non-ASCII bytes. Text in double-byte and Cyrillic code pages (and a German sharp s before a
+// closing quote in Windows-1252) forms a valid pair here and there, but never most of its bytes.
 void CheckEncoding(std::string_view bytes, TextEncoding encoding, FileProblems problems) {
     if (encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be) {
         return CheckUtf16(bytes.substr(2), encoding == TextEncoding::Utf16Be, problems);
     }
     if (encoding != TextEncoding::Ansi && encoding != TextEncoding::Utf8WithMark) return;
-    std::size_t firstInvalid = std::string_view::npos;
-    bool multiByte = false;
+    constexpr std::size_t kFewestSequences = 3, kValidPerInvalid = 8;
+    std::size_t firstInvalid = std::string_view::npos, invalid = 0, sequences = 0, inSequences = 0;
     for (std::size_t at = 0; at < bytes.size();) {
         if (static_cast<unsigned char>(bytes[at]) < 0x80) {
             ++at;
             continue;
         }
         const auto point = DecodeUtf8At(bytes, at);
-        if (point.length == 1 && firstInvalid == std::string_view::npos) firstInvalid = at;
-        multiByte = multiByte || point.length > 1;
+        if (point.length == 1) {
+            if (invalid++ == 0) firstInvalid = at;
+        } else {
+            ++sequences;
+            inSequences += point.length;
+        }
         at += point.length;
     }
-    if (firstInvalid == std::string_view::npos || (encoding == TextEncoding::Ansi && !multiByte)) {
+    if (invalid == 0 ||
+        (encoding == TextEncoding::Ansi &&
+         (sequences < kFewestSequences || inSequences < kValidPerInvalid * invalid))) {
         return;
     }
     problems.Add(LineAfter(bytes.substr(0, firstInvalid)),
@@ -215,8 +225,10 @@ class Parse {
             return Problem("includes nest more than " + std::to_string(kMaxIncludeLevels) +
                            " levels deep; " + Quote(path) + " is skipped");
         }
-        const auto bytes = files.sReadWholeFile(path);
-        if (!bytes) return Problem("include file cannot be read: " + Quote(path));
+        std::string whyNot;
+        const auto bytes = files.sReadWholeFile(path, &whyNot);
+        if (!bytes)
+            return Problem("include file cannot be read: " + Quote(path) + " (" + whyNot + ")");
         const auto includedAt = origin_;
         reading.push_back(std::move(key));
         File(*bytes, path);
@@ -257,12 +269,18 @@ class Parse {
         Problem("program not found: " + Quote(path));
     }
 
-    // Started as a command line when it is no file: "C:\x\a.exe /y" runs a.exe.
+    // Started as a command line when it is no file: "C:\x\a.exe /y" runs a.exe. The text before
+    // each run of blanks is tried, as the system tries it (trailing blanks of a name do not
+    // count), but only the first few: a line of thousands of blanks must not cost thousands of
+    // looks at the disk, and what is not looked at is not called missing.
     bool ProgramExists(const std::string& path) {
+        constexpr int kMostPrefixes = 16;
         auto& files = context_.platform.files;
         if (files.ExistsOnLocalDrive(path).value_or(true)) return true;
+        int tried = 0;
         for (auto blank = path.find(' '); blank != std::string::npos;
-             blank = path.find(' ', blank + 1)) {
+             blank = path.find(' ', path.find_first_not_of(' ', blank))) {
+            if (++tried > kMostPrefixes) return true;
             if (files.ExistsOnLocalDrive(path.substr(0, blank)).value_or(true)) return true;
         }
         return false;
@@ -365,12 +383,17 @@ std::optional<std::vector<std::string>> ReadMenuFile(const std::string& path,
         platform.ShowError(context.noMenuFileText);
         return std::nullopt;
     }
+    std::string whyNot;
+    const auto bytes = platform.files.sReadWholeFile(path, &whyNot);
+    if (!bytes) {
+        context.unreadReason = std::move(whyNot);
+        return std::nullopt;
+    }
     std::vector<std::string> MenuLines;
     Parse parse(context, RootMenu, MenuLines);
     parse.reading.push_back(FoldCase(path));
-    if (const auto bytes = platform.files.sReadWholeFile(path)) parse.File(*bytes, "");
+    parse.File(*bytes, "");
     parse.End();
-    context.problems.SortByLine();
     return MenuLines;
 }
 

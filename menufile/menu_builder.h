@@ -26,14 +26,17 @@ struct MenuFileContext {
     GeneratorMenus& generatorMenus;
     // What is wrong in the file; reading it builds the same menu either way.
     MenuProblems& problems;
+    // Set when the file is there but cannot be read: the system's reason. Nothing is built then.
+    std::optional<std::string> unreadReason = std::nullopt;
 };
 
 // Appends the file's entries to RootMenu and applies its "@" lines; an "@Include" line reads
 // another file's lines in its place. Returns every line read, in reading order, cut at every line
 // end and untrimmed: element k is the line whose items have identifier k + 1, whatever file it
 // came from (for a menu without includes, line k + 1 of the file). nullopt when no menu file was
-// found. Every line is built: the content never stops the parse. Checking the lines costs one
-// file-attribute query per local file or folder they name, and nothing else.
+// found or it could not be read (then the context says why). Every line is built: the content
+// never stops the parse. Checking the lines costs one file-attribute query per local file or
+// folder they name (a program path with blanks at most 16 more), and nothing else.
 std::optional<std::vector<std::string>> ReadMenuFile(const std::string& path,
                                                      platform::MenuHandle RootMenu,
                                                      MenuFileContext& context);

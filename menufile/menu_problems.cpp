@@ -8,13 +8,17 @@
 namespace kov {
 
 void MenuProblems::Add(LineOrigin origin, std::string message) {
-    // A file of nothing but mistakes must not cost more than counting them.
-    if (listed_.size() < kListed) listed_.push_back({std::move(origin), std::move(message)});
     ++count_;
-}
-
-void MenuProblems::SortByLine() {
-    std::ranges::stable_sort(listed_, {}, [](const MenuProblem& p) { return p.origin.order; });
+    // Problems arrive almost in reading order (an unclosed "[" comes at the end), so a file of
+    // nothing but mistakes costs little more than counting them. Equal places keep the order they
+    // were found in.
+    const auto order = [](const MenuProblem& problem) { return problem.origin.order; };
+    if (listed_.size() == kListed) {
+        if (origin.order >= listed_.back().origin.order) return;
+        listed_.pop_back();
+    }
+    const auto after = std::ranges::upper_bound(listed_, origin.order, {}, order);
+    listed_.insert(after, {std::move(origin), std::move(message)});
 }
 
 std::string EscapedByte(unsigned char byte) {
