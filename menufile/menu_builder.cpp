@@ -127,13 +127,13 @@ class Parse {
             Problem("only the first " + std::to_string(kMaxReadLines) + " lines and " +
                     std::to_string(kMaxReadBytes >> 20) + " MiB of " + Quote(file) + " are read");
         }
-        Lines(read.lines, file);
+        Lines(std::move(read.lines), file);
     }
 
     // A program's output: no file, no settings, no includes, and nothing checked on disk. False
     // when it gave no entry.
-    bool Generated(const std::vector<std::string>& lines) {
-        Lines(lines, "");
+    bool Generated(std::vector<std::string> lines) {
+        Lines(std::move(lines), "");
         return appended_ > 0;
     }
 
@@ -154,13 +154,17 @@ class Parse {
         return static_cast<CommandId>(std::min<std::size_t>(lines_.size() + 1, INT32_MAX));
     }
 
-    void Lines(const std::vector<std::string>& lines, const std::string& file) {
+    void Lines(std::vector<std::string> lines, const std::string& file) {
+        origin_.file = file;
+        lines_.reserve(lines_.size() + lines.size());
         int number = 0;
-        for (const auto& line : lines) {
+        for (auto& line : lines) {
             const auto id = NextId();
-            lines_.push_back(line);
-            origin_ = {file, ++number, id};
-            Line(line, id);
+            lines_.push_back(std::move(line));
+            origin_.line = ++number;
+            origin_.order = id;
+            // Read at once, before an included file's lines are appended behind it.
+            Line(lines_.back(), id);
         }
     }
 
@@ -428,7 +432,7 @@ bool FillGeneratorMenu(platform::MenuHandle menu, std::vector<std::string>& Menu
                               context.folderMenus,
                               context.generatorMenus,
                               unreported};
-        any = Parse(quiet, menu, MenuLines, &*generator).Generated(read->lines);
+        any = Parse(quiet, menu, MenuLines, &*generator).Generated(std::move(read->lines));
         if (read->cut) menus.AppendMenu(menu, mf::kGrayed, 0, "...");
     }
     if (!any) menus.AppendMenu(menu, mf::kGrayed, 0, noEntries);
