@@ -5,6 +5,7 @@ from __future__ import annotations
 
 import collections
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -234,29 +235,26 @@ def reg_for_test(test: unittest.TestCase, key: str, *add: str) -> None:
 
 
 def session_programs(exe_name: str) -> set[int]:
-    """The processes of this Wine session running a program of that name, found by the prefix in
-    their environment and the program in their command line."""
-    prefix = ("WINEPREFIX=" + os.environ["WINEPREFIX"]).encode()
-    found = set()
+    """The processes of this Wine session (by the prefix in their environment) running a program
+    of that name."""
+    prefix, found = ("WINEPREFIX=" + os.environ["WINEPREFIX"]).encode(), set()
     for pid in filter(str.isdigit, os.listdir("/proc")):
         try:
             environ = Path(f"/proc/{pid}/environ").read_bytes().split(b"\0")
             program = Path(f"/proc/{pid}/cmdline").read_bytes().split(b"\0")[0]
         except OSError:
             continue  # ended meanwhile
-        name = program.replace(b"\\", b"/").rsplit(b"/", 1)[-1].decode("latin-1")
-        if prefix in environ and name.lower() == exe_name.lower():
+        if prefix in environ and re.split(rb"[/\\]", program)[-1].lower() == exe_name.lower().encode():
             found.add(int(pid))
     return found
 
 
 def session_lost() -> str:
-    """Why a program of the session may have ended unasked: its wineserver ends every program of
-    the session with 1 when it goes, the desktop holder among them."""
+    """Why a program may have ended unasked: its wineserver, gone, ends every program of the
+    session with 1, the desktop holder among them."""
     try:
-        os.kill(int(os.environ["KOV_HOLDER_PID"]), 0)
-        return ""
-    except (KeyError, ValueError, ProcessLookupError):
+        return os.kill(int(os.environ["KOV_HOLDER_PID"]), 0) or ""
+    except (KeyError, ProcessLookupError):
         return "; the session's desktop holder ended too: its wineserver went away"
 
 
