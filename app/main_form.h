@@ -67,7 +67,7 @@ class MainForm : public platform::SettingsEvents, public ShellIconSource {
     void LoadLanguageFile();
     // The language file is there but its content was not read, so it must not be replaced.
     bool LanguageFileUnread();
-    std::string UnreadLanguageFile() const;
+    std::string CouldNotBeRead(const std::string& path) const;
     void AddProgramImages();
     void ExecuteCommand(CommandId id);
     AfterCommand Dispatch(CommandId id);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/command_line.h"
 #include "app/default_menu_file.h"
 #include "commands/expand_string.h"
 #include "menufile/menu_builder.h"
@@ -17,7 +18,7 @@ int CheckMenuFile(platform::Platform& platform, const NumberFormat& numbers,
     // Unlike a start, a named file that is missing is the answer, not a reason to read another.
     const auto path = menuFileArgument ? expander.sExpandString(*menuFileArgument, false)
                                        : DefaultMenuFilePath(platform.identity);
-    if (!platform.files.IsOrdinaryFile(path)) {
+    if (!NamesOneFile(platform.files, path)) {
         output += (path.empty() ? "\"\"" : path) + ": the menu file was not found\r\n";
         return 1;
     }
@@ -30,6 +31,11 @@ int CheckMenuFile(platform::Platform& platform, const NumberFormat& numbers,
     const auto root = platform.menus.CreatePopupMenu();
     ReadMenuFile(path, root, context);
     platform.menus.DestroyMenu(root);
+    // Never "no problems" for a file that was not read.
+    if (context.unreadReason) {
+        output += path + ": the menu file could not be read (" + *context.unreadReason + ")\r\n";
+        return 1;
+    }
     for (const auto& line : ProblemTexts(problems, path + "(", "): ")) output += line + "\r\n";
     constexpr std::size_t kHighestExitCode = 255;
     return static_cast<int>(std::min(problems.Count(), kHighestExitCode));

@@ -109,12 +109,18 @@ class Parse {
         Problem("program not found: " + Quote(path));
     }
 
-    // Started as a command line when it is no file: "C:\x\a.exe /y" runs a.exe.
+    // Started as a command line when it is no file: "C:\x\a.exe /y" runs a.exe. The text before
+    // each run of blanks is tried, as the system tries it (trailing blanks of a name do not
+    // count), but only the first few: a line of thousands of blanks must not cost thousands of
+    // looks at the disk, and what is not looked at is not called missing.
     bool ProgramExists(const std::string& path) {
+        constexpr int kMostPrefixes = 16;
         auto& files = context_.platform.files;
         if (files.ExistsOnLocalDrive(path).value_or(true)) return true;
+        int tried = 0;
         for (auto blank = path.find(' '); blank != std::string::npos;
-             blank = path.find(' ', blank + 1)) {
+             blank = path.find(' ', path.find_first_not_of(' ', blank))) {
+            if (++tried > kMostPrefixes) return true;
             if (files.ExistsOnLocalDrive(path.substr(0, blank)).value_or(true)) return true;
         }
         return false;
@@ -214,24 +220,34 @@ void CheckUtf16(std::string_view bytes, bool bigEndian, MenuProblems& problems) 
 
 // A file without a mark that is almost UTF-8 is read in the ANSI code page whole; one with the
 // UTF-8 mark reads its broken bytes as U+FFFD. Either way the user wants to know where.
+// Without the mark, a file is taken for UTF-8 spoilt by a few stray bytes only when that is what
+// it plainly is: at least three valid multi-byte sequences, holding at least 8 of every 9
+// non-ASCII bytes. Text in double-byte and Cyrillic code pages (and a German sharp s before a
+// closing quote in Windows-1252) forms a valid pair here and there, but never most of its bytes.
 void CheckEncoding(std::string_view bytes, TextEncoding encoding, MenuProblems& problems) {
     if (encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be) {
         return CheckUtf16(bytes.substr(2), encoding == TextEncoding::Utf16Be, problems);
     }
     if (encoding != TextEncoding::Ansi && encoding != TextEncoding::Utf8WithMark) return;
-    std::size_t firstInvalid = std::string_view::npos;
-    bool multiByte = false;
+    constexpr std::size_t kFewestSequences = 3, kValidPerInvalid = 8;
+    std::size_t firstInvalid = std::string_view::npos, invalid = 0, sequences = 0, inSequences = 0;
     for (std::size_t at = 0; at < bytes.size();) {
         if (static_cast<unsigned char>(bytes[at]) < 0x80) {
             ++at;
             continue;
         }
         const auto point = DecodeUtf8At(bytes, at);
-        if (point.length == 1 && firstInvalid == std::string_view::npos) firstInvalid = at;
-        multiByte = multiByte || point.length > 1;
+        if (point.length == 1) {
+            if (invalid++ == 0) firstInvalid = at;
+        } else {
+            ++sequences;
+            inSequences += point.length;
+        }
         at += point.length;
     }
-    if (firstInvalid == std::string_view::npos || (encoding == TextEncoding::Ansi && !multiByte)) {
+    if (invalid == 0 ||
+        (encoding == TextEncoding::Ansi &&
+         (sequences < kFewestSequences || inSequences < kValidPerInvalid * invalid))) {
         return;
     }
     problems.Add(LineAfter(bytes.substr(0, firstInvalid)),
@@ -252,14 +268,17 @@ std::optional<std::vector<std::string>> ReadMenuFile(const std::string& path,
         platform.ShowError(context.noMenuFileText);
         return std::nullopt;
     }
-    std::string text;
-    if (const auto bytes = platform.files.sReadWholeFile(path)) {
-        auto content = DecodeText(*bytes, platform.ansi);
-        CheckEncoding(*bytes, content.encoding, context.problems);
-        text = std::move(content.text) + "\r\n";
+    std::string whyNot;
+    const auto bytes = platform.files.sReadWholeFile(path, &whyNot);
+    if (!bytes) {
+        context.unreadReason = std::move(whyNot);
+        return std::nullopt;
     }
+    auto content = DecodeText(*bytes, platform.ansi);
+    CheckEncoding(*bytes, content.encoding, context.problems);
+    content.text += "\r\n";
 
-    auto MenuLines = SplitLines(text);
+    auto MenuLines = SplitLines(content.text);
     Parse parse(context, RootMenu);
     CommandId id = 0;
     for (const auto& line : MenuLines) {
@@ -268,7 +287,6 @@ std::optional<std::vector<std::string>> ReadMenuFile(const std::string& path,
         parse.Line(line, id);
     }
     parse.End();
-    context.problems.SortByLine();
     return MenuLines;
 }
 

@@ -24,12 +24,16 @@ struct MenuFileContext {
     FolderMenus& folderMenus;
     // What is wrong in the file; reading it builds the same menu either way.
     MenuProblems& problems;
+    // Set when the file is there but cannot be read: the system's reason. Nothing is built then.
+    std::optional<std::string> unreadReason = std::nullopt;
 };
 
 // Appends the file's entries to RootMenu and applies its "@" lines. Returns the file's lines cut
-// at every CR LF (untrimmed; element k is line k + 1), or nullopt when no menu file was found.
+// at every CR LF (untrimmed; element k is line k + 1), or nullopt when no menu file was found or
+// it could not be read (then the context says why).
 // Every line is built: the file's content never stops the parse. Checking the lines costs one
-// file-attribute query per local file or folder they name, and nothing else.
+// file-attribute query per local file or folder they name (a program path with blanks at most 16
+// more), and nothing else.
 std::optional<std::vector<std::string>> ReadMenuFile(const std::string& path,
                                                      platform::MenuHandle RootMenu,
                                                      MenuFileContext& context);

@@ -8,13 +8,16 @@
 namespace kov {
 
 void MenuProblems::Add(int line, std::string message) {
-    // A file of nothing but mistakes must not cost more than counting them.
-    if (listed_.size() < kListed) listed_.push_back({line, std::move(message)});
     ++count_;
-}
-
-void MenuProblems::SortByLine() {
-    std::ranges::stable_sort(listed_, {}, &MenuProblem::line);
+    // Problems arrive almost in the order of their lines (an unclosed "[" comes at the end), so
+    // a file of nothing but mistakes costs little more than counting them. Equal lines keep the
+    // order they were found in.
+    if (listed_.size() == kListed) {
+        if (line >= listed_.back().line) return;
+        listed_.pop_back();
+    }
+    const auto after = std::ranges::upper_bound(listed_, line, {}, &MenuProblem::line);
+    listed_.insert(after, {line, std::move(message)});
 }
 
 std::string EscapedByte(unsigned char byte) {

@@ -16,15 +16,14 @@ struct MenuProblem {
 
 class MenuProblems {
   public:
-    // Only this many are kept; the rest are counted.
+    // Only this many are kept, those of the lowest lines; the rest are counted.
     static constexpr std::size_t kListed = 1000;
 
     void Add(int line, std::string message);
     std::size_t Count() const { return count_; }
-    // The first problems met, in the order they were met until sorted.
+    // In the order of their lines, so that the list reads down the file whatever was found at
+    // its end.
     const std::vector<MenuProblem>& Listed() const { return listed_; }
-    // So that the list reads down the file, whatever was found at its end.
-    void SortByLine();
 
   private:
     std::vector<MenuProblem> listed_;

@@ -31,10 +31,12 @@ T Take(std::deque<T>& queue, T otherwise) {
 class FakeFiles : public platform::Files {
   public:
     bool IsOrdinaryFile(const std::string& path) override { return files.count(path) != 0; }
-    std::optional<std::string> sReadWholeFile(const std::string& path) override {
+    std::optional<std::string> sReadWholeFile(const std::string& path,
+                                              std::string* whyNot = nullptr) override {
         const auto it = files.find(path);
-        return it != files.end() && !unreadable.count(path) ? std::optional(it->second)
-                                                            : std::nullopt;
+        if (it != files.end() && !unreadable.count(path)) return it->second;
+        if (whyNot != nullptr) *whyNot = "locked";
+        return std::nullopt;
     }
     bool WriteNewFile(const std::string& path, std::string_view content) override;
     bool ReplaceFile(const std::string& path, std::string_view content) override;

@@ -91,6 +91,8 @@ TEST_F(MenuBuilder, ProblemsNameTheirLine) {
     fake.files.files["C:\\Tools\\a.exe"] = "";
     fake.files.folders.insert("C:\\Docs");
     const std::string longCaption(5000, 'x');
+    std::string manyBlanks;
+    for (int i = 0; i < 20000; ++i) manyBlanks += " x";
     // Each line of a file with the problem it must show; "" for none.
     const Rows<> fileLines = {
         {"@BGMenuColour 1,2,3", "unknown setting @BGMenuColour; did you mean @BGMenuColor?"},
@@ -121,6 +123,7 @@ TEST_F(MenuBuilder, ProblemsNameTheirLine) {
         {"Run\tC:\\Tools\\b.exe||C:\\", "program not found: C:\\Tools\\b.exe"},
         {"Run\t.\\b.exe", "program not found: C:\\Tools\\Menu\\b.exe"},
         {"Run\t\\\\server\\b.exe\tnotepad.exe\thttp://x", ""},
+        {"Run\tC:\\Tools\\b.exe" + manyBlanks, ""},  // looked at only up to the 16th blank
         {longCaption + "\tx",
          "a caption longer than 4096 bytes is cut: " + longCaption.substr(0, 100) + "..."},
         {"[Sub", ""},
@@ -142,13 +145,29 @@ TEST_F(MenuBuilder, ProblemsNameTheirLine) {
     // What is wrong changes nothing that is built.
     EXPECT_NE(tree.find("\nITEM 19 Caption\x01only\n"), std::string::npos);
 
-    // A file that is UTF-8 but for one byte is read as ANSI; one with the mark reads it as U+FFFD.
-    Build("A\tx\r\n\xC3\xA9\tx\nB\xE9\tx");
-    EXPECT_EQ(ProblemTexts(menuFile.problems, "", ": ").at(0),
-              "3: byte \\xE9 is not UTF-8; the whole file was read in the ANSI code page instead");
-    Build("\xEF\xBB\xBF\xE9\tx");
-    EXPECT_EQ(ProblemTexts(menuFile.problems, "", ": ").at(0),
-              "1: byte \\xE9 is not UTF-8; it was read as U+FFFD");
+    // ANSI text forms a valid UTF-8 pair here and there, and is no UTF-8 gone wrong; UTF-8 with one
+    // stray byte is read as ANSI, and says so; with the mark the byte is read as U+FFFD.
+    const std::string ansiInstead =
+        "byte \\xE9 is not UTF-8; the whole file was read in the ANSI code page instead";
+    const Rows<> encodings = {
+        {"&\xC2\xB3\xE4\xEA\xF0\xE8\xF2\xE8\tx\r\n&\xC1\xEB\xEE\xEA\xED\xEE\xF2\tx", ""},    // 1251
+        {"\x90\xDD\x92\xE8\tx\r\n\x89\xE6\x91\x9C\x95\xD2\x8FW\x83\\\x83t\x83g\tx", ""},     // 932
+        {"\xB1\xE0\xBC\xAD\xB2\xCB\xB5\xA5\tx\r\n\xB4\xF2\xBF\xAA\xCE\xC4\xBC\xFE\tx", ""},  // 936
+        {"\x84"
+         "Fu\xDF\x93\tx",
+         ""},  // 1252
+        {"Gr\xC3\xB6\xC3\x9F"
+         "e\tx\r\n\xC3\x9C"
+         "bersicht\tx\r\nMen\xC3\xBC\xE9\tx",
+         "3: " + ansiInstead},
+        {"\xE7\xBC\x96\xE8\xBE\x91\xE8\x8F\x9C\xE5\x8D\x95\tx\r\n\xE9\tx", "2: " + ansiInstead},
+        {"\xEF\xBB\xBF\xE9\tx", "1: byte \\xE9 is not UTF-8; it was read as U+FFFD"},
+    };
+    ExpectRows(encodings, [this](const std::string& file) {
+        Build(file);
+        const auto problems = ProblemTexts(menuFile.problems, "", ": ");
+        return problems.empty() ? std::string() : problems[0];
+    });
     // UTF-16 LE: "[A", "-", a lone low surrogate; the open "[" is listed first, at its line.
     Build(std::string("\xFF\xFE[\0A\0\r\0\n\0-\0\n\0\x00\xDC\t\0x\0", 20));
     EXPECT_EQ(ProblemTexts(menuFile.problems, "", ": "),
