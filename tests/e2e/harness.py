@@ -123,8 +123,10 @@ class Screenshot:
 
 
 def screenshot_when(probe, what: str) -> Screenshot:
-    """The first screenshot for which probe holds: a popup paints after it maps."""
-    return poll(lambda: (lambda s: s if probe(s) else None)(Screenshot()), 5, what, interval=0.1)
+    """The first screenshot for which probe holds: a popup paints after it maps, and what a
+    worker thread hands over (a shell icon) may come as late as a start on a busy machine."""
+    return poll(lambda: (lambda s: s if probe(s) else None)(Screenshot()), START_DEADLINE, what,
+                interval=0.1)
 
 
 def save_screenshot(path: Path, around: Window, margin: int = 16) -> Path:
