@@ -105,7 +105,7 @@ TEST_F(RunCycle, ChoicesAreTranslatedBackAndRun) {
         return target ? target->path : "-";
     };
     EXPECT_EQ(icon(1, 0) + "|" + icon(2001, 0) + "|" + icon(0, docs),
-              "prog.exe|C:\\Docs\\a.txt|C:\\Docs");
+              "prog.exe|C:\\Docs\\a.txt|C:\\Docs\\");
     EXPECT_EQ(icon(5, 0) + icon(6, 0) + icon(2003, 0) + icon(0, 99), "----");
     const CommandId exit = ProgramMenuItemId(CMD_EXIT), help = ProgramMenuItemId(CMD_HELP);
     // -1073741819: a popup that failed inside the system.
