@@ -61,8 +61,9 @@ void MainForm::FormLoad(const std::string& commandLine) {
 
     SettingsContext settingsContext{numbers_, expander_, platform_.pictures, platform_.files,
                                     customIcons_};
-    MenuFileContext context{platform_,    settings_, settingsContext, strings_.sNOMENUFILEWASFOUND,
-                            folderMenus_, problems_};
+    MenuFileContext context{
+        platform_,    settings_,       settingsContext, strings_.sNOMENUFILEWASFOUND,
+        folderMenus_, generatorMenus_, problems_};
     if (auto lines = readMenuFile ? ReadMenuFile(sMenuFile, RootMenu, context) : std::nullopt) {
         MenuLines = std::move(*lines);
         menuFont_ = settings_.font;
@@ -170,7 +171,7 @@ void MainForm::ShowAbout(bool exitProgram) {
 
 void MainForm::ShowProblems() {
     std::string text;
-    for (const auto& line : ProblemTexts(problems_, "line ", ": ")) {
+    for (const auto& line : ProblemTexts(problems_, WindowLocation)) {
         text += (text.empty() ? "" : "\r\n") + line;
     }
     // The list stays open while the user edits, so that it can be read beside the file; where
@@ -252,7 +253,13 @@ void MainForm::AddProgramImages() {
 }
 
 void MainForm::InitMenuPopup(platform::MenuHandle menu) {
-    folderMenus_.FillOnOpen(menu);
+    if (folderMenus_.FillOnOpen(menu)) return;
+    SettingsContext settingsContext{numbers_, expander_, platform_.pictures, platform_.files,
+                                    customIcons_};
+    MenuFileContext context{
+        platform_,    settings_,       settingsContext, strings_.sNOMENUFILEWASFOUND,
+        folderMenus_, generatorMenus_, problems_};
+    FillGeneratorMenu(menu, MenuLines, context, strings_.sNOENTRIESFROMTHEPROGRAM);
 }
 
 std::optional<platform::ShellIconTarget> MainForm::ShellIconOf(std::int32_t itemId,

@@ -26,8 +26,11 @@ int CheckMenuFile(platform::Platform& platform, const NumberFormat& numbers,
     SettingsContext settingsContext{numbers, expander, platform.pictures, platform.files, icons};
     std::vector<std::string> folderItemPaths{""};
     FolderMenus folderMenus(platform.menus, platform.folders, folderItemPaths);
+    // Registers the "¦o" submenus, whose programs never run here.
+    GeneratorMenus generatorMenus;
     MenuProblems problems;
-    MenuFileContext context{platform, settings, settingsContext, "", folderMenus, problems};
+    MenuFileContext context{platform,    settings,       settingsContext, "",
+                            folderMenus, generatorMenus, problems};
     const auto root = platform.menus.CreatePopupMenu();
     ReadMenuFile(path, root, context);
     platform.menus.DestroyMenu(root);
@@ -36,7 +39,8 @@ int CheckMenuFile(platform::Platform& platform, const NumberFormat& numbers,
         output += path + ": the menu file could not be read (" + *context.unreadReason + ")\r\n";
         return 1;
     }
-    for (const auto& line : ProblemTexts(problems, path + "(", "): ")) output += line + "\r\n";
+    const auto location = [&path](const LineOrigin& origin) { return CheckLocation(origin, path); };
+    for (const auto& line : ProblemTexts(problems, location)) output += line + "\r\n";
     constexpr std::size_t kHighestExitCode = 255;
     return static_cast<int>(std::min(problems.Count(), kHighestExitCode));
 }

@@ -46,6 +46,8 @@ struct MenuSettings {
     bool NoEdit = false;
     bool NoAbout = false;
     bool NoExit = false;
+    // How long a program that writes a submenu may take.
+    unsigned GeneratorTimeout = 2000;
 };
 
 // Pictures of "@CustomIcon" lines, keyed by the caption (up to its first TAB) of the items that

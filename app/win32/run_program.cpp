@@ -20,6 +20,7 @@
 #include "platform/win32/win32_menus.h"
 #include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_pictures.h"
+#include "platform/win32/win32_program_runner.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_system_look.h"
 #include "platform/win32/win32_temp_folder.h"
@@ -46,8 +47,9 @@ namespace {
 // The real implementations of everything the logic asks of Windows.
 struct Win32Platform {
     explicit Win32Platform(platform::ProgramIdentity identity)
-        : platform{menus, files,   messages, environment, std::move(identity), folders, clipboard,
-                   shell, windows, clock,    pictures,    tempFolder,          ansi,    look} {}
+        : platform{menus,    files,      messages, environment, std::move(identity),
+                   folders,  clipboard,  shell,    windows,     clock,
+                   pictures, tempFolder, ansi,     look,        runner} {}
 
     Win32Menus menus;
     Win32Files files;
@@ -62,6 +64,7 @@ struct Win32Platform {
     const Win32AnsiCodePage ansi;
     Win32Folders folders;
     Win32SystemLook look;
+    Win32ProgramRunner runner;
     platform::Platform platform;
 };
 

@@ -210,6 +210,19 @@ class FakeMainWindow : public platform::MainWindow {
     platform::CommandId choice = 0;
 };
 
+// Answers every run with the output set for its command line, and records the runs.
+class FakeRunner : public platform::ProgramRunner {
+  public:
+    platform::ProgramOutput RunForOutput(const platform::ProgramRun& run) override {
+        runs.push_back(run);
+        const auto found = outputs.find(run.commandLine);
+        return found != outputs.end() ? found->second : platform::ProgramOutput{};
+    }
+
+    std::map<std::string, platform::ProgramOutput> outputs;
+    std::vector<platform::ProgramRun> runs;
+};
+
 struct FakePlatform {
     FakeMenus menus;
     FakeFiles files;
@@ -225,10 +238,11 @@ struct FakePlatform {
     FakeTempFolder tempFolder;
     Latin1 ansi;
     FakeSystemLook look;
+    FakeRunner runner;
     platform::Platform platform{
         menus,    files,      messages, environment, {"C:\\Tools\\Menu", "KOV"},
         folders,  clipboard,  shell,    windows,     clock,
-        pictures, tempFolder, ansi,     look};
+        pictures, tempFolder, ansi,     look,        runner};
 };
 
 }  // namespace kov::fakes

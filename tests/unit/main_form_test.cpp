@@ -200,7 +200,7 @@ TEST_F(RunCycle, CreateNewWritesTheTemplateWhenAsked) {
     EXPECT_FALSE(form->EditingEnabled());
     fake.files.unwritable.clear();
     form->cmdCreateNew_Click();
-    EXPECT_EQ(form->TranslationEntries().size(), 31u);
+    EXPECT_EQ(form->TranslationEntries().size(), 32u);
     EXPECT_TRUE(form->EditingEnabled());
 
     // An existing file is overwritten only when the user says so; a loaded list stays.
@@ -241,7 +241,7 @@ TEST(LanguageFile, EditorAndTemplate) {
     strings.sOK = "Okej";
     const auto text = TranslationTemplate(strings, "Work");
     UIStrings reread = DefaultUIStrings("Work");
-    EXPECT_EQ(ApplyLanguageFile(text, reread).size(), 31u);
+    EXPECT_EQ(ApplyLanguageFile(text, reread).size(), 32u);
     EXPECT_EQ(reread.sINFOTEXT, "Work is a menu program.");
 }
 
