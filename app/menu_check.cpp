@@ -26,7 +26,7 @@ int CheckMenuFile(platform::Platform& platform, const NumberFormat& numbers,
     std::vector<std::string> folderItemPaths{""};
     FolderMenus folderMenus(platform.menus, platform.folders, folderItemPaths);
     MenuProblems problems;
-    MenuFileContext context{platform, settings, settingsContext, "", folderMenus, problems};
+    MenuFileContext context{platform, settings, settingsContext, "", folderMenus, problems, true};
     const auto root = platform.menus.CreatePopupMenu();
     ReadMenuFile(path, root, context);
     platform.menus.DestroyMenu(root);

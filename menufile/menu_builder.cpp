@@ -1,6 +1,5 @@
 #include "menufile/menu_builder.h"
 
-#include <cctype>
 #include <cstdint>
 #include <cstdio>
 
@@ -8,6 +7,7 @@
 #include "core/text.h"
 #include "core/utf8.h"
 #include "menufile/date_format.h"
+#include "menufile/program_sections.h"
 #include "menufile/text_helpers.h"
 
 namespace kov {
@@ -26,13 +26,16 @@ constexpr std::size_t kMarkerLength = kBrokenBar.size() + 1;
 class Parse {
   public:
     Parse(MenuFileContext& context, platform::MenuHandle root)
-        : context_(context), menus_(context.platform.menus), menuStack_{root} {}
+        : context_(context),
+          menus_(context.platform.menus),
+          sections_(context.platform.front, context.everySection),
+          menuStack_{root} {}
 
     void Line(std::string_view raw, CommandId id) {
         if (level_ < 0) level_ = 0;
         line_ = id;
         const std::string line = sTrimBlanks(TrimSpaces(raw));
-        if (line.empty()) return;
+        if (line.empty() || !sections_.Keeps(line, id, context_.problems)) return;
         const auto& settings = context_.settings;
         switch (line[0]) {
             case '@':
@@ -120,11 +123,6 @@ class Parse {
         return false;
     }
 
-    static bool IsDrivePath(std::string_view path) {
-        return path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) &&
-               path[1] == ':' && (path[2] == '\\' || path[2] == '/');
-    }
-
     platform::MenuHandle Current() const { return menuStack_[static_cast<std::size_t>(level_)]; }
 
     void Append(unsigned flags, std::uintptr_t idOrSubmenu, std::string_view text) {
@@ -182,6 +180,7 @@ class Parse {
 
     MenuFileContext& context_;
     platform::Menus& menus_;
+    ProgramSections sections_;
     std::vector<platform::MenuHandle> menuStack_;
     int level_ = 0;
     int line_ = 0;

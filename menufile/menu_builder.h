@@ -24,6 +24,8 @@ struct MenuFileContext {
     FolderMenus& folderMenus;
     // What is wrong in the file; reading it builds the same menu either way.
     MenuProblems& problems;
+    // Every "@ForPrograms" section is built, whatever window is in front: the file is checked.
+    bool everySection = false;
 };
 
 // Appends the file's entries to RootMenu and applies its "@" lines. Returns the file's lines cut

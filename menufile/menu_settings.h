@@ -46,6 +46,8 @@ struct MenuSettings {
     bool NoEdit = false;
     bool NoAbout = false;
     bool NoExit = false;
+    // Folders chosen over an Explorer window open in it, as they do in a file dialog.
+    bool FoldersInPlace = false;
 };
 
 // Pictures of "@CustomIcon" lines, keyed by the caption (up to its first TAB) of the items that

@@ -83,6 +83,7 @@ const Directive kDirectives[] = {
     {"@NoEdit", Flag{&MenuSettings::NoEdit}},
     {"@NoAbout", Flag{&MenuSettings::NoAbout}},
     {"@NoExit", Flag{&MenuSettings::NoExit}},
+    {"@FoldersInPlace", Flag{&MenuSettings::FoldersInPlace}},
     {"@CustomIcon", CustomIcon{}},
 };
 
@@ -190,18 +191,21 @@ Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 }  // namespace
 
+std::string_view SettingValue(std::string_view line, std::string_view key) {
+    // Counted in characters: the one after the key may take several bytes, and so may a letter of
+    // the key written in another case.
+    std::size_t skip = 0;
+    for (std::size_t n = 0; n <= key.size() && skip < line.size(); ++n) {
+        skip += DecodeUtf8At(line, skip).length;
+    }
+    return line.substr(skip);
+}
+
 std::optional<std::string> ApplySettingsLine(std::string_view line, MenuSettings& settings,
                                              SettingsContext& context) {
     for (const auto& directive : kDirectives) {
         if (!StartsWithNoCase(line, directive.key)) continue;
-        // The key and the one character after it are dropped; the rest is the value, untrimmed.
-        // Counted in characters: the one after the key may take several bytes, and so may a
-        // letter of the key written in another case.
-        std::size_t skip = 0;
-        for (std::size_t n = 0; n <= directive.key.size() && skip < line.size(); ++n) {
-            skip += DecodeUtf8At(line, skip).length;
-        }
-        const std::string value(line.substr(skip));
+        const std::string value(SettingValue(line, directive.key));
         const auto cannotRead = [&](std::string_view what) -> Problem {
             return std::string(directive.key) + ": " + std::string(what) + " expected, not \"" +
                    Quote(value) + "\"";

@@ -16,6 +16,7 @@
 #include "platform/system_look.h"
 #include "platform/temp_folder.h"
 #include "platform/top_windows.h"
+#include "platform/window_in_front.h"
 
 namespace kov::platform {
 
@@ -36,6 +37,9 @@ struct Platform {
     // Files in neither UTF-8 nor UTF-16 are read and written in it.
     const AnsiCodePage& ansi;
     SystemLook& look;
+    // The window KOV was called over, and the questions that can be asked of it.
+    WindowInFront front;
+    PlaceInFront& place;
 
     // An error message titled with the program's name.
     void ShowError(std::string_view text) {

@@ -22,8 +22,8 @@ struct FakeMenuFile {
     // Reads the menu file at path into root, as start-up does.
     std::optional<std::vector<std::string>> Read(const std::string& path,
                                                  platform::MenuHandle root) {
-        MenuFileContext context{fake.platform,  settings,    settingsContext,
-                                noMenuFileText, folderMenus, problems};
+        MenuFileContext context{fake.platform, settings, settingsContext, noMenuFileText,
+                                folderMenus,   problems, everySection};
         return ReadMenuFile(path, root, context);
     }
 
@@ -37,6 +37,7 @@ struct FakeMenuFile {
     FolderMenus folderMenus{fake.menus, fake.folders, FolderItemPaths};
     std::string noMenuFileText = "No menu file was found.";
     MenuProblems problems;
+    bool everySection = false;
 };
 
 }  // namespace kov::fakes
