@@ -39,11 +39,12 @@ class WindowInFrontTest(KovTestCase):
         result = self.folder.root / "chosen.txt"
         self.start_in_front("KOV test dialog", str(helper_exe("file_dialog")), windows_path(start),
                             "typed.txt", windows_path(result))
-        where = self.folder.write("where.txt", b"")
-        self.folder.write("KOV.mnu", menu("Where\t\u00a6a.\\where.txt|\u00a6w"))
+        where = self.folder.root / "where.txt"
+        # "Command prompt here", with the prompt's answer kept.
+        self.folder.write("KOV.mnu", menu(f'Where\tcmd.exe|/c cd > "{windows_path(where)}"|\u00a6w|0'))
         self.choose_first_entry()
-        poll(lambda: where.read_bytes() == windows_path(start).encode() + b"\r\n", 10,
-             "the dialog's folder in where.txt")
+        poll(lambda: where.exists() and where.read_bytes() == windows_path(start).encode() + b"\r\n",
+             10, "the dialog's folder in where.txt")
         self.folder.write("KOV.mnu", menu("Go\t" + windows_path(target)))
         self.choose_first_entry()
         dialog = int(x_windows("--onlyvisible", "--name", "KOV test dialog")[0])
