@@ -26,15 +26,13 @@ HWND FileNameBox(HWND dialog) {
 }
 
 std::optional<std::wstring> TextOf(HWND box, WaitBudget& budget) {
-    DWORD_PTR length = 0;
-    if (!budget.Send(box, WM_GETTEXTLENGTH, 0, 0, &length)) return std::nullopt;
-    std::wstring text(length + 1, L'\0');
+    std::wstring text(32768, L'\0');
     DWORD_PTR copied = 0;
     if (!budget.Send(box, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
                      &copied)) {
         return std::nullopt;
     }
-    text.resize(std::min<std::size_t>(copied, length));
+    text.resize(std::min<std::size_t>(copied, text.size() - 1));
     return text;
 }
 
@@ -128,12 +126,15 @@ bool TakeFileDialogTo(HWND dialog, const std::string& folder, WaitBudget& budget
         SetTextOf(box, *typed, budget);
         return false;
     }
+    // A dialog still busy going there when the wait ends is taken to have gone: opening the
+    // folder anew as well would show it twice, and the name cannot be put back meanwhile.
     DWORD_PTR ignored = 0;
-    const bool went = budget.Send(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)), &ignored);
-    SetTextOf(box, *typed, budget);
+    if (budget.Send(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                    reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)), &ignored)) {
+        SetTextOf(box, *typed, budget);
+    }
     SetForegroundWindow(dialog);
-    return went;
+    return true;
 }
 
 }  // namespace kov::win32

@@ -1,5 +1,6 @@
-// The time a run may spend waiting on other programs' windows, all questions together: a window
-// that hangs must not keep the user's command waiting.
+// The time a run may spend waiting on other programs' windows that do not answer, all questions
+// together: a window that hangs must not keep the user's command waiting. A window that answers
+// is alive, however long its work takes, and costs nothing.
 #pragma once
 
 #include "platform/win32/windows_api.h"
@@ -13,20 +14,22 @@ class WaitBudget {
   public:
     explicit WaitBudget(std::chrono::milliseconds total) : left_(total) {}
 
-    bool Spent() const { return left_.count() <= 0; }
-    // Calls wait with the milliseconds left and takes the time it took off them.
+    // Calls wait with the milliseconds left; true when it was answered in time. What an
+    // unanswered wait took is taken off what is left.
     template <typename Wait>
-    auto Spend(Wait wait) {
+    bool Await(Wait wait) {
+        if (left_.count() <= 0) return false;
         const auto start = std::chrono::steady_clock::now();
-        auto result = wait(static_cast<DWORD>(std::max<long long>(left_.count(), 0)));
-        left_ -= std::chrono::duration_cast<std::chrono::milliseconds>(
-            std::chrono::steady_clock::now() - start);
-        return result;
+        const bool answered = wait(static_cast<DWORD>(left_.count()));
+        if (!answered) {
+            left_ -= std::chrono::duration_cast<std::chrono::milliseconds>(
+                std::chrono::steady_clock::now() - start);
+        }
+        return answered;
     }
-    // SendMessageTimeout within what is left; false when the window did not answer in time.
+    // SendMessageTimeout within what is left; a hung window fails at once.
     bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* result) {
-        if (Spent()) return false;
-        return Spend([&](DWORD milliseconds) {
+        return Await([&](DWORD milliseconds) {
             return SendMessageTimeoutW(window, message, wParam, lParam,
                                        SMTO_ABORTIFHUNG | SMTO_BLOCK, milliseconds, result) != 0;
         });

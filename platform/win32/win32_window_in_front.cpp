@@ -62,9 +62,9 @@ platform::WindowInFront NoteWindowInFront() {
 
 std::optional<platform::ExplorerView> Win32PlaceInFront::ExplorerWindow(
     platform::WindowHandle window) {
-    if (budget_.Spent() || IsHungAppWindow(AsWindow(window))) return std::nullopt;
+    if (IsHungAppWindow(AsWindow(window))) return std::nullopt;
     auto view = std::make_shared<std::optional<platform::ExplorerView>>();
-    const bool answered = budget_.Spend([&](DWORD milliseconds) {
+    const bool answered = budget_.Await([&](DWORD milliseconds) {
         return AskShellWindows(
             [view, window](IDispatch* list) { *view = ReadExplorerWindow(list, AsWindow(window)); },
             milliseconds);
@@ -88,9 +88,9 @@ bool Win32PlaceInFront::TakeDialogTo(platform::WindowHandle window, const std::s
 }
 
 bool Win32PlaceInFront::TakeExplorerTo(platform::WindowHandle window, const std::string& folder) {
-    if (budget_.Spent() || IsHungAppWindow(AsWindow(window))) return false;
+    if (IsHungAppWindow(AsWindow(window))) return false;
     auto went = std::make_shared<bool>(false);
-    const bool answered = budget_.Spend([&](DWORD milliseconds) {
+    const bool answered = budget_.Await([&](DWORD milliseconds) {
         return AskShellWindows(
             [went, window, folder](IDispatch* list) {
                 *went = NavigateExplorerWindow(list, AsWindow(window), folder);
