@@ -26,6 +26,10 @@ std::string MenuFileArgument(std::string_view arguments) {
     return path;
 }
 
+bool NamesOneFile(platform::Files& files, const std::string& path) {
+    return path.find_first_of("*?") == std::string::npos && files.IsOrdinaryFile(path);
+}
+
 std::optional<CheckRequest> CheckSwitch(std::string_view arguments) {
     constexpr std::string_view kSwitch = "/check";
     if (!StartsWithNoCase(arguments, kSwitch)) return std::nullopt;

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/files.h"
+
 namespace kov {
 
 // What follows the program name in the whole command line, as the system's own splitting skips
@@ -14,6 +16,10 @@ std::string CommandLineArguments(std::string_view commandLine);
 // The path named by the arguments: blanks around it trimmed, and one pair of double quotes around
 // it removed (no file name can hold a quote, so nothing that names a file otherwise changes).
 std::string MenuFileArgument(std::string_view arguments);
+
+// Whether the path names one ordinary file to read: a file search takes "*" and "?" as
+// patterns, but a path holding them names no one file.
+bool NamesOneFile(platform::Files& files, const std::string& path);
 
 // "/check" (any letter case) as the first argument asks for the menu file's problems instead of
 // the menu. The rest names the file, as without the switch; nothing at all means the default file.

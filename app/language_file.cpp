@@ -44,6 +44,7 @@ constexpr std::string UIStrings::*kMatchOrder[] = {
     &UIStrings::sNOHELPFILEWASFOUND,
     &UIStrings::sPROBLEMS,
     &UIStrings::sCLOSE,
+    &UIStrings::sNOENTRIESFROMTHEPROGRAM,
 };
 
 static_assert(std::size(kMatchOrder) == std::tuple_size_v<decltype(kUIStringTable)>);

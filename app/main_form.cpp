@@ -45,10 +45,7 @@ void MainForm::FormLoad(const std::string& commandLine) {
 
     if (const auto argument = MenuFileArgument(commandLine); !argument.empty()) {
         const auto path = expander_.sExpandString(argument, false);
-        // A file search takes "*" and "?" as patterns, but such a path names no one file.
-        if (path.find_first_of("*?") == std::string::npos && platform_.files.IsOrdinaryFile(path)) {
-            sMenuFile = path;
-        }
+        if (NamesOneFile(platform_.files, path)) sMenuFile = path;
     }
     bool readMenuFile = true;
     if (!platform_.files.IsOrdinaryFile(sMenuFile)) {
@@ -64,15 +61,19 @@ void MainForm::FormLoad(const std::string& commandLine) {
 
     SettingsContext settingsContext{numbers_, expander_, platform_.pictures, platform_.files,
                                     customIcons_};
-    MenuFileContext context{platform_,    settings_, settingsContext, strings_.sNOMENUFILEWASFOUND,
-                            folderMenus_, problems_};
+    MenuFileContext context{
+        platform_,    settings_,       settingsContext, strings_.sNOMENUFILEWASFOUND,
+        folderMenus_, generatorMenus_, problems_};
     if (auto lines = readMenuFile ? ReadMenuFile(sMenuFile, RootMenu, context) : std::nullopt) {
         MenuLines = std::move(*lines);
         menuFont_ = settings_.font;
+    } else if (context.unreadReason) {
+        platform_.ShowError(CouldNotBeRead(sMenuFile));
     }
     LoadLanguageFile();
     // Editing is off then, and the window says why.
-    const auto unread = LanguageFileUnread() ? "\r\n\r\n" + UnreadLanguageFile() : std::string();
+    const auto unread =
+        LanguageFileUnread() ? "\r\n\r\n" + CouldNotBeRead(settings_.LanguageFile) : std::string();
     window_.SetSettingsContent({strings_.sINFORMATION, strings_.sINFOTEXT + unread,
                                 strings_.sTRANSLATION, strings_.sSAVE, strings_.sCREATENEW},
                                *this);
@@ -128,8 +129,8 @@ bool MainForm::LanguageFileUnread() {
     return !languageRead_ && platform_.files.FileExists(settings_.LanguageFile);
 }
 
-std::string MainForm::UnreadLanguageFile() const {
-    return strings_.sTHEFILE + " '" + settings_.LanguageFile + "' could not be read.";
+std::string MainForm::CouldNotBeRead(const std::string& path) const {
+    return strings_.sTHEFILE + " '" + path + "' could not be read.";
 }
 
 AfterCommand MainForm::Dispatch(CommandId id) {
@@ -170,13 +171,15 @@ void MainForm::ShowAbout(bool exitProgram) {
 
 void MainForm::ShowProblems() {
     std::string text;
-    for (const auto& line : ProblemTexts(problems_, "line ", ": ")) {
+    for (const auto& line : ProblemTexts(problems_, WindowLocation)) {
         text += (text.empty() ? "" : "\r\n") + line;
     }
-    // The list stays open while the user edits, so that it can be read beside the file.
+    // The list stays open while the user edits, so that it can be read beside the file; where
+    // the program submenu hides its edit entry, the list offers none either.
+    std::function<void()> onEdit;
+    if (!settings_.NoEdit) onEdit = [this] { Dispatch(CMD_EDIT); };
     window_.ShowProblems(
-        {platform_.identity.fileName, text, strings_.sEDITTHEMENU, strings_.sCLOSE},
-        [this] { Dispatch(CMD_EDIT); });
+        {platform_.identity.fileName, text, strings_.sEDITTHEMENU, strings_.sCLOSE}, onEdit);
 }
 
 void MainForm::SystemMenuAbout() {
@@ -199,7 +202,7 @@ void MainForm::ShowFileError(const std::string& path) {
 void MainForm::cmdSave_Click(const std::string& textBoxText) {
     // What was not read cannot be written back: the list would replace a file it never held.
     if (LanguageFileUnread()) {
-        platform_.ShowError(UnreadLanguageFile());
+        platform_.ShowError(CouldNotBeRead(settings_.LanguageFile));
         return;
     }
     // Saved as it was read, unless that loses what the user typed.
@@ -250,7 +253,13 @@ void MainForm::AddProgramImages() {
 }
 
 void MainForm::InitMenuPopup(platform::MenuHandle menu) {
-    folderMenus_.FillOnOpen(menu);
+    if (folderMenus_.FillOnOpen(menu)) return;
+    SettingsContext settingsContext{numbers_, expander_, platform_.pictures, platform_.files,
+                                    customIcons_};
+    MenuFileContext context{
+        platform_,    settings_,       settingsContext, strings_.sNOMENUFILEWASFOUND,
+        folderMenus_, generatorMenus_, problems_};
+    FillGeneratorMenu(menu, MenuLines, context, strings_.sNOENTRIESFROMTHEPROGRAM);
 }
 
 std::optional<platform::ShellIconTarget> MainForm::ShellIconOf(std::int32_t itemId,

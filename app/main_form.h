@@ -14,6 +14,7 @@
 #include "core/locale_number.h"
 #include "core/ui_strings.h"
 #include "menufile/folder_menus.h"
+#include "menufile/generator_menus.h"
 #include "menufile/menu_problems.h"
 #include "menufile/menu_settings.h"
 #include "odmenu/menu_colors.h"
@@ -67,7 +68,7 @@ class MainForm : public platform::SettingsEvents, public ShellIconSource {
     void LoadLanguageFile();
     // The language file is there but its content was not read, so it must not be replaced.
     bool LanguageFileUnread();
-    std::string UnreadLanguageFile() const;
+    std::string CouldNotBeRead(const std::string& path) const;
     void AddProgramImages();
     void ExecuteCommand(CommandId id);
     AfterCommand Dispatch(CommandId id);
@@ -101,6 +102,7 @@ class MainForm : public platform::SettingsEvents, public ShellIconSource {
     // Element n is the path of the folder entry with identifier 2000 + n.
     std::vector<std::string> FolderItemPaths{""};
     FolderMenus folderMenus_{platform_.menus, platform_.folders, FolderItemPaths};
+    GeneratorMenus generatorMenus_;
     IconTargets iconTargets_{settings_, expander_, platform_.folders};
 };
 

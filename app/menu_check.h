@@ -11,7 +11,7 @@
 namespace kov {
 
 // Appends "path(line): message" lines to output, and returns the exit code: the number of
-// problems, at most 255; 1 when there is no menu file to read.
+// problems, at most 255; 1 when there is no menu file to read or it cannot be read.
 int CheckMenuFile(platform::Platform& platform, const NumberFormat& numbers,
                   const std::optional<std::string>& menuFileArgument, std::string& output);
 

@@ -41,7 +41,7 @@ class TranslationEditor {
     std::optional<std::size_t> current_;
 };
 
-// The 31 lines of a new translation template: each string's key, "=" and its current value.
+// The 32 lines of a new translation template: each string's key, "=" and its current value.
 std::string TranslationTemplate(const UIStrings& strings, std::string_view programFileName);
 
 }  // namespace kov

@@ -2,7 +2,7 @@
 
 namespace kov {
 
-const std::array<UIStringEntry, 31> kUIStringTable = {{
+const std::array<UIStringEntry, 32> kUIStringTable = {{
     {&UIStrings::sOK, "OK"},
     {&UIStrings::sABOUT, "&About..."},
     {&UIStrings::sSETTINGS, "&Settings"},
@@ -34,6 +34,7 @@ const std::array<UIStringEntry, 31> kUIStringTable = {{
     {&UIStrings::sNOHELPFILEWASFOUND, "No helpfile was found."},
     {&UIStrings::sPROBLEMS, "Problems"},
     {&UIStrings::sCLOSE, "Close"},
+    {&UIStrings::sNOENTRIESFROMTHEPROGRAM, "No entries from the program"},
 }};
 
 UIStrings DefaultUIStrings(std::string_view programFileName) {

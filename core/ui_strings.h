@@ -1,4 +1,4 @@
-// The 31 translatable texts the program shows, with their English defaults.
+// The 32 translatable texts the program shows, with their English defaults.
 #pragma once
 
 #include <array>
@@ -39,6 +39,7 @@ struct UIStrings {
     std::string sNOHELPFILEWASFOUND;
     std::string sPROBLEMS;
     std::string sCLOSE;
+    std::string sNOENTRIESFROMTHEPROGRAM;
 };
 
 struct UIStringEntry {
@@ -48,7 +49,7 @@ struct UIStringEntry {
 };
 
 // In the order a translation template lists them.
-extern const std::array<UIStringEntry, 31> kUIStringTable;
+extern const std::array<UIStringEntry, 32> kUIStringTable;
 
 // The English defaults; programFileName starts the information text.
 UIStrings DefaultUIStrings(std::string_view programFileName);

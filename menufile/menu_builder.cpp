@@ -1,5 +1,6 @@
 #include "menufile/menu_builder.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 
@@ -23,22 +24,158 @@ constexpr std::size_t kMaxCaptionLength = 4096;
 // A line marker: the broken bar and a letter, letter case ignored.
 constexpr std::size_t kMarkerLength = kBrokenBar.size() + 1;
 
+// Problems of one file read into the menu, at its own line numbers.
+struct FileProblems {
+    MenuProblems& problems;
+    const std::string& file;
+    int firstOrder;  // the reading order of the file's line 1
+
+    void Add(int line, std::string message) {
+        problems.Add({file, line, firstOrder + line - 1}, std::move(message));
+    }
+};
+
+// The line, counted from 1, that a text continues.
+int LineAfter(std::string_view before) {
+    return static_cast<int>(1 + SplitLines(before).size() - (before.empty() ? 0 : 1));
+}
+
+// A UTF-16 file reads an unpaired surrogate as U+FFFD.
+void CheckUtf16(std::string_view bytes, bool bigEndian, FileProblems problems) {
+    const auto units = Utf16Units(bytes, bigEndian);
+    const auto isHigh = [](char16_t unit) { return unit >= 0xD800 && unit < 0xDC00; };
+    const auto isLow = [](char16_t unit) { return unit >= 0xDC00 && unit < 0xE000; };
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        if (isHigh(units[i]) && i + 1 < units.size() && isLow(units[i + 1])) {
+            ++i;
+        } else if (isHigh(units[i]) || isLow(units[i])) {
+            char unit[8];
+            std::snprintf(unit, sizeof unit, "U+%04X", static_cast<unsigned>(units[i]));
+            problems.Add(
+                LineAfter(Utf16ToUtf8(std::u16string_view(units).substr(0, i))),
+                std::string("UTF-16 surrogate ") + unit + " has no partner; it was read as U+FFFD");
+            return;
+        }
+    }
+}
+
+// A file without a mark that is almost UTF-8 is read in the ANSI code page whole; one with the
+// UTF-8 mark reads its broken bytes as U+FFFD. Either way the user wants to know where.
+// Without the mark, a file is taken for UTF-8 spoilt by a few stray bytes only when that is what
+// it plainly is: at least three valid multi-byte sequences, holding at least 8 of every 9
+// non-ASCII bytes. Text in double-byte and Cyrillic code pages (and a German sharp s before a
+// closing quote in Windows-1252) forms a valid pair here and there, but never most of its bytes.
+void CheckEncoding(std::string_view bytes, TextEncoding encoding, FileProblems problems) {
+    if (encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be) {
+        return CheckUtf16(bytes.substr(2), encoding == TextEncoding::Utf16Be, problems);
+    }
+    if (encoding != TextEncoding::Ansi && encoding != TextEncoding::Utf8WithMark) return;
+    constexpr std::size_t kFewestSequences = 3, kValidPerInvalid = 8;
+    std::size_t firstInvalid = std::string_view::npos, invalid = 0, sequences = 0, inSequences = 0;
+    for (std::size_t at = 0; at < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[at]) < 0x80) {
+            ++at;
+            continue;
+        }
+        const auto point = DecodeUtf8At(bytes, at);
+        if (point.length == 1) {
+            if (invalid++ == 0) firstInvalid = at;
+        } else {
+            ++sequences;
+            inSequences += point.length;
+        }
+        at += point.length;
+    }
+    if (invalid == 0 ||
+        (encoding == TextEncoding::Ansi &&
+         (sequences < kFewestSequences || inSequences < kValidPerInvalid * invalid))) {
+        return;
+    }
+    problems.Add(LineAfter(bytes.substr(0, firstInvalid)),
+                 "byte " + EscapedByte(static_cast<unsigned char>(bytes[firstInvalid])) +
+                     " is not UTF-8; " +
+                     (encoding == TextEncoding::Ansi
+                          ? "the whole file was read in the ANSI code page instead"
+                          : "it was read as U+FFFD"));
+}
+
+// Deeper than this, an include is a problem: nothing sensible nests so deep, and a file met again
+// under another spelling of its path still ends.
+constexpr std::size_t kMaxIncludeLevels = 8;
+
 class Parse {
   public:
-    Parse(MenuFileContext& context, platform::MenuHandle root)
+    // generatorLevel is 0 for the menu file, the level of the "¦o" line for a program's output.
+    Parse(MenuFileContext& context, platform::MenuHandle root, std::vector<std::string>& lines,
+          int generatorLevel = 0)
         : context_(context),
           menus_(context.platform.menus),
           sections_(context.platform.front, context.everySection),
-          menuStack_{root} {}
+          lines_(lines),
+          menuStack_{root},
+          generatorLevel_(generatorLevel) {}
+
+    // Reads a file's bytes in their own encoding: file is "" for the menu file, an included
+    // file's path otherwise.
+    void File(std::string_view bytes, const std::string& file) {
+        auto content = DecodeText(bytes, context_.platform.ansi);
+        CheckEncoding(bytes, content.encoding, FileProblems{context_.problems, file, NextId()});
+        if (file.empty()) return Lines(SplitLines(content.text + "\r\n"), file);
+        auto read = SplitLinesWithinLimits(content.text);
+        if (read.cut) {
+            Problem("only the first " + std::to_string(kMaxReadLines) + " lines and " +
+                    std::to_string(kMaxReadBytes >> 20) + " MiB of " + Quote(file) + " are read");
+        }
+        Lines(read.lines, file);
+    }
+
+    // A program's output: no file, no settings, no includes, and nothing checked on disk. False
+    // when it gave no entry.
+    bool Generated(const std::vector<std::string>& lines) {
+        Lines(lines, "");
+        return appended_ > 0;
+    }
+
+    // Submenus still open when the menu ends, each at the line that opened it.
+    void End() {
+        for (auto& opened : openedAt_) {
+            context_.problems.Add(std::move(opened), "[ is never closed by ]");
+        }
+    }
+
+    // The files being read, outermost first, by a key that ignores letter case.
+    std::vector<std::string> reading;
+
+  private:
+    // One identifier per line read, whatever file it is in; they stop growing where a command
+    // identifier ends, and such lines are grayed anyway.
+    CommandId NextId() const {
+        return static_cast<CommandId>(std::min<std::size_t>(lines_.size() + 1, INT32_MAX));
+    }
+
+    void Lines(const std::vector<std::string>& lines, const std::string& file) {
+        int number = 0;
+        for (const auto& line : lines) {
+            const auto id = NextId();
+            lines_.push_back(line);
+            origin_ = {file, ++number, id};
+            Line(line, id);
+        }
+    }
 
     void Line(std::string_view raw, CommandId id) {
         if (level_ < 0) level_ = 0;
-        line_ = id;
         const std::string line = sTrimBlanks(TrimSpaces(raw));
-        if (line.empty() || !sections_.Keeps(line, id, context_.problems)) return;
+        // A program's output has no settings, so no sections either.
+        if (line.empty() ||
+            (generatorLevel_ == 0 && !sections_.Keeps(line, origin_, context_.problems))) {
+            return;
+        }
         const auto& settings = context_.settings;
         switch (line[0]) {
             case '@':
+                if (generatorLevel_ > 0) return;
+                if (auto path = SettingValue(line, "@Include")) return Include(*path);
                 if (auto problem =
                         ApplySettingsLine(line, context_.settings, context_.settingsContext)) {
                     Problem(std::move(*problem));
@@ -67,20 +204,45 @@ class Parse {
             const auto parts = SplitText(std::string_view(line).substr(kMarkerLength),
                                          settings.ParameterDelimiter);
             if (!parts.empty()) AppendFolderMenu(parts);
+        } else if (marker == U'o') {
+            AppendGeneratorMenu(SplitText(std::string_view(line).substr(kMarkerLength),
+                                          settings.ParameterDelimiter));
         } else {
             const auto fields = SplitText(line, settings.ItemDelimiter);
             AppendItem(mf::kString, id, fields[0]);
-            CheckCommands(fields, id);
+            if (generatorLevel_ == 0) CheckCommands(fields, id);
         }
     }
 
-    // Submenus still open when the file ends, each at the line that opened it.
-    void End() {
-        for (const int opened : openedAt_) context_.problems.Add(opened, "[ is never closed by ]");
+    // The included file's lines are read here, as if written in place of this one.
+    void Include(std::string_view value) {
+        const auto path = context_.settingsContext.expander.sExpandString(TrimSpaces(value), false);
+        auto& files = context_.platform.files;
+        // A file search takes "*" and "?" as patterns, but such a path names no one file.
+        if (path.find_first_of("*?") != std::string::npos || !files.IsOrdinaryFile(path)) {
+            return Problem("include file not found: " + Quote(path));
+        }
+        auto key = FoldCase(path);
+        if (std::ranges::find(reading, key) != reading.end()) {
+            return Problem("include file " + Quote(path) + " includes itself; skipped");
+        }
+        if (reading.size() > kMaxIncludeLevels) {
+            return Problem("includes nest more than " + std::to_string(kMaxIncludeLevels) +
+                           " levels deep; " + Quote(path) + " is skipped");
+        }
+        std::string whyNot;
+        const auto bytes = files.sReadWholeFile(path, &whyNot);
+        if (!bytes)
+            return Problem("include file cannot be read: " + Quote(path) + " (" + whyNot + ")");
+        const auto includedAt = origin_;
+        reading.push_back(std::move(key));
+        File(*bytes, path);
+        reading.pop_back();
+        origin_ = includedAt;
     }
 
   private:
-    void Problem(std::string message) { context_.problems.Add(line_, std::move(message)); }
+    void Problem(std::string message) { context_.problems.Add(origin_, std::move(message)); }
 
     void CheckCommands(const std::vector<std::string>& fields, CommandId id) {
         if (id > kLastLineItemId) {
@@ -112,12 +274,18 @@ class Parse {
         Problem("program not found: " + Quote(path));
     }
 
-    // Started as a command line when it is no file: "C:\x\a.exe /y" runs a.exe.
+    // Started as a command line when it is no file: "C:\x\a.exe /y" runs a.exe. The text before
+    // each run of blanks is tried, as the system tries it (trailing blanks of a name do not
+    // count), but only the first few: a line of thousands of blanks must not cost thousands of
+    // looks at the disk, and what is not looked at is not called missing.
     bool ProgramExists(const std::string& path) {
+        constexpr int kMostPrefixes = 16;
         auto& files = context_.platform.files;
         if (files.ExistsOnLocalDrive(path).value_or(true)) return true;
+        int tried = 0;
         for (auto blank = path.find(' '); blank != std::string::npos;
-             blank = path.find(' ', blank + 1)) {
+             blank = path.find(' ', path.find_first_not_of(' ', blank))) {
+            if (++tried > kMostPrefixes) return true;
             if (files.ExistsOnLocalDrive(path.substr(0, blank)).value_or(true)) return true;
         }
         return false;
@@ -131,6 +299,7 @@ class Parse {
                     " bytes is cut: " + Quote(text));
         }
         menus_.AppendMenu(Current(), flags, idOrSubmenu, text.substr(0, kMaxCaptionLength));
+        ++appended_;
     }
 
     void AppendItem(unsigned flags, CommandId id, const std::string& caption) {
@@ -164,10 +333,25 @@ class Parse {
                                              parts.size() > 3 ? parts[3] : std::string(), sub);
     }
 
+    // The program runs when the submenu opens; here only its form and its file are checked.
+    void AppendGeneratorMenu(const std::vector<std::string>& parts) {
+        if (parts.empty() || generatorLevel_ >= kMaxGeneratorLevels) return;
+        const auto sub = AppendSubmenu(Dated(parts[0]));
+        const auto part = [&parts](std::size_t n) { return n < parts.size() ? parts[n] : ""; };
+        if (generatorLevel_ == 0) {
+            if (part(1).empty()) {
+                Problem("no program after the caption " + Quote(parts[0]));
+            } else {
+                CheckProgram(part(1));
+            }
+        }
+        context_.generatorMenus.Add(sub, {part(1), part(2), part(3), generatorLevel_ + 1});
+    }
+
     void OpenSubmenu(std::string_view text) {
         const auto sub = AppendSubmenu(text);
         menuStack_.push_back(sub);
-        openedAt_.push_back(line_);
+        openedAt_.push_back(origin_);
         ++level_;
     }
 
@@ -181,65 +365,14 @@ class Parse {
     MenuFileContext& context_;
     platform::Menus& menus_;
     ProgramSections sections_;
+    std::vector<std::string>& lines_;
     std::vector<platform::MenuHandle> menuStack_;
     int level_ = 0;
-    int line_ = 0;
-    std::vector<int> openedAt_;
+    int generatorLevel_;
+    std::size_t appended_ = 0;
+    LineOrigin origin_;
+    std::vector<LineOrigin> openedAt_;
 };
-
-// The line, counted from 1, that a text continues.
-int LineAfter(std::string_view before) {
-    return static_cast<int>(1 + SplitLines(before).size() - (before.empty() ? 0 : 1));
-}
-
-// A UTF-16 file reads an unpaired surrogate as U+FFFD.
-void CheckUtf16(std::string_view bytes, bool bigEndian, MenuProblems& problems) {
-    const auto units = Utf16Units(bytes, bigEndian);
-    const auto isHigh = [](char16_t unit) { return unit >= 0xD800 && unit < 0xDC00; };
-    const auto isLow = [](char16_t unit) { return unit >= 0xDC00 && unit < 0xE000; };
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        if (isHigh(units[i]) && i + 1 < units.size() && isLow(units[i + 1])) {
-            ++i;
-        } else if (isHigh(units[i]) || isLow(units[i])) {
-            char unit[8];
-            std::snprintf(unit, sizeof unit, "U+%04X", static_cast<unsigned>(units[i]));
-            problems.Add(
-                LineAfter(Utf16ToUtf8(std::u16string_view(units).substr(0, i))),
-                std::string("UTF-16 surrogate ") + unit + " has no partner; it was read as U+FFFD");
-            return;
-        }
-    }
-}
-
-// A file without a mark that is almost UTF-8 is read in the ANSI code page whole; one with the
-// UTF-8 mark reads its broken bytes as U+FFFD. Either way the user wants to know where.
-void CheckEncoding(std::string_view bytes, TextEncoding encoding, MenuProblems& problems) {
-    if (encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be) {
-        return CheckUtf16(bytes.substr(2), encoding == TextEncoding::Utf16Be, problems);
-    }
-    if (encoding != TextEncoding::Ansi && encoding != TextEncoding::Utf8WithMark) return;
-    std::size_t firstInvalid = std::string_view::npos;
-    bool multiByte = false;
-    for (std::size_t at = 0; at < bytes.size();) {
-        if (static_cast<unsigned char>(bytes[at]) < 0x80) {
-            ++at;
-            continue;
-        }
-        const auto point = DecodeUtf8At(bytes, at);
-        if (point.length == 1 && firstInvalid == std::string_view::npos) firstInvalid = at;
-        multiByte = multiByte || point.length > 1;
-        at += point.length;
-    }
-    if (firstInvalid == std::string_view::npos || (encoding == TextEncoding::Ansi && !multiByte)) {
-        return;
-    }
-    problems.Add(LineAfter(bytes.substr(0, firstInvalid)),
-                 "byte " + EscapedByte(static_cast<unsigned char>(bytes[firstInvalid])) +
-                     " is not UTF-8; " +
-                     (encoding == TextEncoding::Ansi
-                          ? "the whole file was read in the ANSI code page instead"
-                          : "it was read as U+FFFD"));
-}
 
 }  // namespace
 
@@ -251,24 +384,51 @@ std::optional<std::vector<std::string>> ReadMenuFile(const std::string& path,
         platform.ShowError(context.noMenuFileText);
         return std::nullopt;
     }
-    std::string text;
-    if (const auto bytes = platform.files.sReadWholeFile(path)) {
-        auto content = DecodeText(*bytes, platform.ansi);
-        CheckEncoding(*bytes, content.encoding, context.problems);
-        text = std::move(content.text) + "\r\n";
+    std::string whyNot;
+    const auto bytes = platform.files.sReadWholeFile(path, &whyNot);
+    if (!bytes) {
+        context.unreadReason = std::move(whyNot);
+        return std::nullopt;
     }
-
-    auto MenuLines = SplitLines(text);
-    Parse parse(context, RootMenu);
-    CommandId id = 0;
-    for (const auto& line : MenuLines) {
-        // Identifiers stop growing where a command identifier ends; such lines are grayed anyway.
-        if (id < INT32_MAX) ++id;
-        parse.Line(line, id);
-    }
+    std::vector<std::string> MenuLines;
+    Parse parse(context, RootMenu, MenuLines);
+    parse.reading.push_back(FoldCase(path));
+    parse.File(*bytes, "");
     parse.End();
-    context.problems.SortByLine();
     return MenuLines;
+}
+
+bool FillGeneratorMenu(platform::MenuHandle menu, std::vector<std::string>& MenuLines,
+                       MenuFileContext& context, std::string_view noEntries) {
+    const auto generator = context.generatorMenus.TakeOnOpen(menu);
+    if (!generator) return false;
+    auto& expander = context.settingsContext.expander;
+    std::optional<ReadLines> read;
+    if (!generator->program.empty()) {
+        const platform::ProgramRun run{
+            GeneratorCommandLine(expander.sExpandString(generator->program, false),
+                                 expander.sExpandString(generator->parameters, false)),
+            expander.sExpandString(generator->workingFolder, false),
+            context.settings.GeneratorTimeout, kMaxReadBytes};
+        read = GeneratedLines(context.platform.runner.RunForOutput(run));
+    }
+    auto& menus = context.platform.menus;
+    bool any = false;
+    if (read) {
+        // No file line to report a problem at; what is wrong shows in the submenu as it is.
+        MenuProblems unreported;
+        MenuFileContext quiet{context.platform,
+                              context.settings,
+                              context.settingsContext,
+                              context.noMenuFileText,
+                              context.folderMenus,
+                              context.generatorMenus,
+                              unreported};
+        any = Parse(quiet, menu, MenuLines, generator->level).Generated(read->lines);
+        if (read->cut) menus.AppendMenu(menu, mf::kGrayed, 0, "...");
+    }
+    if (!any) menus.AppendMenu(menu, mf::kGrayed, 0, noEntries);
+    return true;
 }
 
 }  // namespace kov

@@ -7,14 +7,18 @@
 
 namespace kov {
 
-void MenuProblems::Add(int line, std::string message) {
-    // A file of nothing but mistakes must not cost more than counting them.
-    if (listed_.size() < kListed) listed_.push_back({line, std::move(message)});
+void MenuProblems::Add(LineOrigin origin, std::string message) {
     ++count_;
-}
-
-void MenuProblems::SortByLine() {
-    std::ranges::stable_sort(listed_, {}, &MenuProblem::line);
+    // Problems arrive almost in reading order (an unclosed "[" comes at the end), so a file of
+    // nothing but mistakes costs little more than counting them. Equal places keep the order they
+    // were found in.
+    const auto order = [](const MenuProblem& problem) { return problem.origin.order; };
+    if (listed_.size() == kListed) {
+        if (origin.order >= listed_.back().origin.order) return;
+        listed_.pop_back();
+    }
+    const auto after = std::ranges::upper_bound(listed_, origin.order, {}, order);
+    listed_.insert(after, {std::move(origin), std::move(message)});
 }
 
 std::string EscapedByte(unsigned char byte) {
@@ -41,12 +45,21 @@ std::string Quote(std::string_view text) {
     return quoted;
 }
 
-std::vector<std::string> ProblemTexts(const MenuProblems& problems, std::string_view prefix,
-                                      std::string_view suffix) {
+std::string CheckLocation(const LineOrigin& origin, std::string_view menuFile) {
+    return (origin.file.empty() ? std::string(menuFile) : origin.file) + "(" +
+           std::to_string(origin.line) + "): ";
+}
+
+std::string WindowLocation(const LineOrigin& origin) {
+    const auto name = origin.file.substr(origin.file.find_last_of("\\/") + 1);
+    return (name.empty() ? "" : name + " ") + "line " + std::to_string(origin.line) + ": ";
+}
+
+std::vector<std::string> ProblemTexts(
+    const MenuProblems& problems, const std::function<std::string(const LineOrigin&)>& location) {
     std::vector<std::string> texts;
     for (const auto& problem : problems.Listed()) {
-        texts.push_back(std::string(prefix) + std::to_string(problem.line) + std::string(suffix) +
-                        problem.message);
+        texts.push_back(location(problem.origin) + problem.message);
     }
     if (const auto more = problems.Count() - problems.Listed().size(); more > 0) {
         texts.push_back("and " + std::to_string(more) +

@@ -46,6 +46,8 @@ struct MenuSettings {
     bool NoEdit = false;
     bool NoAbout = false;
     bool NoExit = false;
+    // How long a program that writes a submenu may take.
+    unsigned GeneratorTimeout = 2000;
     // Folders chosen over an Explorer window open in it, as they do in a file dialog.
     bool FoldersInPlace = false;
 };

@@ -63,38 +63,44 @@ bool MatchesProgramPattern(std::string_view pattern, const platform::WindowInFro
     return Glob(CodePoints(front.program), CodePoints(pattern));
 }
 
-bool ProgramSections::Keeps(std::string_view line, int lineNumber, MenuProblems& problems) {
+bool ProgramSections::Keeps(std::string_view line, const LineOrigin& origin,
+                            MenuProblems& problems) {
     if (line.starts_with('[')) {
         ++depth_;
     } else if (line.starts_with(']')) {
-        if (sectionLine_ != 0 && depth_ == sectionDepth_ && depth_ > 0) {
-            problems.Add(lineNumber,
-                         "] closes a submenu opened before the @ForPrograms section of line " +
-                             std::to_string(sectionLine_));
+        if (section_.line != 0 && depth_ == sectionDepth_ && depth_ > 0) {
+            problems.Add(origin, "] closes a submenu opened before the @ForPrograms section of " +
+                                     SectionPlace());
             --sectionDepth_;
         }
         if (depth_ > 0) --depth_;
-    } else if (StartsWithNoCase(line, kForProgramsKey)) {
-        StartSection(SettingValue(line, kForProgramsKey), lineNumber, problems);
+    } else if (const auto patterns = SettingValue(line, kForProgramsKey)) {
+        StartSection(*patterns, origin, problems);
         return false;
     }
     return kept_;
 }
 
-void ProgramSections::StartSection(std::string_view patterns, int lineNumber,
+std::string ProgramSections::SectionPlace() const {
+    const auto place = "line " + std::to_string(section_.line);
+    if (section_.file.empty()) return place;
+    return place + " of " + section_.file.substr(section_.file.find_last_of('\\') + 1);
+}
+
+void ProgramSections::StartSection(std::string_view patterns, const LineOrigin& origin,
                                    MenuProblems& problems) {
-    if (sectionLine_ != 0 && depth_ > sectionDepth_) {
-        problems.Add(lineNumber, "a submenu opened in the @ForPrograms section of line " +
-                                     std::to_string(sectionLine_) + " is still open where it ends");
+    if (section_.line != 0 && depth_ > sectionDepth_) {
+        problems.Add(origin, "a submenu opened in the @ForPrograms section of " + SectionPlace() +
+                                 " is still open where it ends");
     }
     sectionDepth_ = depth_;
     const auto list = sTrimBlanks(patterns);
     if (list.empty()) {
-        sectionLine_ = 0;
+        section_ = {};
         kept_ = true;
         return;
     }
-    sectionLine_ = lineNumber;
+    section_ = origin;
     bool any = false;
     bool matched = false;
     for (const auto& piece : SplitText(list, ";")) {
@@ -102,12 +108,12 @@ void ProgramSections::StartSection(std::string_view patterns, int lineNumber,
         if (pattern.empty()) continue;
         any = true;
         if (!Readable(pattern)) {
-            problems.Add(lineNumber, "@ForPrograms: cannot read the pattern " + Quote(pattern));
+            problems.Add(origin, "@ForPrograms: cannot read the pattern " + Quote(pattern));
         } else if (!matched && !everySection_) {
             matched = MatchesProgramPattern(pattern, front_);
         }
     }
-    if (!any) problems.Add(lineNumber, "@ForPrograms: the pattern list is empty");
+    if (!any) problems.Add(origin, "@ForPrograms: the pattern list is empty");
     kept_ = everySection_ || matched;
 }
 

@@ -3,6 +3,7 @@
 // every line whether it is kept.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "menufile/menu_problems.h"
@@ -25,16 +26,18 @@ class ProgramSections {
     // Asked for every trimmed line, in file order. False for the section lines themselves and for
     // the lines of a section the window in front does not match. Notes brackets that cross a
     // section's end and pattern lists that cannot be read.
-    bool Keeps(std::string_view line, int lineNumber, MenuProblems& problems);
+    bool Keeps(std::string_view line, const LineOrigin& origin, MenuProblems& problems);
 
   private:
-    void StartSection(std::string_view patterns, int lineNumber, MenuProblems& problems);
+    void StartSection(std::string_view patterns, const LineOrigin& origin, MenuProblems& problems);
+    // "line 4", or "line 4 of shared.mnu" in an included file.
+    std::string SectionPlace() const;
 
     const platform::WindowInFront& front_;
     bool everySection_;
     bool kept_ = true;
-    // The open section's line (0 before the first) and the submenu depth it started at.
-    int sectionLine_ = 0;
+    // Where the open section started (line 0 outside one) and the submenu depth it started at.
+    LineOrigin section_;
     int sectionDepth_ = 0;
     int depth_ = 0;
 };

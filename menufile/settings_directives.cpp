@@ -38,6 +38,11 @@ struct Delimiter {
 struct ExpandedPath {
     TextField field;
 };
+struct Milliseconds {
+    unsigned MenuSettings::*field;
+    unsigned least;
+    unsigned most;
+};
 struct FontSize {};
 struct FontBold {};
 struct FontItalic {};
@@ -47,8 +52,9 @@ struct SkinPicture {
 };
 struct CustomIcon {};
 
-using Effect = std::variant<Color, Flag, TrimmedText, Delimiter, UnescapedText, ExpandedPath,
-                            FontSize, FontBold, FontItalic, FontName, SkinPicture, CustomIcon>;
+using Effect =
+    std::variant<Color, Flag, TrimmedText, Delimiter, UnescapedText, ExpandedPath, Milliseconds,
+                 FontSize, FontBold, FontItalic, FontName, SkinPicture, CustomIcon>;
 
 struct Directive {
     std::string_view key;
@@ -85,6 +91,7 @@ const Directive kDirectives[] = {
     {"@NoExit", Flag{&MenuSettings::NoExit}},
     {"@FoldersInPlace", Flag{&MenuSettings::FoldersInPlace}},
     {"@CustomIcon", CustomIcon{}},
+    {"@GeneratorTimeout", Milliseconds{&MenuSettings::GeneratorTimeout, 100, 60000}},
 };
 
 std::optional<bool> ParseFlag(std::string_view value, const NumberFormat& numbers) {
@@ -191,21 +198,24 @@ Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 }  // namespace
 
-std::string_view SettingValue(std::string_view line, std::string_view key) {
+std::optional<std::string> SettingValue(std::string_view line, std::string_view key) {
+    if (!StartsWithNoCase(line, key)) return std::nullopt;
+    // The key and the one character after it are dropped; the rest is the value, untrimmed.
     // Counted in characters: the one after the key may take several bytes, and so may a letter of
     // the key written in another case.
     std::size_t skip = 0;
     for (std::size_t n = 0; n <= key.size() && skip < line.size(); ++n) {
         skip += DecodeUtf8At(line, skip).length;
     }
-    return line.substr(skip);
+    return std::string(line.substr(skip));
 }
 
 std::optional<std::string> ApplySettingsLine(std::string_view line, MenuSettings& settings,
                                              SettingsContext& context) {
     for (const auto& directive : kDirectives) {
-        if (!StartsWithNoCase(line, directive.key)) continue;
-        const std::string value(SettingValue(line, directive.key));
+        const auto found = SettingValue(line, directive.key);
+        if (!found) continue;
+        const std::string& value = *found;
         const auto cannotRead = [&](std::string_view what) -> Problem {
             return std::string(directive.key) + ": " + std::string(what) + " expected, not \"" +
                    Quote(value) + "\"";
@@ -244,6 +254,17 @@ std::optional<std::string> ApplySettingsLine(std::string_view line, MenuSettings
                     const auto& path = settings.*p.field;
                     if (path.empty() || context.files.IsOrdinaryFile(path)) return std::nullopt;
                     return FileProblem("language file", path);
+                },
+                [&](const Milliseconds& m) -> Problem {
+                    const auto number = ParseLocaleNumber(value, context.numbers);
+                    const auto whole =
+                        number ? RoundHalfEven(*number, m.least, m.most) : std::nullopt;
+                    if (!whole) {
+                        return cannotRead("milliseconds from " + std::to_string(m.least) + " to " +
+                                          std::to_string(m.most));
+                    }
+                    settings.*m.field = static_cast<unsigned>(*whole);
+                    return std::nullopt;
                 },
                 [&](const FontSize&) -> Problem {
                     const auto number = ParseLocaleNumber(value, context.numbers);

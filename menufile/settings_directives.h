@@ -21,9 +21,9 @@ struct SettingsContext {
     CustomIconTable& CustomIcons;
 };
 
-// The value of a setting line that starts with key: the key and the one character after it are
-// dropped, the rest is the value, untrimmed.
-std::string_view SettingValue(std::string_view line, std::string_view key);
+// The value of a line that begins with the key (letter case ignored): what follows the key and
+// one separating character, untrimmed.
+std::optional<std::string> SettingValue(std::string_view line, std::string_view key);
 
 // Applies one trimmed line that begins with "@". Unknown keys and values that cannot be converted
 // leave the record as it was; a malformed colour is black. Returns what is wrong with the line:

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/text.h"
+#include "core/text_encoding.h"
 
 namespace kov {
 
@@ -43,6 +44,17 @@ std::string sRemoveAmpAndDotDotDot(std::string_view text) {
 
 std::string sCutAtNull(std::string_view text) {
     return std::string(text.substr(0, text.find('\0')));
+}
+
+ReadLines SplitLinesWithinLimits(std::string_view text) {
+    ReadLines read;
+    read.cut = text.size() > kMaxReadBytes;
+    read.lines = SplitLines(text.substr(0, kMaxReadBytes));
+    if (read.lines.size() > kMaxReadLines) {
+        read.lines.resize(kMaxReadLines);
+        read.cut = true;
+    }
+    return read;
 }
 
 }  // namespace kov

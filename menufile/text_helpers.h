@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/locale_number.h"
 
@@ -30,5 +31,18 @@ std::string sRemoveAmpAndDotDotDot(std::string_view text);
 
 // The text before its first NUL character.
 std::string sCutAtNull(std::string_view text);
+
+// What a menu takes from an included file or a program's output: no more could ever be chosen
+// (identifiers of lines end at 2,000), and more would only slow the popup down.
+inline constexpr std::size_t kMaxReadBytes = 1 << 20;
+inline constexpr std::size_t kMaxReadLines = 2000;
+
+struct ReadLines {
+    std::vector<std::string> lines;
+    bool cut = false;  // lines past the limits were left out
+};
+
+// The lines of text (any line ends) that fit the limits.
+ReadLines SplitLinesWithinLimits(std::string_view text);
 
 }  // namespace kov

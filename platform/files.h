@@ -15,8 +15,10 @@ class Files {
     // True when a file-name search finds an ordinary file: folders and hidden or system files do
     // not count.
     virtual bool IsOrdinaryFile(const std::string& path) = 0;
-    // The whole content as bytes; nullopt when it cannot be opened or read.
-    virtual std::optional<std::string> sReadWholeFile(const std::string& path) = 0;
+    // The whole content as bytes; nullopt when it cannot be opened or read, with the system's
+    // reason in whyNot when that is asked for.
+    virtual std::optional<std::string> sReadWholeFile(const std::string& path,
+                                                      std::string* whyNot = nullptr) = 0;
     // Creates the file with the content; false, touching nothing, when a file of that name exists.
     virtual bool WriteNewFile(const std::string& path, std::string_view content) = 0;
     // Writes the content to a new file beside path and only then puts it in path's place, so a

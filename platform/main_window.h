@@ -90,8 +90,9 @@ class MainWindow {
     // Shows the About dialog modeless (refreshing it when it is open) and returns at once.
     virtual void ShowAbout(const AboutTexts& texts) = 0;
     virtual void CloseAbout() = 0;
-    // Shows the menu file's problems and returns at once; the window's Edit button runs onEdit,
-    // and closing it closes the main window, since nothing else of the program is visible.
+    // Shows the menu file's problems and returns at once; the window's Edit button runs onEdit
+    // (without onEdit there is no Edit button), and closing it closes the main window, since
+    // nothing else of the program is visible.
     virtual void ShowProblems(const ProblemsTexts& texts, std::function<void()> onEdit) = 0;
     // Fills the settings window's controls; the window shows them when it is shown.
     virtual void SetSettingsContent(const SettingsTexts& texts, SettingsEvents& events) = 0;

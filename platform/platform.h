@@ -12,6 +12,7 @@
 #include "platform/message_boxes.h"
 #include "platform/pictures.h"
 #include "platform/program_identity.h"
+#include "platform/program_runner.h"
 #include "platform/shell.h"
 #include "platform/system_look.h"
 #include "platform/temp_folder.h"
@@ -37,6 +38,8 @@ struct Platform {
     // Files in neither UTF-8 nor UTF-16 are read and written in it.
     const AnsiCodePage& ansi;
     SystemLook& look;
+    // Programs that write submenus.
+    ProgramRunner& runner;
     // The window KOV was called over, and the questions that can be asked of it.
     WindowInFront front;
     PlaceInFront& place;

@@ -87,6 +87,7 @@ void ProblemsWindow::Show(const platform::ProblemsTexts& texts, std::function<vo
     SetWindowTextW(text_, Widen(texts.text).c_str());
     SetWindowTextW(edit_, Widen(texts.edit).c_str());
     SetWindowTextW(close_, Widen(texts.close).c_str());
+    ShowWindow(edit_, onEdit ? SW_SHOW : SW_HIDE);
     onEdit_ = std::move(onEdit);
     onClose_ = std::move(onClose);
     ShowWindow(hwnd_, SW_SHOW);

@@ -17,7 +17,8 @@ class ProblemsWindow {
     ProblemsWindow(const ProblemsWindow&) = delete;
     ProblemsWindow& operator=(const ProblemsWindow&) = delete;
 
-    // onEdit runs for the Edit button, onClose once the window is closed.
+    // onEdit runs for the Edit button, which shows only with one; onClose runs once the window
+    // is closed.
     void Show(const platform::ProblemsTexts& texts, std::function<void()> onEdit,
               std::function<void()> onClose);
     void Close();

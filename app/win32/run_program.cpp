@@ -20,6 +20,7 @@
 #include "platform/win32/win32_menus.h"
 #include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_pictures.h"
+#include "platform/win32/win32_program_runner.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_system_look.h"
 #include "platform/win32/win32_temp_folder.h"
@@ -47,9 +48,22 @@ namespace {
 // The real implementations of everything the logic asks of Windows.
 struct Win32Platform {
     Win32Platform(platform::ProgramIdentity identity, platform::WindowInFront front)
-        : platform{menus,    files,      messages, environment, std::move(identity),
-                   folders,  clipboard,  shell,    windows,     clock,
-                   pictures, tempFolder, ansi,     look,        std::move(front),
+        : platform{menus,
+                   files,
+                   messages,
+                   environment,
+                   std::move(identity),
+                   folders,
+                   clipboard,
+                   shell,
+                   windows,
+                   clock,
+                   pictures,
+                   tempFolder,
+                   ansi,
+                   look,
+                   runner,
+                   std::move(front),
                    place} {}
 
     Win32Menus menus;
@@ -65,6 +79,7 @@ struct Win32Platform {
     const Win32AnsiCodePage ansi;
     Win32Folders folders;
     Win32SystemLook look;
+    Win32ProgramRunner runner;
     Win32PlaceInFront place;
     platform::Platform platform;
 };

@@ -3,6 +3,7 @@
 #include "platform/win32/windows_api.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "core/device_names.h"
 #include "platform/win32/handles.h"
@@ -24,14 +25,38 @@ bool Win32Files::IsOrdinaryFile(const std::string& path) {
     return false;
 }
 
-std::optional<std::string> Win32Files::sReadWholeFile(const std::string& path) {
+namespace {
+
+// The system's words for why the last call failed, without the line end it puts after them.
+std::optional<std::string> Failed(std::string* whyNot) {
+    const DWORD error = GetLastError();
+    if (whyNot == nullptr) return std::nullopt;
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    *whyNot =
+        length > 0 ? Narrow(std::wstring_view(text, length)) : "error " + std::to_string(error);
+    LocalFree(text);
+    while (!whyNot->empty() && std::isspace(static_cast<unsigned char>(whyNot->back()))) {
+        whyNot->pop_back();
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> Win32Files::sReadWholeFile(const std::string& path,
+                                                      std::string* whyNot) {
     UniqueFile file(CreateFileW(WidePath(path).c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size;
-    if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
+    if (!file || !GetFileSizeEx(file.get(), &size)) return Failed(whyNot);
+    if (size.QuadPart < 0 ||
         static_cast<unsigned long long>(size.QuadPart) > std::string().max_size()) {
-        return std::nullopt;
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return Failed(whyNot);
     }
     std::string content(static_cast<std::size_t>(size.QuadPart), '\0');
     std::size_t done = 0;
@@ -39,8 +64,9 @@ std::optional<std::string> Win32Files::sReadWholeFile(const std::string& path) {
         const DWORD chunk =
             static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1 << 24));
         DWORD read = 0;
-        if (!ReadFile(file.get(), content.data() + done, chunk, &read, nullptr))
-            return std::nullopt;
+        if (!ReadFile(file.get(), content.data() + done, chunk, &read, nullptr)) {
+            return Failed(whyNot);
+        }
         if (read == 0) break;  // the file shrank while being read
         done += read;
     }

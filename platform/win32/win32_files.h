@@ -7,7 +7,8 @@ namespace kov::win32 {
 class Win32Files : public platform::Files {
   public:
     bool IsOrdinaryFile(const std::string& path) override;
-    std::optional<std::string> sReadWholeFile(const std::string& path) override;
+    std::optional<std::string> sReadWholeFile(const std::string& path,
+                                              std::string* whyNot = nullptr) override;
     bool WriteNewFile(const std::string& path, std::string_view content) override;
     bool ReplaceFile(const std::string& path, std::string_view content) override;
     bool FileExists(const std::string& path) override;

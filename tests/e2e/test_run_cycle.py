@@ -37,7 +37,7 @@ class RunCycleTest(KovTestCase):
         send_keys("space", window=window.id)
         send_keys("Return", window=run.wait_message_box(other_than=window).id)
         lines = (self.folder.path / "Translation.lng").read_bytes().split(b"\r\n")
-        self.assertEqual((32, b"OK=OK"), (len(lines), lines[0]))  # 31 lines, each ended by CR LF
+        self.assertEqual((33, b"OK=OK"), (len(lines), lines[0]))  # 32 lines, each ended by CR LF
         send_keys("Escape", window=window.id)
         run.wait_exit()
         self.assert_trace("chosen -3")

@@ -22,8 +22,6 @@ struct FakeMenuFile {
     // Reads the menu file at path into root, as start-up does.
     std::optional<std::vector<std::string>> Read(const std::string& path,
                                                  platform::MenuHandle root) {
-        MenuFileContext context{fake.platform, settings, settingsContext, noMenuFileText,
-                                folderMenus,   problems, everySection};
         return ReadMenuFile(path, root, context);
     }
 
@@ -35,9 +33,11 @@ struct FakeMenuFile {
     SettingsContext settingsContext{numbers, expander, fake.pictures, fake.files, icons};
     std::vector<std::string> FolderItemPaths{""};
     FolderMenus folderMenus{fake.menus, fake.folders, FolderItemPaths};
+    GeneratorMenus generatorMenus;
     std::string noMenuFileText = "No menu file was found.";
     MenuProblems problems;
-    bool everySection = false;
+    MenuFileContext context{fake.platform, settings,       settingsContext, noMenuFileText,
+                            folderMenus,   generatorMenus, problems};
 };
 
 }  // namespace kov::fakes

@@ -31,10 +31,12 @@ T Take(std::deque<T>& queue, T otherwise) {
 class FakeFiles : public platform::Files {
   public:
     bool IsOrdinaryFile(const std::string& path) override { return files.count(path) != 0; }
-    std::optional<std::string> sReadWholeFile(const std::string& path) override {
+    std::optional<std::string> sReadWholeFile(const std::string& path,
+                                              std::string* whyNot = nullptr) override {
         const auto it = files.find(path);
-        return it != files.end() && !unreadable.count(path) ? std::optional(it->second)
-                                                            : std::nullopt;
+        if (it != files.end() && !unreadable.count(path)) return it->second;
+        if (whyNot != nullptr) *whyNot = "locked";
+        return std::nullopt;
     }
     bool WriteNewFile(const std::string& path, std::string_view content) override;
     bool ReplaceFile(const std::string& path, std::string_view content) override;
@@ -208,6 +210,19 @@ class FakeMainWindow : public platform::MainWindow {
     platform::CommandId choice = 0;
 };
 
+// Answers every run with the output set for its command line, and records the runs.
+class FakeRunner : public platform::ProgramRunner {
+  public:
+    platform::ProgramOutput RunForOutput(const platform::ProgramRun& run) override {
+        runs.push_back(run);
+        const auto found = outputs.find(run.commandLine);
+        return found != outputs.end() ? found->second : platform::ProgramOutput{};
+    }
+
+    std::map<std::string, platform::ProgramOutput> outputs;
+    std::vector<platform::ProgramRun> runs;
+};
+
 // An Explorer window and a file dialog as the test sets them; records where they were taken.
 class FakePlaceInFront : public platform::PlaceInFront {
   public:
@@ -252,12 +267,13 @@ struct FakePlatform {
     FakeTempFolder tempFolder;
     Latin1 ansi;
     FakeSystemLook look;
+    FakeRunner runner;
     FakePlaceInFront place;
     platform::Platform platform{
         menus,    files,      messages, environment, {"C:\\Tools\\Menu", "KOV"},
         folders,  clipboard,  shell,    windows,     clock,
-        pictures, tempFolder, ansi,     look,        {},
-        place};
+        pictures, tempFolder, ansi,     look,        runner,
+        {},       place};
 };
 
 }  // namespace kov::fakes

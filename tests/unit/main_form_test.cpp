@@ -56,6 +56,12 @@ TEST_F(RunCycle, AMissingMenuFileOffersTheSample) {
     EXPECT_EQ(fake.messages.shown.back(),
               "The file 'C:\\Tools\\Menu\\KOV.mnu' could not be written.");
     EXPECT_EQ(window->poppedUp.size(), 1u);
+
+    // There but not to be read: said so, and only the program submenu shows.
+    fake.files.unreadable.insert(menuPath);
+    Start("Item\tx");
+    EXPECT_EQ(fake.messages.shown.back(), "The file 'C:\\Tools\\Menu\\KOV.mnu' could not be read.");
+    EXPECT_EQ(Tree().find("Item"), std::string::npos);
 }
 
 TEST_F(RunCycle, ProgramSubmenuAndCommandLine) {
@@ -116,6 +122,8 @@ TEST_F(RunCycle, ProblemsWindowListsTheProblemsAndEditsTheMenu) {
     EXPECT_EQ(fake.shell.executed[0].file + " " + *fake.shell.executed[0].parameters,
               "ed.exe " + menuPath);
     EXPECT_EQ(window->closeRequests, 0);  // the list stays while the menu is edited
+    Start("@NoEdit 1\r\nItem");
+    EXPECT_FALSE(window->editProblems);  // no button where the program submenu has no entry
 }
 
 TEST(MenuCheck, PrintsWhereAndEndsWithTheCount) {
@@ -124,15 +132,29 @@ TEST(MenuCheck, PrintsWhereAndEndsWithTheCount) {
     std::string out;
     EXPECT_EQ(CheckMenuFile(fake.platform, numbers, std::nullopt, out), 1);
     EXPECT_EQ(out, "C:\\Tools\\Menu\\KOV.mnu: the menu file was not found\r\n");
-    std::string many;
-    for (int i = 0; i < 1001; ++i) many += "]\r\n";
+    // 1,100 problems: the list keeps the lowest lines, the "[" of line 3 found last among them.
+    std::string many = "]\r\n]\r\n[Open\r\n";
+    for (int i = 0; i < 1097; ++i) many += "x\r\n";
     fake.files.files["D:\\m.mnu"] = many;
     out.clear();
     EXPECT_EQ(CheckMenuFile(fake.platform, numbers, "D:\\m.mnu", out), 255);
-    EXPECT_TRUE(out.starts_with("D:\\m.mnu(1): ] without an open submenu\r\n")) << out;
     EXPECT_TRUE(
-        out.ends_with("D:\\m.mnu(1000): ] without an open submenu\r\nand 1 more problem\r\n"));
+        out.starts_with("D:\\m.mnu(1): ] without an open submenu\r\n"
+                        "D:\\m.mnu(2): ] without an open submenu\r\n"
+                        "D:\\m.mnu(3): [ is never closed by ]\r\n"))
+        << out;
+    EXPECT_TRUE(out.ends_with(
+        "D:\\m.mnu(1000): no command after the caption x\r\nand 100 more problems\r\n"));
     EXPECT_EQ(CheckMenuFile(fake.platform, numbers, "", out), 1);  // an empty name is no file
+    // Never "no problems" for a file that was not read.
+    fake.files.files["D:\\*.mnu"] = fake.files.files["D:\\locked.mnu"] = "";
+    fake.files.unreadable.insert("D:\\locked.mnu");
+    out.clear();
+    EXPECT_EQ(CheckMenuFile(fake.platform, numbers, "D:\\*.mnu", out), 1);
+    EXPECT_EQ(CheckMenuFile(fake.platform, numbers, "D:\\locked.mnu", out), 1);
+    EXPECT_EQ(out,
+              "D:\\*.mnu: the menu file was not found\r\n"
+              "D:\\locked.mnu: the menu file could not be read (locked)\r\n");
     EXPECT_TRUE(fake.messages.shown.empty());
 }
 
@@ -178,7 +200,7 @@ TEST_F(RunCycle, CreateNewWritesTheTemplateWhenAsked) {
     EXPECT_FALSE(form->EditingEnabled());
     fake.files.unwritable.clear();
     form->cmdCreateNew_Click();
-    EXPECT_EQ(form->TranslationEntries().size(), 31u);
+    EXPECT_EQ(form->TranslationEntries().size(), 32u);
     EXPECT_TRUE(form->EditingEnabled());
 
     // An existing file is overwritten only when the user says so; a loaded list stays.
@@ -219,7 +241,7 @@ TEST(LanguageFile, EditorAndTemplate) {
     strings.sOK = "Okej";
     const auto text = TranslationTemplate(strings, "Work");
     UIStrings reread = DefaultUIStrings("Work");
-    EXPECT_EQ(ApplyLanguageFile(text, reread).size(), 31u);
+    EXPECT_EQ(ApplyLanguageFile(text, reread).size(), 32u);
     EXPECT_EQ(reread.sINFOTEXT, "Work is a menu program.");
 }
 

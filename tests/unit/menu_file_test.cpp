@@ -29,6 +29,10 @@ class MenuBuilder : public ::testing::Test {
         return fake.menus.Dump(root);
     }
 
+    std::vector<std::string> Problems() const {
+        return ProblemTexts(menuFile.problems, WindowLocation);
+    }
+
     fakes::FakePlatform fake;
     fakes::FakeMenuFile menuFile{fake};
     MenuSettings& settings = menuFile.settings;
@@ -83,14 +87,16 @@ TEST_F(MenuBuilder, BigFiles) {
     for (int i = 1; i <= 2002; ++i) text += (i >= 2000 ? "Item" + std::to_string(i) : ";") + "\r\n";
     EXPECT_EQ(Build(text),
               "POPUP KOV\nITEM 2000 Item2000\nGRAYED 2001 Item2001\nGRAYED 2002 Item2002\n");
-    EXPECT_EQ(ProblemTexts(menuFile.problems, "", ": ")[1],
-              "2001: only lines 1 to 2000 can run a command; this item is grayed");
+    EXPECT_EQ(Problems()[1],
+              "line 2001: only lines 1 to 2000 can run a command; this item is grayed");
 }
 
 TEST_F(MenuBuilder, ProblemsNameTheirLine) {
     fake.files.files["C:\\Tools\\a.exe"] = "";
     fake.files.folders.insert("C:\\Docs");
     const std::string longCaption(5000, 'x');
+    std::string manyBlanks;
+    for (int i = 0; i < 20000; ++i) manyBlanks += " x";
     // Each line of a file with the problem it must show; "" for none.
     const Rows<> fileLines = {
         {"@BGMenuColour 1,2,3", "unknown setting @BGMenuColour; did you mean @BGMenuColor?"},
@@ -121,6 +127,7 @@ TEST_F(MenuBuilder, ProblemsNameTheirLine) {
         {"Run\tC:\\Tools\\b.exe||C:\\", "program not found: C:\\Tools\\b.exe"},
         {"Run\t.\\b.exe", "program not found: C:\\Tools\\Menu\\b.exe"},
         {"Run\t\\\\server\\b.exe\tnotepad.exe\thttp://x", ""},
+        {"Run\tC:\\Tools\\b.exe" + manyBlanks, ""},  // looked at only up to the 16th blank
         {longCaption + "\tx",
          "a caption longer than 4096 bytes is cut: " + longCaption.substr(0, 100) + "..."},
         {"[Sub", ""},
@@ -132,29 +139,155 @@ TEST_F(MenuBuilder, ProblemsNameTheirLine) {
     for (const auto& [content, problem] : fileLines) {
         text += content + "\r\n";
         ++line;
-        if (!problem.empty()) expected += std::to_string(line) + ": " + problem + "\n";
+        if (!problem.empty()) expected += "line " + std::to_string(line) + ": " + problem + "\n";
     }
     const auto tree = Build(text);
-    expected += std::to_string(line - 2) + ": [ is never closed by ]\n";
+    expected += "line " + std::to_string(line - 2) + ": [ is never closed by ]\n";
     std::string seen;
-    for (const auto& problem : ProblemTexts(menuFile.problems, "", ": ")) seen += problem + "\n";
+    for (const auto& problem : Problems()) seen += problem + "\n";
     EXPECT_EQ(seen, expected);
     // What is wrong changes nothing that is built.
     EXPECT_NE(tree.find("\nITEM 19 Caption\x01only\n"), std::string::npos);
 
-    // A file that is UTF-8 but for one byte is read as ANSI; one with the mark reads it as U+FFFD.
-    Build("A\tx\r\n\xC3\xA9\tx\nB\xE9\tx");
-    EXPECT_EQ(ProblemTexts(menuFile.problems, "", ": ").at(0),
-              "3: byte \\xE9 is not UTF-8; the whole file was read in the ANSI code page instead");
-    Build("\xEF\xBB\xBF\xE9\tx");
-    EXPECT_EQ(ProblemTexts(menuFile.problems, "", ": ").at(0),
-              "1: byte \\xE9 is not UTF-8; it was read as U+FFFD");
+    // ANSI text forms a valid UTF-8 pair here and there, and is no UTF-8 gone wrong; UTF-8 with one
+    // stray byte is read as ANSI, and says so; with the mark the byte is read as U+FFFD.
+    const std::string ansiInstead =
+        "byte \\xE9 is not UTF-8; the whole file was read in the ANSI code page instead";
+    const Rows<> encodings = {
+        {"&\xC2\xB3\xE4\xEA\xF0\xE8\xF2\xE8\tx\r\n&\xC1\xEB\xEE\xEA\xED\xEE\xF2\tx", ""},    // 1251
+        {"\x90\xDD\x92\xE8\tx\r\n\x89\xE6\x91\x9C\x95\xD2\x8FW\x83\\\x83t\x83g\tx", ""},     // 932
+        {"\xB1\xE0\xBC\xAD\xB2\xCB\xB5\xA5\tx\r\n\xB4\xF2\xBF\xAA\xCE\xC4\xBC\xFE\tx", ""},  // 936
+        {"\x84"
+         "Fu\xDF\x93\tx",
+         ""},  // 1252
+        {"Gr\xC3\xB6\xC3\x9F"
+         "e\tx\r\n\xC3\x9C"
+         "bersicht\tx\r\nMen\xC3\xBC\xE9\tx",
+         "line 3: " + ansiInstead},
+        {"\xE7\xBC\x96\xE8\xBE\x91\xE8\x8F\x9C\xE5\x8D\x95\tx\r\n\xE9\tx",
+         "line 2: " + ansiInstead},
+        {"\xEF\xBB\xBF\xE9\tx", "line 1: byte \\xE9 is not UTF-8; it was read as U+FFFD"},
+    };
+    ExpectRows(encodings, [this](const std::string& file) {
+        Build(file);
+        const auto problems = Problems();
+        return problems.empty() ? std::string() : problems[0];
+    });
     // UTF-16 LE: "[A", "-", a lone low surrogate; the open "[" is listed first, at its line.
     Build(std::string("\xFF\xFE[\0A\0\r\0\n\0-\0\n\0\x00\xDC\t\0x\0", 20));
-    EXPECT_EQ(ProblemTexts(menuFile.problems, "", ": "),
+    EXPECT_EQ(Problems(),
               (std::vector<std::string>{
-                  "1: [ is never closed by ]",
-                  "3: UTF-16 surrogate U+DC00 has no partner; it was read as U+FFFD"}));
+                  "line 1: [ is never closed by ]",
+                  "line 3: UTF-16 surrogate U+DC00 has no partner; it was read as U+FFFD"}));
+}
+
+TEST_F(MenuBuilder, IncludedFilesReadInPlaceWithTheirOwnLinesAndProblems) {
+    fake.environment.variables["MENUS"] = "C:\\Tools\\Menu";
+    auto& files = fake.files.files;
+    const auto at = [](const std::string& name) { return "C:\\Tools\\Menu\\" + name; };
+    // Its own encoding and line ends; what it sets and opens goes on in the file that includes it.
+    files[at("a.mnu")] =
+        *EncodeText("A\ta\n@ItemDelimiter ,\r[Sub", TextEncoding::Utf16Le, fake.ansi);
+    files[at("c1.mnu")] = "C1\tx\r\n@Include .\\c2.mnu";
+    files[at("c2.mnu")] = "@Include %MENUS%\\C1.mnu\r\nC2\tx";
+    for (int n = 1; n <= 9; ++n) {
+        files[at("d" + std::to_string(n) + ".mnu")] =
+            "@Include .\\d" + std::to_string(n + 1) + ".mnu";
+    }
+    files[at("big.mnu")] = ReplaceAll(std::string(2001, ';'), ";", ";\r\n");
+    fake.files.folders.insert("C:\\Docs");
+    // The menu file, and the tree and problems it gives.
+    const Rows<> menus = {
+        {"Top\tt\r\n@Include .\\a.mnu\r\nEnd,e",
+         "ITEM 1 Top\nITEM 3 A\nPOPUP Sub\n  ITEM 6 End\n"
+         "a.mnu line 3: [ is never closed by ]\n"},
+        {"@Include .\\c1.mnu\r\n@Include .\\kov.MNU",
+         "ITEM 2 C1\nITEM 5 C2\n"
+         "c2.mnu line 1: include file C:\\Tools\\Menu\\C1.mnu includes itself; skipped\n"
+         "line 2: include file C:\\Tools\\Menu\\kov.MNU includes itself; skipped\n"},
+        {"@Include .\\d1.mnu",
+         "d8.mnu line 1: includes nest more than 8 levels deep; C:\\Tools\\Menu\\d9.mnu is "
+         "skipped\n"},
+        {"@Include C:\\nowhere.mnu\r\n@include C:\\Docs\r\n@Include .\\*.mnu\r\nAfter\tx",
+         "ITEM 4 After\nline 1: include file not found: C:\\nowhere.mnu\n"
+         "line 2: include file not found: C:\\Docs\nline 3: include file not found: "
+         "C:\\Tools\\Menu\\*.mnu\n"},
+        {"@Include .\\big.mnu\r\nAfter\tx",
+         "GRAYED 2002 After\nline 1: only the first 2000 lines and 1 MiB of "
+         "C:\\Tools\\Menu\\big.mnu are read\n"
+         "line 2: only lines 1 to 2000 can run a command; this item is grayed\n"},
+    };
+    ExpectRows(menus, [&](const std::string& text) {
+        auto seen = Build(text).substr(std::string("POPUP KOV\n").size());
+        for (const auto& problem : Problems()) seen += problem + "\n";
+        return seen;
+    });
+    // Each identifier runs the line it came from.
+    Build(menus[0].first);
+    EXPECT_EQ(lines->at(5), "End,e");
+    EXPECT_EQ(ProblemTexts(menuFile.problems,
+                           [&](const LineOrigin& origin) { return CheckLocation(origin, path); }),
+              std::vector<std::string>{at("a.mnu") + "(3): [ is never closed by ]"});
+}
+
+TEST_F(MenuBuilder, ProgramsWriteTheirSubmenusWhenOpenedOnce) {
+    using End = platform::ProgramOutput::End;
+    fake.environment.variables["TOOLS"] = "C:\\Tools";
+    fake.runner.outputs["cmd.exe /d /s /c \"\"C:\\Tools\\gen.bat\" a b\""] = {
+        End::Exited, 0,
+        "Run\tnotepad.exe\r\n-\r\n@NoIcons 1\r\n[Sub\r\n\xC2\xA6oDeeper|d.exe\r\n]\n\xC2\xA6gHead"};
+    fake.runner.outputs["\"slow.exe\""] = {End::TimedOut, 0, "A\tb"};
+    Build(
+        "@GeneratorTimeout 300\r\n\xC2\xA6oGen|%TOOLS%\\gen.bat|a b|%TOOLS%\r\n"
+        "\xC2\xA6oSlow|slow.exe\r\n\xC2\xA6oNone");
+    EXPECT_TRUE(fake.runner.runs.empty());
+    const auto open = [&](platform::MenuHandle menu) {
+        FillGeneratorMenu(menu, *lines, menuFile.context, "No entries");
+    };
+    fake.menus.OpenEverySubmenu(root, open);
+    fake.menus.OpenEverySubmenu(root, open);
+    EXPECT_EQ(fake.menus.Dump(root),
+              "POPUP KOV\nPOPUP Gen\n  ITEM 6 Run\n  SEPARATOR\n  POPUP Sub\n    POPUP Deeper\n"
+              "      GRAYED 0 No entries\n  GRAYED 12 Head\nPOPUP Slow\n  GRAYED 0 No entries\n"
+              "POPUP None\n  GRAYED 0 No entries\n");
+    EXPECT_EQ(lines->at(5), "Run\tnotepad.exe");
+    EXPECT_FALSE(settings.NoIcons);
+    ASSERT_EQ(fake.runner.runs.size(), 3u);  // each once; "None" has no program to run
+    EXPECT_EQ(fake.runner.runs[0].workingFolder, "C:\\Tools");
+    EXPECT_EQ(fake.runner.runs[0].timeoutMilliseconds, 300u);
+
+    // How a run ends, what it wrote, and the lines that gives ("-" when the program failed).
+    struct Row {
+        platform::ProgramOutput output;
+        std::string lines;
+    };
+    const std::vector<Row> outputs = {
+        {{End::Exited, 1, ""}, "-"},
+        {{End::Exited, 1, "a\r\nb"}, "a|b|"},
+        {{End::NotStarted, 0, ""}, "-"},
+        {{End::Cut, 0, "a\nb"}, "a|b|..."},
+        {{End::Exited, 0,
+          std::string("\xFF\xFE"
+                      "a\0\r\0b\0",
+                      8)},
+         "a|b|"},
+        {{End::Exited, 0,
+          "\xEF\xBB\xBF"
+          "a\xFF"},
+         "a\xEF\xBF\xBD|"},
+        {{End::Exited, 0, std::string(2001, '\n')}, "2000 lines|..."},
+    };
+    for (const auto& [output, expected] : outputs) {
+        const auto read = GeneratedLines(output);
+        std::string seen = read ? "" : "-";
+        if (read && read->lines.size() > 3) seen = std::to_string(read->lines.size()) + " lines|";
+        for (const auto& line :
+             read && read->lines.size() <= 3 ? read->lines : std::vector<std::string>{}) {
+            seen += line + "|";
+        }
+        if (read && read->cut) seen += "...";
+        EXPECT_EQ(seen, expected) << output.output.size();
+    }
 }
 
 TEST_F(MenuBuilder, ProgramSectionsKeepTheLinesOfTheWindowInFront) {
@@ -185,25 +318,26 @@ TEST_F(MenuBuilder, ProgramSectionsKeepTheLinesOfTheWindowInFront) {
                              {"\xC3\xA4pfel12.exe/x", "AE"},
                              {"x.exe/x", "AEF"}},
                             captions);
-    menuFile.everySection = true;
+    menuFile.context.everySection = true;
     EXPECT_EQ(captions(""), "ABCDEF");
     EXPECT_EQ(menuFile.problems.Count(), 0u);
 
     // Problems show whatever is in front.
-    menuFile.everySection = false;
+    menuFile.context.everySection = false;
     Build(
         "@ForPrograms ; ;\r\n@ForPrograms a.exe;class=\r\n[S\r\n@ForPrograms C:\\b.exe\r\n]\r\n"
         "[T\r\n@ForPrograms *\r\n]\r\n]\r\n");
-    EXPECT_EQ(
-        ProblemTexts(menuFile.problems, "", ": "),
-        (std::vector<std::string>{
-            "1: @ForPrograms: the pattern list is empty",
-            "2: @ForPrograms: cannot read the pattern class=",
-            "4: a submenu opened in the @ForPrograms section of line 2 is still open where it ends",
-            "4: @ForPrograms: cannot read the pattern C:\\b.exe",
-            "5: ] closes a submenu opened before the @ForPrograms section of line 4",
-            "7: a submenu opened in the @ForPrograms section of line 4 is still open where it ends",
-            "8: ] closes a submenu opened before the @ForPrograms section of line 7"}));
+    EXPECT_EQ(Problems(),
+              (std::vector<std::string>{
+                  "line 1: @ForPrograms: the pattern list is empty",
+                  "line 2: @ForPrograms: cannot read the pattern class=",
+                  "line 4: a submenu opened in the @ForPrograms section of line 2 is still open "
+                  "where it ends",
+                  "line 4: @ForPrograms: cannot read the pattern C:\\b.exe",
+                  "line 5: ] closes a submenu opened before the @ForPrograms section of line 4",
+                  "line 7: a submenu opened in the @ForPrograms section of line 4 is still open "
+                  "where it ends",
+                  "line 8: ] closes a submenu opened before the @ForPrograms section of line 7"}));
 }
 
 TEST_F(MenuBuilder, SettingsDirectives) {

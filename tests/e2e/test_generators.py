@@ -1,0 +1,53 @@
+"""Submenus written by a program: an entry a batch file wrote runs, and a program that never
+ends leaves a grayed entry, no process behind, and a KOV that exits."""
+
+from __future__ import annotations
+
+import os
+import shutil
+import unittest
+
+from harness import KovTestCase, build_dir, menu, poll, windows_path
+
+
+def running_from(folder) -> list[str]:
+    """Command lines of the processes started from the folder's programs."""
+    found = []
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open(f"/proc/{pid}/cmdline", "rb") as cmdline:
+                line = cmdline.read().replace(b"\0", b" ").decode("utf-8", "replace")
+        except OSError:
+            continue
+        if "probe.exe" in line and windows_path(folder.path).lower() in line.lower():
+            found.append(line)
+    return found
+
+
+class GeneratorsTest(KovTestCase):
+    def test_an_entry_a_batch_file_wrote_runs_its_command(self):
+        self.folder.write("gen.bat", b"@echo off\r\necho Made\tcmd.exe^|/c echo made^> made.txt"
+                                     b"^|.\\^|0\r\n")
+        self.folder.write("KOV.mnu", menu("@NoProgramMenu 1", "\u00a6oFrom a program|.\\gen.bat"))
+        self.press(("Down", "Right"), ("Return",)).wait_exit()
+        # Four lines read from the file (with the one its last line end leaves and the one KOV
+        # adds), so the program's first line is the fifth.
+        self.assert_trace("chosen 5")
+        made = self.folder.path / "made.txt"
+        poll(lambda: made.exists() and made.read_bytes() == b"made\r\n", 10, "made.txt")
+
+    def test_a_program_that_never_ends_is_ended_with_all_it_started(self):
+        shutil.copyfile(build_dir() / "generator_probe.exe", self.folder.path / "probe.exe")
+        self.folder.write("KOV.mnu", menu("@NoProgramMenu 1", "@GeneratorTimeout 3000",
+                                          "\u00a6oSlow|.\\probe.exe|forever"))
+        run = self.press(("Down", "Right"))
+        poll(lambda: len(running_from(self.folder)) == 2, 10, "the program and its child")
+        run.wait_popup(count=2)  # shown once the deadline has passed: only the grayed entry
+        poll(lambda: not running_from(self.folder), 10, "the program and its child to end")
+        self.press(("Escape", "Escape"), run=run)
+        run.wait_exit()
+        self.assert_trace("chosen 0")
+
+
+if __name__ == "__main__":
+    unittest.main()
