@@ -105,15 +105,17 @@ constexpr std::size_t kMaxIncludeLevels = 8;
 
 class Parse {
   public:
-    // generatorLevel is 0 for the menu file, the level of the "¦o" line for a program's output.
+    // writer is the "¦o" line whose program's output is read; nullptr for the menu file.
     Parse(MenuFileContext& context, platform::MenuHandle root, std::vector<std::string>& lines,
-          int generatorLevel = 0)
+          const Generator* writer = nullptr)
         : context_(context),
           menus_(context.platform.menus),
           sections_(context.platform.front, context.everySection),
           lines_(lines),
           menuStack_{root},
-          generatorLevel_(generatorLevel) {}
+          generatorLevel_(writer ? writer->level : 0),
+          // The output has no settings lines; its "¦o" lines take the deadline of the one above.
+          writerTimeout_(writer ? writer->timeout : 0) {}
 
     // Reads a file's bytes in their own encoding: file is "" for the menu file, an included
     // file's path otherwise.
@@ -126,13 +128,13 @@ class Parse {
             Problem("only the first " + std::to_string(kMaxReadLines) + " lines and " +
                     std::to_string(kMaxReadBytes >> 20) + " MiB of " + Quote(file) + " are read");
         }
-        Lines(read.lines, file);
+        Lines(std::move(read.lines), file);
     }
 
     // A program's output: no file, no settings, no includes, and nothing checked on disk. False
     // when it gave no entry.
-    bool Generated(const std::vector<std::string>& lines) {
-        Lines(lines, "");
+    bool Generated(std::vector<std::string> lines) {
+        Lines(std::move(lines), "");
         return appended_ > 0;
     }
 
@@ -153,13 +155,17 @@ class Parse {
         return static_cast<CommandId>(std::min<std::size_t>(lines_.size() + 1, INT32_MAX));
     }
 
-    void Lines(const std::vector<std::string>& lines, const std::string& file) {
+    void Lines(std::vector<std::string> lines, const std::string& file) {
+        origin_.file = file;
+        lines_.reserve(lines_.size() + lines.size());
         int number = 0;
-        for (const auto& line : lines) {
+        for (auto& line : lines) {
             const auto id = NextId();
-            lines_.push_back(line);
-            origin_ = {file, ++number, id};
-            Line(line, id);
+            lines_.push_back(std::move(line));
+            origin_.line = ++number;
+            origin_.order = id;
+            // Read at once, before an included file's lines are appended behind it.
+            Line(lines_.back(), id);
         }
     }
 
@@ -345,7 +351,9 @@ class Parse {
                 CheckProgram(part(1));
             }
         }
-        context_.generatorMenus.Add(sub, {part(1), part(2), part(3), generatorLevel_ + 1});
+        const auto timeout =
+            generatorLevel_ == 0 ? context_.settings.GeneratorTimeout : writerTimeout_;
+        context_.generatorMenus.Add(sub, {part(1), part(2), part(3), generatorLevel_ + 1, timeout});
     }
 
     void OpenSubmenu(std::string_view text) {
@@ -369,6 +377,7 @@ class Parse {
     std::vector<platform::MenuHandle> menuStack_;
     int level_ = 0;
     int generatorLevel_;
+    unsigned writerTimeout_;
     std::size_t appended_ = 0;
     LineOrigin origin_;
     std::vector<LineOrigin> openedAt_;
@@ -408,8 +417,8 @@ bool FillGeneratorMenu(platform::MenuHandle menu, std::vector<std::string>& Menu
         const platform::ProgramRun run{
             GeneratorCommandLine(expander.sExpandString(generator->program, false),
                                  expander.sExpandString(generator->parameters, false)),
-            expander.sExpandString(generator->workingFolder, false),
-            context.settings.GeneratorTimeout, kMaxReadBytes};
+            expander.sExpandString(generator->workingFolder, false), generator->timeout,
+            kMaxReadBytes};
         read = GeneratedLines(context.platform.runner.RunForOutput(run));
     }
     auto& menus = context.platform.menus;
@@ -424,7 +433,7 @@ bool FillGeneratorMenu(platform::MenuHandle menu, std::vector<std::string>& Menu
                               context.folderMenus,
                               context.generatorMenus,
                               unreported};
-        any = Parse(quiet, menu, MenuLines, generator->level).Generated(read->lines);
+        any = Parse(quiet, menu, MenuLines, &*generator).Generated(std::move(read->lines));
         if (read->cut) menus.AppendMenu(menu, mf::kGrayed, 0, "...");
     }
     if (!any) menus.AppendMenu(menu, mf::kGrayed, 0, noEntries);

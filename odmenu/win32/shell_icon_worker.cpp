@@ -51,7 +51,7 @@ void ShellIconWorker::Request(const platform::ShellIconTarget& target, int side)
                 shared->requests.pop_front();
                 lock.unlock();
                 ShellIconResult result{
-                    request.target.path,
+                    {request.target.path, request.side},
                     PixelsOfIcon(LookUpShellIcon(request.target, request.side).get(),
                                  request.side)};
                 lock.lock();

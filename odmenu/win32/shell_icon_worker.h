@@ -18,8 +18,15 @@ namespace kov::win32 {
 // Posted to the window when results are waiting; a later one follows only after they are taken.
 inline constexpr UINT kShellIconsArrived = WM_APP + 19;
 
-struct ShellIconResult {
+// An icon is looked up and kept once for each target and drawn size.
+struct ShellIconKey {
     std::string path;
+    int side = 0;
+    auto operator<=>(const ShellIconKey&) const = default;
+};
+
+struct ShellIconResult {
+    ShellIconKey key;
     IconPixels icon;  // empty when the shell has none for it
 };
 

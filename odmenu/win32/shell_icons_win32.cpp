@@ -28,9 +28,10 @@ std::map<HMENU, HWND> OpenPopups() {
 
 void ShellIcons::Show(HMENU menu, UINT position, const platform::ShellIconTarget& target,
                       int side) {
-    if (icons_.contains(target.path)) return;
-    waiting_.emplace(target.path, std::pair(menu, position));
-    if (requested_.insert(target.path).second) toLookUp_.emplace_back(target, side);
+    ShellIconKey key{target.path, side};
+    if (icons_.contains(key)) return;
+    waiting_.emplace(key, std::pair(menu, position));
+    if (requested_.insert(std::move(key)).second) toLookUp_.emplace_back(target, side);
 }
 
 void ShellIcons::StartLookUps() {
@@ -38,8 +39,8 @@ void ShellIcons::StartLookUps() {
     toLookUp_.clear();
 }
 
-const IconPixels* ShellIcons::Find(const std::string& path) const {
-    const auto found = icons_.find(path);
+const IconPixels* ShellIcons::Find(const ShellIconKey& key) const {
+    const auto found = icons_.find(key);
     return found != icons_.end() ? &found->second : nullptr;
 }
 
@@ -48,7 +49,7 @@ void ShellIcons::Arrived() {
     if (results.empty()) return;
     const auto popups = OpenPopups();
     for (auto& result : results) {
-        const auto [first, last] = waiting_.equal_range(result.path);
+        const auto [first, last] = waiting_.equal_range(result.key);
         if (!result.icon.pixels.empty()) {
             for (auto item = first; item != last; ++item) {
                 const auto [menu, position] = item->second;
@@ -61,7 +62,7 @@ void ShellIcons::Arrived() {
             }
         }
         waiting_.erase(first, last);
-        icons_.emplace(std::move(result.path), std::move(result.icon));
+        icons_.emplace(std::move(result.key), std::move(result.icon));
     }
 }
 

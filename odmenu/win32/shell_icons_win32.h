@@ -4,9 +4,9 @@
 
 #include "platform/win32/windows_api.h"
 
+#include <map>
+#include <set>
 #include <string>
-#include <unordered_map>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -25,17 +25,17 @@ class ShellIcons {
     // On WM_ENTERIDLE: the popup is on the screen, so the lookups no longer compete with it.
     void StartLookUps();
     // Null while the icon is on its way; empty pixels for a target the shell has none for.
-    const IconPixels* Find(const std::string& path) const;
+    const IconPixels* Find(const ShellIconKey& key) const;
     // On kShellIconsArrived: keeps the new icons and repaints the open items that show them.
     void Arrived();
 
   private:
     ShellIconWorker worker_;
-    std::unordered_map<std::string, IconPixels> icons_;
-    std::unordered_set<std::string> requested_;
+    std::map<ShellIconKey, IconPixels> icons_;
+    std::set<ShellIconKey> requested_;
     std::vector<std::pair<platform::ShellIconTarget, int>> toLookUp_;
-    // The items waiting for each target's icon.
-    std::unordered_multimap<std::string, std::pair<HMENU, UINT>> waiting_;
+    // The items waiting for each icon.
+    std::multimap<ShellIconKey, std::pair<HMENU, UINT>> waiting_;
 };
 
 }  // namespace kov::win32

@@ -239,7 +239,7 @@ TEST_F(MenuBuilder, ProgramsWriteTheirSubmenusWhenOpenedOnce) {
     fake.runner.outputs["\"slow.exe\""] = {End::TimedOut, 0, "A\tb"};
     Build(
         "@GeneratorTimeout 300\r\n\xC2\xA6oGen|%TOOLS%\\gen.bat|a b|%TOOLS%\r\n"
-        "\xC2\xA6oSlow|slow.exe\r\n\xC2\xA6oNone");
+        "@GeneratorTimeout 400\r\n\xC2\xA6oSlow|slow.exe\r\n\xC2\xA6oNone");
     EXPECT_TRUE(fake.runner.runs.empty());
     const auto open = [&](platform::MenuHandle menu) {
         FillGeneratorMenu(menu, *lines, menuFile.context, "No entries");
@@ -247,14 +247,17 @@ TEST_F(MenuBuilder, ProgramsWriteTheirSubmenusWhenOpenedOnce) {
     fake.menus.OpenEverySubmenu(root, open);
     fake.menus.OpenEverySubmenu(root, open);
     EXPECT_EQ(fake.menus.Dump(root),
-              "POPUP KOV\nPOPUP Gen\n  ITEM 6 Run\n  SEPARATOR\n  POPUP Sub\n    POPUP Deeper\n"
-              "      GRAYED 0 No entries\n  GRAYED 12 Head\nPOPUP Slow\n  GRAYED 0 No entries\n"
+              "POPUP KOV\nPOPUP Gen\n  ITEM 7 Run\n  SEPARATOR\n  POPUP Sub\n    POPUP Deeper\n"
+              "      GRAYED 0 No entries\n  GRAYED 13 Head\nPOPUP Slow\n  GRAYED 0 No entries\n"
               "POPUP None\n  GRAYED 0 No entries\n");
-    EXPECT_EQ(lines->at(5), "Run\tnotepad.exe");
+    EXPECT_EQ(lines->at(6), "Run\tnotepad.exe");
     EXPECT_FALSE(settings.NoIcons);
     ASSERT_EQ(fake.runner.runs.size(), 3u);  // each once; "None" has no program to run
     EXPECT_EQ(fake.runner.runs[0].workingFolder, "C:\\Tools");
+    // Each from where its line is read; one a program wrote, that of the line above it.
     EXPECT_EQ(fake.runner.runs[0].timeoutMilliseconds, 300u);
+    EXPECT_EQ(fake.runner.runs[1].timeoutMilliseconds, 300u);
+    EXPECT_EQ(fake.runner.runs[2].timeoutMilliseconds, 400u);
 
     // How a run ends, what it wrote, and the lines that gives ("-" when the program failed).
     struct Row {
