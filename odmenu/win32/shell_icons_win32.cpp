@@ -30,12 +30,13 @@ void ShellIcons::Show(HMENU menu, UINT position, const platform::ShellIconTarget
                       int side) {
     ShellIconKey key{target.path, side};
     if (icons_.contains(key)) return;
-    waiting_.emplace(key, std::pair(menu, position));
-    if (requested_.insert(std::move(key)).second) toLookUp_.emplace_back(target, side);
+    waiting_[std::move(key)].emplace(menu, position);
+    toLookUp_.push_back({target, side});
 }
 
 void ShellIcons::StartLookUps() {
-    for (const auto& [target, side] : toLookUp_) worker_.Request(target, side);
+    if (toLookUp_.empty()) return;
+    worker_.Request(toLookUp_);
     toLookUp_.clear();
 }
 
@@ -49,10 +50,9 @@ void ShellIcons::Arrived() {
     if (results.empty()) return;
     const auto popups = OpenPopups();
     for (auto& result : results) {
-        const auto [first, last] = waiting_.equal_range(result.key);
-        if (!result.icon.pixels.empty()) {
-            for (auto item = first; item != last; ++item) {
-                const auto [menu, position] = item->second;
+        const auto items = waiting_.extract(result.key);
+        if (!items.empty() && !result.icon.pixels.empty()) {
+            for (const auto& [menu, position] : items.mapped()) {
                 const auto popup = popups.find(menu);
                 RECT rect{};
                 if (popup == popups.end() || !GetMenuItemRect(nullptr, menu, position, &rect))
@@ -61,7 +61,6 @@ void ShellIcons::Arrived() {
                 InvalidateRect(popup->second, &rect, FALSE);
             }
         }
-        waiting_.erase(first, last);
         icons_.emplace(std::move(result.key), std::move(result.icon));
     }
 }

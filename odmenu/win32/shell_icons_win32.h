@@ -17,10 +17,12 @@ namespace kov::win32 {
 
 class ShellIcons {
   public:
-    explicit ShellIcons(HWND window) : worker_(window) {}
+    explicit ShellIcons(HWND window, ShellIconWorker::LookUp lookUp = nullptr)
+        : worker_(window, lookUp) {}
 
     // The item at position of menu shows the target's icon once it is there; each target is
-    // looked up once, from the time the popup is up and idle.
+    // looked up once, from the time the popup is up and idle, before those of popups opened
+    // earlier.
     void Show(HMENU menu, UINT position, const platform::ShellIconTarget& target, int side);
     // On WM_ENTERIDLE: the popup is on the screen, so the lookups no longer compete with it.
     void StartLookUps();
@@ -32,10 +34,9 @@ class ShellIcons {
   private:
     ShellIconWorker worker_;
     std::map<ShellIconKey, IconPixels> icons_;
-    std::set<ShellIconKey> requested_;
-    std::vector<std::pair<platform::ShellIconTarget, int>> toLookUp_;
+    std::vector<ShellIconRequest> toLookUp_;
     // The items waiting for each icon.
-    std::multimap<ShellIconKey, std::pair<HMENU, UINT>> waiting_;
+    std::map<ShellIconKey, std::set<std::pair<HMENU, UINT>>> waiting_;
 };
 
 }  // namespace kov::win32
