@@ -23,10 +23,10 @@ constexpr FoldRun kFoldRuns[] = {
 };
 
 // The folded code point at text[at], and the bytes it took. ASCII, by far the most common case,
-// needs no table.
+// needs no decoding.
 CodePoint FoldedAt(std::string_view text, std::size_t at) {
     const auto byte = static_cast<unsigned char>(text[at]);
-    if (byte < 0x80) return {byte >= 'A' && byte <= 'Z' ? char32_t(byte + 32) : byte, 1};
+    if (byte < 0x80) return {FoldCase(char32_t{byte}), 1};
     auto point = DecodeUtf8At(text, at);
     // An invalid byte compares as itself, so two different broken texts stay different.
     point.value = point.length == 1 ? 0x110000 + byte : FoldCase(point.value);
