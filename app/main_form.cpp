@@ -22,7 +22,7 @@ MainForm::MainForm(platform::Platform& platform, OwnerDrawHook& ownerDraw,
       window_(window),
       numbers_(numbers),
       expander_(platform.environment, platform.identity.folder, platform.clipboard, platform.clock,
-                settings_),
+                settings_, &where_),
       strings_(DefaultUIStrings(platform.identity.fileName)) {}
 
 void MainForm::FormLoad(const std::string& commandLine) {
@@ -134,8 +134,8 @@ std::string MainForm::CouldNotBeRead(const std::string& path) const {
 }
 
 AfterCommand MainForm::Dispatch(CommandId id) {
-    CommandContext context{platform_, settings_, MenuLines, FolderItemPaths,
-                           sMenuFile, strings_,  numbers_,  expander_};
+    CommandContext context{platform_, settings_, MenuLines, FolderItemPaths, sMenuFile,
+                           strings_,  numbers_,  expander_, &where_};
     return kov::ExecuteCommand(id, context);
 }
 

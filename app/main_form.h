@@ -82,6 +82,7 @@ class MainForm : public platform::SettingsEvents, public ShellIconSource {
     NumberFormat numbers_;
     // Read by the expander's clipboard file list, so it comes first.
     MenuSettings settings_;
+    WhereTheUserIs where_{platform_.place, platform_.front};
     Expander expander_;
 
     std::string sMenuFile;

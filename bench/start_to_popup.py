@@ -2,10 +2,12 @@
 """Start-to-popup time of KOV.exe (with the sample menu) against the floor program.
 
     bench/start_to_popup.py [--build build/win64] [--runs 10] [--menu FILE]
-                            [--baseline OTHER.exe] [--baseline-menu FILE]
+                            [--baseline OTHER.exe] [--baseline-menu FILE] [--in-front PROGRAM]
 
 With --baseline, another build of KOV (with --baseline-menu, or the same menu file) takes the
-floor's place: two builds, or two menu files, measured against each other.
+floor's place: two builds, or two menu files, measured against each other. With --in-front,
+a program of the prefix (notepad.exe) is started first and kept, so that every start is made over
+its window.
 
 The floor (bench/floor_popup.cpp) only creates a window and pops up a one-item menu, so
 the ratio KOV/floor is KOV's own start-up cost on top of Wine's process start. The two are
@@ -167,6 +169,7 @@ def main(argv: list[str]) -> int:
     parser.add_argument("--menu", help="its menu file (default: the sample)")
     parser.add_argument("--baseline", help="a KOV.exe to time instead of the floor")
     parser.add_argument("--baseline-menu", help="the baseline's menu file (default: --menu)")
+    parser.add_argument("--in-front", help="a program whose window is in front at every start")
     args = parser.parse_args(argv)
     os.environ["KOV_BUILD_DIR"] = str(Path(args.build).resolve())
     status = harness.run_in_session(Path(__file__), argv)
@@ -174,6 +177,12 @@ def main(argv: list[str]) -> int:
         return status
 
     harness.move_mouse(200, 150)
+    in_front = None
+    if args.in_front:
+        in_front = subprocess.Popen([os.environ["WINE"], args.in_front], stdin=subprocess.DEVNULL,
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        harness.poll(lambda: harness.visible_windows(Path(args.in_front).name), POPUP_DEADLINE,
+                     f"the window of {args.in_front}")
     kov = harness.ProgramFolder(exe=Path(args.kov) if args.kov else None)
     menu = Path(args.menu).read_bytes() if args.menu else SAMPLE
     if args.baseline:
@@ -201,6 +210,9 @@ def main(argv: list[str]) -> int:
     finally:
         kov.close()
         floor.close()
+        if in_front:
+            in_front.kill()
+            in_front.wait(timeout=10)
 
     for name, values in times.items():
         print(f"{name:5} start to popup: median {statistics.median(values) * 1000:7.1f} ms "

@@ -46,6 +46,7 @@ class Dispatch {
 
     void RunProgram(const CommandField& field) {
         const auto program = Expand(field.Program);
+        if (OpenedInPlace(program)) return;
         const auto parameters = Expand(field.Parameters);
         const auto workingFolder = Expand(field.WorkingFolder);
         launcher_.RunCommand(program, parameters, workingFolder,
@@ -75,9 +76,13 @@ class Dispatch {
     }
 
     void FolderEntry(std::size_t index) {
-        if (index < c_.FolderItemPaths.size()) {
-            launcher_.RunCommand(c_.FolderItemPaths[index], "", "", "1");
-        }
+        if (index >= c_.FolderItemPaths.size()) return;
+        const auto& path = c_.FolderItemPaths[index];
+        if (!OpenedInPlace(path)) launcher_.RunCommand(path, "", "", "1");
+    }
+
+    bool OpenedInPlace(const std::string& path) {
+        return c_.where != nullptr && c_.where->OpenFolderHere(path, c_.settings.FoldersInPlace);
     }
 
     void ItemLine(std::size_t index) {

@@ -1,6 +1,7 @@
 #include "core/text.h"
 
 #include <algorithm>
+#include <cctype>
 #include <iterator>
 #include <tuple>
 #include <utility>
@@ -167,6 +168,11 @@ std::string ReplaceEachNoCase(std::string_view text, std::span<const Replacement
         }
         return first;
     });
+}
+
+bool IsDrivePath(std::string_view path) {
+    return path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) &&
+           path[1] == ':' && (path[2] == '\\' || path[2] == '/');
 }
 
 std::vector<std::string> SplitText(std::string_view text, std::string_view delimiter) {

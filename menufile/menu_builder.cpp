@@ -1,7 +1,6 @@
 #include "menufile/menu_builder.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <cstdio>
 
@@ -9,6 +8,7 @@
 #include "core/text.h"
 #include "core/utf8.h"
 #include "menufile/date_format.h"
+#include "menufile/program_sections.h"
 #include "menufile/text_helpers.h"
 
 namespace kov {
@@ -110,6 +110,7 @@ class Parse {
           const Generator* writer = nullptr)
         : context_(context),
           menus_(context.platform.menus),
+          sections_(context.platform.front, context.everySection),
           lines_(lines),
           menuStack_{root},
           generatorLevel_(writer ? writer->level : 0),
@@ -171,7 +172,11 @@ class Parse {
     void Line(std::string_view raw, CommandId id) {
         if (level_ < 0) level_ = 0;
         const std::string line = sTrimBlanks(TrimSpaces(raw));
-        if (line.empty()) return;
+        // A program's output has no settings, so no sections either.
+        if (line.empty() ||
+            (generatorLevel_ == 0 && !sections_.Keeps(line, origin_, context_.problems))) {
+            return;
+        }
         const auto& settings = context_.settings;
         switch (line[0]) {
             case '@':
@@ -292,11 +297,6 @@ class Parse {
         return false;
     }
 
-    static bool IsDrivePath(std::string_view path) {
-        return path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) &&
-               path[1] == ':' && (path[2] == '\\' || path[2] == '/');
-    }
-
     platform::MenuHandle Current() const { return menuStack_[static_cast<std::size_t>(level_)]; }
 
     void Append(unsigned flags, std::uintptr_t idOrSubmenu, std::string_view text) {
@@ -372,6 +372,7 @@ class Parse {
 
     MenuFileContext& context_;
     platform::Menus& menus_;
+    ProgramSections sections_;
     std::vector<std::string>& lines_;
     std::vector<platform::MenuHandle> menuStack_;
     int level_ = 0;

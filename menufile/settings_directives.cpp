@@ -89,6 +89,7 @@ const Directive kDirectives[] = {
     {"@NoEdit", Flag{&MenuSettings::NoEdit}},
     {"@NoAbout", Flag{&MenuSettings::NoAbout}},
     {"@NoExit", Flag{&MenuSettings::NoExit}},
+    {"@FoldersInPlace", Flag{&MenuSettings::FoldersInPlace}},
     {"@CustomIcon", CustomIcon{}},
     {"@GeneratorTimeout", Milliseconds{&MenuSettings::GeneratorTimeout, 100, 60000}},
 };

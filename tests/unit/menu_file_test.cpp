@@ -293,6 +293,56 @@ TEST_F(MenuBuilder, ProgramsWriteTheirSubmenusWhenOpenedOnce) {
     }
 }
 
+TEST_F(MenuBuilder, ProgramSectionsKeepTheLinesOfTheWindowInFront) {
+    const std::string file =
+        "A\tx\r\n@ForPrograms notepad.exe; *CODE*.exe\r\n[B\r\nB\tx\r\n]\r\n"
+        "@forprograms class=CabinetWClass\r\nC\tx\r\n@ForPrograms \xC3\x84pfel?.exe\r\nD\tx\r\n"
+        "@ForPrograms\r\nE\tx\r\n@ForPrograms x.exe\r\nF\tx";
+    const auto captions = [&](const std::string& front) {
+        const auto parts = SplitText(front, "/");
+        fake.platform.front = {front.empty() ? 0u : 1u, parts.empty() ? "" : parts[0],
+                               parts.size() > 1 ? parts[1] : ""};
+        std::string kept;
+        for (const auto& line : SplitText(Build(file), "\n")) {
+            if (line.find("ITEM ") != std::string::npos) kept += line.back();
+        }
+        return kept;
+    };
+    // Program file name / window class of the window in front; "" over the desktop.
+    ExpectRows<std::string>({{"", "AE"},
+                             {"notepad.exe/Notepad", "ABE"},
+                             {"NOTEPAD.EXE/x", "ABE"},
+                             {"VSCode.exe/x", "ABE"},
+                             {"code.exe/x", "ABE"},
+                             {"codex.ex/x", "AE"},
+                             {"notepad.exe.bak/x", "AE"},
+                             {"explorer.exe/cabinetwclass", "ACE"},
+                             {"\xC3\xA4PFEL1.EXE/x", "ADE"},
+                             {"\xC3\xA4pfel12.exe/x", "AE"},
+                             {"x.exe/x", "AEF"}},
+                            captions);
+    menuFile.context.everySection = true;
+    EXPECT_EQ(captions(""), "ABCDEF");
+    EXPECT_EQ(menuFile.problems.Count(), 0u);
+
+    // Problems show whatever is in front.
+    menuFile.context.everySection = false;
+    Build(
+        "@ForPrograms ; ;\r\n@ForPrograms a.exe;class=\r\n[S\r\n@ForPrograms C:\\b.exe\r\n]\r\n"
+        "[T\r\n@ForPrograms *\r\n]\r\n]\r\n");
+    EXPECT_EQ(Problems(),
+              (std::vector<std::string>{
+                  "line 1: @ForPrograms: the pattern list is empty",
+                  "line 2: @ForPrograms: cannot read the pattern class=",
+                  "line 4: a submenu opened in the @ForPrograms section of line 2 is still open "
+                  "where it ends",
+                  "line 4: @ForPrograms: cannot read the pattern C:\\b.exe",
+                  "line 5: ] closes a submenu opened before the @ForPrograms section of line 4",
+                  "line 7: a submenu opened in the @ForPrograms section of line 4 is still open "
+                  "where it ends",
+                  "line 8: ] closes a submenu opened before the @ForPrograms section of line 7"}));
+}
+
 TEST_F(MenuBuilder, SettingsDirectives) {
     fake.environment.variables["HOME"] = "D:\\Home";
     Build(
