@@ -1,12 +1,11 @@
 #include "menufile/program_sections.h"
 
+#include <algorithm>
 #include <string>
-#include <vector>
 
 #include "core/text.h"
 #include "core/utf8.h"
 #include "menufile/settings_directives.h"
-#include "menufile/text_helpers.h"
 
 namespace kov {
 
@@ -14,14 +13,20 @@ namespace {
 
 constexpr std::string_view kClassPrefix = "class=";
 
-std::u32string CodePoints(std::string_view text) {
-    std::u32string points;
+// Folded, into a buffer kept from pattern to pattern, so that a line of patterns allocates nothing.
+void FoldedCodePoints(std::string_view text, std::u32string& points) {
+    points.clear();
     for (std::size_t at = 0; at < text.size();) {
         const auto point = DecodeUtf8At(text, at);
         points.push_back(FoldCase(point.value));
         at += point.length;
     }
-    return points;
+}
+
+std::string_view TrimmedBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 // "*" and "?" over code points; each star is tried forward from where the last one matched, so a
@@ -55,12 +60,18 @@ bool Readable(std::string_view pattern) {
 
 }  // namespace
 
-bool MatchesProgramPattern(std::string_view pattern, const platform::WindowInFront& front) {
-    if (front.handle == 0) return false;
+ProgramSections::ProgramSections(const platform::WindowInFront& front, bool everySection)
+    : front_(front), everySection_(everySection) {
+    FoldedCodePoints(front.program, program_);
+}
+
+bool ProgramSections::Matches(std::string_view pattern) {
+    if (front_.handle == 0) return false;
     if (StartsWithNoCase(pattern, kClassPrefix)) {
-        return EqualsNoCase(pattern.substr(kClassPrefix.size()), front.className);
+        return EqualsNoCase(pattern.substr(kClassPrefix.size()), front_.className);
     }
-    return Glob(CodePoints(front.program), CodePoints(pattern));
+    FoldedCodePoints(pattern, pattern_);
+    return Glob(program_, pattern_);
 }
 
 bool ProgramSections::Keeps(std::string_view line, const LineOrigin& origin,
@@ -74,6 +85,8 @@ bool ProgramSections::Keeps(std::string_view line, const LineOrigin& origin,
             --sectionDepth_;
         }
         if (depth_ > 0) --depth_;
+    } else if (!line.starts_with('@')) {
+        return kept_;
     } else if (const auto patterns = SettingValue(line, kForProgramsKey)) {
         StartSection(*patterns, origin, problems);
         return false;
@@ -94,7 +107,7 @@ void ProgramSections::StartSection(std::string_view patterns, const LineOrigin& 
                                  " is still open where it ends");
     }
     sectionDepth_ = depth_;
-    const auto list = sTrimBlanks(patterns);
+    const auto list = TrimmedBlanks(patterns);
     if (list.empty()) {
         section_ = {};
         kept_ = true;
@@ -103,14 +116,16 @@ void ProgramSections::StartSection(std::string_view patterns, const LineOrigin& 
     section_ = origin;
     bool any = false;
     bool matched = false;
-    for (const auto& piece : SplitText(list, ";")) {
-        const auto pattern = sTrimBlanks(piece);
+    for (std::size_t start = 0; start <= list.size();) {
+        const auto end = std::min(list.find(';', start), list.size());
+        const auto pattern = TrimmedBlanks(list.substr(start, end - start));
+        start = end + 1;
         if (pattern.empty()) continue;
         any = true;
         if (!Readable(pattern)) {
             problems.Add(origin, "@ForPrograms: cannot read the pattern " + Quote(pattern));
         } else if (!matched && !everySection_) {
-            matched = MatchesProgramPattern(pattern, front_);
+            matched = Matches(pattern);
         }
     }
     if (!any) problems.Add(origin, "@ForPrograms: the pattern list is empty");
