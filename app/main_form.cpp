@@ -59,11 +59,7 @@ void MainForm::FormLoad(const std::string& commandLine) {
         readMenuFile = sample == Sample::Written || platform_.files.IsOrdinaryFile(sMenuFile);
     }
 
-    SettingsContext settingsContext{numbers_, expander_, platform_.pictures, platform_.files,
-                                    customIcons_};
-    MenuFileContext context{
-        platform_,    settings_,       settingsContext, strings_.sNOMENUFILEWASFOUND,
-        folderMenus_, generatorMenus_, problems_};
+    auto context = MenuFileContextOfRun();
     if (auto lines = readMenuFile ? ReadMenuFile(sMenuFile, RootMenu, context) : std::nullopt) {
         MenuLines = std::move(*lines);
         menuFont_ = settings_.font;
@@ -253,13 +249,14 @@ void MainForm::AddProgramImages() {
     }
 }
 
+MenuFileContext MainForm::MenuFileContextOfRun() {
+    return {platform_,    settings_,       settingsContext_, strings_.sNOMENUFILEWASFOUND,
+            folderMenus_, generatorMenus_, problems_};
+}
+
 void MainForm::InitMenuPopup(platform::MenuHandle menu) {
     if (folderMenus_.FillOnOpen(menu)) return;
-    SettingsContext settingsContext{numbers_, expander_, platform_.pictures, platform_.files,
-                                    customIcons_};
-    MenuFileContext context{
-        platform_,    settings_,       settingsContext, strings_.sNOMENUFILEWASFOUND,
-        folderMenus_, generatorMenus_, problems_};
+    auto context = MenuFileContextOfRun();
     FillGeneratorMenu(menu, MenuLines, context, strings_.sNOENTRIESFROMTHEPROGRAM);
 }
 

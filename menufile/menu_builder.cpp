@@ -122,7 +122,10 @@ class Parse {
     void File(std::string_view bytes, const std::string& file) {
         auto content = DecodeText(bytes, context_.platform.ansi);
         CheckEncoding(bytes, content.encoding, FileProblems{context_.problems, file, NextId()});
-        if (file.empty()) return Lines(SplitLines(content.text + "\r\n"), file);
+        if (file.empty()) {
+            content.text += "\r\n";
+            return Lines(SplitLines(content.text), file);
+        }
         auto read = SplitLinesWithinLimits(content.text);
         if (read.cut) {
             Problem("only the first " + std::to_string(kMaxReadLines) + " lines and " +
