@@ -48,10 +48,10 @@ class Commands : public ::testing::Test {
 TEST_F(Commands, ProgramMenuFolderEntriesAndLinesWithoutCommands) {
     EXPECT_EQ(Choose(CMD_SETTINGS), AfterCommand::KeepMainWindowOpen);
     EXPECT_EQ(Choose(CMD_ABOUT), AfterCommand::ShowAbout);
-    for (const CommandId id : {CMD_NOTHING, CMD_EXIT, 7, -9, 2002, INT32_MAX}) {
+    ChooseLine("Caption\t");
+    for (const CommandId id : {CMD_NOTHING, CMD_EXIT, 2, -9, 2002, INT32_MAX}) {
         EXPECT_EQ(Choose(id), AfterCommand::CloseMainWindow) << id;
     }
-    ChooseLine("Caption\t");
     FolderItemPaths = {"", "C:\\Docs\\a b.txt"};
     Choose(2001);
     settings.MenuEditor = "ed.exe|\xC2\xA6m /x \xC2\xA6M||2";  // only the exact placeholder

@@ -101,7 +101,7 @@ TEST_F(MenuBuilder, ProblemsNameTheirLine) {
     const Rows<> fileLines = {
         {"@BGMenuColour 1,2,3", "unknown setting @BGMenuColour; did you mean @BGMenuColor?"},
         {"@NoIcon 1", "unknown setting @NoIcon; did you mean @NoIcons?"},
-        {"@Frobnicate 1", "unknown setting @Frobnicate"},
+        {"@NoIcoxyz 1", "unknown setting @NoIcoxyz"},  // three edits from @NoIcons
         {"@NoHelpPlease 1", "@NoHelp: True, False or a number expected, not \"lease 1\""},
         {"@TextColor red", "@TextColor: red, green, blue (black is used) expected, not \"red\""},
         {"@FontSize 1e9", "@FontSize: a size in points expected, not \"1e9\""},
@@ -166,7 +166,7 @@ TEST_F(MenuBuilder, ProblemsNameTheirLine) {
          "line 3: " + ansiInstead},
         {"\xE7\xBC\x96\xE8\xBE\x91\xE8\x8F\x9C\xE5\x8D\x95\tx\r\n\xE9\tx",
          "line 2: " + ansiInstead},
-        {"\xEF\xBB\xBF\xE9\tx", "line 1: byte \\xE9 is not UTF-8; it was read as U+FFFD"},
+        {"\xEF\xBB\xBF\x80\tx", "line 1: byte \\x80 is not UTF-8; it was read as U+FFFD"},
     };
     ExpectRows(encodings, [this](const std::string& file) {
         Build(file);

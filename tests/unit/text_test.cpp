@@ -106,7 +106,10 @@ TEST(Numbers, WholeNumbersRoundHalfToEvenAndColoursClampTheirParts) {
         {"abc", {}},      {"", {}},      {"1.", 1},          {".5", 0},      {"1e", {}},
         {"1e2", 100},     {"--1", {}},   {"1 2", {}},        {"nan", {}},    {"inf", {}},
     };
-    ExpectRows(numbers, [&](const std::string& s) { return ParseWholeNumber16(s, point); });
+    // Read as a view into a longer line, whose next character is a digit.
+    ExpectRows(numbers, [&](const std::string& s) {
+        return ParseWholeNumber16(std::string_view(s + "7").substr(0, s.size()), point);
+    });
     // "40000" is outside a 16-bit number.
     const Rows<RgbColor> colours = {
         {" 10 , 20 , 30 ", 0x1E140A},
