@@ -19,9 +19,9 @@ using Requests = std::vector<ShellRequest>;
 
 class Commands : public ::testing::Test {
   protected:
-    AfterCommand Choose(CommandId id) {
+    AfterCommand Choose(CommandId id, WhereTheUserIs* where = nullptr) {
         CommandContext context{fake.platform, settings, MenuLines, FolderItemPaths, sMenuFile,
-                               strings,       numbers,  expander,  nullptr,         modifier};
+                               strings,       numbers,  expander,  where,           modifier};
         return ExecuteCommand(id, context);
     }
     // Runs line as the menu file's line 1.
@@ -281,6 +281,10 @@ TEST_F(Commands, TheWindowInFrontsFolderAndSelectionAndFoldersOpenedThere) {
                              {"Notepad/C:\\Docs/[\xC2\xA6w][\xC2\xA6\x65]", "[][]"},
                              {"/C:\\Docs/[\xC2\xA6w][\xC2\xA6\x65]", "[][]"}},
                             expand);
+    // A file dialog's address bar: "Address: " and a folder.
+    ExpectRows<std::optional<std::string>>(
+        {{"Address: C:\\Docs ", "C:\\Docs"}, {"Address: Libraries", {}}, {"C:\\Docs", {}}},
+        FolderOfAddressText);
     fake.place.questions = 0;
     expand("CabinetWClass/C:\\Docs/\xC2\xA6w\xC2\xA6\x65\xC2\xA6w");
     expand("CabinetWClass/C:\\Docs/%windir%");
@@ -296,9 +300,7 @@ TEST_F(Commands, TheWindowInFrontsFolderAndSelectionAndFoldersOpenedThere) {
         fake.place.goes = parts[2] == "goes";
         WhereTheUserIs where(fake.place, {1, "x.exe", parts[0]});
         MenuLines = {"Go\tC:\\Target|-x"};
-        CommandContext context{fake.platform, settings, MenuLines, FolderItemPaths, sMenuFile,
-                               strings,       numbers,  expander,  &where};
-        ExecuteCommand(std::stoi(parts[3]), context);
+        Choose(std::stoi(parts[3]), &where);
         std::string effect;
         for (const auto& taken : fake.place.takenTo) effect += taken + ";";
         for (const auto& request : fake.shell.executed) effect += "shell " + request.file + ";";
