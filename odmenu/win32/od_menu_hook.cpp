@@ -24,11 +24,11 @@ namespace {
 // The module's state: the tables and the items' records live from the first hook to the unhook,
 // the sources are the run's data they were hooked with.
 struct ODMenuModule {
-    explicit ODMenuModule(HWND window) : shellIcons(window) {}
+    explicit ODMenuModule(HWND window) : keys(window, records, sources), shellIcons(window) {}
     ODMenuState state;
     ItemRecords records;
-    PopupKeys keys{records};
     std::optional<OwnerDrawSources> sources;
+    PopupKeys keys;
     ShellIcons shellIcons;
     // The popup window whose corners were set last; the message repeats while it idles.
     HWND rounded = nullptr;
@@ -99,6 +99,14 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
             return odMenu->keys.AnswerMenuChar(hwnd, reinterpret_cast<HMENU>(lParam),
                                                static_cast<char32_t>(LOWORD(wParam)));
         }
+        case WM_ENTERMENULOOP:
+            odMenu->keys.MenuLoopStarts();
+            break;
+        case kShowShellMenu:
+            odMenu->keys.ShowShellMenu();
+            return 0;
+        case kPopUpAgain:
+            return odMenu->keys.TakePopUpAgain() ? 1 : 0;
         case kTypeAheadSelected:
             PopupKeys::EnsureSelected(hwnd, reinterpret_cast<HMENU>(lParam),
                                       static_cast<UINT>(wParam));
@@ -106,6 +114,7 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         case WM_INITMENUPOPUP: {
             // Folder submenus are filled by the window's own handling, so convert after it.
             const bool systemMenu = IsSystemMenu(hwnd, wParam);
+            odMenu->keys.PopupOpens(reinterpret_cast<HMENU>(wParam));
             const LRESULT result = passOn();
             if (!systemMenu) {
                 const auto menu = reinterpret_cast<HMENU>(wParam);
@@ -118,6 +127,7 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         }
         case WM_ENTERIDLE:
             if (wParam != MSGF_MENU) break;
+            odMenu->keys.Idle(reinterpret_cast<HWND>(lParam));
             if (reinterpret_cast<HWND>(lParam) != odMenu->rounded) {
                 odMenu->rounded = reinterpret_cast<HWND>(lParam);
                 RoundSmallCorners(odMenu->rounded, odMenu->sources->colors.border);
