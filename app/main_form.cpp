@@ -22,7 +22,7 @@ MainForm::MainForm(platform::Platform& platform, OwnerDrawHook& ownerDraw,
       window_(window),
       numbers_(numbers),
       expander_(platform.environment, platform.identity.folder, platform.clipboard, platform.clock,
-                settings_),
+                settings_, &where_),
       strings_(DefaultUIStrings(platform.identity.fileName)) {}
 
 void MainForm::FormLoad(const std::string& commandLine) {
@@ -59,11 +59,7 @@ void MainForm::FormLoad(const std::string& commandLine) {
         readMenuFile = sample == Sample::Written || platform_.files.IsOrdinaryFile(sMenuFile);
     }
 
-    SettingsContext settingsContext{numbers_, expander_, platform_.pictures, platform_.files,
-                                    customIcons_};
-    MenuFileContext context{
-        platform_,    settings_,       settingsContext, strings_.sNOMENUFILEWASFOUND,
-        folderMenus_, generatorMenus_, problems_};
+    auto context = MenuFileContextOfRun();
     if (auto lines = readMenuFile ? ReadMenuFile(sMenuFile, RootMenu, context) : std::nullopt) {
         MenuLines = std::move(*lines);
         menuFont_ = settings_.font;
@@ -136,7 +132,7 @@ std::string MainForm::CouldNotBeRead(const std::string& path) const {
 
 AfterCommand MainForm::Dispatch(CommandId id) {
     CommandContext context{platform_, settings_, MenuLines, FolderItemPaths, sMenuFile,
-                           strings_,  numbers_,  expander_, choiceModifier_};
+                           strings_,  numbers_,  expander_, &where_,         choiceModifier_};
     return kov::ExecuteCommand(id, context);
 }
 
@@ -253,13 +249,14 @@ void MainForm::AddProgramImages() {
     }
 }
 
+MenuFileContext MainForm::MenuFileContextOfRun() {
+    return {platform_,    settings_,       settingsContext_, strings_.sNOMENUFILEWASFOUND,
+            folderMenus_, generatorMenus_, problems_};
+}
+
 void MainForm::InitMenuPopup(platform::MenuHandle menu) {
     if (folderMenus_.FillOnOpen(menu)) return;
-    SettingsContext settingsContext{numbers_, expander_, platform_.pictures, platform_.files,
-                                    customIcons_};
-    MenuFileContext context{
-        platform_,    settings_,       settingsContext, strings_.sNOMENUFILEWASFOUND,
-        folderMenus_, generatorMenus_, problems_};
+    auto context = MenuFileContextOfRun();
     FillGeneratorMenu(menu, MenuLines, context, strings_.sNOENTRIESFROMTHEPROGRAM);
 }
 

@@ -15,6 +15,7 @@
 #include "core/ui_strings.h"
 #include "menufile/folder_menus.h"
 #include "menufile/generator_menus.h"
+#include "menufile/menu_builder.h"
 #include "menufile/menu_problems.h"
 #include "menufile/menu_settings.h"
 #include "odmenu/menu_colors.h"
@@ -75,6 +76,8 @@ class MainForm : public platform::SettingsEvents, public ShellIconSource {
     void ShowProblems();
     void ShowAbout(bool exitProgram);
     void ShowFileError(const std::string& path);
+    // What reading the menu file, or a submenu a program writes, works with.
+    MenuFileContext MenuFileContextOfRun();
 
     platform::Platform& platform_;
     OwnerDrawHook& ownerDraw_;
@@ -82,6 +85,7 @@ class MainForm : public platform::SettingsEvents, public ShellIconSource {
     NumberFormat numbers_;
     // Read by the expander's clipboard file list, so it comes first.
     MenuSettings settings_;
+    WhereTheUserIs where_{platform_.place, platform_.front};
     Expander expander_;
 
     std::string sMenuFile;
@@ -92,6 +96,8 @@ class MainForm : public platform::SettingsEvents, public ShellIconSource {
     std::optional<MenuFont> menuFont_;
     MenuColors colors_;
     CustomIconTable customIcons_;
+    SettingsContext settingsContext_{numbers_, expander_, platform_.pictures, platform_.files,
+                                     customIcons_};
     UIStrings strings_;
     TranslationEditor editor_;
     bool editingEnabled_ = true;

@@ -31,6 +31,7 @@ int CheckMenuFile(platform::Platform& platform, const NumberFormat& numbers,
     MenuProblems problems;
     MenuFileContext context{platform,    settings,       settingsContext, "",
                             folderMenus, generatorMenus, problems};
+    context.everySection = true;
     const auto root = platform.menus.CreatePopupMenu();
     ReadMenuFile(path, root, context);
     platform.menus.DestroyMenu(root);

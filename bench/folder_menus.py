@@ -32,7 +32,7 @@ sys.path.insert(0, str(ROOT / "bench"))
 
 import harness  # noqa: E402
 from harness import menu  # noqa: E402
-from start_to_popup import POPUP_DEADLINE, IS_VIEWABLE, PopupWatcher, XWindowAttributes, start_to_popup  # noqa: E402
+from start_to_popup import POPUP_DEADLINE, IS_VIEWABLE, PopupWatcher, XWindowAttributes, start_to_popup, wine_server  # noqa: E402
 
 
 class CountingWatcher(PopupWatcher):
@@ -114,11 +114,11 @@ def main(argv: list[str]) -> int:
         without_tree.write("KOV.mnu", menu("Item\tx"))
         with_tree.write("KOV.mnu", menu("Item\tx", f"¦qTree|{root}|*"))
         big.write("KOV.mnu", menu("@NoProgramMenu 1", f"¦qBig|{big_path}|*"))
-        watcher = CountingWatcher()
+        watcher, server = CountingWatcher(), wine_server()
         times: dict[str, list[float]] = {k: [] for k in ("with", "without", "open", "dir")}
         for i in range(args.warmup + args.runs):
-            pairs = [("with", lambda: start_to_popup(with_tree, watcher)),
-                     ("without", lambda: start_to_popup(without_tree, watcher)),
+            pairs = [("with", lambda: start_to_popup(with_tree, watcher, server)[0]),
+                     ("without", lambda: start_to_popup(without_tree, watcher, server)[0]),
                      ("open", lambda: open_submenu(big, watcher)),
                      ("dir", lambda: dir_listing(big_path))]
             if i % 2:

@@ -31,7 +31,7 @@ sys.path.insert(0, str(ROOT / "bench"))
 import harness  # noqa: E402
 from harness import menu  # noqa: E402
 from folder_menus import CountingWatcher, arguments, open_submenu, report  # noqa: E402
-from start_to_popup import start_to_popup  # noqa: E402
+from start_to_popup import start_to_popup, wine_server  # noqa: E402
 
 LINES = [f"Entry {n}\tnotepad.exe|{n}.txt" for n in range(1, 801)]
 
@@ -59,11 +59,11 @@ def main(argv: list[str]) -> int:
             *(f"¦oGenerated {n}|.\\none{n}.exe" for n in range(20)), *LINES))
         folders["without"].write("KOV.mnu", menu(*LINES))
 
-        watcher = CountingWatcher()
+        watcher, server = CountingWatcher(), wine_server()
         measures = {
             "generated": lambda: open_submenu(folders["generated"], watcher),
             "written": lambda: open_submenu(folders["written"], watcher),
-            **{name: (lambda f=folders[name]: start_to_popup(f, watcher))
+            **{name: (lambda f=folders[name]: start_to_popup(f, watcher, server)[0])
                for name in names[2:]},
         }
         times: dict[str, list[float]] = {name: [] for name in names}

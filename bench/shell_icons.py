@@ -28,7 +28,7 @@ sys.path.insert(0, str(ROOT / "bench"))
 import harness  # noqa: E402
 from harness import menu  # noqa: E402
 from folder_menus import CountingWatcher, arguments, open_submenu, report  # noqa: E402
-from start_to_popup import POPUP_DEADLINE, start_to_popup  # noqa: E402
+from start_to_popup import POPUP_DEADLINE, start_to_popup, wine_server  # noqa: E402
 
 # The popup is done when its pixels have not changed for this long.
 SETTLED = 1.0
@@ -86,14 +86,17 @@ def main(argv: list[str]) -> int:
         folders["big+"].write("KOV.mnu", menu("@NoProgramMenu 1", "@ShellIcons 1", programs))
         folders["big-"].write("KOV.mnu", menu("@NoProgramMenu 1", programs))
         watcher = CountingWatcher()
+        server = wine_server()
         times: dict[str, list[float]] = {k: [] for k in ("with", "without", "big+", "big-")}
         for i in range(args.warmup + args.runs):
             order = ["with", "without", "big+", "big-"]
             if i % 2:
                 order = ["without", "with", "big-", "big+"]
             for name in order:
-                measure = open_submenu if name.startswith("big") else start_to_popup
-                elapsed = measure(folders[name], watcher)
+                if name.startswith("big"):
+                    elapsed = open_submenu(folders[name], watcher)
+                else:
+                    elapsed = start_to_popup(folders[name], watcher, server)[0]
                 if i >= args.warmup:
                     times[name].append(elapsed)
         painted = [popup_to_last_paint(folders["with"], watcher) for _ in range(5)]

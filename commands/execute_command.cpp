@@ -48,6 +48,7 @@ class Dispatch {
 
     void RunProgram(const CommandField& field) {
         const auto program = Expand(field.Program);
+        if (OpenedInPlace(program)) return;
         const auto parameters = Expand(field.Parameters);
         const auto workingFolder = Expand(field.WorkingFolder);
         const auto windowState = sCheckWindowState(field.WindowState, c_.numbers);
@@ -84,10 +85,15 @@ class Dispatch {
         if (index >= c_.FolderItemPaths.size()) return;
         const auto& path = c_.FolderItemPaths[index];
         if (modifier_ == ChoiceModifier::ShowInFolder) return launcher_.ShowInFolder(path);
+        if (OpenedInPlace(path)) return;
         if (modifier_ == ChoiceModifier::RunAsAdministrator) {
             return launcher_.RunAsAdministrator(path, "", "", "1");
         }
         launcher_.RunCommand(path, "", "", "1");
+    }
+
+    bool OpenedInPlace(const std::string& path) {
+        return c_.where != nullptr && c_.where->OpenFolderHere(path, c_.settings.FoldersInPlace);
     }
 
     void ItemLine(std::size_t index) {

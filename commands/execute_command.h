@@ -34,6 +34,8 @@ struct CommandContext {
     const UIStrings& strings;
     const NumberFormat& numbers;
     Expander& expander;
+    // Folders chosen over a file dialog (or Explorer window) open in it; without it, as ever.
+    WhereTheUserIs* where = nullptr;
     // The keys held when the item was chosen; the program submenu's entries ignore them.
     ChoiceModifier modifier = ChoiceModifier::None;
 };

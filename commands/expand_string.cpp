@@ -12,12 +12,13 @@ namespace kov {
 
 Expander::Expander(platform::Environment& environment, std::string programFolder,
                    platform::Clipboard& clipboard, platform::Clock& clock,
-                   const MenuSettings& settings)
+                   const MenuSettings& settings, WhereTheUserIs* where)
     : environment_(environment),
       programFolder_(std::move(programFolder)),
       clipboard_(clipboard),
       clock_(clock),
-      settings_(settings) {}
+      settings_(settings),
+      where_(where) {}
 
 std::string Expander::sExpandString(std::string_view text, bool urlFlag) {
     return Expand(text, urlFlag, true);
@@ -28,8 +29,8 @@ std::string Expander::ExpandAllButClipboardText(std::string_view text) {
 }
 
 std::string Expander::Expand(std::string_view text, bool urlFlag, bool clipboardText) {
-    // The menu's own text is complete before the clipboard's goes in, so a "¦d(" on the clipboard
-    // stays text.
+    // The menu's own text is complete before the clipboard's and the window's go in, so a "¦d(" on
+    // the clipboard or a "%" in a folder name stays text.
     const auto own = sReplaceDate(ResolveRelativePath(ExpandEnvironment(text)), clock_);
     std::vector<Replacement> inserts;
     std::string clip;
@@ -43,6 +44,12 @@ std::string Expander::Expand(std::string_view text, bool urlFlag, bool clipboard
     if (ContainsNoCase(own, kClipboardFilesPlaceholder)) {
         files = ClipboardGetFiles(clipboard_, settings_);
         inserts.push_back({kClipboardFilesPlaceholder, files});
+    }
+    if (where_ != nullptr && ContainsNoCase(own, kFolderInFrontPlaceholder)) {
+        inserts.push_back({kFolderInFrontPlaceholder, where_->Folder()});
+    }
+    if (where_ != nullptr && ContainsNoCase(own, kSelectionInFrontPlaceholder)) {
+        inserts.push_back({kSelectionInFrontPlaceholder, where_->Selection()});
     }
     return ReplaceEachNoCase(own, inserts);
 }

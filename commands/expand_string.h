@@ -1,10 +1,12 @@
 // The one expansion of menu-file texts: environment variables, paths relative to the program
-// folder, the clipboard placeholders "¦s" and "¦f", and the date placeholder.
+// folder, the clipboard placeholders "¦s" and "¦f", the date placeholder, and "¦w" and "¦e" for
+// the folder and the selection of the window in front.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "commands/where_user_is.h"
 #include "menufile/menu_settings.h"
 #include "menufile/text_expander.h"
 #include "platform/clipboard.h"
@@ -16,8 +18,10 @@ namespace kov {
 class Expander : public TextExpander {
   public:
     // settings supply the texts around the clipboard's file list; they are read at each call.
+    // Without where, "¦w" and "¦e" stay as written.
     Expander(platform::Environment& environment, std::string programFolder,
-             platform::Clipboard& clipboard, platform::Clock& clock, const MenuSettings& settings);
+             platform::Clipboard& clipboard, platform::Clock& clock, const MenuSettings& settings,
+             WhereTheUserIs* where = nullptr);
 
     // urlFlag: clipboard text that goes into a URL is URL-encoded. An "¦s" with an empty
     // clipboard empties the whole result.
@@ -37,6 +41,7 @@ class Expander : public TextExpander {
     platform::Clipboard& clipboard_;
     platform::Clock& clock_;
     const MenuSettings& settings_;
+    WhereTheUserIs* where_;
 };
 
 }  // namespace kov

@@ -1,6 +1,7 @@
 #include "core/text.h"
 
 #include <algorithm>
+#include <cctype>
 #include <iterator>
 #include <tuple>
 #include <utility>
@@ -23,10 +24,10 @@ constexpr FoldRun kFoldRuns[] = {
 };
 
 // The folded code point at text[at], and the bytes it took. ASCII, by far the most common case,
-// needs no table.
+// needs no decoding.
 CodePoint FoldedAt(std::string_view text, std::size_t at) {
     const auto byte = static_cast<unsigned char>(text[at]);
-    if (byte < 0x80) return {byte >= 'A' && byte <= 'Z' ? char32_t(byte + 32) : byte, 1};
+    if (byte < 0x80) return {FoldCase(char32_t{byte}), 1};
     auto point = DecodeUtf8At(text, at);
     // An invalid byte compares as itself, so two different broken texts stay different.
     point.value = point.length == 1 ? 0x110000 + byte : FoldCase(point.value);
@@ -194,6 +195,11 @@ std::string ReplaceEachNoCase(std::string_view text, std::span<const Replacement
         }
         return first;
     });
+}
+
+bool IsDrivePath(std::string_view path) {
+    return path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) &&
+           path[1] == ':' && (path[2] == '\\' || path[2] == '/');
 }
 
 std::vector<std::string> SplitText(std::string_view text, std::string_view delimiter) {

@@ -20,6 +20,11 @@ inline constexpr std::string_view kClipboardTextPlaceholder = "\xC2\xA6s";
 inline constexpr std::string_view kClipboardFilesPlaceholder =
     "\xC2\xA6"
     "f";
+// The folder shown by the window in front, and the files and folders selected in it.
+inline constexpr std::string_view kFolderInFrontPlaceholder = "\xC2\xA6w";
+inline constexpr std::string_view kSelectionInFrontPlaceholder =
+    "\xC2\xA6"
+    "e";
 inline constexpr std::string_view kMenuFilePlaceholder = "\xC2\xA6m";
 inline constexpr std::string_view kDatePlaceholderOpen =
     "\xC2\xA6"
@@ -30,6 +35,9 @@ inline std::string InFolder(std::string folder, std::string_view name) {
     if (!folder.ends_with('\\')) folder += '\\';
     return folder + std::string(name);
 }
+
+// "C:\..." or "C:/...": a full path on a drive.
+bool IsDrivePath(std::string_view path);
 
 // The one-to-one case folding of a code point (capital letters of every script to small ones).
 char32_t FoldCase(char32_t c);

@@ -20,6 +20,8 @@ struct Generator {
     std::string workingFolder;
     // 1 for a line of the menu file, one more for each program's output the line came from.
     int level = 1;
+    // The "@GeneratorTimeout" in force where the line was read.
+    unsigned timeout = 2000;
 };
 
 // Deeper "¦o" lines in a program's output are left out: a program that writes itself again must

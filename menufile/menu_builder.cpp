@@ -1,7 +1,6 @@
 #include "menufile/menu_builder.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <cstdio>
 
@@ -9,6 +8,7 @@
 #include "core/text.h"
 #include "core/utf8.h"
 #include "menufile/date_format.h"
+#include "menufile/program_sections.h"
 #include "menufile/text_helpers.h"
 
 namespace kov {
@@ -105,33 +105,39 @@ constexpr std::size_t kMaxIncludeLevels = 8;
 
 class Parse {
   public:
-    // generatorLevel is 0 for the menu file, the level of the "¦o" line for a program's output.
+    // writer is the "¦o" line whose program's output is read; nullptr for the menu file.
     Parse(MenuFileContext& context, platform::MenuHandle root, std::vector<std::string>& lines,
-          int generatorLevel = 0)
+          const Generator* writer = nullptr)
         : context_(context),
           menus_(context.platform.menus),
+          sections_(context.platform.front, context.everySection),
           lines_(lines),
           menuStack_{root},
-          generatorLevel_(generatorLevel) {}
+          generatorLevel_(writer ? writer->level : 0),
+          // The output has no settings lines; its "¦o" lines take the deadline of the one above.
+          writerTimeout_(writer ? writer->timeout : 0) {}
 
     // Reads a file's bytes in their own encoding: file is "" for the menu file, an included
     // file's path otherwise.
     void File(std::string_view bytes, const std::string& file) {
         auto content = DecodeText(bytes, context_.platform.ansi);
         CheckEncoding(bytes, content.encoding, FileProblems{context_.problems, file, NextId()});
-        if (file.empty()) return Lines(SplitLines(content.text + "\r\n"), file);
+        if (file.empty()) {
+            content.text += "\r\n";
+            return Lines(SplitLines(content.text), file);
+        }
         auto read = SplitLinesWithinLimits(content.text);
         if (read.cut) {
             Problem("only the first " + std::to_string(kMaxReadLines) + " lines and " +
                     std::to_string(kMaxReadBytes >> 20) + " MiB of " + Quote(file) + " are read");
         }
-        Lines(read.lines, file);
+        Lines(std::move(read.lines), file);
     }
 
     // A program's output: no file, no settings, no includes, and nothing checked on disk. False
     // when it gave no entry.
-    bool Generated(const std::vector<std::string>& lines) {
-        Lines(lines, "");
+    bool Generated(std::vector<std::string> lines) {
+        Lines(std::move(lines), "");
         return appended_ > 0;
     }
 
@@ -152,20 +158,28 @@ class Parse {
         return static_cast<CommandId>(std::min<std::size_t>(lines_.size() + 1, INT32_MAX));
     }
 
-    void Lines(const std::vector<std::string>& lines, const std::string& file) {
+    void Lines(std::vector<std::string> lines, const std::string& file) {
+        origin_.file = file;
+        lines_.reserve(lines_.size() + lines.size());
         int number = 0;
-        for (const auto& line : lines) {
+        for (auto& line : lines) {
             const auto id = NextId();
-            lines_.push_back(line);
-            origin_ = {file, ++number, id};
-            Line(line, id);
+            lines_.push_back(std::move(line));
+            origin_.line = ++number;
+            origin_.order = id;
+            // Read at once, before an included file's lines are appended behind it.
+            Line(lines_.back(), id);
         }
     }
 
     void Line(std::string_view raw, CommandId id) {
         if (level_ < 0) level_ = 0;
         const std::string line = sTrimBlanks(TrimSpaces(raw));
-        if (line.empty()) return;
+        // A program's output has no settings, so no sections either.
+        if (line.empty() ||
+            (generatorLevel_ == 0 && !sections_.Keeps(line, origin_, context_.problems))) {
+            return;
+        }
         const auto& settings = context_.settings;
         switch (line[0]) {
             case '@':
@@ -286,11 +300,6 @@ class Parse {
         return false;
     }
 
-    static bool IsDrivePath(std::string_view path) {
-        return path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) &&
-               path[1] == ':' && (path[2] == '\\' || path[2] == '/');
-    }
-
     platform::MenuHandle Current() const { return menuStack_[static_cast<std::size_t>(level_)]; }
 
     void Append(unsigned flags, std::uintptr_t idOrSubmenu, std::string_view text) {
@@ -345,7 +354,9 @@ class Parse {
                 CheckProgram(part(1));
             }
         }
-        context_.generatorMenus.Add(sub, {part(1), part(2), part(3), generatorLevel_ + 1});
+        const auto timeout =
+            generatorLevel_ == 0 ? context_.settings.GeneratorTimeout : writerTimeout_;
+        context_.generatorMenus.Add(sub, {part(1), part(2), part(3), generatorLevel_ + 1, timeout});
     }
 
     void OpenSubmenu(std::string_view text) {
@@ -364,10 +375,12 @@ class Parse {
 
     MenuFileContext& context_;
     platform::Menus& menus_;
+    ProgramSections sections_;
     std::vector<std::string>& lines_;
     std::vector<platform::MenuHandle> menuStack_;
     int level_ = 0;
     int generatorLevel_;
+    unsigned writerTimeout_;
     std::size_t appended_ = 0;
     LineOrigin origin_;
     std::vector<LineOrigin> openedAt_;
@@ -407,8 +420,8 @@ bool FillGeneratorMenu(platform::MenuHandle menu, std::vector<std::string>& Menu
         const platform::ProgramRun run{
             GeneratorCommandLine(expander.sExpandString(generator->program, false),
                                  expander.sExpandString(generator->parameters, false)),
-            expander.sExpandString(generator->workingFolder, false),
-            context.settings.GeneratorTimeout, kMaxReadBytes};
+            expander.sExpandString(generator->workingFolder, false), generator->timeout,
+            kMaxReadBytes};
         read = GeneratedLines(context.platform.runner.RunForOutput(run));
     }
     auto& menus = context.platform.menus;
@@ -423,7 +436,7 @@ bool FillGeneratorMenu(platform::MenuHandle menu, std::vector<std::string>& Menu
                               context.folderMenus,
                               context.generatorMenus,
                               unreported};
-        any = Parse(quiet, menu, MenuLines, generator->level).Generated(read->lines);
+        any = Parse(quiet, menu, MenuLines, &*generator).Generated(std::move(read->lines));
         if (read->cut) menus.AppendMenu(menu, mf::kGrayed, 0, "...");
     }
     if (!any) menus.AppendMenu(menu, mf::kGrayed, 0, noEntries);

@@ -28,6 +28,8 @@ struct MenuFileContext {
     MenuProblems& problems;
     // Set when the file is there but cannot be read: the system's reason. Nothing is built then.
     std::optional<std::string> unreadReason = std::nullopt;
+    // Every "@ForPrograms" section is built, whatever window is in front: the file is checked.
+    bool everySection = false;
 };
 
 // Appends the file's entries to RootMenu and applies its "@" lines; an "@Include" line reads

@@ -48,6 +48,8 @@ struct MenuSettings {
     bool NoExit = false;
     // How long a program that writes a submenu may take.
     unsigned GeneratorTimeout = 2000;
+    // Folders chosen over an Explorer window open in it, as they do in a file dialog.
+    bool FoldersInPlace = false;
 };
 
 // Pictures of "@CustomIcon" lines, keyed by the caption (up to its first TAB) of the items that

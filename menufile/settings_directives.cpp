@@ -89,6 +89,7 @@ const Directive kDirectives[] = {
     {"@NoEdit", Flag{&MenuSettings::NoEdit}},
     {"@NoAbout", Flag{&MenuSettings::NoAbout}},
     {"@NoExit", Flag{&MenuSettings::NoExit}},
+    {"@FoldersInPlace", Flag{&MenuSettings::FoldersInPlace}},
     {"@CustomIcon", CustomIcon{}},
     {"@GeneratorTimeout", Milliseconds{&MenuSettings::GeneratorTimeout, 100, 60000}},
 };
@@ -138,10 +139,6 @@ Problem AddCustomIcon(std::string_view value, const MenuSettings& settings,
     return problem;
 }
 
-char AsciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-}
-
 // The edits that turn one key into the other, letter case ignored (keys are ASCII), or more than
 // limit once that is certain. Only the band of cells within limit of the diagonal can stay within
 // it, so a file of nothing but unknown keys costs little more than one without.
@@ -158,7 +155,8 @@ std::size_t EditDistance(std::string_view a, std::string_view b, std::size_t lim
         std::size_t best = tooFar;
         for (std::size_t j = first; j <= last; ++j) {
             const std::size_t above = row[j];
-            const bool same = AsciiLower(a[i - 1]) == AsciiLower(b[j - 1]);
+            const bool same = FoldCase(char32_t{static_cast<unsigned char>(a[i - 1])}) ==
+                              FoldCase(char32_t{static_cast<unsigned char>(b[j - 1])});
             row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1), tooFar});
             diagonal = above;
             best = std::min(best, row[j]);

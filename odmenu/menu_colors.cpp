@@ -1,5 +1,7 @@
 #include "odmenu/menu_colors.h"
 
+#include "odmenu/picture_looks.h"
+
 namespace kov {
 
 namespace {
@@ -24,7 +26,9 @@ bool AppsUseDarkTheme(const std::optional<platform::RegistryValue>& appsUseLight
     return true;
 }
 
-MenuColors DecideMenuColors(const MenuSettings& settings, platform::SystemLook& look) {
+namespace {
+
+MenuColors ChooseColors(const MenuSettings& settings, platform::SystemLook& look) {
     if (look.HighContrast()) {
         const auto system = look.SystemColors();
         return {system.menu,     system.highlight, system.menuText, system.highlightText,
@@ -50,6 +54,14 @@ MenuColors DecideMenuColors(const MenuSettings& settings, platform::SystemLook& 
             false,
             true,
             selection};
+}
+
+}  // namespace
+
+MenuColors DecideMenuColors(const MenuSettings& settings, platform::SystemLook& look) {
+    MenuColors colors = ChooseColors(settings, look);
+    colors.darkPictures = !colors.skins && IsDarkColor(colors.BGMenuColor);
+    return colors;
 }
 
 }  // namespace kov

@@ -22,6 +22,9 @@ struct MenuColors {
     // The parts Windows draws itself (frame, submenu arrows) dark too, with this border.
     bool darkMenus = false;
     std::optional<RgbColor> border;
+    // The program's own grey pictures turned light: the background is dark (dark mode, a black
+    // high-contrast theme, or the file's own colour) and no skin is drawn.
+    bool darkPictures = false;
 };
 
 // Dark only for a four-byte REG_DWORD holding 0; missing or malformed values mean light.

@@ -17,6 +17,7 @@
 #include "platform/system_look.h"
 #include "platform/temp_folder.h"
 #include "platform/top_windows.h"
+#include "platform/window_in_front.h"
 
 namespace kov::platform {
 
@@ -39,6 +40,9 @@ struct Platform {
     SystemLook& look;
     // Programs that write submenus.
     ProgramRunner& runner;
+    // The window KOV was called over, and the questions that can be asked of it.
+    WindowInFront front;
+    PlaceInFront& place;
 
     // An error message titled with the program's name.
     void ShowError(std::string_view text) {

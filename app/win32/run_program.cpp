@@ -25,6 +25,7 @@
 #include "platform/win32/win32_system_look.h"
 #include "platform/win32/win32_temp_folder.h"
 #include "platform/win32/win32_top_windows.h"
+#include "platform/win32/win32_window_in_front.h"
 
 namespace {
 
@@ -46,10 +47,24 @@ namespace {
 
 // The real implementations of everything the logic asks of Windows.
 struct Win32Platform {
-    explicit Win32Platform(platform::ProgramIdentity identity)
-        : platform{menus,    files,      messages, environment, std::move(identity),
-                   folders,  clipboard,  shell,    windows,     clock,
-                   pictures, tempFolder, ansi,     look,        runner} {}
+    Win32Platform(platform::ProgramIdentity identity, platform::WindowInFront front)
+        : platform{menus,
+                   files,
+                   messages,
+                   environment,
+                   std::move(identity),
+                   folders,
+                   clipboard,
+                   shell,
+                   windows,
+                   clock,
+                   pictures,
+                   tempFolder,
+                   ansi,
+                   look,
+                   runner,
+                   std::move(front),
+                   place} {}
 
     Win32Menus menus;
     Win32Files files;
@@ -65,17 +80,20 @@ struct Win32Platform {
     Win32Folders folders;
     Win32SystemLook look;
     Win32ProgramRunner runner;
+    Win32PlaceInFront place;
     platform::Platform platform;
 };
 
 }  // namespace
 
 int RunProgram(HINSTANCE instance, MakeOwnerDrawHook makeOwnerDraw) {
+    // Before anything of KOV's can come to the front.
+    auto front = NoteWindowInFront();
     const auto identity = CurrentProgramIdentity();
     const auto arguments = CommandLineArguments(Narrow(GetCommandLineW()));
     // Checking reads and writes nothing a running instance uses, so it need not wait for one.
     if (const auto check = CheckSwitch(arguments)) {
-        Win32Platform system(identity);
+        Win32Platform system(identity, {});
         std::string output;
         const int problems =
             CheckMenuFile(system.platform, UserNumberFormat(), check->menuFile, output);
@@ -87,7 +105,7 @@ int RunProgram(HINSTANCE instance, MakeOwnerDrawHook makeOwnerDraw) {
         CreateMutexW(nullptr, FALSE, Widen(SingleInstanceName(identity.fileName)).c_str()));
     if (GetLastError() == ERROR_ALREADY_EXISTS) return 0;
 
-    Win32Platform system(identity);
+    Win32Platform system(identity, std::move(front));
     Win32MainWindow window(instance);
     const auto ownerDraw = makeOwnerDraw(window.Handle());
     system.messages.SetOwner(window.Handle());

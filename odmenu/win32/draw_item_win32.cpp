@@ -61,44 +61,34 @@ void PaintText(HDC dc, const std::string& text, Point at, const DrawPlan& plan) 
                static_cast<WPARAM>(wide.size()), at.x, at.y, 0, 0, flags);
 }
 
-// The picture through its mask: white where the mask is black, then ANDed with the picture,
-// which is white where it is transparent. A custom icon without a mask is copied as it is; one
-// with alpha is blended with what is behind it.
-void PaintIcon(HDC dc, HDC reference, const LoadedIcon& icon, Point at, bool disabled) {
-    HBITMAP picture = icon.picture.get();
-    HBITMAP mask = icon.mask.get();
+// Blended with what is behind it. Disabled: a picture with transparency of its own is greyed
+// from it; one without is embossed as the system draws a disabled bitmap, laid on white, which
+// that look takes for the background.
+void PaintIcon(HDC dc, HDC reference, const IconPixels& icon, Point at, bool disabled) {
     const SIZE size = icon.size;
-    if (disabled) {
-        DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(picture), 0, at.x, at.y, size.cx,
-                   size.cy, DST_BITMAP | DSS_DISABLED);
+    if (disabled && !icon.alpha) {
+        const UniqueBitmap onWhite = BitmapOfPixels(icon);
+        LayOnWhite(onWhite.get());
+        DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(onWhite.get()), 0, at.x, at.y,
+                   size.cx, size.cy, DST_BITMAP | DSS_DISABLED);
         return;
     }
+    const UniqueBitmap bitmap =
+        BitmapOfPixels(disabled ? IconPixels{size, GreyedPicture(icon.pixels)} : icon);
     const UniqueMemoryDC pictureDC(CreateCompatibleDC(reference));
-    const SelectedObject selectedPicture(pictureDC.get(), picture);
-    if (icon.alpha) {
-        const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        GdiAlphaBlend(dc, at.x, at.y, size.cx, size.cy, pictureDC.get(), 0, 0, size.cx, size.cy,
-                      blend);
-        return;
-    }
-    const UniqueMemoryDC maskDC(CreateCompatibleDC(reference));
-    const SelectedObject selectedMask(maskDC.get(), mask);
-    // A monochrome mask or picture takes these for its 0 and 1 bits; the item's own text
-    // colours would tint the transparent part and darken the picture.
-    SetTextColor(dc, RGB(0, 0, 0));
-    SetBkColor(dc, RGB(255, 255, 255));
-    if (mask == nullptr) {
-        BitBlt(dc, at.x, at.y, size.cx, size.cy, pictureDC.get(), 0, 0, SRCCOPY);
-        return;
-    }
-    BitBlt(dc, at.x, at.y, size.cx, size.cy, maskDC.get(), 0, 0, MERGEPAINT);
-    BitBlt(dc, at.x, at.y, size.cx, size.cy, pictureDC.get(), 0, 0, SRCAND);
+    const SelectedObject selectedPicture(pictureDC.get(), bitmap.get());
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    GdiAlphaBlend(dc, at.x, at.y, size.cx, size.cy, pictureDC.get(), 0, 0, size.cx, size.cy, blend);
 }
 
-LoadedIcon ShellIcon(const std::string& path, const ShellIcons* shellIcons) {
-    const IconPixels* pixels = shellIcons != nullptr ? shellIcons->Find(path) : nullptr;
-    if (pixels == nullptr) return {};
-    return {BitmapOfPixels(*pixels), {}, {pixels->side, pixels->side}, true};
+// The item's picture as kept for the run; null for none, and for a shell icon still on its way.
+const IconPixels* ItemPicture(const IconSource& icon, int dpi, ODMenuContext& context) {
+    if (icon.kind != IconSource::Kind::Shell)
+        return context.kept.pictures.Find(icon, dpi, context.sources.colors.darkPictures);
+    const int side = DrawnIconSize(IconSource::Kind::Shell, {}, dpi).width;
+    const IconPixels* pixels =
+        context.shellIcons != nullptr ? context.shellIcons->Find({icon.picture, side}) : nullptr;
+    return pixels != nullptr && !pixels->pixels.empty() ? pixels : nullptr;
 }
 
 // The rest of the bar right of its items, painted straight onto the bar.
@@ -154,24 +144,21 @@ void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, const ItemRecord& rec
     const int w = rect.Width();
     const int h = rect.Height();
     ItemRequest request = RequestMenuItem(record, item.itemState, rect, state, context.sources,
-                                          SystemMenuLogFont(dpi));
+                                          context.kept.fonts.SystemMenuFont(dpi));
 
     // What only the system can tell: the texts' extents in the font, the picture's size.
     const UniqueMemoryDC dc(CreateCompatibleDC(item.hDC));
     const UniqueBitmap canvas(CreateCompatibleBitmap(item.hDC, w, h));
     const SelectedObject selectedCanvas(dc.get(), canvas.get());
-    const UniqueFont font = CreateRequestedFont(request.font);
-    const SelectedObject selectedFont(dc.get(), font.get());
+    const SelectedObject selectedFont(dc.get(), context.kept.fonts.Font(request.font));
     const auto& texts = request.texts;
     DrawInput& input = request.input;
     input.captionHeight = MenuTextExtent(dc.get(), texts.caption).cy;
     if (input.hasRightText) input.rightTextWidth = MenuTextExtent(dc.get(), texts.rightText).cx;
-    const LoadedIcon icon = request.icon.kind == IconSource::Kind::Shell
-                                ? ShellIcon(request.icon.picture, context.shellIcons)
-                                : LoadItemIcon(request.icon, dpi);
-    if (icon.picture) input.iconSize = Point{icon.size.cx, icon.size.cy};
+    const IconPixels* icon = ItemPicture(request.icon, dpi, context);
+    if (icon) input.iconSize = Point{icon->size.cx, icon->size.cy};
     // Until its icon arrives, and when the shell has none, the item is drawn as one without.
-    if (request.icon.kind == IconSource::Kind::Shell) input.hasIcon = bool(icon.picture);
+    if (request.icon.kind == IconSource::Kind::Shell) input.hasIcon = icon != nullptr;
 
     const DrawPlan plan = PlanMenuItem(input, request.look);
 
@@ -190,9 +177,7 @@ void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, const ItemRecord& rec
         SetBkMode(dc.get(), TRANSPARENT);
         PaintText(dc.get(), texts.caption, plan.captionAt, plan);
         if (plan.rightTextAt) PaintText(dc.get(), texts.rightText, *plan.rightTextAt, plan);
-        if (plan.iconAt) {
-            PaintIcon(dc.get(), item.hDC, icon, *plan.iconAt, plan.disabled);
-        }
+        if (plan.iconAt && icon) PaintIcon(dc.get(), item.hDC, *icon, *plan.iconAt, plan.disabled);
     }
     if (plan.columnGap) Fill(item.hDC, *plan.columnGap, plan.columnGapBrush, state, dpi);
     BitBlt(item.hDC, rect.left, rect.top, w, h, dc.get(), 0, 0, SRCCOPY);

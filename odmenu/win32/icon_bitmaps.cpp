@@ -1,7 +1,5 @@
 #include "odmenu/win32/icon_bitmaps.h"
 
-#include <vector>
-
 #include "platform/win32/win32_pictures.h"
 
 namespace kov::win32 {
@@ -17,12 +15,14 @@ SIZE DrawnFileSize(SIZE own, int dpi) {
     return DrawnSize(IconSource::Kind::File, own, dpi);
 }
 
-PictureFile Load(IconSource::Kind kind, const std::string& name, int dpi) {
+PictureFile Load(IconSource::Kind kind, const std::string& name, int dpi,
+                 const PictureDecoder& decoder) {
+    if (name.empty()) return {};
     switch (kind) {
         case IconSource::Kind::Resource:
-            return {LoadBitmapResource(name), false};
+            return {decoder.Resource(name), false};
         case IconSource::Kind::File:
-            return LoadPictureFile(name, &DrawnFileSize, dpi);
+            return decoder.File(name, &DrawnFileSize, dpi);
         case IconSource::Kind::None:
         case IconSource::Kind::Shell:
             break;
@@ -30,35 +30,20 @@ PictureFile Load(IconSource::Kind kind, const std::string& name, int dpi) {
     return {};
 }
 
-// Clears the alpha of a premultiplied bitmap wherever the mask (of the same size) is not black.
-void ApplyMask(HBITMAP picture, HBITMAP mask, SIZE size) {
-    DIBSECTION section{};
-    if (GetObjectW(picture, sizeof section, &section) != sizeof section) return;
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<RGBQUAD> maskPixels(static_cast<std::size_t>(size.cx) * size.cy);
-    const WindowDC screen(nullptr);
-    if (GetDIBits(screen.get(), mask, 0, static_cast<UINT>(size.cy), maskPixels.data(), &info,
-                  DIB_RGB_COLORS) == 0) {
-        return;
-    }
-    auto* pixel = static_cast<RGBQUAD*>(section.dsBm.bmBits);
-    for (const RGBQUAD& m : maskPixels) {
-        if (m.rgbRed | m.rgbGreen | m.rgbBlue) *pixel = {};
-        ++pixel;
-    }
-}
+struct LoadedIcon {
+    UniqueBitmap picture;
+    UniqueBitmap mask;
+    SIZE size{};
+    bool alpha = false;
+};
 
-}  // namespace
-
-LoadedIcon LoadItemIcon(const IconSource& icon, int dpi) {
+LoadedIcon LoadItemIcon(const IconSource& icon, int dpi, const PictureDecoder& decoder) {
     LoadedIcon loaded;
-    if (icon.kind == IconSource::Kind::None) return loaded;
-    auto picture = Load(icon.kind, icon.picture, dpi);
+    auto picture = Load(icon.kind, icon.picture, dpi, decoder);
     if (!picture.bitmap) return loaded;
     loaded.picture = std::move(picture.bitmap);
     loaded.alpha = picture.alpha;
-    loaded.mask = Load(icon.kind, icon.mask, dpi).bitmap;
+    loaded.mask = Load(icon.kind, icon.mask, dpi, decoder).bitmap;
     const SIZE own = BitmapSize(loaded.picture.get());
     if (loaded.alpha) {
         loaded.size = own;
@@ -72,11 +57,20 @@ LoadedIcon LoadItemIcon(const IconSource& icon, int dpi) {
     }
     if (UniqueBitmap mask = MaskStretchedTo(loaded.mask.get(), loaded.size))
         loaded.mask = std::move(mask);
-    if (loaded.alpha && loaded.mask) {
-        ApplyMask(loaded.picture.get(), loaded.mask.get(), loaded.size);
-        loaded.mask.reset();
-    }
     return loaded;
+}
+
+}  // namespace
+
+IconPixels DecodeItemPicture(const IconSource& icon, int dpi, const PictureDecoder& decoder) {
+    const LoadedIcon loaded = LoadItemIcon(icon, dpi, decoder);
+    IconPixels kept{loaded.size, PixelsOfBitmap(loaded.picture.get(), loaded.size), loaded.alpha};
+    if (kept.pixels.empty()) return {};
+    if (!kept.alpha) {
+        for (auto& pixel : kept.pixels) pixel |= 0xFF000000;
+    }
+    if (loaded.mask) ApplyMask(kept.pixels, PixelsOfBitmap(loaded.mask.get(), loaded.size));
+    return kept;
 }
 
 namespace {

@@ -33,7 +33,7 @@ IconPixels PixelsOfIcon(HICON icon, int side) {
     const auto black = DrawnOver(icon, side, 0);
     const auto white = DrawnOver(icon, side, 0x00FFFFFF);
     if (black.empty() || white.size() != black.size()) return {};
-    IconPixels result{side, black};
+    IconPixels result{{side, side}, black};
     for (std::size_t i = 0; i < black.size(); ++i) {
         // Over black a pixel is its premultiplied colour; over white the transparent share is
         // added to every channel: green tells it.
@@ -44,10 +44,23 @@ IconPixels PixelsOfIcon(HICON icon, int side) {
     return result;
 }
 
+PixelRow PixelsOfBitmap(HBITMAP bitmap, SIZE size) {
+    if (bitmap == nullptr || size.cx <= 0 || size.cy <= 0) return {};
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    PixelRow pixels(static_cast<std::size_t>(size.cx) * static_cast<std::size_t>(size.cy));
+    const WindowDC screen(nullptr);
+    if (GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(size.cy), pixels.data(), &info,
+                  DIB_RGB_COLORS) == 0) {
+        return {};
+    }
+    return pixels;
+}
+
 UniqueBitmap BitmapOfPixels(const IconPixels& icon) {
     if (icon.pixels.empty()) return {};
     void* bits = nullptr;
-    UniqueBitmap bitmap = CreateTopDownBitmap({icon.side, icon.side}, &bits);
+    UniqueBitmap bitmap = CreateTopDownBitmap(icon.size, &bits);
     if (bitmap) std::memcpy(bits, icon.pixels.data(), icon.pixels.size() * sizeof icon.pixels[0]);
     return bitmap;
 }

@@ -1,21 +1,19 @@
 #include "odmenu/win32/measure_item_win32.h"
 
 #include "odmenu/item_icon.h"
-#include "odmenu/win32/icon_bitmaps.h"
 #include "odmenu/win32/menu_font_win32.h"
-#include "platform/win32/win32_pictures.h"
 
 namespace kov::win32 {
 
-ItemSize MeasureMenuItem(HWND window, const ItemRecord& record, const ODMenuContext& context) {
+ItemSize MeasureMenuItem(HWND window, const ItemRecord& record, ODMenuContext& context) {
     const auto& settings = context.sources.settings;
     const std::string text = TextToMeasure(record.caption);
     const int dpi = record.dpi;
     SIZE extent{};
     {
         WindowDC dc(window);
-        const UniqueFont font = CreateMenuFont(context.sources.menuFont, dpi);
-        const SelectedObject selected(dc.get(), font.get());
+        const SelectedObject selected(dc.get(),
+                                      context.kept.fonts.Font(context.sources.menuFont, dpi));
         extent = MenuTextExtent(dc.get(), text);
     }
     const auto& icon = record.picture;
@@ -24,7 +22,9 @@ ItemSize MeasureMenuItem(HWND window, const ItemRecord& record, const ODMenuCont
     if (icon.kind == IconSource::Kind::Shell) {
         iconHeight = DrawnIconSize(icon.kind, {}, dpi).height;
     } else if (icon.kind != IconSource::Kind::None) {
-        iconHeight = LoadItemIcon(icon, dpi).size.cy;
+        const IconPixels* picture =
+            context.kept.pictures.Find(icon, dpi, context.sources.colors.darkPictures);
+        iconHeight = picture ? picture->size.cy : 0;
     }
     return MeasuredItemSize(record.caption, {extent.cx, extent.cy}, iconHeight, settings.NoIcons,
                             record.kind == ItemKind::MenuBarItem, dpi);

@@ -10,6 +10,6 @@
 namespace kov::win32 {
 
 // At the record's DPI, in the font of that DPI.
-ItemSize MeasureMenuItem(HWND window, const ItemRecord& record, const ODMenuContext& context);
+ItemSize MeasureMenuItem(HWND window, const ItemRecord& record, ODMenuContext& context);
 
 }  // namespace kov::win32

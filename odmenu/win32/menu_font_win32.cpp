@@ -21,16 +21,22 @@ LogFont SystemMenuLogFont(int dpi) {
             f.lfPitchAndFamily, Narrow({f.lfFaceName, wcsnlen(f.lfFaceName, LF_FACESIZE)})};
 }
 
-UniqueFont CreateMenuFont(const std::optional<MenuFont>& menuFont, int dpi) {
-    return CreateRequestedFont(MenuFontRequest(SystemMenuLogFont(dpi), menuFont, dpi));
+const LogFont& MenuFonts::SystemMenuFont(int dpi) {
+    auto found = system_.find(dpi);
+    if (found == system_.end()) found = system_.emplace(dpi, SystemMenuLogFont(dpi)).first;
+    return found->second;
 }
 
-UniqueFont CreateRequestedFont(const LogFont& f) {
-    return UniqueFont(CreateFontW(static_cast<int>(f.height), static_cast<int>(f.width),
-                                  static_cast<int>(f.escapement), static_cast<int>(f.orientation),
-                                  static_cast<int>(f.weight), f.italic, f.underline, f.strikeOut,
-                                  f.charSet, f.outPrecision, f.clipPrecision, f.quality,
-                                  f.pitchAndFamily, Widen(f.faceName).c_str()));
+HFONT MenuFonts::Font(const LogFont& f) {
+    for (const auto& [request, font] : fonts_) {
+        if (request == f) return font.get();
+    }
+    UniqueFont made(CreateFontW(static_cast<int>(f.height), static_cast<int>(f.width),
+                                static_cast<int>(f.escapement), static_cast<int>(f.orientation),
+                                static_cast<int>(f.weight), f.italic, f.underline, f.strikeOut,
+                                f.charSet, f.outPrecision, f.clipPrecision, f.quality,
+                                f.pitchAndFamily, Widen(f.faceName).c_str()));
+    return fonts_.emplace_back(f, std::move(made)).second.get();
 }
 
 SIZE MenuTextExtent(HDC dc, const std::string& text) {

@@ -3,15 +3,25 @@
 
 #include "odmenu/od_menu_tables.h"
 #include "odmenu/win32/item_records.h"
+#include "odmenu/win32/kept_pictures.h"
+#include "odmenu/win32/menu_font_win32.h"
 
 namespace kov::win32 {
 
 class ShellIcons;
 
+// What is made once and kept until the unhook: pictures per drawn size, fonts per DPI and style.
+struct KeptObjects {
+    explicit KeptObjects(const PictureDecoder& decoder) : pictures(decoder) {}
+    KeptPictures pictures;
+    MenuFonts fonts;
+};
+
 struct ODMenuContext {
     ODMenuState& state;
     const OwnerDrawSources& sources;
     ItemRecords& records;
+    KeptObjects& kept;
     const ShellIcons* shellIcons = nullptr;
 };
 

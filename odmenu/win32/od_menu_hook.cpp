@@ -24,9 +24,12 @@ namespace {
 // The module's state: the tables and the items' records live from the first hook to the unhook,
 // the sources are the run's data they were hooked with.
 struct ODMenuModule {
-    explicit ODMenuModule(HWND window) : keys(window, records, sources), shellIcons(window) {}
+    explicit ODMenuModule(HWND window)
+        : kept(decoder), keys(window, records, sources), shellIcons(window) {}
     ODMenuState state;
     ItemRecords records;
+    const PictureDecoder decoder{};
+    KeptObjects kept;
     std::optional<OwnerDrawSources> sources;
     PopupKeys keys;
     ShellIcons shellIcons;
@@ -66,7 +69,8 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         return CallNextWindowProcedure(&ODMenuWindowProc, hwnd, message, wParam, lParam);
     };
     if (!odMenu || !odMenu->sources) return passOn();
-    ODMenuContext context{odMenu->state, *odMenu->sources, odMenu->records, &odMenu->shellIcons};
+    ODMenuContext context{odMenu->state, *odMenu->sources, odMenu->records, odMenu->kept,
+                          &odMenu->shellIcons};
     // An item that is not one of ours is drawn as an empty one.
     const auto recordOf = [&](ULONG_PTR itemData) -> const ItemRecord& {
         static const ItemRecord empty;
@@ -146,7 +150,7 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 void Win32OwnerDrawHook::HookODMenu(const OwnerDrawSources& sources) {
     if (!odMenu) odMenu = std::make_unique<ODMenuModule>(window_);
     odMenu->sources.emplace(sources);
-    ODMenuContext context{odMenu->state, *odMenu->sources, odMenu->records};
+    ODMenuContext context{odMenu->state, *odMenu->sources, odMenu->records, odMenu->kept};
     ConvertMenuBar(window_, context);
     hooked_ = AddWindowProcedure(window_, &ODMenuWindowProc);
 }

@@ -18,8 +18,9 @@ std::optional<std::wstring> AppPath(HKEY root, const std::wstring& name) {
     const std::wstring key = L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\" + name;
     wchar_t value[MAX_PATH] = {};
     DWORD size = sizeof value;
-    if (RegGetValueW(root, key.c_str(), nullptr, RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ, nullptr,
-                     value, &size) != ERROR_SUCCESS) {
+    // REG_SZ alone also takes a REG_EXPAND_SZ value, expanded; asking for both is refused.
+    if (RegGetValueW(root, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size) !=
+        ERROR_SUCCESS) {
         return std::nullopt;
     }
     std::wstring path(value);

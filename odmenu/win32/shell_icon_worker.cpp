@@ -1,8 +1,10 @@
 #include "odmenu/win32/shell_icon_worker.h"
 
-#include <condition_variable>
-#include <deque>
+#include <algorithm>
+#include <list>
+#include <map>
 #include <mutex>
+#include <set>
 #include <thread>
 #include <utility>
 
@@ -10,68 +12,159 @@
 
 namespace kov::win32 {
 
+namespace {
+
+// Three threads, of which at most two look up at once on this kind of two-core machine; the one
+// left waits, pumping its messages as an apartment must, and watches for lookups that stall.
+constexpr int kThreads = 3;
+// Replacements for stalled threads stop here: a share that never answers costs this many.
+constexpr int kMaxThreads = 2 * kThreads;
+constexpr DWORD kWatchMs = 250;
+
+IconPixels LookUpPixels(const platform::ShellIconTarget& target, int side) {
+    return PixelsOfIcon(LookUpShellIcon(target, side).get(), side);
+}
+
+// Waits for the event, for at most ms, dispatching the thread's messages meanwhile.
+void WaitPumping(HANDLE event, DWORD ms) {
+    if (MsgWaitForMultipleObjectsEx(1, &event, ms, QS_ALLINPUT, MWMO_INPUTAVAILABLE) !=
+        WAIT_OBJECT_0 + 1) {
+        return;
+    }
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+}  // namespace
+
 struct ShellIconWorker::Shared {
-    struct Request {
-        platform::ShellIconTarget target;
-        int side = 0;
+    struct Job {
+        ShellIconRequest request;
+        ULONGLONG started = 0;
+        bool givenUp = false;
     };
+    HWND window = nullptr;
+    LookUp lookUp = nullptr;
+    HANDLE wake = CreateEventW(nullptr, FALSE, FALSE, nullptr);
     std::mutex mutex;
-    std::condition_variable wake;
-    std::deque<Request> requests;
+    std::list<ShellIconRequest> queue;
+    std::map<ShellIconKey, std::list<ShellIconRequest>::iterator> queued;
+    std::set<ShellIconKey> taken;  // looked up or on their way
+    std::list<Job> running;
+    int threads = 0;  // those that have not stalled
+    int all = 0;      // stalled ones included
     std::vector<ShellIconResult> results;
     bool announced = false;
     bool abandoned = false;
+
+    ~Shared() { CloseHandle(wake); }
+
+    static ShellIconKey KeyOf(const ShellIconRequest& request) {
+        return {request.target.path, request.side};
+    }
+
+    // Under the lock.
+    void Deliver(ShellIconResult result) {
+        results.push_back(std::move(result));
+        if (!std::exchange(announced, true)) PostMessageW(window, kShellIconsArrived, 0, 0);
+    }
+
+    // Under the lock.
+    void StartThread(const std::shared_ptr<Shared>& self) {
+        ++threads;
+        ++all;
+        std::thread([self] { self->Work(self); }).detach();
+    }
+
+    // Under the lock: lookups past their time are answered with no icon and their threads
+    // replaced; the stalled threads end when their calls return.
+    void GiveUpStalled(const std::shared_ptr<Shared>& self) {
+        const ULONGLONG now = GetTickCount64();
+        for (auto& job : running) {
+            if (job.givenUp || now - job.started < kGiveUpAfterMs) continue;
+            job.givenUp = true;
+            --threads;
+            Deliver({KeyOf(job.request), {}});
+            if (all < kMaxThreads) StartThread(self);
+        }
+    }
+
+    int Busy() const {
+        return static_cast<int>(std::count_if(running.begin(), running.end(),
+                                              [](const Job& job) { return !job.givenUp; }));
+    }
+
+    void Work(const std::shared_ptr<Shared>& self) {
+        const ComApartment apartment;
+        std::unique_lock lock(mutex);
+        while (!abandoned) {
+            GiveUpStalled(self);
+            if (queue.empty() || Busy() >= std::max(1, threads - 1)) {
+                lock.unlock();
+                WaitPumping(wake, kWatchMs);
+                lock.lock();
+                continue;
+            }
+            auto request = std::move(queue.front());
+            queue.pop_front();
+            queued.erase(KeyOf(request));
+            const auto job = running.insert(running.end(), {request, GetTickCount64(), false});
+            if (!queue.empty()) SetEvent(wake);
+            lock.unlock();
+            IconPixels icon = lookUp(request.target, request.side);
+            lock.lock();
+            const bool givenUp = job->givenUp;
+            running.erase(job);
+            if (givenUp) break;
+            if (!abandoned) Deliver({KeyOf(request), std::move(icon)});
+        }
+        --all;
+    }
 };
 
-ShellIconWorker::ShellIconWorker(HWND window) : window_(window) {}
+ShellIconWorker::ShellIconWorker(HWND window, LookUp lookUp) : shared_(std::make_shared<Shared>()) {
+    shared_->window = window;
+    shared_->lookUp = lookUp != nullptr ? lookUp : &LookUpPixels;
+}
 
 ShellIconWorker::~ShellIconWorker() {
-    if (!shared_) return;
     std::vector<ShellIconResult> dropped;
     {
         const std::lock_guard lock(shared_->mutex);
         shared_->abandoned = true;
-        shared_->requests.clear();
+        shared_->queue.clear();
+        shared_->queued.clear();
         dropped.swap(shared_->results);
     }
-    shared_->wake.notify_one();
+    SetEvent(shared_->wake);
 }
 
-void ShellIconWorker::Request(const platform::ShellIconTarget& target, int side) {
-    if (!shared_) {
-        shared_ = std::make_shared<Shared>();
-        std::thread([shared = shared_, window = window_] {
-            const ComApartment apartment;
-            std::unique_lock lock(shared->mutex);
-            while (true) {
-                shared->wake.wait(lock,
-                                  [&] { return shared->abandoned || !shared->requests.empty(); });
-                if (shared->abandoned) return;
-                const auto request = std::move(shared->requests.front());
-                shared->requests.pop_front();
-                lock.unlock();
-                ShellIconResult result{
-                    request.target.path,
-                    PixelsOfIcon(LookUpShellIcon(request.target, request.side).get(),
-                                 request.side)};
-                lock.lock();
-                if (shared->abandoned) return;
-                shared->results.push_back(std::move(result));
-                if (!std::exchange(shared->announced, true))
-                    PostMessageW(window, kShellIconsArrived, 0, 0);
-            }
-        }).detach();
-    }
+void ShellIconWorker::Request(const std::vector<ShellIconRequest>& requests) {
+    auto& shared = *shared_;
     {
-        const std::lock_guard lock(shared_->mutex);
-        shared_->requests.push_back({target, side});
+        const std::lock_guard lock(shared.mutex);
+        // Backwards, each to the front: the first ends up first.
+        for (auto request = requests.rbegin(); request != requests.rend(); ++request) {
+            const ShellIconKey key = Shared::KeyOf(*request);
+            if (const auto waiting = shared.queued.find(key); waiting != shared.queued.end()) {
+                shared.queue.splice(shared.queue.begin(), shared.queue, waiting->second);
+            } else if (shared.taken.insert(key).second) {
+                shared.queue.push_front(*request);
+                shared.queued.emplace(key, shared.queue.begin());
+            }
+        }
+        if (shared.all == 0) {
+            for (int i = 0; i < kThreads; ++i) shared.StartThread(shared_);
+        }
     }
-    shared_->wake.notify_one();
+    SetEvent(shared.wake);
 }
 
 std::vector<ShellIconResult> ShellIconWorker::TakeResults() {
     std::vector<ShellIconResult> taken;
-    if (!shared_) return taken;
     const std::lock_guard lock(shared_->mutex);
     taken.swap(shared_->results);
     shared_->announced = false;

@@ -1,6 +1,9 @@
-// The one thread that asks the shell for the entries' icons, so that a slow lookup (a first call
-// into the shell, a server that does not answer) never holds up the popup. Results go back to
-// the window thread by a posted message; nothing ever waits for the thread.
+// The few threads that ask the shell for the entries' icons, so that a slow lookup (a first call
+// into the shell, a server that does not answer) never holds up the popup. The open popup's
+// targets go before those still waiting; each target and size is asked once; a lookup that has
+// not answered after two seconds is given up (its entry stays without icon) and its thread
+// replaced, so that it holds back no other. Results go back to the window thread by a posted
+// message; nothing ever waits for the threads.
 #pragma once
 
 #include "platform/win32/windows_api.h"
@@ -18,26 +21,42 @@ namespace kov::win32 {
 // Posted to the window when results are waiting; a later one follows only after they are taken.
 inline constexpr UINT kShellIconsArrived = WM_APP + 19;
 
-struct ShellIconResult {
+// An icon is looked up and kept once for each target and drawn size.
+struct ShellIconKey {
     std::string path;
-    IconPixels icon;  // empty when the shell has none for it
+    int side = 0;
+    auto operator<=>(const ShellIconKey&) const = default;
+};
+
+struct ShellIconRequest {
+    platform::ShellIconTarget target;
+    int side = 0;  // the icon's drawn side in pixels
+};
+
+struct ShellIconResult {
+    ShellIconKey key;
+    IconPixels icon;  // empty when the shell has none for it, or did not answer in time
 };
 
 class ShellIconWorker {
   public:
-    explicit ShellIconWorker(HWND window);
-    // Lets the thread go: whatever it finds after this is destroyed by the thread itself.
+    // Blocks for as long as the shell takes.
+    using LookUp = IconPixels (*)(const platform::ShellIconTarget& target, int side);
+    static constexpr unsigned kGiveUpAfterMs = 2000;
+
+    explicit ShellIconWorker(HWND window, LookUp lookUp = nullptr);
+    // Lets the threads go: whatever they find after this is dropped by the threads themselves.
     ~ShellIconWorker();
     ShellIconWorker(const ShellIconWorker&) = delete;
     ShellIconWorker& operator=(const ShellIconWorker&) = delete;
 
-    // side: the icon's drawn side in pixels. The thread starts with the first request.
-    void Request(const platform::ShellIconTarget& target, int side);
+    // Asked before everything still waiting, in this order; a target already asked for moves to
+    // the front if it is still waiting. The threads start with the first request.
+    void Request(const std::vector<ShellIconRequest>& requests);
     std::vector<ShellIconResult> TakeResults();
 
   private:
     struct Shared;
-    HWND window_;
     std::shared_ptr<Shared> shared_;
 };
 

@@ -28,18 +28,20 @@ std::map<HMENU, HWND> OpenPopups() {
 
 void ShellIcons::Show(HMENU menu, UINT position, const platform::ShellIconTarget& target,
                       int side) {
-    if (icons_.contains(target.path)) return;
-    waiting_.emplace(target.path, std::pair(menu, position));
-    if (requested_.insert(target.path).second) toLookUp_.emplace_back(target, side);
+    ShellIconKey key{target.path, side};
+    if (icons_.contains(key)) return;
+    waiting_[std::move(key)].emplace(menu, position);
+    toLookUp_.push_back({target, side});
 }
 
 void ShellIcons::StartLookUps() {
-    for (const auto& [target, side] : toLookUp_) worker_.Request(target, side);
+    if (toLookUp_.empty()) return;
+    worker_.Request(toLookUp_);
     toLookUp_.clear();
 }
 
-const IconPixels* ShellIcons::Find(const std::string& path) const {
-    const auto found = icons_.find(path);
+const IconPixels* ShellIcons::Find(const ShellIconKey& key) const {
+    const auto found = icons_.find(key);
     return found != icons_.end() ? &found->second : nullptr;
 }
 
@@ -48,10 +50,9 @@ void ShellIcons::Arrived() {
     if (results.empty()) return;
     const auto popups = OpenPopups();
     for (auto& result : results) {
-        const auto [first, last] = waiting_.equal_range(result.path);
-        if (!result.icon.pixels.empty()) {
-            for (auto item = first; item != last; ++item) {
-                const auto [menu, position] = item->second;
+        const auto items = waiting_.extract(result.key);
+        if (!items.empty() && !result.icon.pixels.empty()) {
+            for (const auto& [menu, position] : items.mapped()) {
                 const auto popup = popups.find(menu);
                 RECT rect{};
                 if (popup == popups.end() || !GetMenuItemRect(nullptr, menu, position, &rect))
@@ -60,8 +61,7 @@ void ShellIcons::Arrived() {
                 InvalidateRect(popup->second, &rect, FALSE);
             }
         }
-        waiting_.erase(first, last);
-        icons_.emplace(std::move(result.path), std::move(result.icon));
+        icons_.emplace(std::move(result.key), std::move(result.icon));
     }
 }
 

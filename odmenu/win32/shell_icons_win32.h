@@ -4,9 +4,9 @@
 
 #include "platform/win32/windows_api.h"
 
+#include <map>
+#include <set>
 #include <string>
-#include <unordered_map>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -17,25 +17,26 @@ namespace kov::win32 {
 
 class ShellIcons {
   public:
-    explicit ShellIcons(HWND window) : worker_(window) {}
+    explicit ShellIcons(HWND window, ShellIconWorker::LookUp lookUp = nullptr)
+        : worker_(window, lookUp) {}
 
     // The item at position of menu shows the target's icon once it is there; each target is
-    // looked up once, from the time the popup is up and idle.
+    // looked up once, from the time the popup is up and idle, before those of popups opened
+    // earlier.
     void Show(HMENU menu, UINT position, const platform::ShellIconTarget& target, int side);
     // On WM_ENTERIDLE: the popup is on the screen, so the lookups no longer compete with it.
     void StartLookUps();
     // Null while the icon is on its way; empty pixels for a target the shell has none for.
-    const IconPixels* Find(const std::string& path) const;
+    const IconPixels* Find(const ShellIconKey& key) const;
     // On kShellIconsArrived: keeps the new icons and repaints the open items that show them.
     void Arrived();
 
   private:
     ShellIconWorker worker_;
-    std::unordered_map<std::string, IconPixels> icons_;
-    std::unordered_set<std::string> requested_;
-    std::vector<std::pair<platform::ShellIconTarget, int>> toLookUp_;
-    // The items waiting for each target's icon.
-    std::unordered_multimap<std::string, std::pair<HMENU, UINT>> waiting_;
+    std::map<ShellIconKey, IconPixels> icons_;
+    std::vector<ShellIconRequest> toLookUp_;
+    // The items waiting for each icon.
+    std::map<ShellIconKey, std::set<std::pair<HMENU, UINT>>> waiting_;
 };
 
 }  // namespace kov::win32

@@ -214,7 +214,8 @@ UniqueBitmap DecodeWithOle(const std::string& path) {
         CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP, 0, 0, 0)));
 }
 
-// Premultiplied pixels over white: what shows where the picture is transparent.
+}  // namespace
+
 void LayOnWhite(HBITMAP bitmap) {
     DIBSECTION section{};
     if (GetObjectW(bitmap, sizeof section, &section) != sizeof section) return;
@@ -227,8 +228,6 @@ void LayOnWhite(HBITMAP bitmap) {
         pixel[3] = 255;
     }
 }
-
-}  // namespace
 
 PictureFile LoadPictureFile(const std::string& path, SizeFor sizeFor, int dpi) {
     // Only menus that name picture files pay for starting OLE, and only once.

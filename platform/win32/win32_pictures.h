@@ -47,6 +47,22 @@ struct PictureFile {
 using SizeFor = SIZE (*)(SIZE own, int dpi);
 PictureFile LoadPictureFile(const std::string& path, SizeFor sizeFor = nullptr, int dpi = 96);
 
+// Every decode of an item's picture goes through here, so that a test can count them.
+class PictureDecoder {
+  public:
+    virtual ~PictureDecoder() = default;
+    virtual PictureFile File(const std::string& path, SizeFor sizeFor, int dpi) const {
+        return LoadPictureFile(path, sizeFor, dpi);
+    }
+    virtual UniqueBitmap Resource(const std::string& name) const {
+        return LoadBitmapResource(name);
+    }
+};
+
+// Premultiplied pixels of a 32-bit bitmap laid on white, made opaque: what shows where the
+// picture is transparent.
+void LayOnWhite(HBITMAP bitmap);
+
 // A bitmap resource as a picture; null when the program has no such resource.
 platform::PicturePtr ResourcePicture(const std::string& name);
 

@@ -5,6 +5,7 @@ from __future__ import annotations
 
 import collections
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -122,8 +123,10 @@ class Screenshot:
 
 
 def screenshot_when(probe, what: str) -> Screenshot:
-    """The first screenshot for which probe holds: a popup paints after it maps."""
-    return poll(lambda: (lambda s: s if probe(s) else None)(Screenshot()), 5, what, interval=0.1)
+    """The first screenshot for which probe holds: a popup paints after it maps, and what a
+    worker thread hands over (a shell icon) may come as late as a start on a busy machine."""
+    return poll(lambda: (lambda s: s if probe(s) else None)(Screenshot()), START_DEADLINE, what,
+                interval=0.1)
 
 
 def save_screenshot(path: Path, around: Window, margin: int = 16) -> Path:
@@ -158,6 +161,11 @@ class ProgramFolder:
         return path
 
     def start(self, *args: str) -> Run:
+        # One instance per program name: a run of an earlier test still ending would make this
+        # one a second instance, which ends at once.
+        ours = {run.process.pid for run in self.runs if run.process.poll() is None}
+        poll(lambda: not session_programs(self.exe_name) - ours, 10,
+             f"the {self.exe_name} of an earlier run to end")
         env = dict(os.environ, **({"KOV_TRACE_FILE": windows_path(self.trace)} if self.trace else {}))
         self.runs.append(Run(self, subprocess.Popen(
             [os.environ["WINE"], str(self.exe), *args], cwd=self.root, env=env,
@@ -191,7 +199,7 @@ class Run:
         """Waits for count popups (a submenu is one too), which carry no title."""
         def probe():
             if self.process.poll() is not None:
-                raise AssertionError(f"program ended with {self.process.returncode}")
+                raise AssertionError(f"program ended with {self.process.returncode}{session_lost()}")
             found = self.windows()
             if any(w.name for w in found):
                 raise AssertionError(f"a window appeared, not a popup: {found}")
@@ -211,9 +219,45 @@ class Run:
         return self.process.returncode
 
 
-def reg(*args: str) -> None:
-    subprocess.run([os.environ["WINE"], "reg", *args, "/f"], check=True, timeout=30,
-                   capture_output=True)
+def reg(*args: str, check: bool = True) -> int:
+    return subprocess.run([os.environ["WINE"], "reg", *args], check=check, timeout=30,
+                          capture_output=True).returncode
+
+
+def reg_for_test(test: unittest.TestCase, key: str, *add: str) -> None:
+    """Adds to the key (or a key under it) for this test only: the clean-up puts the key back as
+    it was, so no test sees another's values and the prefix keeps its own."""
+    saved = Path(tempfile.mkdtemp(prefix="kov-reg-")) / "saved.reg"
+    existed = reg("export", key, windows_path(saved), "/y", check=False) == 0
+    test.addCleanup(shutil.rmtree, saved.parent)
+    if existed:
+        test.addCleanup(reg, "import", windows_path(saved))
+    test.addCleanup(reg, "delete", key, "/f")  # "/f": without asking
+    reg("add", *add, "/f")
+
+
+def session_programs(exe_name: str) -> set[int]:
+    """The processes of this Wine session (by the prefix in their environment) running a program
+    of that name."""
+    prefix, found = ("WINEPREFIX=" + os.environ["WINEPREFIX"]).encode(), set()
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            environ = Path(f"/proc/{pid}/environ").read_bytes().split(b"\0")
+            program = Path(f"/proc/{pid}/cmdline").read_bytes().split(b"\0")[0]
+        except OSError:
+            continue  # ended meanwhile
+        if prefix in environ and re.split(rb"[/\\]", program)[-1].lower() == exe_name.lower().encode():
+            found.add(int(pid))
+    return found
+
+
+def session_lost() -> str:
+    """Why a program may have ended unasked: its wineserver, gone, ends every program of the
+    session with 1, the desktop holder among them."""
+    try:
+        return os.kill(int(os.environ["KOV_HOLDER_PID"]), 0) or ""
+    except (KeyError, ProcessLookupError):
+        return "; the session's desktop holder ended too: its wineserver went away"
 
 
 def record_opening(test: unittest.TestCase, folder: ProgramFolder, *extensions: str) -> Path:
@@ -223,8 +267,7 @@ def record_opening(test: unittest.TestCase, folder: ProgramFolder, *extensions: 
     for key, value in [("KOV.e2e\\shell\\open\\command",
                         f'"{windows_path(folder.path / "recorder.exe")}" "%1"'),
                        *((extension, "KOV.e2e") for extension in extensions)]:
-        reg("add", f"HKCR\\{key}", "/ve", "/d", value)
-        test.addCleanup(reg, "delete", f"HKCR\\{key.split(chr(92))[0]}")
+        reg_for_test(test, f"HKCR\\{key.split(chr(92))[0]}", f"HKCR\\{key}", "/ve", "/d", value)
     return folder.path / "args.txt"
 
 

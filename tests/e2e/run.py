@@ -32,10 +32,21 @@ def main(argv: list[str]) -> int:
     loader.testNamePatterns = [f"*{p}*" for p in args.patterns] or None
     suite = (loader.loadTestsFromNames([Path(m).stem for m in args.modules]) if args.modules
              else loader.discover(str(HERE), pattern="test_*.py", top_level_dir=str(HERE)))
-    result = unittest.TextTestRunner(stream=sys.stdout, verbosity=2).run(suite)
-    failed = len(result.failures + result.errors + result.unexpectedSuccesses)
-    print(f"{result.testsRun - failed} passed, {failed} failed")
-    return 1 if failed or result.testsRun == 0 else 0
+    result = unittest.TextTestRunner(stream=sys.stdout, verbosity=2, resultclass=Counting).run(suite)
+    # A test whose class or module failed to set up never ran: it counts as failed too.
+    failed = suite.countTestCases() - result.passed
+    if failed == 0 and not result.wasSuccessful():
+        failed = 1  # everything passed, then a class or module failed to tear down
+    print(f"{result.passed} passed, {failed} failed")
+    return 1 if failed or result.passed == 0 else 0
+
+
+class Counting(unittest.TextTestResult):
+    passed = 0
+
+    def addSuccess(self, test):
+        super().addSuccess(test)
+        self.passed += 1
 
 
 if __name__ == "__main__":

@@ -11,8 +11,8 @@ import sys
 import tempfile
 from pathlib import Path
 
-from harness import (KovTestCase, Screenshot, Window, build_dir, menu, reg, screenshot_when,
-                     send_keys)
+from harness import (KovTestCase, Screenshot, Window, build_dir, menu, reg_for_test,
+                     screenshot_when, send_keys)
 
 YELLOW, RED, BLUE, WHITE = (255, 255, 0), (255, 0, 0), (0, 0, 255), (255, 255, 255)
 DARK, SEPARATOR = (0x2B, 0x2B, 0x2B), (0x80, 0x80, 0x80)
@@ -104,8 +104,7 @@ class LookTest(KovTestCase):
 
     def test_dark_app_theme_gives_dark_items(self) -> None:
         key = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize"
-        reg("add", key, "/v", "AppsUseLightTheme", "/t", "REG_DWORD", "/d", "0")
-        self.addCleanup(reg, "delete", key, "/v", "AppsUseLightTheme")
+        reg_for_test(self, key, key, "/v", "AppsUseLightTheme", "/t", "REG_DWORD", "/d", "0")
         self.folder.menu_file.write_bytes(menu("Alpha\tx", "-", "Beta\tx"))
         run = self.folder.start()
         popup = run.wait_popup()[0]

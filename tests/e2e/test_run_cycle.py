@@ -10,9 +10,10 @@ from harness import ROOT, KovTestCase, menu, screenshot_when, send_keys
 
 SAMPLE = (ROOT / "tests" / "data" / "sample.mnu").read_bytes()
 GREY, SELECTED = (236, 236, 236), {(128, 168, 228), (156, 190, 238)}
-# A menu whose language file alone makes About "Om KOV" and Exit's key a Cyrillic letter.
+# A menu whose language file alone makes About "Om KOV" and Exit's key Q. A Cyrillic key would
+# be typed by remapping a key code, which Wine may read before it has the new mapping.
 TRANSLATED = menu("@LanguageFile .\\Svenska.lng", "Item\tx")
-LANGUAGE = "E&xit=&\u0412\u044b\u0445\u043e\u0434\r\n&About...=&Om...\r\n".encode("utf-8")
+LANGUAGE = "E&xit=\u0412\u044b\u0445\u043e\u0434 (&Q)\r\n&About...=&Om...\r\n".encode("utf-8")
 PLAIN = menu("Item\tx")
 
 
@@ -54,7 +55,7 @@ class RunCycleTest(KovTestCase):
         self.assertEqual([], self.folder.trace_lines(), "the second start reached dispatch")
         # The first popup is still up: the program submenu opens, and the key of the UTF-8
         # language file's Exit chooses it.
-        self.press(("Down", "Right"), ("Cyrillic_ve",), run=first)
+        self.press(("Down", "Right"), ("q",), run=first)
         first.wait_exit()
         self.assert_trace("chosen -2")
 

@@ -225,6 +225,35 @@ class FakeRunner : public platform::ProgramRunner {
     std::vector<platform::ProgramRun> runs;
 };
 
+// An Explorer window and a file dialog as the test sets them; records where they were taken.
+class FakePlaceInFront : public platform::PlaceInFront {
+  public:
+    std::optional<platform::ExplorerView> ExplorerWindow(platform::WindowHandle) override {
+        ++questions;
+        return explorer;
+    }
+    std::optional<std::string> DialogFolder(platform::WindowHandle) override {
+        ++questions;
+        return dialogFolder;
+    }
+    bool IsFolder(const std::string& path) override { return folders.count(path) != 0; }
+    bool TakeDialogTo(platform::WindowHandle, const std::string& folder) override {
+        takenTo.push_back("dialog " + folder);
+        return goes;
+    }
+    bool TakeExplorerTo(platform::WindowHandle, const std::string& folder) override {
+        takenTo.push_back("explorer " + folder);
+        return goes;
+    }
+
+    std::optional<platform::ExplorerView> explorer;
+    std::optional<std::string> dialogFolder;
+    std::set<std::string, LessNoCase> folders;
+    bool goes = true;
+    int questions = 0;
+    std::vector<std::string> takenTo;
+};
+
 struct FakePlatform {
     FakeMenus menus;
     FakeFiles files;
@@ -241,10 +270,12 @@ struct FakePlatform {
     Latin1 ansi;
     FakeSystemLook look;
     FakeRunner runner;
+    FakePlaceInFront place;
     platform::Platform platform{
         menus,    files,      messages, environment, {"C:\\Tools\\Menu", "KOV"},
         folders,  clipboard,  shell,    windows,     clock,
-        pictures, tempFolder, ansi,     look,        runner};
+        pictures, tempFolder, ansi,     look,        runner,
+        {},       place};
 };
 
 }  // namespace kov::fakes

@@ -21,7 +21,7 @@ class Commands : public ::testing::Test {
   protected:
     AfterCommand Choose(CommandId id) {
         CommandContext context{fake.platform, settings, MenuLines, FolderItemPaths, sMenuFile,
-                               strings,       numbers,  expander,  modifier};
+                               strings,       numbers,  expander,  nullptr,         modifier};
         return ExecuteCommand(id, context);
     }
     // Runs line as the menu file's line 1.
@@ -258,6 +258,60 @@ TEST_F(Commands, ExpandEnvironmentRelativePathsClipboardAndDate) {
     EXPECT_EQ(Expand("\xC2\xA6s"), *fake.clipboard.text);
     fake.clipboard.files = std::vector<std::string>{};
     EXPECT_EQ(Expand("\xC2\xA6\x66"), "\"\"");
+}
+
+TEST_F(Commands, TheWindowInFrontsFolderAndSelectionAndFoldersOpenedThere) {
+    fake.place.dialogFolder = "D:\\Save %here%";
+    fake.environment.variables["here"] = "expanded again";
+    fake.place.folders = {"C:\\Target", "C:\\Docs\\"};
+    // Each row: the window in front's class (none over the desktop), what it shows, the text.
+    const auto expand = [&](const std::string& row) {
+        const auto parts = SplitText(row, "/");
+        fake.place.explorer = platform::ExplorerView{parts[1], {"C:\\a b.txt", "C:\\Sub"}};
+        WhereTheUserIs where(fake.place, {parts[0].empty() ? 0u : 1u, "x.exe", parts[0]});
+        Expander withWhere{fake.environment, "C:\\Tools\\Menu", fake.clipboard,
+                           fake.clock,       settings,          &where};
+        return withWhere.sExpandString(parts[2], false);
+    };
+    ExpectRows<std::string>({{"CabinetWClass/C:\\Docs/cd \xC2\xA6w & \xC2\xA6\x45",
+                              "cd C:\\Docs & \"C:\\a b.txt\" \"C:\\Sub\""},
+                             {"ExploreWClass/\\\\srv\\d/\xC2\xA6W", "\\\\srv\\d"},
+                             {"CabinetWClass/::{26EE0668}/[\xC2\xA6w]", "[]"},
+                             {"#32770/C:\\Docs/\xC2\xA6w\\\xC2\xA6\x65", "D:\\Save %here%\\"},
+                             {"Notepad/C:\\Docs/[\xC2\xA6w][\xC2\xA6\x65]", "[][]"},
+                             {"/C:\\Docs/[\xC2\xA6w][\xC2\xA6\x65]", "[][]"}},
+                            expand);
+    fake.place.questions = 0;
+    expand("CabinetWClass/C:\\Docs/\xC2\xA6w\xC2\xA6\x65\xC2\xA6w");
+    expand("CabinetWClass/C:\\Docs/%windir%");
+    EXPECT_EQ(fake.place.questions, 1);  // once a run, and only when a placeholder asks
+
+    FolderItemPaths = {"", "C:\\Docs\\", "C:\\Docs\\a.txt"};
+    // The window in front's class, @FoldersInPlace, whether it goes, the chosen entry.
+    const auto open = [&](const std::string& row) {
+        const auto parts = SplitText(row, "/");
+        fake.shell.executed.clear();
+        fake.place.takenTo.clear();
+        settings.FoldersInPlace = parts[1] == "1";
+        fake.place.goes = parts[2] == "goes";
+        WhereTheUserIs where(fake.place, {1, "x.exe", parts[0]});
+        MenuLines = {"Go\tC:\\Target|-x"};
+        CommandContext context{fake.platform, settings, MenuLines, FolderItemPaths, sMenuFile,
+                               strings,       numbers,  expander,  &where};
+        ExecuteCommand(std::stoi(parts[3]), context);
+        std::string effect;
+        for (const auto& taken : fake.place.takenTo) effect += taken + ";";
+        for (const auto& request : fake.shell.executed) effect += "shell " + request.file + ";";
+        return effect;
+    };
+    ExpectRows<std::string>({{"#32770/0/goes/1", "dialog C:\\Target;"},
+                             {"#32770/0/goes/2001", "dialog C:\\Docs\\;"},
+                             {"#32770/0/goes/2002", "shell C:\\Docs\\a.txt;"},
+                             {"#32770/0/stays/1", "dialog C:\\Target;shell C:\\Target;"},
+                             {"CabinetWClass/0/goes/1", "shell C:\\Target;"},
+                             {"CabinetWClass/1/goes/2001", "explorer C:\\Docs\\;"},
+                             {"Notepad/1/goes/1", "shell C:\\Target;"}},
+                            open);
 }
 
 TEST_F(Commands, ClipboardGetsFileContentsOrSaysWhy) {

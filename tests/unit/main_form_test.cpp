@@ -93,9 +93,20 @@ TEST_F(RunCycle, ProgramSubmenuAndCommandLine) {
 TEST_F(RunCycle, ChoicesAreTranslatedBackAndRun) {
     fake.clipboard.text = "clip";
     fake.folders.Add("C:\\Docs\\a.txt");
-    Start("Run\tprog.exe,\xC2\xA6s\r\n@ParameterDelimiter ,\r\n\xC2\xA6qDocs,C:\\Docs,*");
-    form->InitMenuPopup(fake.menus.Entries(window->poppedUp.at(0)).at(2).idOrSubmenu);
+    Start(
+        "Run\tprog.exe,\xC2\xA6s\r\n@ParameterDelimiter ,\r\n\xC2\xA6qDocs,C:\\Docs,*\r\n"
+        "@ShellIcons 1");
+    const auto docs = fake.menus.Entries(window->poppedUp.at(0)).at(2).idOrSubmenu;
+    form->InitMenuPopup(docs);
     EXPECT_NE(Tree().find("POPUP Docs\n  ITEM 2001 a.txt\n"), std::string::npos);
+    // A shell icon shows what the item's line runs, its folder entry, or its submenu's folder.
+    const auto icon = [&](CommandId id, platform::MenuHandle submenu) {
+        const auto target = form->ShellIconOf(id, submenu);
+        return target ? target->path : "-";
+    };
+    EXPECT_EQ(icon(1, 0) + "|" + icon(2001, 0) + "|" + icon(0, docs),
+              "prog.exe|C:\\Docs\\a.txt|C:\\Docs\\");
+    EXPECT_EQ(icon(5, 0) + icon(6, 0) + icon(2003, 0) + icon(0, 99), "----");
     const CommandId exit = ProgramMenuItemId(CMD_EXIT), help = ProgramMenuItemId(CMD_HELP);
     // -1073741819: a popup that failed inside the system.
     const std::pair<CommandId, CommandId> choices[] = {

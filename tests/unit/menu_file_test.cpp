@@ -239,7 +239,7 @@ TEST_F(MenuBuilder, ProgramsWriteTheirSubmenusWhenOpenedOnce) {
     fake.runner.outputs["\"slow.exe\""] = {End::TimedOut, 0, "A\tb"};
     Build(
         "@GeneratorTimeout 300\r\n\xC2\xA6oGen|%TOOLS%\\gen.bat|a b|%TOOLS%\r\n"
-        "\xC2\xA6oSlow|slow.exe\r\n\xC2\xA6oNone");
+        "@GeneratorTimeout 400\r\n\xC2\xA6oSlow|slow.exe\r\n\xC2\xA6oNone");
     EXPECT_TRUE(fake.runner.runs.empty());
     const auto open = [&](platform::MenuHandle menu) {
         FillGeneratorMenu(menu, *lines, menuFile.context, "No entries");
@@ -247,14 +247,17 @@ TEST_F(MenuBuilder, ProgramsWriteTheirSubmenusWhenOpenedOnce) {
     fake.menus.OpenEverySubmenu(root, open);
     fake.menus.OpenEverySubmenu(root, open);
     EXPECT_EQ(fake.menus.Dump(root),
-              "POPUP KOV\nPOPUP Gen\n  ITEM 6 Run\n  SEPARATOR\n  POPUP Sub\n    POPUP Deeper\n"
-              "      GRAYED 0 No entries\n  GRAYED 12 Head\nPOPUP Slow\n  GRAYED 0 No entries\n"
+              "POPUP KOV\nPOPUP Gen\n  ITEM 7 Run\n  SEPARATOR\n  POPUP Sub\n    POPUP Deeper\n"
+              "      GRAYED 0 No entries\n  GRAYED 13 Head\nPOPUP Slow\n  GRAYED 0 No entries\n"
               "POPUP None\n  GRAYED 0 No entries\n");
-    EXPECT_EQ(lines->at(5), "Run\tnotepad.exe");
+    EXPECT_EQ(lines->at(6), "Run\tnotepad.exe");
     EXPECT_FALSE(settings.NoIcons);
     ASSERT_EQ(fake.runner.runs.size(), 3u);  // each once; "None" has no program to run
     EXPECT_EQ(fake.runner.runs[0].workingFolder, "C:\\Tools");
+    // Each from where its line is read; one a program wrote, that of the line above it.
     EXPECT_EQ(fake.runner.runs[0].timeoutMilliseconds, 300u);
+    EXPECT_EQ(fake.runner.runs[1].timeoutMilliseconds, 300u);
+    EXPECT_EQ(fake.runner.runs[2].timeoutMilliseconds, 400u);
 
     // How a run ends, what it wrote, and the lines that gives ("-" when the program failed).
     struct Row {
@@ -288,6 +291,56 @@ TEST_F(MenuBuilder, ProgramsWriteTheirSubmenusWhenOpenedOnce) {
         if (read && read->cut) seen += "...";
         EXPECT_EQ(seen, expected) << output.output.size();
     }
+}
+
+TEST_F(MenuBuilder, ProgramSectionsKeepTheLinesOfTheWindowInFront) {
+    const std::string file =
+        "A\tx\r\n@ForPrograms notepad.exe; *CODE*.exe\r\n[B\r\nB\tx\r\n]\r\n"
+        "@forprograms class=CabinetWClass\r\nC\tx\r\n@ForPrograms \xC3\x84pfel?.exe\r\nD\tx\r\n"
+        "@ForPrograms\r\nE\tx\r\n@ForPrograms x.exe\r\nF\tx";
+    const auto captions = [&](const std::string& front) {
+        const auto parts = SplitText(front, "/");
+        fake.platform.front = {front.empty() ? 0u : 1u, parts.empty() ? "" : parts[0],
+                               parts.size() > 1 ? parts[1] : ""};
+        std::string kept;
+        for (const auto& line : SplitText(Build(file), "\n")) {
+            if (line.find("ITEM ") != std::string::npos) kept += line.back();
+        }
+        return kept;
+    };
+    // Program file name / window class of the window in front; "" over the desktop.
+    ExpectRows<std::string>({{"", "AE"},
+                             {"notepad.exe/Notepad", "ABE"},
+                             {"NOTEPAD.EXE/x", "ABE"},
+                             {"VSCode.exe/x", "ABE"},
+                             {"code.exe/x", "ABE"},
+                             {"codex.ex/x", "AE"},
+                             {"notepad.exe.bak/x", "AE"},
+                             {"explorer.exe/cabinetwclass", "ACE"},
+                             {"\xC3\xA4PFEL1.EXE/x", "ADE"},
+                             {"\xC3\xA4pfel12.exe/x", "AE"},
+                             {"x.exe/x", "AEF"}},
+                            captions);
+    menuFile.context.everySection = true;
+    EXPECT_EQ(captions(""), "ABCDEF");
+    EXPECT_EQ(menuFile.problems.Count(), 0u);
+
+    // Problems show whatever is in front.
+    menuFile.context.everySection = false;
+    Build(
+        "@ForPrograms ; ;\r\n@ForPrograms a.exe;class=\r\n[S\r\n@ForPrograms C:\\b.exe\r\n]\r\n"
+        "[T\r\n@ForPrograms *\r\n]\r\n]\r\n");
+    EXPECT_EQ(Problems(),
+              (std::vector<std::string>{
+                  "line 1: @ForPrograms: the pattern list is empty",
+                  "line 2: @ForPrograms: cannot read the pattern class=",
+                  "line 4: a submenu opened in the @ForPrograms section of line 2 is still open "
+                  "where it ends",
+                  "line 4: @ForPrograms: cannot read the pattern C:\\b.exe",
+                  "line 5: ] closes a submenu opened before the @ForPrograms section of line 4",
+                  "line 7: a submenu opened in the @ForPrograms section of line 4 is still open "
+                  "where it ends",
+                  "line 8: ] closes a submenu opened before the @ForPrograms section of line 7"}));
 }
 
 TEST_F(MenuBuilder, SettingsDirectives) {

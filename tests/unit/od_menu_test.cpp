@@ -10,6 +10,7 @@
 #include "odmenu/menu_conversion.h"
 #include "odmenu/menu_font.h"
 #include "odmenu/od_menu_tables.h"
+#include "odmenu/picture_looks.h"
 #include "tests/fakes/fake_platform.h"
 
 // Members a designated initializer leaves out keep their defaults, on purpose.
@@ -240,7 +241,34 @@ TEST(MenuColorsDecision, HighContrastThenTheFileThenTheAppTheme) {
         EXPECT_EQ(colors.darkMenus, r.darkMenus) << r.name;
         EXPECT_EQ(colors.skins, r.skins) << r.name;
         EXPECT_EQ(colors.grayedText.has_value(), r.background != kFile) << r.name;
+        EXPECT_EQ(colors.darkPictures, r.background != kFile) << r.name;
     }
+}
+
+// Pixels are premultiplied BGRA. Only pictures without colour are turned light; the disabled
+// look keeps the shape (alpha) and loses the colour.
+TEST(PictureLooks, GreyPicturesLightenAndDisabledOnesKeepTheirShape) {
+    const struct {
+        const char* name;
+        PixelRow pixels, lightened;
+    } rows[] = {
+        {"black cross", {0xFF000000, 0}, {0xFFFFFFFF, 0}},
+        {"half-transparent grey", {0x80202020, 0x00000000}, {0x80606060, 0}},
+        {"blue frame", {0xFF0000C0, 0xFF000000}, {0xFF0000C0, 0xFF000000}},
+    };
+    for (const auto& r : rows) {
+        PixelRow pixels = r.pixels;
+        LightenGreyPicture(pixels);
+        EXPECT_EQ(pixels, r.lightened) << r.name;
+    }
+    const PixelRow greyed = GreyedPicture({0xFF0000FF, 0x00000000, 0xFFFFFFFF});
+    EXPECT_EQ(greyed[1], 0u);
+    for (const auto p : {greyed[0], greyed[2]}) {
+        EXPECT_EQ(p & 0xFF, p >> 8 & 0xFF);
+        EXPECT_EQ(p & 0xFF, p >> 16 & 0xFF);
+        EXPECT_GT(p >> 24, 0u);
+    }
+    EXPECT_LT(greyed[0] & 0xFF, greyed[2] & 0xFF);  // blue darker than white
 }
 
 }  // namespace

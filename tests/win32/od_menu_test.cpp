@@ -133,7 +133,8 @@ class OwnerDrawn : public ::testing::Test {
         {"Plain", {testing::ResourceFile("editpic.bmp"), ""}},
         {"Missing", {testing::ResourceFile("missing.bmp"), testing::ResourceFile("missing.bmp")}},
         {"Broken", {testing::ResourceFile("make_resources.py"), ""}},
-        {"Alpha", {KOV_TEST_DATA "/half_red.png", ""}}};
+        {"Alpha", {KOV_TEST_DATA "/half_red.png", ""}},
+        {"Disc", {KOV_TEST_DATA "/red_disc.png", ""}}};
     std::optional<MenuFont> menuFont = MenuFont{"Tahoma", 8, false, false};
     MenuColors colors;
     OwnerDrawSources sources{settings, customIcons, menuFont, colors};
@@ -199,6 +200,11 @@ TEST_F(OwnerDrawn, ConvertedItemsKeepCaptionsAccessKeysPictureMasksAndSkins) {
     }
     EXPECT_GT(exitInk, 0);
     EXPECT_EQ(emptyCell, 20 * 22);  // the broken picture leaves its cell empty
+    colors.darkPictures = true;     // the black cross turns white
+    Draw(canvas, 2, {0, 22, 150, 44});
+    int whiteInk = 0;
+    for (int i = 0; i < 20 * 22; ++i) whiteInk += canvas.Pixel(i % 20, 22 + i / 20) == 0xFFFFFF;
+    EXPECT_EQ(whiteInk, exitInk);
 
     // Items without text, selected, so that the selected skin (28 by 20 pixels) covers them
     // whole and repeats across the border of the items.
@@ -239,9 +245,11 @@ TEST_F(OwnerDrawn, TypedCharactersSelectThroughMenuChar) {
 }
 
 // A PNG's half-transparent red blends with the background behind it, whatever its colour, and
-// its bitmaps go with the message.
+// its bitmaps go with the message. Grayed, a picture is greyed from its alpha, its transparent
+// corners left to the background.
 TEST_F(OwnerDrawn, PngPicturesBlendWithTheBackground) {
     Add("Alpha", 1);
+    Add("Disc", 2);
     Convert(menu.get());
     Canvas canvas(100, 22);
     const auto blended = [&](COLORREF background) {
@@ -260,6 +268,44 @@ TEST_F(OwnerDrawn, PngPicturesBlendWithTheBackground) {
     };
     EXPECT_PRED2(closeTo, blended(RGB(255, 255, 255)), RGB(255, 127, 127));
     EXPECT_PRED2(closeTo, blended(RGB(0, 0, 0)), RGB(128, 0, 0));
+    EXPECT_EQ(GdiObjectCount(), before);
+
+    colors.BGMenuColor = RGB(255, 255, 255);
+    Draw(canvas, 2, {0, 0, 100, 22}, ODS_DISABLED);
+    EXPECT_EQ(canvas.Pixel(2, 3), RGB(255, 255, 255));
+    const COLORREF middle = canvas.Pixel(10, 11);
+    EXPECT_NE(middle, RGB(255, 255, 255));
+    EXPECT_EQ(GetRValue(middle), GetGValue(middle));
+    EXPECT_EQ(GetGValue(middle), GetBValue(middle));
+}
+
+// However often an item is measured and painted, its picture is decoded once, and the kept
+// pixels hold no GDI object.
+TEST_F(OwnerDrawn, PicturesAreDecodedOnceForTheRun) {
+    struct CountingDecoder : PictureDecoder {
+        PictureFile File(const std::string& path, SizeFor sizeFor, int dpi) const override {
+            ++decodes;
+            return PictureDecoder::File(path, sizeFor, dpi);
+        }
+        mutable int decodes = 0;
+    } decoder;
+    ODMenuState state;
+    ItemRecords records;
+    KeptObjects kept(decoder);
+    ODMenuContext context{state, sources, records, kept};
+    Add("Alpha", 1);
+    ConvertPopupMenu(menu.get(), 96, context);
+    const ItemRecord& record = records.Find(DataOf(1))->item;
+    Canvas canvas(100, 22);
+    EXPECT_EQ(MeasureMenuItem(window, record, context).height, 22);
+    const auto paint = [&] {
+        for (const UINT itemState : {0u, UINT{ODS_SELECTED}, UINT{ODS_DISABLED}})
+            DrawMenuItem(window, Item(canvas, 1, {0, 0, 100, 22}, itemState), record, context);
+    };
+    paint();  // the first paint loads what the system keeps
+    const auto before = GdiObjectCount();
+    paint();
+    EXPECT_EQ(decoder.decodes, 1);
     EXPECT_EQ(GdiObjectCount(), before);
 }
 
@@ -319,7 +365,9 @@ TEST_F(OwnerDrawn, GdiObjectsReturnToTheirCountAndPicturesScale) {
                              {"_checkmark", {"checkmark", "checkmark"}},
                              {"E&xit", {"exit", "exit"}}};
     ItemRecords records;
-    ODMenuContext context{state, sources, records};
+    const PictureDecoder decoder{};
+    KeptObjects kept(decoder);
+    ODMenuContext context{state, sources, records, kept};
     const auto record = [&](UINT id) -> const ItemRecord& {
         return records.Find(DataOf(id))->item;
     };
@@ -347,8 +395,9 @@ TEST_F(OwnerDrawn, GdiObjectsReturnToTheirCountAndPicturesScale) {
     const auto before = GdiObjectCount();
     for (int i = 0; i < 3; ++i) cycle(96, "SKINBACKGROUND", "SKINSELECTED");
     cycle(144, "SKINBACKGROUND", "SKINSELECTED");
-    // Each skin is stretched once for the popup's DPI and kept, not once for every fill.
-    EXPECT_EQ(GdiObjectCount(), before + 2);
+    // Each skin is stretched once for the popup's DPI and kept, not once for every fill, and the
+    // font is made once for it.
+    EXPECT_EQ(GdiObjectCount(), before + 3);
     EXPECT_EQ(measure(3), 24 + 9);  // a 16-pixel file
     // The 24-pixel picture at (3, 4): its blue frame ends at its 22nd pixel.
     DrawMenuItem(window, Item(canvas, 1, {0, 0, 300, 33}), record(1), context);
@@ -364,10 +413,11 @@ TEST_F(OwnerDrawn, GdiObjectsReturnToTheirCountAndPicturesScale) {
     EXPECT_TRUE(CreateFillBrush({Brush::Kind::BackgroundSkin, 0}, state, 192));
     EXPECT_EQ(state.scaledBackground.scaled, nullptr);
     cycle(96, "SKINBACKGROUND", "SKINSELECTED");
-    EXPECT_EQ(GdiObjectCount(), before);
+    // Kept: the fonts at 144, at 192 (three sizes) and the last size at 96.
+    EXPECT_EQ(GdiObjectCount(), before + 5);
     // The count does see objects that are not deleted.
     const HBRUSH leaked = CreateSolidBrush(0);
-    EXPECT_EQ(GdiObjectCount(), before + 1);
+    EXPECT_EQ(GdiObjectCount(), before + 6);
     DeleteObject(leaked);
 }
 

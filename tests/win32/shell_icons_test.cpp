@@ -1,0 +1,104 @@
+// The shell's icons of the entries, looked up as the worker looks them up.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <map>
+#include <mutex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "odmenu/win32/shell_icon_worker.h"
+#include "platform/win32/com_apartment.h"
+
+namespace kov::win32 {
+namespace {
+
+// A program launched by a name registered under the application paths, whose value needs
+// expanding.
+TEST(ShellIconLookup, FindsProgramsByTheirRegisteredApplicationPath) {
+    const ComApartment apartment;
+    const wchar_t* key =
+        L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\kovregistered.exe";
+    const wchar_t value[] = L"%SystemRoot%\\system32\\notepad.exe";
+    RegSetKeyValueW(HKEY_CURRENT_USER, key, nullptr, REG_EXPAND_SZ, value, sizeof value);
+    const bool found = bool(LookUpShellIcon({"kovregistered"}, 16));
+    RegDeleteKeyW(HKEY_CURRENT_USER, key);
+    EXPECT_TRUE(found);
+}
+
+// The shell as the pool sees it: each lookup is recorded as it starts and answers when the test
+// says so; "stall" answers only at the end. Never freed: the stalled thread outlives the test.
+struct FakeShell {
+    std::mutex mutex;
+    std::vector<std::string> started;
+    HANDLE go = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+};
+FakeShell& Shell() {
+    static auto* shell = new FakeShell;
+    return *shell;
+}
+
+IconPixels FakeLookUp(const platform::ShellIconTarget& target, int side) {
+    auto& shell = Shell();
+    {
+        const std::lock_guard lock(shell.mutex);
+        shell.started.push_back(target.path);
+    }
+    WaitForSingleObject(target.path == "stall" ? shell.release : shell.go, 20000);
+    return {{side, side}, PixelRow(static_cast<std::size_t>(side * side), 0xFF000000)};
+}
+
+std::vector<ShellIconRequest> Requests(std::initializer_list<const char*> paths) {
+    std::vector<ShellIconRequest> requests;
+    for (const char* path : paths) requests.push_back({{path}, 16});
+    return requests;
+}
+
+// Two lookups at a time: "stall" and "a1" start; then a popup opens with p1, p2 and a2, which go
+// before a2's and a3's earlier place. "stall" never answers, is given up, and holds back no other.
+TEST(ShellIconWorker, AnswersTheOpenPopupFirstAndGivesUpAStalledTarget) {
+    auto& shell = Shell();
+    const HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                        GetModuleHandleW(nullptr), nullptr);
+    const auto startedCount = [&] {
+        const std::lock_guard lock(shell.mutex);
+        return shell.started.size();
+    };
+    std::map<std::string, bool> answered;  // with an icon or without
+    {
+        ShellIconWorker worker(window, &FakeLookUp);
+        worker.Request(Requests({"stall", "a1", "a2", "a3"}));
+        const ULONGLONG deadline = GetTickCount64() + 10000;
+        while (startedCount() < 2 && GetTickCount64() < deadline) Sleep(10);
+        worker.Request(Requests({"p1", "p2", "a2"}));
+        SetEvent(shell.go);
+        while (answered.size() < 6 && GetTickCount64() < deadline + 10000) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+            MSG message;
+            while (
+                PeekMessageW(&message, window, kShellIconsArrived, kShellIconsArrived, PM_REMOVE)) {
+                for (const auto& result : worker.TakeResults())
+                    answered[result.key.path] = !result.icon.pixels.empty();
+            }
+        }
+        const std::lock_guard lock(shell.mutex);
+        ASSERT_EQ(shell.started.size(), 6u);
+        EXPECT_EQ(std::set<std::string>(shell.started.begin(), shell.started.begin() + 2),
+                  (std::set<std::string>{"stall", "a1"}));
+        EXPECT_EQ(std::vector<std::string>(shell.started.begin() + 2, shell.started.end()),
+                  (std::vector<std::string>{"p1", "p2", "a2", "a3"}));
+    }  // gone while "stall" still hangs: nothing waits for it
+    SetEvent(shell.release);
+    DestroyWindow(window);
+    EXPECT_EQ(answered, (std::map<std::string, bool>{{"stall", false},
+                                                     {"a1", true},
+                                                     {"a2", true},
+                                                     {"a3", true},
+                                                     {"p1", true},
+                                                     {"p2", true}}));
+}
+
+}  // namespace
+}  // namespace kov::win32
