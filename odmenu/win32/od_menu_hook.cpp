@@ -11,6 +11,7 @@
 #include "odmenu/win32/draw_item_win32.h"
 #include "odmenu/win32/measure_item_win32.h"
 #include "odmenu/win32/popup_keys_win32.h"
+#include "odmenu/win32/shell_context_menu.h"
 #include "odmenu/win32/shell_icons_win32.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
@@ -62,6 +63,28 @@ bool EraseToolbarBackground(HDC dc) {
     return true;
 }
 
+// The messages of the shell's context menu while it is up over the popup: its popups and the
+// items it draws itself are the shell's, not to be converted or drawn as ours.
+bool ForShellMenu(UINT message, LPARAM lParam) {
+    switch (message) {
+        case WM_INITMENUPOPUP:
+        case WM_MENUCHAR:
+            return true;
+        case WM_DRAWITEM: {
+            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            return item != nullptr && item->CtlType == ODT_MENU &&
+                   odMenu->records.Find(item->itemData) == nullptr;
+        }
+        case WM_MEASUREITEM: {
+            const auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
+            return item != nullptr && item->CtlType == ODT_MENU &&
+                   odMenu->records.Find(item->itemData) == nullptr;
+        }
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -69,6 +92,11 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         return CallNextWindowProcedure(&ODMenuWindowProc, hwnd, message, wParam, lParam);
     };
     if (!odMenu || !odMenu->sources) return passOn();
+    LRESULT shellAnswer = 0;
+    if (ForShellMenu(message, lParam) &&
+        ShellContextMenu::MenuMessage(message, wParam, lParam, shellAnswer)) {
+        return shellAnswer;
+    }
     ODMenuContext context{odMenu->state, *odMenu->sources, odMenu->records, odMenu->kept,
                           &odMenu->shellIcons};
     // An item that is not one of ours is drawn as an empty one.
@@ -109,8 +137,6 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         case kShowShellMenu:
             odMenu->keys.ShowShellMenu();
             return 0;
-        case kPopUpAgain:
-            return odMenu->keys.TakePopUpAgain() ? 1 : 0;
         case kTypeAheadSelected:
             PopupKeys::EnsureSelected(hwnd, reinterpret_cast<HMENU>(lParam),
                                       static_cast<UINT>(wParam));
@@ -168,6 +194,10 @@ bool Win32OwnerDrawHook::AddImage(const std::string& key, const ImagePair& image
 
 ChoiceModifier Win32OwnerDrawHook::ModifierOfChoice() const {
     return odMenu ? odMenu->keys.ModifierOfChoice() : ChoiceModifier::None;
+}
+
+bool Win32OwnerDrawHook::PopupClosedWithShellMenu() {
+    return odMenu && odMenu->keys.TakePopUpAgain();
 }
 
 void Win32OwnerDrawHook::UseDarkMenus() {

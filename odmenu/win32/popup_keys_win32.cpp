@@ -103,6 +103,11 @@ LRESULT CALLBACK PopupKeys::MenuMessageFilter(int code, WPARAM wParam, LPARAM lP
 }
 
 bool PopupKeys::Filter(const MSG& message) {
+    // What the user does in a popup still open after the shell's menu closed settles it.
+    if (message.message == WM_KEYDOWN || message.message == WM_LBUTTONDOWN ||
+        message.message == WM_RBUTTONDOWN) {
+        leftByShellMenu_.reset();
+    }
     switch (message.message) {
         case WM_KEYDOWN:
             if (message.wParam != VK_RETURN) {
@@ -126,6 +131,8 @@ bool PopupKeys::Filter(const MSG& message) {
 }
 
 bool PopupKeys::RightClick(const MSG& message) {
+    // The shell's own menu takes right-clicks on its items as choices.
+    if (shellMenuUp_) return false;
     HWND popup = WindowFromPoint(message.pt);
     wchar_t className[16] = {};
     GetClassNameW(popup, className, static_cast<int>(std::size(className)));
@@ -146,7 +153,7 @@ bool PopupKeys::RightClick(const MSG& message) {
     auto path = sources_->shellIcons->ContextMenuTarget(
         submenu != 0 ? 0 : static_cast<std::int32_t>(info.wID), submenu);
     if (!path) return false;
-    shellMenu_ = ShellMenuRequest{std::move(*path), message.pt, popup,
+    shellMenu_ = ShellMenuRequest{std::move(*path), message.pt,
                                   SelectionPath(menu, static_cast<UINT>(position))};
     PostMessageW(owner_, kShowShellMenu, 0, 0);
     return true;
@@ -166,26 +173,29 @@ std::vector<UINT> PopupKeys::SelectionPath(HMENU menu, UINT position) const {
 
 void PopupKeys::ShowShellMenu() {
     if (!shellMenu_) return;
-    const auto request = std::move(*shellMenu_);
+    auto request = std::move(*shellMenu_);
     shellMenu_.reset();
     // A file deleted since the popup opened offers nothing: the popup stays as it is.
-    auto menu = ShellContextMenu::For(owner_, request.path);
+    const auto menu = ShellContextMenu::For(owner_, request.path);
     if (!menu) return;
-    if (menu->ShowAndRun(owner_, request.at)) {
+    shellMenuUp_ = true;
+    const bool chosen = menu->ShowAndRun(owner_, request.at);
+    shellMenuUp_ = false;
+    if (chosen) {
         EndMenu();
         return;
     }
-    // Windows keeps the popup under a menu shown with TPM_RECURSE; a system that closed it
-    // with the shell's menu gets it back, with the same item selected.
-    if (!IsWindowVisible(request.popup)) {
-        restore_ = request.selection;
-        restored_ = 0;
-        popUpAgain_ = true;
-    }
+    // Windows keeps the popup under a menu shown with TPM_RECURSE; a system that closes it with
+    // the shell's menu ends the popup with nothing chosen before any other input comes.
+    leftByShellMenu_ = std::move(request.selection);
 }
 
 bool PopupKeys::TakePopUpAgain() {
-    return std::exchange(popUpAgain_, false);
+    if (!leftByShellMenu_) return false;
+    restore_ = std::move(*leftByShellMenu_);
+    restored_ = 0;
+    leftByShellMenu_.reset();
+    return true;
 }
 
 void PopupKeys::PopupOpens(HMENU menu) {

@@ -23,9 +23,6 @@ namespace kov::win32 {
 inline constexpr UINT kTypeAheadSelected = WM_APP + 27;
 // Posted to the owner to show the shell's context menu the right-click asked for.
 inline constexpr UINT kShowShellMenu = WM_APP + 28;
-// Sent to the owner when its popup returned nothing: nonzero when it is to open again, because
-// the system closed it with the shell's context menu.
-inline constexpr UINT kPopUpAgain = WM_APP + 29;
 
 class PopupKeys {
   public:
@@ -47,7 +44,7 @@ class PopupKeys {
     void PopupOpens(HMENU menu);
     // On kShowShellMenu.
     void ShowShellMenu();
-    // On kPopUpAgain.
+    // True, once, when the system closed the popup together with the shell's context menu.
     bool TakePopUpAgain();
     // On WM_ENTERIDLE: a popup opened again selects, level by level, the item it had.
     void Idle(HWND popup);
@@ -63,7 +60,6 @@ class PopupKeys {
     struct ShellMenuRequest {
         std::string path;
         POINT at{};
-        HWND popup = nullptr;
         std::vector<UINT> selection;
     };
 
@@ -78,10 +74,12 @@ class PopupKeys {
     HMENU root_ = nullptr;
     bool rootPending_ = false;
     std::optional<ShellMenuRequest> shellMenu_;
+    bool shellMenuUp_ = false;
+    // The selection when the shell's menu closed with nothing chosen, until other input comes.
+    std::optional<std::vector<UINT>> leftByShellMenu_;
     // The selection to bring back in a popup opened again, and how many levels of it are.
     std::vector<UINT> restore_;
     std::size_t restored_ = 0;
-    bool popUpAgain_ = false;
 };
 
 }  // namespace kov::win32
