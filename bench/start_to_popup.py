@@ -110,14 +110,18 @@ class PopupWatcher:
                     self.x.XFree(text)
         return name
 
-    def mapped(self, exe_name: str) -> bool:
+    def mapped_window(self, exe_name: str) -> int:
+        """A mapped X window of the program; 0 for none."""
         wanted = exe_name.lower().encode()
         attributes = XWindowAttributes()
         for window in self._children():
             if (self.x.XGetWindowAttributes(self.display, window, ctypes.byref(attributes))
                     and attributes.map_state == IS_VIEWABLE and self._class(window) == wanted):
-                return True
-        return False
+                return window
+        return 0
+
+    def mapped(self, exe_name: str) -> bool:
+        return self.mapped_window(exe_name) != 0
 
 
 def processor_time(pid: int) -> int:
