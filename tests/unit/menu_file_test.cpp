@@ -106,7 +106,7 @@ TEST_F(MenuBuilder, ProblemsNameTheirLine) {
     // Each line of a file with the problem it must show; "" for none.
     const Rows<> fileLines = {
         {"@BGMenuColour 1,2,3", "unknown setting @BGMenuColour; did you mean @BGMenuColor?"},
-        {"@NoIcon 1", "unknown setting @NoIcon; did you mean @NoIcons?"},
+        {"@NoIco 1", "unknown setting @NoIco; did you mean @NoIcons?"},
         {"@NoIcoxyz 1", "unknown setting @NoIcoxyz"},  // three edits from @NoIcons
         {"@NoHelpPlease 1", "@NoHelp: True, False or a number expected, not \"lease 1\""},
         {"@TextColor red", "@TextColor: red, green, blue (black is used) expected, not \"red\""},
