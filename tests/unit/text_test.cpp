@@ -108,9 +108,13 @@ TEST(Numbers, WholeNumbersRoundHalfToEvenAndColoursClampTheirParts) {
         {"abc", {}},      {"", {}},      {"1.", 1},          {".5", 0},      {"1e", {}},
         {"1e2", 100},     {"--1", {}},   {"1 2", {}},        {"nan", {}},    {"inf", {}},
     };
-    // Read as a view into a longer line, whose next character is a digit.
+    // Read as a view into a line that goes on with a separator, a digit or an exponent.
     ExpectRows(numbers, [&](const std::string& s) {
-        return ParseWholeNumber16(std::string_view(s + "7").substr(0, s.size()), point);
+        const auto read = [&](const char* next) {
+            return ParseWholeNumber16(std::string_view(s + next).substr(0, s.size()), point);
+        };
+        EXPECT_EQ(read("."), read("7")) << s;
+        return read("e");
     });
     // "40000" is outside a 16-bit number.
     const Rows<RgbColor> colours = {
