@@ -38,7 +38,9 @@ TEST(Text, LetterCaseIsIgnoredInEveryScript) {
         EXPECT_EQ(!LessNoCase{}(a, b) && !LessNoCase{}(b, a), EqualsNoCase(a, b)) << pair;
         return EqualsNoCase(a, b);
     });
-    EXPECT_TRUE(LessNoCase{}(std::string_view("ab|").substr(0, 2), "abc"));  // not past the view
+    // Views are not read past their end.
+    EXPECT_TRUE(LessNoCase{}(std::string_view("ab|").substr(0, 2), "abc"));
+    EXPECT_EQ(FindNoCase(std::string_view("abc").substr(0, 2), "bc"), std::string_view::npos);
     EXPECT_EQ(FindNoCase("x\xC2\xA6S y \xC2\xA6s", "\xC2\xA6s", 2), 7u);
     EXPECT_EQ(FindNoCase("\xD0\x9E\xD0\xBA\xD0\xBD\xD0\xBE", "\xD0\xBD\xD0\x9E"), 4u);
     EXPECT_EQ(ReplaceAllNoCase("x\xC8\xBAy \xE2\xB1\xA5", "\xE2\xB1\xA5", "<>"), "x<>y <>");
@@ -166,7 +168,7 @@ TEST(CommandLine, ProgramNameIsSkippedAndOnePairOfQuotesRemoved) {
     const Rows<bool> devices = {
         {"NUL", true},       {"C:\\x\\con.txt", true}, {"com1:", true},
         {"LPT9 .mnu", true}, {"COM\xC2\xB3", true},    {"CONOUT$", true},
-        {"COM0", false},     {"nul\\x", false},        {"CONSOLE", false},
+        {"COM0", false},     {"nul\\x", false},        {"CON1", false},
         {"C:", false},       {"COM", false},
     };
     ExpectRows(devices, [](const std::string& path) { return IsDeviceName(path); });
