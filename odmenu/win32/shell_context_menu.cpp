@@ -57,17 +57,17 @@ void LendProcessReference() {
     }
 }
 
+BOOL CALLBACK FindShownWindow(HWND window, LPARAM found) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
+}
+
 bool ShowsAWindow() {
     bool found = false;
-    EnumWindows(
-        [](HWND window, LPARAM result) {
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
-            *reinterpret_cast<bool*>(result) = true;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumWindows(&FindShownWindow, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
