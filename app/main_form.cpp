@@ -89,7 +89,12 @@ void MainForm::FormLoad(const std::string& commandLine) {
     editor_.bLanguageChanged = false;
     window_.HookSystemMenu(strings_.sABOUT);
 
-    chosen_ = CommandFromMenuItemId(window_.PopUpAtCursor(RootMenu));
+    auto fromPopup = window_.PopUpAtCursor(RootMenu);
+    // Where the system closed the popup with the shell's context menu, the user is still choosing.
+    while (fromPopup == 0 && ownerDraw_.PopupClosedWithShellMenu()) {
+        fromPopup = window_.PopUpAgain(RootMenu);
+    }
+    chosen_ = CommandFromMenuItemId(fromPopup);
     choiceModifier_ = ownerDraw_.ModifierOfChoice();
     ExecuteCommand(*chosen_);
 }
@@ -260,21 +265,36 @@ void MainForm::InitMenuPopup(platform::MenuHandle menu) {
     FillGeneratorMenu(menu, MenuLines, context, strings_.sNOENTRIESFROMTHEPROGRAM);
 }
 
-std::optional<platform::ShellIconTarget> MainForm::ShellIconOf(std::int32_t itemId,
-                                                               platform::MenuHandle submenu) {
+std::optional<IconTargets::CommandTarget> MainForm::TargetOf(std::int32_t itemId,
+                                                             platform::MenuHandle submenu) {
     if (submenu != 0) {
         const auto* folder = folderMenus_.FolderOf(submenu);
-        return folder != nullptr ? iconTargets_.ForPath(*folder) : std::nullopt;
-    }
-    if (itemId >= 1 && itemId <= kLastLineItemId) {
+        if (folder != nullptr) return IconTargets::CommandTarget{*folder};
+    } else if (itemId >= 1 && itemId <= kLastLineItemId) {
         const auto index = static_cast<std::size_t>(itemId - 1);
-        return index < MenuLines.size() ? iconTargets_.ForLine(MenuLines[index]) : std::nullopt;
-    }
-    if (itemId > kLastLineItemId) {
+        if (index < MenuLines.size()) return iconTargets_.TargetOfLine(MenuLines[index]);
+    } else if (itemId > kLastLineItemId) {
         const auto index = static_cast<std::size_t>(itemId - kLastLineItemId);
-        if (index < FolderItemPaths.size()) return iconTargets_.ForPath(FolderItemPaths[index]);
+        if (index < FolderItemPaths.size())
+            return IconTargets::CommandTarget{FolderItemPaths[index]};
     }
     return std::nullopt;
+}
+
+std::optional<platform::ShellIconTarget> MainForm::ShellIconOf(std::int32_t itemId,
+                                                               platform::MenuHandle submenu) {
+    return iconTargets_.For(TargetOf(itemId, submenu));
+}
+
+std::optional<std::string> MainForm::ContextMenuTarget(std::int32_t itemId,
+                                                       platform::MenuHandle submenu) {
+    auto target = TargetOf(itemId, submenu);
+    // Asked at the click: a file deleted since the popup opened offers nothing, and a network
+    // path is not touched.
+    if (!target || !platform_.files.ExistsOnLocalDrive(target->path).value_or(false)) {
+        return std::nullopt;
+    }
+    return std::move(target->path);
 }
 
 bool MainForm::FormUnload() {

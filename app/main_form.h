@@ -62,6 +62,8 @@ class MainForm : public platform::SettingsEvents, public ShellIconSource {
     // Menu-file lines and folder entries by their identifiers, folder submenus by their folders.
     std::optional<platform::ShellIconTarget> ShellIconOf(std::int32_t itemId,
                                                          platform::MenuHandle submenu) override;
+    std::optional<std::string> ContextMenuTarget(std::int32_t itemId,
+                                                 platform::MenuHandle submenu) override;
 
   private:
     enum class Sample { Declined, Written, NotWritten };
@@ -76,6 +78,9 @@ class MainForm : public platform::SettingsEvents, public ShellIconSource {
     void ShowProblems();
     void ShowAbout(bool exitProgram);
     void ShowFileError(const std::string& path);
+    // What an item names: its line's first command, its folder entry, its submenu's folder.
+    std::optional<IconTargets::CommandTarget> TargetOf(std::int32_t itemId,
+                                                       platform::MenuHandle submenu);
     // What reading the menu file, or a submenu a program writes, works with.
     MenuFileContext MenuFileContextOfRun();
 

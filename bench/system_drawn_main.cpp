@@ -11,6 +11,7 @@ class SystemDrawnMenus : public kov::OwnerDrawHook {
     void SetSkinPictures(kov::platform::PicturePtr, kov::platform::PicturePtr) override {}
     void UseDarkMenus() override {}
     kov::ChoiceModifier ModifierOfChoice() const override { return kov::ChoiceModifier::None; }
+    bool PopupClosedWithShellMenu() override { return false; }
 };
 
 }  // namespace

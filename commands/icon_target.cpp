@@ -14,10 +14,8 @@ IconTargets::IconTargets(const MenuSettings& settings, Expander& expander,
                          platform::Folders& folders)
     : settings_(settings), expander_(expander), folders_(folders) {}
 
-std::optional<platform::ShellIconTarget> IconTargets::ForLine(std::string_view line) {
-    if (!settings_.ShellIcons || settings_.NoIcons) return std::nullopt;
-    auto target = TargetOfLine(line);
-    if (!target) return std::nullopt;
+std::optional<platform::ShellIconTarget> IconTargets::For(std::optional<CommandTarget> target) {
+    if (!target || !settings_.ShellIcons || settings_.NoIcons) return std::nullopt;
     // Every URL opens in the program that opens ".htm" files.
     if (target->url) return platform::ShellIconTarget{".htm", true};
     return ForPath(std::move(target->path));

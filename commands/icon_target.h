@@ -20,8 +20,6 @@ class IconTargets {
   public:
     IconTargets(const MenuSettings& settings, Expander& expander, platform::Folders& folders);
 
-    // line: a menu-file line as read.
-    std::optional<platform::ShellIconTarget> ForLine(std::string_view line);
     // What the line's first command names, expanded as the dispatcher expands it, whatever the
     // settings say; a URL comes as it is written.
     struct CommandTarget {
@@ -29,6 +27,8 @@ class IconTargets {
         bool url = false;
     };
     std::optional<CommandTarget> TargetOfLine(std::string_view line);
+    // The icon of what a line or a folder entry names.
+    std::optional<platform::ShellIconTarget> For(std::optional<CommandTarget> target);
     // A file or folder that a folder menu lists.
     std::optional<platform::ShellIconTarget> ForPath(std::string path);
 

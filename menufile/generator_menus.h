@@ -22,6 +22,8 @@ struct Generator {
     int level = 1;
     // The "@GeneratorTimeout" in force where the line was read.
     unsigned timeout = 2000;
+    // A grayed "..." stands in the submenu: the user left it before the program ended.
+    bool leftBefore = false;
 };
 
 // Deeper "¦o" lines in a program's output are left out: a program that writes itself again must

@@ -412,9 +412,10 @@ std::optional<std::vector<std::string>> ReadMenuFile(const std::string& path,
 
 bool FillGeneratorMenu(platform::MenuHandle menu, std::vector<std::string>& MenuLines,
                        MenuFileContext& context, std::string_view noEntries) {
-    const auto generator = context.generatorMenus.TakeOnOpen(menu);
+    auto generator = context.generatorMenus.TakeOnOpen(menu);
     if (!generator) return false;
     auto& expander = context.settingsContext.expander;
+    auto& menus = context.platform.menus;
     std::optional<ReadLines> read;
     if (!generator->program.empty()) {
         const platform::ProgramRun run{
@@ -422,9 +423,18 @@ bool FillGeneratorMenu(platform::MenuHandle menu, std::vector<std::string>& Menu
                                  expander.sExpandString(generator->parameters, false)),
             expander.sExpandString(generator->workingFolder, false), generator->timeout,
             kMaxReadBytes};
-        read = GeneratedLines(context.platform.runner.RunForOutput(run));
+        const auto output = context.platform.runner.RunForOutput(run);
+        if (output.end == platform::ProgramOutput::End::Cancelled) {
+            // The user left before it ended: it runs again when the submenu is opened again. An
+            // empty submenu would not be shown, and Escape would then close the whole menu.
+            if (!generator->leftBefore) menus.AppendMenu(menu, mf::kGrayed, 0, "...");
+            generator->leftBefore = true;
+            context.generatorMenus.Add(menu, std::move(*generator));
+            return true;
+        }
+        if (generator->leftBefore) menus.RemoveMenu(menu, 0, mf::kByPosition | mf::kRemove);
+        read = GeneratedLines(output);
     }
-    auto& menus = context.platform.menus;
     bool any = false;
     if (read) {
         // No file line to report a problem at; what is wrong shows in the submenu as it is.

@@ -33,6 +33,10 @@ class ShellIconSource {
     // none); nullopt when the item shows no shell icon.
     virtual std::optional<platform::ShellIconTarget> ShellIconOf(std::int32_t itemId,
                                                                  platform::MenuHandle submenu) = 0;
+    // The file or folder whose shell context menu a right-click on the item shows, found as its
+    // shell icon's target is but whatever the settings say, when it exists on a local drive.
+    virtual std::optional<std::string> ContextMenuTarget(std::int32_t itemId,
+                                                         platform::MenuHandle submenu) = 0;
 };
 
 // The run's data that the owner-drawn items read while a popup is up. The referenced objects

@@ -27,6 +27,9 @@ class OwnerDrawHook {
     virtual void UseDarkMenus() = 0;
     // The keys held when the popup's item was chosen with Enter or a click.
     virtual ChoiceModifier ModifierOfChoice() const = 0;
+    // True, once, when the popup returned nothing because the system closed it together with
+    // the shell's context menu shown over it, not because the user dismissed it.
+    virtual bool PopupClosedWithShellMenu() = 0;
 };
 
 }  // namespace kov

@@ -83,6 +83,8 @@ class MainWindow {
     // Brings the window to the foreground and tracks the menu at the mouse cursor until it closes.
     // Returns the chosen item's identifier, 0 when the menu was dismissed.
     virtual CommandId PopUpAtCursor(MenuHandle menu) = 0;
+    // Tracks the menu again where the last one was popped up.
+    virtual CommandId PopUpAgain(MenuHandle menu) = 0;
 
     // The file version of the program's version record.
     virtual ProgramVersion Version() = 0;

@@ -21,6 +21,7 @@ struct ProgramOutput {
         NotStarted,  // it could not be started
         TimedOut,    // it was still running at the deadline
         Cut,         // it wrote more than the limit
+        Cancelled,   // the user closed its submenu or the menu while it ran
     };
     End end = End::NotStarted;
     std::uint32_t exitCode = 0;
@@ -32,7 +33,8 @@ class ProgramRunner {
     virtual ~ProgramRunner() = default;
     // Runs the program to its end, the deadline or the limit, whichever comes first; then it and
     // every process it started are ended. The caller's window keeps answering its messages
-    // while this waits; what the user types waits for the caller.
+    // while this waits; what the user types waits for the caller, except a key or click that
+    // closes the submenu or the menu, which ends the wait at once (Cancelled).
     virtual ProgramOutput RunForOutput(const ProgramRun& run) = 0;
 };
 

@@ -52,12 +52,16 @@ platform::DesignSkins Win32MainWindow::DesignSkinPictures() {
 }
 
 platform::CommandId Win32MainWindow::PopUpAtCursor(platform::MenuHandle menu) {
-    POINT point{};
-    GetCursorPos(&point);
+    GetCursorPos(&poppedUpAt_);
+    return PopUpAgain(menu);
+}
+
+platform::CommandId Win32MainWindow::PopUpAgain(platform::MenuHandle menu) {
     SetForegroundWindow(hwnd_);
     SetFocus(hwnd_);
-    return static_cast<platform::CommandId>(TrackPopupMenuEx(
-        reinterpret_cast<HMENU>(menu), TPM_RETURNCMD, point.x, point.y, hwnd_, nullptr));
+    return static_cast<platform::CommandId>(TrackPopupMenuEx(reinterpret_cast<HMENU>(menu),
+                                                             TPM_RETURNCMD, poppedUpAt_.x,
+                                                             poppedUpAt_.y, hwnd_, nullptr));
 }
 
 platform::ProgramVersion Win32MainWindow::Version() {

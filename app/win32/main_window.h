@@ -40,6 +40,7 @@ class Win32MainWindow : public platform::MainWindow {
     platform::SystemMenuFontInfo SystemMenuFont() override;
     platform::DesignSkins DesignSkinPictures() override;
     platform::CommandId PopUpAtCursor(platform::MenuHandle menu) override;
+    platform::CommandId PopUpAgain(platform::MenuHandle menu) override;
     platform::ProgramVersion Version() override;
     void Hide() override;
     void ShowAbout(const platform::AboutTexts& texts) override;
@@ -59,6 +60,7 @@ class Win32MainWindow : public platform::MainWindow {
     HWND hwnd_ = nullptr;
     HWND focusWhenInactive_ = nullptr;
     bool hidden_ = false;
+    POINT poppedUpAt_{};
     std::function<bool()> onClose_;
     std::function<void(platform::MenuHandle)> onInitMenuPopup_;
     SettingsControls settings_;

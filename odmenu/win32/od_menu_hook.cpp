@@ -12,6 +12,7 @@
 #include "odmenu/win32/draw_item_win32.h"
 #include "odmenu/win32/measure_item_win32.h"
 #include "odmenu/win32/popup_keys_win32.h"
+#include "odmenu/win32/shell_context_menu.h"
 #include "odmenu/win32/shell_icon_lookup.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
@@ -28,12 +29,13 @@ const PictureDecoder pictureDecoder;
 // The module's state: the tables and the items' records live from the first hook to the unhook,
 // the sources are the run's data they were hooked with.
 struct ODMenuModule {
-    explicit ODMenuModule(HWND window) : kept(pictureDecoder), arriving(window) {}
+    explicit ODMenuModule(HWND window)
+        : kept(pictureDecoder), keys(window, records, sources), arriving(window) {}
     ODMenuState state;
     ItemRecords records;
-    PopupKeys keys{records};
     KeptObjects kept;
     std::optional<OwnerDrawSources> sources;
+    PopupKeys keys;
     ArrivingIcons arriving;
     // The popup window whose corners were set last; the message repeats while it idles.
     HWND rounded = nullptr;
@@ -64,6 +66,28 @@ bool EraseToolbarBackground(HDC dc) {
     return true;
 }
 
+// The messages of the shell's context menu while it is up over the popup: its popups and the
+// items it draws itself are the shell's, not to be converted or drawn as ours.
+bool ForShellMenu(UINT message, LPARAM lParam) {
+    switch (message) {
+        case WM_INITMENUPOPUP:
+        case WM_MENUCHAR:
+            return true;
+        case WM_DRAWITEM: {
+            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            return item != nullptr && item->CtlType == ODT_MENU &&
+                   odMenu->records.Find(item->itemData) == nullptr;
+        }
+        case WM_MEASUREITEM: {
+            const auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
+            return item != nullptr && item->CtlType == ODT_MENU &&
+                   odMenu->records.Find(item->itemData) == nullptr;
+        }
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -71,6 +95,11 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         return CallNextWindowProcedure(&ODMenuWindowProc, hwnd, message, wParam, lParam);
     };
     if (!odMenu || !odMenu->sources) return passOn();
+    LRESULT shellAnswer = 0;
+    if (ForShellMenu(message, lParam) &&
+        ShellContextMenu::MenuMessage(message, wParam, lParam, shellAnswer)) {
+        return shellAnswer;
+    }
     ODMenuContext context{odMenu->state, *odMenu->sources, odMenu->records, odMenu->kept,
                           &odMenu->arriving};
     // An item that is not one of ours is drawn as an empty one.
@@ -105,6 +134,12 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
             return odMenu->keys.AnswerMenuChar(hwnd, reinterpret_cast<HMENU>(lParam),
                                                static_cast<char32_t>(LOWORD(wParam)));
         }
+        case WM_ENTERMENULOOP:
+            odMenu->keys.MenuLoopStarts();
+            break;
+        case kShowShellMenu:
+            odMenu->keys.ShowShellMenu();
+            return 0;
         case kTypeAheadSelected:
             PopupKeys::EnsureSelected(hwnd, reinterpret_cast<HMENU>(lParam),
                                       static_cast<UINT>(wParam));
@@ -112,6 +147,7 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         case WM_INITMENUPOPUP: {
             // Folder submenus are filled by the window's own handling, so convert after it.
             const bool systemMenu = IsSystemMenu(hwnd, wParam);
+            odMenu->keys.PopupOpens(reinterpret_cast<HMENU>(wParam));
             const LRESULT result = passOn();
             if (!systemMenu) {
                 const auto menu = reinterpret_cast<HMENU>(wParam);
@@ -124,6 +160,7 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         }
         case WM_ENTERIDLE:
             if (wParam != MSGF_MENU) break;
+            odMenu->keys.Idle(reinterpret_cast<HWND>(lParam));
             if (reinterpret_cast<HWND>(lParam) != odMenu->rounded) {
                 odMenu->rounded = reinterpret_cast<HWND>(lParam);
                 RoundSmallCorners(odMenu->rounded, odMenu->sources->colors.border);
@@ -161,6 +198,10 @@ bool Win32OwnerDrawHook::AddImage(const std::string& key, const ImagePair& image
 
 ChoiceModifier Win32OwnerDrawHook::ModifierOfChoice() const {
     return odMenu ? odMenu->keys.ModifierOfChoice() : ChoiceModifier::None;
+}
+
+bool Win32OwnerDrawHook::PopupClosedWithShellMenu() {
+    return odMenu && odMenu->keys.TakePopUpAgain();
 }
 
 void Win32OwnerDrawHook::UseDarkMenus() {

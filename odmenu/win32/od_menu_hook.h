@@ -21,6 +21,7 @@ class Win32OwnerDrawHook : public OwnerDrawHook {
     void SetSkinPictures(platform::PicturePtr background, platform::PicturePtr selected) override;
     void UseDarkMenus() override;
     ChoiceModifier ModifierOfChoice() const override;
+    bool PopupClosedWithShellMenu() override;
 
   private:
     HWND window_;

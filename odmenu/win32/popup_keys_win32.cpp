@@ -1,6 +1,11 @@
 #include "odmenu/win32/popup_keys_win32.h"
 
+#include <iterator>
+#include <string_view>
+#include <utility>
 #include <vector>
+
+#include "odmenu/win32/shell_context_menu.h"
 
 namespace kov::win32 {
 
@@ -31,7 +36,9 @@ bool Selectable(const MENUITEMINFOW& info, const MenuItemRecord* record) {
 
 }  // namespace
 
-PopupKeys::PopupKeys(const ItemRecords& records) : records_(records) {
+PopupKeys::PopupKeys(HWND owner, const ItemRecords& records,
+                     const std::optional<OwnerDrawSources>& sources)
+    : owner_(owner), records_(records), sources_(sources) {
     current = this;
     filter_ = SetWindowsHookExW(WH_MSGFILTER, &PopupKeys::MenuMessageFilter, nullptr,
                                 GetCurrentThreadId());
@@ -96,6 +103,11 @@ LRESULT CALLBACK PopupKeys::MenuMessageFilter(int code, WPARAM wParam, LPARAM lP
 }
 
 bool PopupKeys::Filter(const MSG& message) {
+    // What the user does in a popup still open after the shell's menu closed settles it.
+    if (message.message == WM_KEYDOWN || message.message == WM_LBUTTONDOWN ||
+        message.message == WM_RBUTTONDOWN) {
+        leftByShellMenu_.reset();
+    }
     switch (message.message) {
         case WM_KEYDOWN:
             if (message.wParam != VK_RETURN) {
@@ -111,9 +123,97 @@ bool PopupKeys::Filter(const MSG& message) {
         case WM_LBUTTONUP:
             modifier_ = ChoiceModifierOf(Held(VK_CONTROL), Held(VK_SHIFT));
             return false;
+        case WM_RBUTTONUP:
+            return RightClick(message);
         default:
             return false;
     }
+}
+
+bool PopupKeys::RightClick(const MSG& message) {
+    // The shell's own menu takes right-clicks on its items as choices.
+    if (shellMenuUp_) return false;
+    HWND popup = WindowFromPoint(message.pt);
+    wchar_t className[16] = {};
+    GetClassNameW(popup, className, static_cast<int>(std::size(className)));
+    if (std::wstring_view(className) != L"#32768" || !sources_ || !sources_->shellIcons) {
+        return false;
+    }
+    const auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+    const int position = MenuItemFromPoint(nullptr, menu, message.pt);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_STATE;
+    if (menu == nullptr || position < 0 ||
+        !GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info) ||
+        (info.fState & MFS_GRAYED) != 0) {
+        return false;
+    }
+    const auto submenu = reinterpret_cast<platform::MenuHandle>(info.hSubMenu);
+    auto path = sources_->shellIcons->ContextMenuTarget(
+        submenu != 0 ? 0 : static_cast<std::int32_t>(info.wID), submenu);
+    if (!path) return false;
+    shellMenu_ = ShellMenuRequest{std::move(*path), message.pt,
+                                  SelectionPath(menu, static_cast<UINT>(position))};
+    PostMessageW(owner_, kShowShellMenu, 0, 0);
+    return true;
+}
+
+std::vector<UINT> PopupKeys::SelectionPath(HMENU menu, UINT position) const {
+    std::vector<UINT> path;
+    for (HMENU level = root_; level != nullptr && level != menu;) {
+        const auto selected = SelectedPosition(level);
+        if (!selected) return {position};
+        path.push_back(static_cast<UINT>(*selected));
+        level = GetSubMenu(level, static_cast<int>(*selected));
+    }
+    path.push_back(position);
+    return path;
+}
+
+void PopupKeys::ShowShellMenu() {
+    if (!shellMenu_) return;
+    auto request = std::move(*shellMenu_);
+    shellMenu_.reset();
+    // A file deleted since the popup opened offers nothing: the popup stays as it is.
+    const auto menu = ShellContextMenu::For(owner_, request.path);
+    if (!menu) return;
+    shellMenuUp_ = true;
+    const bool chosen = menu->ShowAndRun(owner_, request.at);
+    shellMenuUp_ = false;
+    if (chosen) {
+        EndMenu();
+        return;
+    }
+    // Windows keeps the popup under a menu shown with TPM_RECURSE; a system that closes it with
+    // the shell's menu ends the popup with nothing chosen before any other input comes.
+    leftByShellMenu_ = std::move(request.selection);
+}
+
+bool PopupKeys::TakePopUpAgain() {
+    if (!leftByShellMenu_) return false;
+    restore_ = std::move(*leftByShellMenu_);
+    restored_ = 0;
+    leftByShellMenu_.reset();
+    return true;
+}
+
+void PopupKeys::PopupOpens(HMENU menu) {
+    if (rootPending_) root_ = menu;
+    rootPending_ = false;
+}
+
+void PopupKeys::Idle(HWND popup) {
+    if (restored_ >= restore_.size()) return;
+    const auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+    HMENU expected = root_;
+    for (std::size_t level = 0; level < restored_ && expected != nullptr; ++level) {
+        expected = GetSubMenu(expected, static_cast<int>(restore_[level]));
+    }
+    if (menu == nullptr || menu != expected) return;
+    const UINT position = restore_[restored_++];
+    HiliteMenuItem(owner_, menu, position, MF_BYPOSITION | MF_HILITE);
+    if (restored_ < restore_.size()) PostMessageW(popup, WM_KEYDOWN, VK_RIGHT, 0);
 }
 
 }  // namespace kov::win32

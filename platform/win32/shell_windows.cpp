@@ -10,16 +10,14 @@
 #include <thread>
 
 #include "platform/win32/com_apartment.h"
+#include "platform/win32/com_ptr.h"
 #include "platform/win32/wide_text.h"
 
 namespace kov::win32 {
 
 namespace {
 
-struct Release {
-    void operator()(IDispatch* object) const { object->Release(); }
-};
-using DispatchPtr = std::unique_ptr<IDispatch, Release>;
+using DispatchPtr = ComPtr<IDispatch>;
 
 struct Variant : VARIANT {
     Variant() { VariantInit(this); }

@@ -8,15 +8,12 @@
 #include <cstdlib>
 #include <memory>
 
+#include "platform/win32/com_ptr.h"
 #include "platform/win32/wide_text.h"
 
 namespace kov::win32 {
 
 namespace {
-
-struct ReleaseUnknown {
-    void operator()(IUnknown* object) const { object->Release(); }
-};
 
 // HIMETRIC (0.01 mm) to pixels at the screen's resolution.
 int ToPixels(OLE_XSIZE_HIMETRIC himetric, int pixelsPerInch) {
@@ -87,17 +84,6 @@ class OleSession {
 };
 
 namespace {
-
-template <typename Interface>
-using ComPtr = std::unique_ptr<Interface, ReleaseUnknown>;
-
-// What a call that hands back an interface through its last argument made; null when it failed.
-template <typename Interface, typename Call>
-ComPtr<Interface> Receive(Call call) {
-    Interface* raw = nullptr;
-    call(&raw);
-    return ComPtr<Interface>(raw);
-}
 
 // A larger picture would cost hundreds of megabytes: not a menu icon.
 constexpr std::uint64_t kMaxPixels = 64u << 20;
@@ -203,7 +189,7 @@ UniqueBitmap DecodeWithOle(const std::string& path) {
         raw == nullptr) {
         return {};
     }
-    const std::unique_ptr<IPicture, ReleaseUnknown> picture(raw);
+    const ComPtr<IPicture> picture(raw);
     SHORT type = PICTYPE_NONE;
     picture->get_Type(&type);
     if (type != PICTYPE_BITMAP) return RenderOnWhite(*picture);

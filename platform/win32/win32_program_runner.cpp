@@ -3,6 +3,7 @@
 #include "platform/win32/windows_api.h"
 
 #include <algorithm>
+#include <array>
 
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
@@ -73,6 +74,38 @@ void AnswerMessages() {
     }
 }
 
+// Escape and Left close the submenu being filled, Alt or a click closes it or the menu: the program
+// is not waited for then. Other keys (Down to its first entry) wait for the entries they are meant
+// for. The keys' state is read, not the queue: the menu's loop takes the key that opened the
+// submenu out of the queue only after this returns, so it hides every key behind it. The keys'
+// messages stay queued for the menu's own loop.
+class LeavingKeys {
+  public:
+    // What is down already (the click that opened the submenu) counts only once pressed again.
+    LeavingKeys() {
+        for (std::size_t i = 0; i < kKeys.size(); ++i) down_[i] = Read(kKeys[i]);
+    }
+
+    bool Pressed() {
+        bool pressed = false;
+        for (std::size_t i = 0; i < kKeys.size(); ++i) {
+            const auto state = GetAsyncKeyState(kKeys[i]);
+            const bool downNow = (state & 0x8000) != 0;
+            // The low bit catches a press shorter than the poll.
+            pressed = pressed || (state & 1) != 0 || (downNow && !down_[i]);
+            down_[i] = downNow;
+        }
+        return pressed;
+    }
+
+  private:
+    static constexpr std::array<int, 5> kKeys = {VK_ESCAPE, VK_LEFT, VK_MENU, VK_LBUTTON,
+                                                 VK_RBUTTON};
+    static bool Read(int key) { return (GetAsyncKeyState(key) & 0x8000) != 0; }
+
+    std::array<bool, kKeys.size()> down_{};
+};
+
 }  // namespace
 
 ProgramOutput Win32ProgramRunner::RunForOutput(const platform::ProgramRun& run) {
@@ -114,6 +147,7 @@ ProgramOutput Win32ProgramRunner::RunForOutput(const platform::ProgramRun& run) 
     input.read.reset();
     errors.reset();
 
+    LeavingKeys leaving;
     const auto deadline = GetTickCount64() + run.timeoutMilliseconds;
     bool exited = false;
     result.end = ProgramOutput::End::TimedOut;
@@ -126,12 +160,17 @@ ProgramOutput Win32ProgramRunner::RunForOutput(const platform::ProgramRun& run) 
             result.end = ProgramOutput::End::Exited;
             break;
         }
+        if (leaving.Pressed()) {
+            result.end = ProgramOutput::End::Cancelled;
+            break;
+        }
         const auto now = GetTickCount64();
         if (now >= deadline) break;
         const auto wait =
             static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, kPollMilliseconds));
         const HANDLE handles[] = {process.get()};
-        switch (MsgWaitForMultipleObjects(1, handles, FALSE, wait, QS_PAINT | QS_SENDMESSAGE)) {
+        switch (MsgWaitForMultipleObjects(1, handles, FALSE, wait,
+                                          QS_PAINT | QS_SENDMESSAGE | QS_KEY | QS_MOUSEBUTTON)) {
             case WAIT_OBJECT_0:
                 exited = true;
                 break;

@@ -4,6 +4,8 @@ from __future__ import annotations
 
 import unittest
 
+import subprocess
+
 from harness import KovTestCase, menu, poll, record_opening, recorded, reg, windows_path, x_windows
 
 
@@ -39,6 +41,23 @@ class FindingTest(KovTestCase):
         self.press(("Down", "Return")).wait_exit()
         poll(lambda: not x_windows("--name", "^Docs27$"), 15, "Explorer to close")
         self.assertEqual(1, args.read_bytes().count(b"\r\n"))  # shown, not opened
+
+    def test_right_click_shows_the_shells_menu_and_escape_returns_to_the_popup(self):
+        args = record_opening(self, self.folder, ".kovtest")
+        doc = self.folder.write("doc.kovtest", b"x")
+        self.folder.write("KOV.mnu", menu("@NoProgramMenu 1", "Other\tnotepad.exe",
+                                          f"Doc\t{windows_path(doc)}"))
+        run = self.folder.start()
+        popup = run.wait_popup()[0]
+        # The second of two items, then the shell's menu as a second popup over it.
+        subprocess.run(["xdotool", "mousemove", str(popup.x + popup.width // 2),
+                        str(popup.y + popup.height * 3 // 4), "click", "3"], check=True, timeout=10)
+        run.wait_popup(count=2)
+        self.press(("Escape",), run=run)
+        poll(lambda: len(run.windows()) == 1, 10, "the shell's menu to close, the popup to stay")
+        self.press(("Return",), run=run).wait_exit()
+        recorder = windows_path(self.folder.path / "recorder.exe")
+        self.assertEqual([f'"{recorder}" "{windows_path(doc)}"'], recorded(args, 1))
 
 
 if __name__ == "__main__":

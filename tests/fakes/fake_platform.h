@@ -156,7 +156,9 @@ class FakeOwnerDrawHook : public OwnerDrawHook {
     void SetSkinPictures(platform::PicturePtr, platform::PicturePtr) override {}
     void UseDarkMenus() override {}
     ChoiceModifier ModifierOfChoice() const override { return modifier; }
+    bool PopupClosedWithShellMenu() override { return closedWithShellMenu-- > 0; }
     ChoiceModifier modifier = ChoiceModifier::None;
+    int closedWithShellMenu = 0;  // the popups still to be closed so
 };
 
 // Light mode without high contrast unless a test sets otherwise; the dark theme data as given.
@@ -184,6 +186,9 @@ class FakeMainWindow : public platform::MainWindow {
     platform::CommandId PopUpAtCursor(platform::MenuHandle menu) override {
         poppedUp.push_back(menu);
         return choice;
+    }
+    platform::CommandId PopUpAgain(platform::MenuHandle menu) override {
+        return PopUpAtCursor(menu);
     }
     platform::ProgramVersion Version() override { return {3, 7, 1}; }
     void Hide() override {}

@@ -362,7 +362,7 @@ TEST_F(Commands, EntryIconSources) {
         return (target->byFileTypeOnly ? "type " : "") + icon.picture;
     };
     const auto line = [&](const std::string& text) {
-        return describe(targets.ForLine(text), SplitText(text, "\t")[0]);
+        return describe(targets.For(targets.TargetOfLine(text)), SplitText(text, "\t")[0]);
     };
     const Rows<> lines = {
         {"Notepad\tnotepad.exe", "notepad.exe"},

@@ -107,6 +107,16 @@ TEST_F(RunCycle, ChoicesAreTranslatedBackAndRun) {
     EXPECT_EQ(icon(1, 0) + "|" + icon(2001, 0) + "|" + icon(0, docs),
               "prog.exe|C:\\Docs\\a.txt|C:\\Docs\\");
     EXPECT_EQ(icon(5, 0) + icon(6, 0) + icon(2003, 0) + icon(0, 99), "----");
+    // The shell's context menu: for what exists on a local drive when the item is clicked.
+    fake.files.files["C:\\Docs\\a.txt"] = "";
+    fake.files.folders.insert("C:\\Docs\\");
+    const auto shellMenu = [&](CommandId id, platform::MenuHandle submenu) {
+        return form->ContextMenuTarget(id, submenu).value_or("-");
+    };
+    EXPECT_EQ(shellMenu(1, 0) + "|" + shellMenu(2001, 0) + "|" + shellMenu(0, docs),
+              "-|C:\\Docs\\a.txt|C:\\Docs\\");
+    fake.files.files.erase("C:\\Docs\\a.txt");
+    EXPECT_EQ(shellMenu(2001, 0), "-");
     const CommandId exit = ProgramMenuItemId(CMD_EXIT), help = ProgramMenuItemId(CMD_HELP);
     // -1073741819: a popup that failed inside the system.
     const std::pair<CommandId, CommandId> choices[] = {
@@ -119,6 +129,11 @@ TEST_F(RunCycle, ChoicesAreTranslatedBackAndRun) {
     }
     ASSERT_EQ(fake.shell.executed.size(), 1u);
     EXPECT_EQ(fake.shell.executed[0].parameters, "clip");
+    // A popup the system closed with the shell's context menu over it comes back.
+    choice = 0;
+    fake.ownerDraw.closedWithShellMenu = 2;
+    StartAsIs();
+    EXPECT_EQ(window->poppedUp.size(), 3u);
 }
 
 TEST_F(RunCycle, ProblemsWindowListsTheProblemsAndEditsTheMenu) {

@@ -237,22 +237,27 @@ TEST_F(MenuBuilder, ProgramsWriteTheirSubmenusWhenOpenedOnce) {
         End::Exited, 0,
         "Run\tnotepad.exe\r\n-\r\n@NoIcons 1\r\n[Sub\r\n\xC2\xA6oDeeper|d.exe\r\n]\n\xC2\xA6gHead"};
     fake.runner.outputs["\"slow.exe\""] = {End::TimedOut, 0, "A\tb"};
+    fake.runner.outputs["\"left.exe\""] = {End::Cancelled, 0, "A\tb"};
     Build(
         "@GeneratorTimeout 300\r\n\xC2\xA6oGen|%TOOLS%\\gen.bat|a b|%TOOLS%\r\n"
-        "@GeneratorTimeout 400\r\n\xC2\xA6oSlow|slow.exe\r\n\xC2\xA6oNone");
+        "@GeneratorTimeout "
+        "400\r\n\xC2\xA6oSlow|slow.exe\r\n\xC2\xA6oNone\r\n\xC2\xA6oLeft|left.exe");
     EXPECT_TRUE(fake.runner.runs.empty());
     const auto open = [&](platform::MenuHandle menu) {
         FillGeneratorMenu(menu, *lines, menuFile.context, "No entries");
     };
     fake.menus.OpenEverySubmenu(root, open);
     fake.menus.OpenEverySubmenu(root, open);
+    fake.runner.outputs["\"left.exe\""] = {End::Exited, 0, "Back\tb"};
+    fake.menus.OpenEverySubmenu(root, open);
     EXPECT_EQ(fake.menus.Dump(root),
-              "POPUP KOV\nPOPUP Gen\n  ITEM 7 Run\n  SEPARATOR\n  POPUP Sub\n    POPUP Deeper\n"
-              "      GRAYED 0 No entries\n  GRAYED 13 Head\nPOPUP Slow\n  GRAYED 0 No entries\n"
-              "POPUP None\n  GRAYED 0 No entries\n");
-    EXPECT_EQ(lines->at(6), "Run\tnotepad.exe");
+              "POPUP KOV\nPOPUP Gen\n  ITEM 8 Run\n  SEPARATOR\n  POPUP Sub\n    POPUP Deeper\n"
+              "      GRAYED 0 No entries\n  GRAYED 14 Head\nPOPUP Slow\n  GRAYED 0 No entries\n"
+              "POPUP None\n  GRAYED 0 No entries\nPOPUP Left\n  ITEM 15 Back\n");
+    EXPECT_EQ(lines->at(7), "Run\tnotepad.exe");
     EXPECT_FALSE(settings.NoIcons);
-    ASSERT_EQ(fake.runner.runs.size(), 3u);  // each once; "None" has no program to run
+    // Each once, but the one the user left, which runs at each opening; "None" has no program.
+    ASSERT_EQ(fake.runner.runs.size(), 6u);
     EXPECT_EQ(fake.runner.runs[0].workingFolder, "C:\\Tools");
     // Each from where its line is read; one a program wrote, that of the line above it.
     EXPECT_EQ(fake.runner.runs[0].timeoutMilliseconds, 300u);

@@ -5,6 +5,7 @@
 
 #include <sstream>
 #include <string>
+#include <thread>
 
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
@@ -51,6 +52,21 @@ TEST(Win32ProgramRunner, ReadsOutputHiddenEndsTheTreeAtTheDeadlineAndCutsAtTheLi
     EXPECT_EQ(output.output, std::string(100000, 'x'));
 
     EXPECT_EQ(runner.RunForOutput({"C:\\nowhere\\none.exe", "", 10000, 1000}).end, End::NotStarted);
+
+    // Escape typed while it runs ends the wait long before the deadline.
+    INPUT escape[2]{};
+    for (auto& key : escape) {
+        key.type = INPUT_KEYBOARD;
+        key.ki.wVk = VK_ESCAPE;
+    }
+    escape[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    std::thread typist([&escape] {
+        Sleep(300);
+        SendInput(2, escape, sizeof escape[0]);
+    });
+    output = runner.RunForOutput({Probe("forever"), "", 60000, 1000});
+    typist.join();
+    EXPECT_EQ(output.end, End::Cancelled);
 }
 
 }  // namespace

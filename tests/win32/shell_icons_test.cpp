@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "odmenu/win32/icon_worker.h"
+#include "odmenu/win32/shell_context_menu.h"
 #include "odmenu/win32/shell_icon_lookup.h"
 #include "platform/win32/com_apartment.h"
+#include "tests/win32/temp_folder.h"
 
 namespace kov::win32 {
 namespace {
@@ -26,6 +28,20 @@ TEST(ShellIconLookup, FindsProgramsByTheirRegisteredApplicationPath) {
     const bool found = bool(LookUpShellIcon({"kovregistered"}, 16));
     RegDeleteKeyW(HKEY_CURRENT_USER, key);
     EXPECT_TRUE(found);
+}
+
+// The shell's context menu of a right-click: filled for a file that is there, none once it is
+// gone.
+TEST(ShellContextMenu, IsFilledForAnExistingFileOnly) {
+    const testing::TempFolder folder;
+    const auto file = folder / "a.txt";
+    CloseHandle(
+        CreateFileW(WidePath(file).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    const auto menu = ShellContextMenu::For(nullptr, file);
+    ASSERT_TRUE(menu);
+    EXPECT_GT(GetMenuItemCount(menu->Menu()), 0);
+    DeleteFileW(WidePath(file).c_str());
+    EXPECT_FALSE(ShellContextMenu::For(nullptr, file));
 }
 
 // The shell as the pool sees it: each lookup is recorded as it starts and answers when the test
