@@ -19,9 +19,9 @@ using Requests = std::vector<ShellRequest>;
 
 class Commands : public ::testing::Test {
   protected:
-    AfterCommand Choose(CommandId id) {
+    AfterCommand Choose(CommandId id, WhereTheUserIs* where = nullptr) {
         CommandContext context{fake.platform, settings, MenuLines, FolderItemPaths, sMenuFile,
-                               strings,       numbers,  expander,  nullptr,         modifier};
+                               strings,       numbers,  expander,  where,           modifier};
         return ExecuteCommand(id, context);
     }
     // Runs line as the menu file's line 1.
@@ -48,10 +48,10 @@ class Commands : public ::testing::Test {
 TEST_F(Commands, ProgramMenuFolderEntriesAndLinesWithoutCommands) {
     EXPECT_EQ(Choose(CMD_SETTINGS), AfterCommand::KeepMainWindowOpen);
     EXPECT_EQ(Choose(CMD_ABOUT), AfterCommand::ShowAbout);
-    for (const CommandId id : {CMD_NOTHING, CMD_EXIT, 7, -9, 2002, INT32_MAX}) {
+    ChooseLine("Caption\t");
+    for (const CommandId id : {CMD_NOTHING, CMD_EXIT, 2, -9, 2002, INT32_MAX}) {
         EXPECT_EQ(Choose(id), AfterCommand::CloseMainWindow) << id;
     }
-    ChooseLine("Caption\t");
     FolderItemPaths = {"", "C:\\Docs\\a b.txt"};
     Choose(2001);
     settings.MenuEditor = "ed.exe|\xC2\xA6m /x \xC2\xA6M||2";  // only the exact placeholder
@@ -281,6 +281,10 @@ TEST_F(Commands, TheWindowInFrontsFolderAndSelectionAndFoldersOpenedThere) {
                              {"Notepad/C:\\Docs/[\xC2\xA6w][\xC2\xA6\x65]", "[][]"},
                              {"/C:\\Docs/[\xC2\xA6w][\xC2\xA6\x65]", "[][]"}},
                             expand);
+    // A file dialog's address bar: "Address: " and a folder.
+    ExpectRows<std::optional<std::string>>(
+        {{"Address: C:\\Docs ", "C:\\Docs"}, {"Address: Libraries", {}}, {"C:\\Docs", {}}},
+        FolderOfAddressText);
     fake.place.questions = 0;
     expand("CabinetWClass/C:\\Docs/\xC2\xA6w\xC2\xA6\x65\xC2\xA6w");
     expand("CabinetWClass/C:\\Docs/%windir%");
@@ -296,9 +300,7 @@ TEST_F(Commands, TheWindowInFrontsFolderAndSelectionAndFoldersOpenedThere) {
         fake.place.goes = parts[2] == "goes";
         WhereTheUserIs where(fake.place, {1, "x.exe", parts[0]});
         MenuLines = {"Go\tC:\\Target|-x"};
-        CommandContext context{fake.platform, settings, MenuLines, FolderItemPaths, sMenuFile,
-                               strings,       numbers,  expander,  &where};
-        ExecuteCommand(std::stoi(parts[3]), context);
+        Choose(std::stoi(parts[3]), &where);
         std::string effect;
         for (const auto& taken : fake.place.takenTo) effect += taken + ";";
         for (const auto& request : fake.shell.executed) effect += "shell " + request.file + ";";

@@ -251,7 +251,7 @@ TEST_F(RunCycle, CreateNewWritesTheTemplateWhenAsked) {
     EXPECT_EQ(fake.messages.shown.back(), unread);
 }
 
-TEST(LanguageFile, EditorAndTemplate) {
+TEST(LanguageFile, Editor) {
     TranslationEditor editor;
     editor.SetEntries({"OK=Okej", "Save=Spara", "a=b=c"});
     EXPECT_EQ(editor.Select(0, "typed before any selection"), "Okej");
@@ -262,13 +262,6 @@ TEST(LanguageFile, EditorAndTemplate) {
     EXPECT_EQ(editor.ListToolTip(1), "Spara!");
     // Outside the client area the high word is 1.
     for (const long index : {3L, -1L, 0x10001L}) EXPECT_EQ(editor.ListToolTip(index), "") << index;
-
-    UIStrings strings = DefaultUIStrings("Work");
-    strings.sOK = "Okej";
-    const auto text = TranslationTemplate(strings, "Work");
-    UIStrings reread = DefaultUIStrings("Work");
-    EXPECT_EQ(ApplyLanguageFile(text, reread).size(), 32u);
-    EXPECT_EQ(reread.sINFOTEXT, "Work is a menu program.");
 }
 
 }  // namespace
