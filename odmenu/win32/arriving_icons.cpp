@@ -1,17 +1,15 @@
 #include "odmenu/win32/arriving_icons.h"
 
-#include <iterator>
-#include <string_view>
 #include <utility>
+
+#include "odmenu/win32/menu_window.h"
 
 namespace kov::win32 {
 
 namespace {
 
 BOOL CALLBACK AddOpenPopup(HWND window, LPARAM popups) {
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, std::size(className));
-    if (std::wstring_view(className) != L"#32768") return TRUE;
+    if (!IsMenuWindow(window)) return TRUE;
     if (auto* menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0)))
         (*reinterpret_cast<std::map<HMENU, HWND>*>(popups))[menu] = window;
     return TRUE;

@@ -112,6 +112,9 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             if (item == nullptr || item->CtlType != ODT_MENU) break;
+            // A repaint of a few items (an icon that arrived) asks for every item of the popup;
+            // those wholly outside the part being painted would change no pixel.
+            if (!RectVisible(item->hDC, &item->rcItem)) return 0;
             DrawMenuItem(hwnd, *item, recordOf(item->itemData), context);
             return 0;
         }

@@ -1,10 +1,9 @@
 #include "odmenu/win32/popup_keys_win32.h"
 
-#include <iterator>
-#include <string_view>
 #include <utility>
 #include <vector>
 
+#include "odmenu/win32/menu_window.h"
 #include "odmenu/win32/shell_context_menu.h"
 
 namespace kov::win32 {
@@ -134,11 +133,7 @@ bool PopupKeys::RightClick(const MSG& message) {
     // The shell's own menu takes right-clicks on its items as choices.
     if (shellMenuUp_) return false;
     HWND popup = WindowFromPoint(message.pt);
-    wchar_t className[16] = {};
-    GetClassNameW(popup, className, static_cast<int>(std::size(className)));
-    if (std::wstring_view(className) != L"#32768" || !sources_ || !sources_->shellIcons) {
-        return false;
-    }
+    if (!IsMenuWindow(popup) || !sources_ || !sources_->shellIcons) return false;
     const auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
     const int position = MenuItemFromPoint(nullptr, menu, message.pt);
     MENUITEMINFOW info{};
