@@ -75,12 +75,10 @@ TEST_F(RunCycle, ProgramSubmenuAndCommandLine) {
     Start("@NoProgramMenu true\r\nItem");
     EXPECT_EQ(Tree(), "ITEM 2 Item\n");
 
-    fake.files.files["C:\\Tools\\Menu\\other.mnu"] = "Other";
     fake.files.files["D:\\a b.mnu"] = "Spaces";
     fake.files.files["D:\\*.mnu"] = "Patterns";
     fake.environment.variables["DATA"] = "D:";
     ExpectRows<std::string>({{"  D:\\a b.mnu  ", "D:\\a b.mnu"},
-                             {".\\other.mnu", "C:\\Tools\\Menu\\other.mnu"},
                              {"%DATA%\\a b.mnu", "D:\\a b.mnu"},
                              {"C:\\missing.mnu", menuPath},
                              {"D:\\*.mnu", menuPath},
@@ -172,15 +170,6 @@ TEST(MenuCheck, PrintsWhereAndEndsWithTheCount) {
     EXPECT_TRUE(out.ends_with(
         "D:\\m.mnu(1000): no command after the caption x\r\nand 100 more problems\r\n"));
     EXPECT_EQ(CheckMenuFile(fake.platform, numbers, "", out), 1);  // an empty name is no file
-    // Never "no problems" for a file that was not read.
-    fake.files.files["D:\\*.mnu"] = fake.files.files["D:\\locked.mnu"] = "";
-    fake.files.unreadable.insert("D:\\locked.mnu");
-    out.clear();
-    EXPECT_EQ(CheckMenuFile(fake.platform, numbers, "D:\\*.mnu", out), 1);
-    EXPECT_EQ(CheckMenuFile(fake.platform, numbers, "D:\\locked.mnu", out), 1);
-    EXPECT_EQ(out,
-              "D:\\*.mnu: the menu file was not found\r\n"
-              "D:\\locked.mnu: the menu file could not be read (locked)\r\n");
     EXPECT_TRUE(fake.messages.shown.empty());
 }
 

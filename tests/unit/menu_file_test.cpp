@@ -106,7 +106,7 @@ TEST_F(MenuBuilder, ProblemsNameTheirLine) {
     // Each line of a file with the problem it must show; "" for none.
     const Rows<> fileLines = {
         {"@BGMenuColour 1,2,3", "unknown setting @BGMenuColour; did you mean @BGMenuColor?"},
-        {"@NoIcon 1", "unknown setting @NoIcon; did you mean @NoIcons?"},
+        {"@NoIco 1", "unknown setting @NoIco; did you mean @NoIcons?"},
         {"@NoIcoxyz 1", "unknown setting @NoIcoxyz"},  // three edits from @NoIcons
         {"@NoHelpPlease 1", "@NoHelp: True, False or a number expected, not \"lease 1\""},
         {"@TextColor red", "@TextColor: red, green, blue (black is used) expected, not \"red\""},
@@ -136,6 +136,7 @@ TEST_F(MenuBuilder, ProblemsNameTheirLine) {
         {"Run\tC:\\Tools\\b.exe" + manyBlanks, ""},  // looked at only up to the 16th blank
         {longCaption + "\tx",
          "a caption longer than 4096 bytes is cut: " + longCaption.substr(0, 100) + "..."},
+        {std::string(4096, 'y') + "\tx", ""},
         {"[Sub", ""},
         {"[Never closed", ""},
         {"]", ""},

@@ -81,6 +81,7 @@ TEST(TextEncoding, FilesAreDecodedByTheirMarksAndContentAndWrittenWithoutLoss) {
         {std::string("\xFF\xFE\x00\xD8", 4), "3\xEF\xBF\xBD"},        // unpaired surrogate
         {"\xC3\xA9\xE9", "0\xC3\x83\xC2\xA9\xC3\xA9"},                // invalid UTF-8 falls back
         {"\xC0\xAF", "0\xC3\x80\xC2\xAF"},                            // overlong too
+        {"\x80", "0\xC2\x80"},
         {"", "0"},
     };
     ExpectRows(cases, [&](const std::string& bytes) {

@@ -230,8 +230,8 @@ TEST_F(OwnerDrawn, ConvertedItemsKeepCaptionsAccessKeysPictureMasksAndSkins) {
     EXPECT_NE(skin.Pixel(0, 0), skin.Pixel(0, 10));  // drawn, and not in one colour
 }
 
-// A PNG's half-transparent red blends with the background behind it, whatever its colour. Grayed, a picture is greyed from its alpha, its transparent
-// corners left to the background.
+// A PNG's half-transparent red blends with the background behind it, whatever its colour. Grayed, a
+// picture is greyed from its alpha, its transparent corners left to the background.
 TEST_F(OwnerDrawn, PngPicturesBlendWithTheBackground) {
     Add("Alpha", 1);
     Add("Disc", 2);
