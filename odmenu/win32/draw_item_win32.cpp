@@ -5,10 +5,12 @@
 #include "odmenu/draw_layout.h"
 #include "odmenu/item_icon.h"
 #include "odmenu/item_request.h"
+#include "odmenu/win32/arriving_icons.h"
 #include "odmenu/win32/icon_bitmaps.h"
 #include "odmenu/win32/icon_pixels.h"
+#include "odmenu/win32/kept_pictures.h"
 #include "odmenu/win32/menu_font_win32.h"
-#include "odmenu/win32/shell_icons_win32.h"
+#include "odmenu/win32/shell_icon_lookup.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_pictures.h"
 
@@ -81,14 +83,27 @@ void PaintIcon(HDC dc, HDC reference, const IconPixels& icon, Point at, bool dis
     GdiAlphaBlend(dc, at.x, at.y, size.cx, size.cy, pictureDC.get(), 0, 0, size.cx, size.cy, blend);
 }
 
-// The item's picture as kept for the run; null for none, and for a shell icon still on its way.
-const IconPixels* ItemPicture(const IconSource& icon, int dpi, ODMenuContext& context) {
-    if (icon.kind != IconSource::Kind::Shell)
-        return context.kept.pictures.Find(icon, dpi, context.sources.colors.darkPictures);
+// The item's picture as kept for the run; null for none, and for a shell icon or large
+// picture still on its way, which is asked for (again, if it was let go) and paints the item
+// again when it comes.
+const IconPixels* ItemPicture(const IconSource& icon, const ItemRecord& record,
+                              const DRAWITEMSTRUCT& item, ODMenuContext& context) {
+    auto& pictures = context.kept.pictures;
+    const int dpi = record.dpi;
+    const bool shell = icon.kind == IconSource::Kind::Shell;
+    if (!shell && (context.arriving == nullptr || !pictures.LargePicture(icon, dpi)))
+        return pictures.Find(icon, dpi, context.sources.colors.darkPictures);
     const int side = DrawnIconSize(IconSource::Kind::Shell, {}, dpi).width;
-    const IconPixels* pixels =
-        context.shellIcons != nullptr ? context.shellIcons->Find({icon.picture, side}) : nullptr;
-    return pixels != nullptr && !pixels->pixels.empty() ? pixels : nullptr;
+    const IconKey key = shell ? IconKey{icon.kind, icon.picture, {}, side} : PictureKey(icon, dpi);
+    if (const IconPixels* kept = pictures.Kept(key)) return kept->pixels.empty() ? nullptr : kept;
+    if (context.arriving == nullptr || (shell && !record.shellTarget)) return nullptr;
+    const PictureDecoder& decoder = pictures.Decoder();
+    context.arriving->Ask(shell ? ShellIconRequest(*record.shellTarget, side)
+                                : IconRequest{key, [icon, dpi, &decoder] {
+                                                  return DecodeItemPicture(icon, dpi, decoder);
+                                              }});
+    context.arriving->Await(key, reinterpret_cast<HMENU>(item.hwndItem), item.rcItem);
+    return nullptr;
 }
 
 // The rest of the bar right of its items, painted straight onto the bar.
@@ -155,7 +170,7 @@ void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, const ItemRecord& rec
     DrawInput& input = request.input;
     input.captionHeight = MenuTextExtent(dc.get(), texts.caption).cy;
     if (input.hasRightText) input.rightTextWidth = MenuTextExtent(dc.get(), texts.rightText).cx;
-    const IconPixels* icon = ItemPicture(request.icon, dpi, context);
+    const IconPixels* icon = ItemPicture(request.icon, record, item, context);
     if (icon) input.iconSize = Point{icon->size.cx, icon->size.cy};
     // Until its icon arrives, and when the shell has none, the item is drawn as one without.
     if (request.icon.kind == IconSource::Kind::Shell) input.hasIcon = icon != nullptr;
