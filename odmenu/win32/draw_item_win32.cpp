@@ -1,5 +1,7 @@
 #include "odmenu/win32/draw_item_win32.h"
 
+#include <cstdint>
+#include <span>
 #include <string>
 
 #include "odmenu/draw_layout.h"
@@ -63,24 +65,38 @@ void PaintText(HDC dc, const std::string& text, Point at, const DrawPlan& plan) 
                static_cast<WPARAM>(wide.size()), at.x, at.y, 0, 0, flags);
 }
 
+// The item's canvas: its pixels, which a picture is blended into directly, without a bitmap and
+// device context of its own at every paint.
+struct Canvas {
+    UniqueBitmap bitmap;
+    std::span<std::uint32_t> pixels;
+    int width = 0;
+};
+
+Canvas MakeCanvas(int width, int height) {
+    void* bits = nullptr;
+    Canvas canvas{CreateTopDownBitmap({width, height}, &bits), {}, width};
+    if (canvas.bitmap) {
+        canvas.pixels = {static_cast<std::uint32_t*>(bits),
+                         static_cast<std::size_t>(width) * static_cast<std::size_t>(height)};
+    }
+    return canvas;
+}
+
 // Blended with what is behind it. Disabled: a picture with transparency of its own is greyed
 // from it; one without is embossed as the system draws a disabled bitmap, laid on white, which
 // that look takes for the background.
-void PaintIcon(HDC dc, HDC reference, const IconPixels& icon, Point at, bool disabled) {
-    const SIZE size = icon.size;
+void PaintIcon(HDC dc, const Canvas& canvas, const IconPixels& icon, Point at, bool disabled) {
     if (disabled && !icon.alpha) {
         const UniqueBitmap onWhite = BitmapOfPixels(icon);
         LayOnWhite(onWhite.get());
         DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(onWhite.get()), 0, at.x, at.y,
-                   size.cx, size.cy, DST_BITMAP | DSS_DISABLED);
+                   icon.size.cx, icon.size.cy, DST_BITMAP | DSS_DISABLED);
         return;
     }
-    const UniqueBitmap bitmap =
-        BitmapOfPixels(disabled ? IconPixels{size, GreyedPicture(icon.pixels)} : icon);
-    const UniqueMemoryDC pictureDC(CreateCompatibleDC(reference));
-    const SelectedObject selectedPicture(pictureDC.get(), bitmap.get());
-    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    GdiAlphaBlend(dc, at.x, at.y, size.cx, size.cy, pictureDC.get(), 0, 0, size.cx, size.cy, blend);
+    GdiFlush();  // what GDI drew is in the pixels before they are blended with
+    BlendOver(canvas.pixels, canvas.width, disabled ? GreyedPicture(icon.pixels) : icon.pixels,
+              icon.size.cx, at.x, at.y);
 }
 
 // The item's picture as kept for the run; null for none, and for a shell icon or large
@@ -163,8 +179,8 @@ void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, const ItemRecord& rec
 
     // What only the system can tell: the texts' extents in the font, the picture's size.
     const UniqueMemoryDC dc(CreateCompatibleDC(item.hDC));
-    const UniqueBitmap canvas(CreateCompatibleBitmap(item.hDC, w, h));
-    const SelectedObject selectedCanvas(dc.get(), canvas.get());
+    const Canvas canvas = MakeCanvas(w, h);
+    const SelectedObject selectedCanvas(dc.get(), canvas.bitmap.get());
     const SelectedObject selectedFont(dc.get(), context.kept.fonts.Font(request.font));
     const auto& texts = request.texts;
     DrawInput& input = request.input;
@@ -192,7 +208,7 @@ void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, const ItemRecord& rec
         SetBkMode(dc.get(), TRANSPARENT);
         PaintText(dc.get(), texts.caption, plan.captionAt, plan);
         if (plan.rightTextAt) PaintText(dc.get(), texts.rightText, *plan.rightTextAt, plan);
-        if (plan.iconAt && icon) PaintIcon(dc.get(), item.hDC, *icon, *plan.iconAt, plan.disabled);
+        if (plan.iconAt && icon) PaintIcon(dc.get(), canvas, *icon, *plan.iconAt, plan.disabled);
     }
     if (plan.columnGap) Fill(item.hDC, *plan.columnGap, plan.columnGapBrush, state, dpi);
     BitBlt(item.hDC, rect.left, rect.top, w, h, dc.get(), 0, 0, SRCCOPY);

@@ -270,6 +270,14 @@ TEST(PictureLooks, GreyPicturesLightenAndDisabledOnesKeepTheirShape) {
         EXPECT_GT(p >> 24, 0u);
     }
     EXPECT_LT(greyed[0] & 0xFF, greyed[2] & 0xFF);  // blue darker than white
+
+    // Laid over red, partly outside the canvas on the right and bottom, then on the left.
+    constexpr std::uint32_t red = 0xFFFF0000;
+    PixelRow canvas(6, red);
+    const PixelRow picture{0x80000080, 0xFF00FF00, 0, 0};
+    BlendOver(canvas, 3, picture, 2, 2, 1);
+    BlendOver(canvas, 3, picture, 2, -1, 0);
+    EXPECT_EQ(canvas, (PixelRow{0xFF00FF00, red, red, red, red, 0xFF7F0080}));
 }
 
 }  // namespace
