@@ -10,7 +10,9 @@ Each run starts KOV, waits for its popup to be painted and still, then:
 2. 199 Downs more, and the objects again: after 200 moves they should be what they were after
    the first;
 3. timed: 200 Downs and an Escape in one go, from sending them until the popup is gone, which
-   is when the menu has handled every key before the Escape (keys are handled in order).
+   is when the menu has handled every key before the Escape (keys are handled in order); beside
+   the time on the clock, the processor time the program, its Wine session's server and the X
+   server spent meanwhile, which other work on a shared machine disturbs far less.
 The two menus are run alternately in one Wine session, after warm-up runs.
 """
 
@@ -32,7 +34,8 @@ sys.path.insert(0, str(ROOT / "bench"))
 import harness  # noqa: E402
 from harness import menu  # noqa: E402
 from folder_menus import arguments, report  # noqa: E402
-from start_to_popup import POPUP_DEADLINE, PopupWatcher, XWindowAttributes  # noqa: E402
+from start_to_popup import (POPUP_DEADLINE, PopupWatcher, XWindowAttributes,  # noqa: E402
+                            processor_time, wine_server)
 
 ITEMS = 60
 MOVES = 200
@@ -130,8 +133,10 @@ def menus(folder: harness.ProgramFolder, pictures: bool) -> None:
     folder.write(folder.menu_file.name, menu(*lines, *items))
 
 
-def one_run(folder: harness.ProgramFolder, watcher: PopupWatcher) -> tuple[float, str, str]:
-    """The timed moves and the objects after the first move and after 200."""
+def one_run(folder: harness.ProgramFolder, watcher: PopupWatcher,
+            servers: list[int]) -> tuple[float, float, str, str]:
+    """The timed moves on the clock and on processors, and the objects after the first move
+    and after 200."""
     run = folder.start()
     popup = Popup(watcher, folder.exe_name)
     before = popup.still()
@@ -143,13 +148,16 @@ def one_run(folder: harness.ProgramFolder, watcher: PopupWatcher) -> tuple[float
     press("Down", MOVES - 1)
     popup.still()
     after = gui_objects(folder.exe_name)
+    processes = [*harness.session_programs(folder.exe_name), *servers]
+    busy = sum(map(processor_time, processes))
     start = time.perf_counter()
     press("Down", MOVES)
     press("Escape", 1)
     harness.poll(popup.gone, POPUP_DEADLINE, "the popup to close", interval=0.001)
     elapsed = time.perf_counter() - start
+    busy = sum(map(processor_time, processes)) - busy
     run.wait_exit()
-    return elapsed, first, after
+    return elapsed, busy / 1e9, first, after
 
 
 def main(argv: list[str]) -> int:
@@ -160,18 +168,21 @@ def main(argv: list[str]) -> int:
     harness.move_mouse(100, 50)
     folders = {"pictures": harness.ProgramFolder(), "plain": harness.ProgramFolder()}
     times: dict[str, list[float]] = {name: [] for name in folders}
+    busy: dict[str, list[float]] = {name: [] for name in folders}
     objects: dict[str, set[tuple[str, str]]] = {name: set() for name in folders}
     try:
         for name, folder in folders.items():
             menus(folder, name == "pictures")
         watcher = PopupWatcher()
+        servers = [wine_server(), int(os.environ["KOV_XVFB_PID"])]
         for i in range(args.warmup + args.runs):
             order = list(folders) if i % 2 == 0 else list(folders)[::-1]
             for name in order:
-                elapsed, first, after = one_run(folders[name], watcher)
+                elapsed, processor, first, after = one_run(folders[name], watcher, servers)
                 objects[name].add((first, after))
                 if i >= args.warmup:
                     times[name].append(elapsed)
+                    busy[name].append(processor)
     finally:
         for folder in folders.values():
             folder.close()
@@ -181,6 +192,10 @@ def main(argv: list[str]) -> int:
     print(f"ratio moves with/without pictures: {with_pictures / without:.3f} (of the medians)")
     print(f"ratio moves with/without pictures: "
           f"{min(times['pictures']) / min(times['plain']):.3f} (of the minimums)")
+    with_busy = report("processor time, pictures", busy["pictures"])
+    without_busy = report("processor time, none", busy["plain"])
+    print(f"ratio moves with/without pictures: {with_busy / without_busy:.3f}"
+          " (of the medians of processor time)")
     for name, seen in objects.items():
         for first, after in sorted(seen):
             print(f"{name:8} objects after the first move: {first}; after {MOVES}: {after}"

@@ -66,4 +66,26 @@ void ApplyMask(PixelRow& pixels, const PixelRow& mask) {
     }
 }
 
+void BlendOver(std::span<std::uint32_t> canvas, int canvasWidth, const PixelRow& picture,
+               int pictureWidth, int x, int y) {
+    if (canvasWidth <= 0 || pictureWidth <= 0) return;
+    const int canvasHeight = static_cast<int>(canvas.size()) / canvasWidth;
+    const int pictureHeight = static_cast<int>(picture.size()) / pictureWidth;
+    for (int row = std::max(0, -y); row < pictureHeight && y + row < canvasHeight; ++row) {
+        for (int column = std::max(0, -x); column < pictureWidth && x + column < canvasWidth;
+             ++column) {
+            const std::uint32_t over = picture[row * pictureWidth + column];
+            std::uint32_t& under = canvas[(y + row) * canvasWidth + x + column];
+            const std::uint32_t through = 255 - (over >> 24);
+            std::uint32_t blended = 0;
+            for (int shift = 0; shift < 32; shift += 8) {
+                const std::uint32_t channel =
+                    (over >> shift & 0xFF) + ((under >> shift & 0xFF) * through + 127) / 255;
+                blended |= std::min<std::uint32_t>(channel, 255) << shift;
+            }
+            under = blended;
+        }
+    }
+}
+
 }  // namespace kov

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "menufile/menu_settings.h"
@@ -23,5 +24,11 @@ PixelRow GreyedPicture(const PixelRow& pixels);
 
 // Clears every pixel whose mask pixel (of the same picture size) is not black.
 void ApplyMask(PixelRow& pixels, const PixelRow& mask);
+
+// Lays a picture pictureWidth pixels wide over a canvas canvasWidth pixels wide, its top left
+// corner at (x, y), each pixel blended with what is behind it; what falls outside the canvas is
+// left out.
+void BlendOver(std::span<std::uint32_t> canvas, int canvasWidth, const PixelRow& picture,
+               int pictureWidth, int x, int y);
 
 }  // namespace kov

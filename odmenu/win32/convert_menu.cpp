@@ -58,9 +58,10 @@ std::optional<platform::ShellIconTarget> ShellTarget(const MENUITEMINFOW& info,
 
 }  // namespace
 
-std::vector<ShellIconItem> ConvertPopupMenu(HMENU menu, int dpi, ODMenuContext& context) {
+std::vector<platform::ShellIconTarget> ConvertPopupMenu(HMENU menu, int dpi,
+                                                        ODMenuContext& context) {
     const auto& images = context.state.ImageCollection;
-    std::vector<ShellIconItem> shellIconItems;
+    std::vector<platform::ShellIconTarget> shellTargets;
     const int count = GetMenuItemCount(menu);
     for (int position = 0; position < count; ++position) {
         const auto at = static_cast<UINT>(position);
@@ -79,9 +80,9 @@ std::vector<ShellIconItem> ConvertPopupMenu(HMENU menu, int dpi, ODMenuContext& 
             Store(menu, at, *item, converted.type, *record);
         }
         if (record->item.picture.kind == IconSource::Kind::Shell)
-            shellIconItems.push_back({at, *record->item.shellTarget});
+            shellTargets.push_back(*record->item.shellTarget);
     }
-    return shellIconItems;
+    return shellTargets;
 }
 
 void ConvertMenuBar(HWND window, ODMenuContext& context) {

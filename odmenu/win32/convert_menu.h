@@ -9,16 +9,11 @@
 
 namespace kov::win32 {
 
-// An item that shows the shell's icon of a target.
-struct ShellIconItem {
-    UINT position = 0;
-    platform::ShellIconTarget target;
-};
-
 // Every item of a popup, each time it opens, at the DPI of the monitor it opens on. An item
-// converted before keeps its record, moved to that DPI. Returns the items that show a shell
-// icon.
-std::vector<ShellIconItem> ConvertPopupMenu(HMENU menu, int dpi, ODMenuContext& context);
+// converted before keeps its record, moved to that DPI. Returns the targets of the items that
+// show a shell icon.
+std::vector<platform::ShellIconTarget> ConvertPopupMenu(HMENU menu, int dpi,
+                                                        ODMenuContext& context);
 
 // The window's menu bar, once when it is hooked; a window without one converts nothing.
 void ConvertMenuBar(HWND window, ODMenuContext& context);

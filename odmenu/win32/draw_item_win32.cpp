@@ -1,14 +1,18 @@
 #include "odmenu/win32/draw_item_win32.h"
 
+#include <cstdint>
+#include <span>
 #include <string>
 
 #include "odmenu/draw_layout.h"
 #include "odmenu/item_icon.h"
 #include "odmenu/item_request.h"
+#include "odmenu/win32/arriving_icons.h"
 #include "odmenu/win32/icon_bitmaps.h"
 #include "odmenu/win32/icon_pixels.h"
+#include "odmenu/win32/kept_pictures.h"
 #include "odmenu/win32/menu_font_win32.h"
-#include "odmenu/win32/shell_icons_win32.h"
+#include "odmenu/win32/shell_icon_lookup.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_pictures.h"
 
@@ -61,34 +65,61 @@ void PaintText(HDC dc, const std::string& text, Point at, const DrawPlan& plan) 
                static_cast<WPARAM>(wide.size()), at.x, at.y, 0, 0, flags);
 }
 
+// The item's canvas: its pixels, which a picture is blended into directly, without a bitmap and
+// device context of its own at every paint.
+struct Canvas {
+    UniqueBitmap bitmap;
+    std::span<std::uint32_t> pixels;
+    int width = 0;
+};
+
+Canvas MakeCanvas(int width, int height) {
+    void* bits = nullptr;
+    Canvas canvas{CreateTopDownBitmap({width, height}, &bits), {}, width};
+    if (canvas.bitmap) {
+        canvas.pixels = {static_cast<std::uint32_t*>(bits),
+                         static_cast<std::size_t>(width) * static_cast<std::size_t>(height)};
+    }
+    return canvas;
+}
+
 // Blended with what is behind it. Disabled: a picture with transparency of its own is greyed
 // from it; one without is embossed as the system draws a disabled bitmap, laid on white, which
 // that look takes for the background.
-void PaintIcon(HDC dc, HDC reference, const IconPixels& icon, Point at, bool disabled) {
-    const SIZE size = icon.size;
+void PaintIcon(HDC dc, const Canvas& canvas, const IconPixels& icon, Point at, bool disabled) {
     if (disabled && !icon.alpha) {
         const UniqueBitmap onWhite = BitmapOfPixels(icon);
         LayOnWhite(onWhite.get());
         DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(onWhite.get()), 0, at.x, at.y,
-                   size.cx, size.cy, DST_BITMAP | DSS_DISABLED);
+                   icon.size.cx, icon.size.cy, DST_BITMAP | DSS_DISABLED);
         return;
     }
-    const UniqueBitmap bitmap =
-        BitmapOfPixels(disabled ? IconPixels{size, GreyedPicture(icon.pixels)} : icon);
-    const UniqueMemoryDC pictureDC(CreateCompatibleDC(reference));
-    const SelectedObject selectedPicture(pictureDC.get(), bitmap.get());
-    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    GdiAlphaBlend(dc, at.x, at.y, size.cx, size.cy, pictureDC.get(), 0, 0, size.cx, size.cy, blend);
+    GdiFlush();  // what GDI drew is in the pixels before they are blended with
+    BlendOver(canvas.pixels, canvas.width, disabled ? GreyedPicture(icon.pixels) : icon.pixels,
+              icon.size.cx, at.x, at.y);
 }
 
-// The item's picture as kept for the run; null for none, and for a shell icon still on its way.
-const IconPixels* ItemPicture(const IconSource& icon, int dpi, ODMenuContext& context) {
-    if (icon.kind != IconSource::Kind::Shell)
-        return context.kept.pictures.Find(icon, dpi, context.sources.colors.darkPictures);
+// The item's picture as kept for the run; null for none, and for a shell icon or large
+// picture still on its way, which is asked for (again, if it was let go) and paints the item
+// again when it comes.
+const IconPixels* ItemPicture(const IconSource& icon, const ItemRecord& record,
+                              const DRAWITEMSTRUCT& item, ODMenuContext& context) {
+    auto& pictures = context.kept.pictures;
+    const int dpi = record.dpi;
+    const bool shell = icon.kind == IconSource::Kind::Shell;
+    if (!shell && (context.arriving == nullptr || !pictures.LargePicture(icon, dpi)))
+        return pictures.Find(icon, dpi, context.sources.colors.darkPictures);
     const int side = DrawnIconSize(IconSource::Kind::Shell, {}, dpi).width;
-    const IconPixels* pixels =
-        context.shellIcons != nullptr ? context.shellIcons->Find({icon.picture, side}) : nullptr;
-    return pixels != nullptr && !pixels->pixels.empty() ? pixels : nullptr;
+    const IconKey key = shell ? IconKey{icon.kind, icon.picture, {}, side} : PictureKey(icon, dpi);
+    if (const IconPixels* kept = pictures.Kept(key)) return kept->pixels.empty() ? nullptr : kept;
+    if (context.arriving == nullptr || (shell && !record.shellTarget)) return nullptr;
+    const PictureDecoder& decoder = pictures.Decoder();
+    context.arriving->Ask(shell ? ShellIconRequest(*record.shellTarget, side)
+                                : IconRequest{key, [icon, dpi, &decoder] {
+                                                  return DecodeItemPicture(icon, dpi, decoder);
+                                              }});
+    context.arriving->Await(key, reinterpret_cast<HMENU>(item.hwndItem), item.rcItem);
+    return nullptr;
 }
 
 // The rest of the bar right of its items, painted straight onto the bar.
@@ -148,14 +179,14 @@ void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, const ItemRecord& rec
 
     // What only the system can tell: the texts' extents in the font, the picture's size.
     const UniqueMemoryDC dc(CreateCompatibleDC(item.hDC));
-    const UniqueBitmap canvas(CreateCompatibleBitmap(item.hDC, w, h));
-    const SelectedObject selectedCanvas(dc.get(), canvas.get());
+    const Canvas canvas = MakeCanvas(w, h);
+    const SelectedObject selectedCanvas(dc.get(), canvas.bitmap.get());
     const SelectedObject selectedFont(dc.get(), context.kept.fonts.Font(request.font));
     const auto& texts = request.texts;
     DrawInput& input = request.input;
     input.captionHeight = MenuTextExtent(dc.get(), texts.caption).cy;
     if (input.hasRightText) input.rightTextWidth = MenuTextExtent(dc.get(), texts.rightText).cx;
-    const IconPixels* icon = ItemPicture(request.icon, dpi, context);
+    const IconPixels* icon = ItemPicture(request.icon, record, item, context);
     if (icon) input.iconSize = Point{icon->size.cx, icon->size.cy};
     // Until its icon arrives, and when the shell has none, the item is drawn as one without.
     if (request.icon.kind == IconSource::Kind::Shell) input.hasIcon = icon != nullptr;
@@ -177,7 +208,7 @@ void DrawMenuItem(HWND window, const DRAWITEMSTRUCT& item, const ItemRecord& rec
         SetBkMode(dc.get(), TRANSPARENT);
         PaintText(dc.get(), texts.caption, plan.captionAt, plan);
         if (plan.rightTextAt) PaintText(dc.get(), texts.rightText, *plan.rightTextAt, plan);
-        if (plan.iconAt && icon) PaintIcon(dc.get(), item.hDC, *icon, *plan.iconAt, plan.disabled);
+        if (plan.iconAt && icon) PaintIcon(dc.get(), canvas, *icon, *plan.iconAt, plan.disabled);
     }
     if (plan.columnGap) Fill(item.hDC, *plan.columnGap, plan.columnGapBrush, state, dpi);
     BitBlt(item.hDC, rect.left, rect.top, w, h, dc.get(), 0, 0, SRCCOPY);

@@ -8,7 +8,7 @@
 
 namespace kov::win32 {
 
-class ShellIcons;
+class ArrivingIcons;
 
 // What is made once and kept until the unhook: pictures per drawn size, fonts per DPI and style.
 struct KeptObjects {
@@ -22,7 +22,9 @@ struct ODMenuContext {
     const OwnerDrawSources& sources;
     ItemRecords& records;
     KeptObjects& kept;
-    const ShellIcons* shellIcons = nullptr;
+    // Where shell icons and picture files are made away from the window thread; without it
+    // (in tests) pictures are decoded where they are drawn, and shell icons never come.
+    ArrivingIcons* arriving = nullptr;
 };
 
 }  // namespace kov::win32

@@ -6,13 +6,14 @@
 
 #include "odmenu/item_icon.h"
 #include "odmenu/menu_conversion.h"
+#include "odmenu/win32/arriving_icons.h"
 #include "odmenu/win32/convert_menu.h"
 #include "odmenu/win32/dpi_win32.h"
 #include "odmenu/win32/draw_item_win32.h"
 #include "odmenu/win32/measure_item_win32.h"
 #include "odmenu/win32/popup_keys_win32.h"
 #include "odmenu/win32/shell_context_menu.h"
-#include "odmenu/win32/shell_icons_win32.h"
+#include "odmenu/win32/shell_icon_lookup.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_look.h"
@@ -22,18 +23,20 @@ namespace kov::win32 {
 
 namespace {
 
+// Outlives the module: a picture may still be decoding on another thread after the unhook.
+const PictureDecoder pictureDecoder;
+
 // The module's state: the tables and the items' records live from the first hook to the unhook,
 // the sources are the run's data they were hooked with.
 struct ODMenuModule {
     explicit ODMenuModule(HWND window)
-        : kept(decoder), keys(window, records, sources), shellIcons(window) {}
+        : kept(pictureDecoder), keys(window, records, sources), arriving(window) {}
     ODMenuState state;
     ItemRecords records;
-    const PictureDecoder decoder{};
     KeptObjects kept;
     std::optional<OwnerDrawSources> sources;
     PopupKeys keys;
-    ShellIcons shellIcons;
+    ArrivingIcons arriving;
     // The popup window whose corners were set last; the message repeats while it idles.
     HWND rounded = nullptr;
 };
@@ -98,7 +101,7 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         return shellAnswer;
     }
     ODMenuContext context{odMenu->state, *odMenu->sources, odMenu->records, odMenu->kept,
-                          &odMenu->shellIcons};
+                          &odMenu->arriving};
     // An item that is not one of ours is drawn as an empty one.
     const auto recordOf = [&](ULONG_PTR itemData) -> const ItemRecord& {
         static const ItemRecord empty;
@@ -153,8 +156,8 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
                 const auto menu = reinterpret_cast<HMENU>(wParam);
                 const int dpi = PopupDpi(hwnd);
                 const int side = DrawnIconSize(IconSource::Kind::Shell, {}, dpi).width;
-                for (const auto& item : ConvertPopupMenu(menu, dpi, context))
-                    odMenu->shellIcons.Show(menu, item.position, item.target, side);
+                for (const auto& target : ConvertPopupMenu(menu, dpi, context))
+                    odMenu->arriving.Ask(ShellIconRequest(target, side));
             }
             return result;
         }
@@ -165,10 +168,11 @@ LRESULT CALLBACK ODMenuWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
                 odMenu->rounded = reinterpret_cast<HWND>(lParam);
                 RoundSmallCorners(odMenu->rounded, odMenu->sources->colors.border);
             }
-            odMenu->shellIcons.StartLookUps();
+            odMenu->arriving.StartLookUps();
             break;
-        case kShellIconsArrived:
-            odMenu->shellIcons.Arrived();
+        case kIconsArrived:
+            for (auto& result : odMenu->arriving.Arrived())
+                odMenu->kept.pictures.Keep(result.key, std::move(result.icon));
             return 0;
         default:
             break;

@@ -1,4 +1,4 @@
-#include "odmenu/win32/shell_icon_worker.h"
+#include "odmenu/win32/shell_icon_lookup.h"
 
 #include <shellapi.h>
 
@@ -63,6 +63,11 @@ UniqueIcon LookUpShellIcon(const platform::ShellIconTarget& target, int side) {
     SHFILEINFOW info{};
     if (SHGetFileInfoW(path.c_str(), attributes, &info, sizeof info, flags) == 0) return {};
     return UniqueIcon(info.hIcon);
+}
+
+IconRequest ShellIconRequest(const platform::ShellIconTarget& target, int side) {
+    return {{IconSource::Kind::Shell, target.path, {}, side},
+            [target, side] { return PixelsOfIcon(LookUpShellIcon(target, side).get(), side); }};
 }
 
 }  // namespace kov::win32

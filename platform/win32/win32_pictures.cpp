@@ -88,12 +88,12 @@ namespace {
 // A larger picture would cost hundreds of megabytes: not a menu icon.
 constexpr std::uint64_t kMaxPixels = 64u << 20;
 
-IWICImagingFactory* ImagingFactory() {
-    static const auto factory = Receive<IWICImagingFactory>([](IWICImagingFactory** made) {
+// One for each use: pictures are decoded on several threads, each an apartment of its own.
+ComPtr<IWICImagingFactory> ImagingFactory() {
+    return Receive<IWICImagingFactory>([](IWICImagingFactory** made) {
         return CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IWICImagingFactory, reinterpret_cast<void**>(made));
     });
-    return factory.get();
 }
 
 SIZE FrameSize(IWICBitmapFrameDecode& frame) {
@@ -161,8 +161,8 @@ PictureFile CopyToBitmap(IWICImagingFactory& factory, IWICBitmapSource& source, 
 }
 
 PictureFile DecodeWithAlpha(const std::wstring& path, SizeFor sizeFor, int dpi) {
-    IWICImagingFactory* factory = ImagingFactory();
-    if (factory == nullptr) return {};
+    const auto factory = ImagingFactory();
+    if (!factory) return {};
     const auto decoder = Receive<IWICBitmapDecoder>([&](IWICBitmapDecoder** made) {
         return factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ,
                                                   WICDecodeMetadataCacheOnDemand, made);
@@ -215,8 +215,22 @@ void LayOnWhite(HBITMAP bitmap) {
     }
 }
 
+std::string ReadFileStart(const std::string& path, std::size_t bytes) {
+    const UniqueFile file(CreateFileW(WidePath(path).c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    std::string start(bytes, '\0');
+    DWORD read = 0;
+    if (!file || !ReadFile(file.get(), start.data(), static_cast<DWORD>(bytes), &read, nullptr))
+        return {};
+    start.resize(read);
+    return start;
+}
+
 PictureFile LoadPictureFile(const std::string& path, SizeFor sizeFor, int dpi) {
-    // Only menus that name picture files pay for starting OLE, and only once.
+    // Only menus that name picture files pay for starting OLE, and only once: first on the
+    // window thread (a skin, an item's picture), before any is decoded on another thread,
+    // which is an apartment of its own.
     static const OleSession ole;
     if (path.empty()) return {};
     if (auto decoded = DecodeWithAlpha(WidePath(path), sizeFor, dpi); decoded.bitmap)

@@ -47,10 +47,17 @@ struct PictureFile {
 using SizeFor = SIZE (*)(SIZE own, int dpi);
 PictureFile LoadPictureFile(const std::string& path, SizeFor sizeFor = nullptr, int dpi = 96);
 
-// Every decode of an item's picture goes through here, so that a test can count them.
+// The first bytes of a file, fewer for a shorter one; none when it cannot be read.
+std::string ReadFileStart(const std::string& path, std::size_t bytes);
+
+// Every decode of an item's picture goes through here, so that a test can count them. Called
+// from any thread.
 class PictureDecoder {
   public:
     virtual ~PictureDecoder() = default;
+    virtual std::string FileStart(const std::string& path, std::size_t bytes) const {
+        return ReadFileStart(path, bytes);
+    }
     virtual PictureFile File(const std::string& path, SizeFor sizeFor, int dpi) const {
         return LoadPictureFile(path, sizeFor, dpi);
     }

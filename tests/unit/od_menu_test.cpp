@@ -10,6 +10,7 @@
 #include "odmenu/menu_conversion.h"
 #include "odmenu/menu_font.h"
 #include "odmenu/od_menu_tables.h"
+#include "odmenu/picture_header.h"
 #include "odmenu/picture_looks.h"
 #include "tests/fakes/fake_platform.h"
 
@@ -269,7 +270,42 @@ TEST(PictureLooks, GreyPicturesLightenAndDisabledOnesKeepTheirShape) {
         EXPECT_GT(p >> 24, 0u);
     }
     EXPECT_LT(greyed[0] & 0xFF, greyed[2] & 0xFF);  // blue darker than white
+
+    // Laid over red, partly outside the canvas on the right and bottom, then on the left.
+    constexpr std::uint32_t red = 0xFFFF0000;
+    PixelRow canvas(6, red);
+    const PixelRow picture{0x80000080, 0xFF00FF00, 0, 0};
+    BlendOver(canvas, 3, picture, 2, 2, 1);
+    BlendOver(canvas, 3, picture, 2, -1, 0);
+    EXPECT_EQ(canvas, (PixelRow{0xFF00FF00, red, red, red, red, 0xFF7F0080}));
 }
 
 }  // namespace
+// Sizes as the files' first bytes give them; nothing for what is cut short or not a picture.
+TEST(PictureHeader, SizesOfEachKindAndNothingForTheRest) {
+    using namespace std::string_literals;
+    const std::string png = "\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\x04\0\0\0\x02\x01"s;
+    const std::string bmp = "BM"s + std::string(12, '\0') + "\x28\0\0\0\x10\0\0\0\xF0\xFF\xFF\xFF"s;
+    const std::string core = "BM"s + std::string(12, '\0') + "\x0C\0\0\0\x20\0\x08\0"s;
+    const std::string jpeg =
+        "\xFF\xD8\xFF\xE0\0\x04\0\0\xFF\xFF\xC4\0\x02\xFF\xC2\0\x0B\x08\x01\x2C\x02\x58\x03"s;
+    const struct {
+        std::string bytes;
+        std::optional<IconSize> size;
+    } cases[] = {
+        {png, IconSize{1024, 513}},
+        {png.substr(0, 23), std::nullopt},
+        {bmp, IconSize{16, 16}},  // drawn from the top: a negative height
+        {core, IconSize{32, 8}},
+        {"GIF89a\x30\0\x10\0"s, IconSize{48, 16}},
+        {"\0\0\1\0\2\0\0\x30"s, IconSize{256, 48}},
+        {"\0\0\1\0\0\0\x10\x10"s, std::nullopt},  // no frame
+        {jpeg, IconSize{600, 300}},  // after a segment and a fill byte, not the Huffman table's
+        {jpeg.substr(0, 20), std::nullopt},
+        {"\xFF\xD8\x12\x34"s + std::string(20, '\0'), std::nullopt},
+        {"not a picture at all, but long enough"s, std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(PictureSizeOfHeader(c.bytes), c.size) << c.bytes;
+}
+
 }  // namespace kov

@@ -5,13 +5,16 @@
 #include <gtest/gtest.h>
 #include <oleacc.h>
 
+#include <atomic>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <optional>
 #include <set>
 #include <vector>
 
+#include "odmenu/win32/arriving_icons.h"
 #include "odmenu/win32/convert_menu.h"
 #include "odmenu/win32/draw_item_win32.h"
 #include "odmenu/win32/icon_bitmaps.h"
@@ -258,33 +261,71 @@ TEST_F(OwnerDrawn, PngPicturesBlendWithTheBackground) {
     EXPECT_EQ(GetGValue(middle), GetBValue(middle));
 }
 
+// A red picture of side x side pixels, as a 24-bit bitmap file.
+void WriteRedBitmap(const std::string& path, int side) {
+    const int row = (side * 3 + 3) & ~3;
+    const BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(54 + row * side), 0, 0, 54};
+    const BITMAPINFOHEADER info{sizeof info, side, side, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    std::string data(reinterpret_cast<const char*>(&file), sizeof file);
+    data.append(reinterpret_cast<const char*>(&info), sizeof info);
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) data += std::string("\0\0\xFF", 3);
+        data.append(static_cast<std::size_t>(row - side * 3), '\0');
+    }
+    std::ofstream(std::filesystem::path(WidePath(path)), std::ios::binary) << data;
+}
+
 // However often an item is measured and painted, its picture is decoded once, and the kept
-// pixels hold no GDI object.
+// pixels hold no GDI object. A large picture is decoded on another thread: its item is measured
+// from the file's header and painted without it until it comes.
 TEST_F(OwnerDrawn, PicturesAreDecodedOnceForTheRun) {
     struct CountingDecoder : PictureDecoder {
         PictureFile File(const std::string& path, SizeFor sizeFor, int dpi) const override {
             ++decodes;
             return PictureDecoder::File(path, sizeFor, dpi);
         }
-        mutable int decodes = 0;
+        mutable std::atomic<int> decodes = 0;
     } decoder;
+    const testing::TempFolder folder;
+    WriteRedBitmap(folder / "large.bmp", 100);
+    customIcons.emplace("Large", IconFiles{folder / "large.bmp", ""});
     ODMenuState state;
     ItemRecords records;
     KeptObjects kept(decoder);
-    ODMenuContext context{state, sources, records, kept};
+    ArrivingIcons arriving(window);
+    ODMenuContext context{state, sources, records, kept, &arriving};
     Add("Alpha", 1);
+    Add("Large", 2);
     ConvertPopupMenu(menu.get(), 96, context);
-    const ItemRecord& record = records.Find(DataOf(1))->item;
-    Canvas canvas(100, 22);
-    EXPECT_EQ(MeasureMenuItem(window, record, context).height, 22);
+    const ItemRecord& alpha = records.Find(DataOf(1))->item;
+    const ItemRecord& large = records.Find(DataOf(2))->item;
+    EXPECT_EQ(MeasureMenuItem(window, alpha, context).height, 22);
+    EXPECT_EQ(MeasureMenuItem(window, large, context).height, 106);
+    EXPECT_EQ(decoder.decodes, 1);
+    Canvas canvas(110, 106);
     const auto paint = [&] {
-        for (const UINT itemState : {0u, UINT{ODS_SELECTED}, UINT{ODS_DISABLED}})
-            DrawMenuItem(window, Item(canvas, 1, {0, 0, 100, 22}, itemState), record, context);
+        for (const UINT itemState : {0u, UINT{ODS_SELECTED}, UINT{ODS_DISABLED}}) {
+            DrawMenuItem(window, Item(canvas, 1, {0, 0, 100, 22}, itemState), alpha, context);
+            DrawMenuItem(window, Item(canvas, 2, {0, 0, 110, 106}, itemState), large, context);
+        }
+        DrawMenuItem(window, Item(canvas, 2, {0, 0, 110, 106}), large, context);
     };
     paint();  // the first paint loads what the system keeps
+    EXPECT_NE(canvas.Pixel(50, 50), RGB(255, 0, 0));
+    arriving.StartLookUps();
+    const ULONGLONG deadline = GetTickCount64() + 20000;
+    for (MSG message;
+         !kept.pictures.Kept(PictureKey(large.picture, 96)) && GetTickCount64() < deadline;) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+        while (PeekMessageW(&message, window, kIconsArrived, kIconsArrived, PM_REMOVE)) {
+            for (auto& result : arriving.Arrived())
+                kept.pictures.Keep(result.key, std::move(result.icon));
+        }
+    }
     const auto before = GdiObjectCount();
     paint();
-    EXPECT_EQ(decoder.decodes, 1);
+    EXPECT_EQ(canvas.Pixel(50, 50), RGB(255, 0, 0));
+    EXPECT_EQ(decoder.decodes, 2);
     EXPECT_EQ(GdiObjectCount(), before);
 }
 

@@ -1,16 +1,20 @@
 // The shell's icons of the entries, looked up as the worker looks them up.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <initializer_list>
 #include <map>
 #include <mutex>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "odmenu/win32/icon_worker.h"
 #include "odmenu/win32/shell_context_menu.h"
-#include "odmenu/win32/shell_icon_worker.h"
+#include "odmenu/win32/shell_icon_lookup.h"
 #include "platform/win32/com_apartment.h"
+#include "platform/win32/system_function.h"
 #include "tests/win32/temp_folder.h"
 
 namespace kov::win32 {
@@ -41,6 +45,21 @@ TEST(ShellContextMenu, IsFilledForAnExistingFileOnly) {
     EXPECT_GT(GetMenuItemCount(menu->Menu()), 0);
     DeleteFileW(WidePath(file).c_str());
     EXPECT_FALSE(ShellContextMenu::For(nullptr, file));
+
+    // What the shell opens from it on a thread of its own keeps the program until it closes.
+    using GetReference = HRESULT(WINAPI*)(IUnknown**);
+    IUnknown* reference = nullptr;
+    SystemFunction<GetReference>(L"shcore.dll", "GetProcessReference")(&reference);
+    ASSERT_NE(reference, nullptr);  // held by the call
+    std::atomic<bool> released = false;
+    std::thread sheet([&] {
+        Sleep(50);
+        released = true;
+        reference->Release();
+    });
+    ShellContextMenu::WaitForItsWindows();
+    EXPECT_TRUE(released);
+    sheet.join();
 }
 
 // The shell as the pool sees it: each lookup is recorded as it starts and answers when the test
@@ -66,15 +85,18 @@ IconPixels FakeLookUp(const platform::ShellIconTarget& target, int side) {
     return {{side, side}, PixelRow(static_cast<std::size_t>(side * side), 0xFF000000)};
 }
 
-std::vector<ShellIconRequest> Requests(std::initializer_list<const char*> paths) {
-    std::vector<ShellIconRequest> requests;
-    for (const char* path : paths) requests.push_back({{path}, 16});
+std::vector<IconRequest> Requests(std::initializer_list<const char*> paths) {
+    std::vector<IconRequest> requests;
+    for (const char* path : paths) {
+        requests.push_back(
+            {{IconSource::Kind::Shell, path, {}, 16}, [path] { return FakeLookUp({path}, 16); }});
+    }
     return requests;
 }
 
 // Two lookups at a time: "stall" and "a1" start; then a popup opens with p1, p2 and a2, which go
 // before a2's and a3's earlier place. "stall" never answers, is given up, and holds back no other.
-TEST(ShellIconWorker, AnswersTheOpenPopupFirstAndGivesUpAStalledTarget) {
+TEST(IconWorker, AnswersTheOpenPopupFirstAndGivesUpAStalledTarget) {
     auto& shell = Shell();
     const HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                         GetModuleHandleW(nullptr), nullptr);
@@ -84,7 +106,7 @@ TEST(ShellIconWorker, AnswersTheOpenPopupFirstAndGivesUpAStalledTarget) {
     };
     std::map<std::string, bool> answered;  // with an icon or without
     {
-        ShellIconWorker worker(window, &FakeLookUp);
+        IconWorker worker(window);
         worker.Request(Requests({"stall", "a1", "a2", "a3"}));
         const ULONGLONG deadline = GetTickCount64() + 10000;
         while (startedCount() < 2 && GetTickCount64() < deadline) Sleep(10);
@@ -93,8 +115,7 @@ TEST(ShellIconWorker, AnswersTheOpenPopupFirstAndGivesUpAStalledTarget) {
         while (answered.size() < 6 && GetTickCount64() < deadline + 10000) {
             MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
             MSG message;
-            while (
-                PeekMessageW(&message, window, kShellIconsArrived, kShellIconsArrived, PM_REMOVE)) {
+            while (PeekMessageW(&message, window, kIconsArrived, kIconsArrived, PM_REMOVE)) {
                 for (const auto& result : worker.TakeResults())
                     answered[result.key.path] = !result.icon.pixels.empty();
             }

@@ -1,10 +1,9 @@
-#include "odmenu/win32/shell_icon_worker.h"
+#include "odmenu/win32/icon_worker.h"
 
 #include <algorithm>
 #include <list>
 #include <map>
 #include <mutex>
-#include <set>
 #include <thread>
 #include <utility>
 
@@ -14,16 +13,12 @@ namespace kov::win32 {
 
 namespace {
 
-// Three threads, of which at most two look up at once on this kind of two-core machine; the one
-// left waits, pumping its messages as an apartment must, and watches for lookups that stall.
+// Three threads, of which at most two work at once on this kind of two-core machine; the one
+// left waits, pumping its messages as an apartment must, and watches for jobs that stall.
 constexpr int kThreads = 3;
 // Replacements for stalled threads stop here: a share that never answers costs this many.
 constexpr int kMaxThreads = 2 * kThreads;
 constexpr DWORD kWatchMs = 250;
-
-IconPixels LookUpPixels(const platform::ShellIconTarget& target, int side) {
-    return PixelsOfIcon(LookUpShellIcon(target, side).get(), side);
-}
 
 // Waits for the event, for at most ms, dispatching the thread's messages meanwhile.
 void WaitPumping(HANDLE event, DWORD ms) {
@@ -40,36 +35,30 @@ void WaitPumping(HANDLE event, DWORD ms) {
 
 }  // namespace
 
-struct ShellIconWorker::Shared {
+struct IconWorker::Shared {
     struct Job {
-        ShellIconRequest request;
+        IconRequest request;
         ULONGLONG started = 0;
         bool givenUp = false;
     };
     HWND window = nullptr;
-    LookUp lookUp = nullptr;
     HANDLE wake = CreateEventW(nullptr, FALSE, FALSE, nullptr);
     std::mutex mutex;
-    std::list<ShellIconRequest> queue;
-    std::map<ShellIconKey, std::list<ShellIconRequest>::iterator> queued;
-    std::set<ShellIconKey> taken;  // looked up or on their way
+    std::list<IconRequest> queue;
+    std::map<IconKey, std::list<IconRequest>::iterator> queued;
     std::list<Job> running;
     int threads = 0;  // those that have not stalled
     int all = 0;      // stalled ones included
-    std::vector<ShellIconResult> results;
+    std::vector<IconResult> results;
     bool announced = false;
     bool abandoned = false;
 
     ~Shared() { CloseHandle(wake); }
 
-    static ShellIconKey KeyOf(const ShellIconRequest& request) {
-        return {request.target.path, request.side};
-    }
-
     // Under the lock.
-    void Deliver(ShellIconResult result) {
+    void Deliver(IconResult result) {
         results.push_back(std::move(result));
-        if (!std::exchange(announced, true)) PostMessageW(window, kShellIconsArrived, 0, 0);
+        if (!std::exchange(announced, true)) PostMessageW(window, kIconsArrived, 0, 0);
     }
 
     // Under the lock.
@@ -79,7 +68,7 @@ struct ShellIconWorker::Shared {
         std::thread([self] { self->Work(self); }).detach();
     }
 
-    // Under the lock: lookups past their time are answered with no icon and their threads
+    // Under the lock: jobs past their time are answered with no icon and their threads
     // replaced; the stalled threads end when their calls return.
     void GiveUpStalled(const std::shared_ptr<Shared>& self) {
         const ULONGLONG now = GetTickCount64();
@@ -87,9 +76,15 @@ struct ShellIconWorker::Shared {
             if (job.givenUp || now - job.started < kGiveUpAfterMs) continue;
             job.givenUp = true;
             --threads;
-            Deliver({KeyOf(job.request), {}});
+            Deliver({job.request.key, {}});
             if (all < kMaxThreads) StartThread(self);
         }
+    }
+
+    // Under the lock.
+    bool Running(const IconKey& key) const {
+        return std::any_of(running.begin(), running.end(),
+                           [&](const Job& job) { return !job.givenUp && job.request.key == key; });
     }
 
     int Busy() const {
@@ -110,28 +105,27 @@ struct ShellIconWorker::Shared {
             }
             auto request = std::move(queue.front());
             queue.pop_front();
-            queued.erase(KeyOf(request));
+            queued.erase(request.key);
             const auto job = running.insert(running.end(), {request, GetTickCount64(), false});
             if (!queue.empty()) SetEvent(wake);
             lock.unlock();
-            IconPixels icon = lookUp(request.target, request.side);
+            IconPixels icon = request.make();
             lock.lock();
             const bool givenUp = job->givenUp;
             running.erase(job);
             if (givenUp) break;
-            if (!abandoned) Deliver({KeyOf(request), std::move(icon)});
+            if (!abandoned) Deliver({request.key, std::move(icon)});
         }
         --all;
     }
 };
 
-ShellIconWorker::ShellIconWorker(HWND window, LookUp lookUp) : shared_(std::make_shared<Shared>()) {
+IconWorker::IconWorker(HWND window) : shared_(std::make_shared<Shared>()) {
     shared_->window = window;
-    shared_->lookUp = lookUp != nullptr ? lookUp : &LookUpPixels;
 }
 
-ShellIconWorker::~ShellIconWorker() {
-    std::vector<ShellIconResult> dropped;
+IconWorker::~IconWorker() {
+    std::vector<IconResult> dropped;
     {
         const std::lock_guard lock(shared_->mutex);
         shared_->abandoned = true;
@@ -142,16 +136,16 @@ ShellIconWorker::~ShellIconWorker() {
     SetEvent(shared_->wake);
 }
 
-void ShellIconWorker::Request(const std::vector<ShellIconRequest>& requests) {
+void IconWorker::Request(const std::vector<IconRequest>& requests) {
     auto& shared = *shared_;
     {
         const std::lock_guard lock(shared.mutex);
         // Backwards, each to the front: the first ends up first.
         for (auto request = requests.rbegin(); request != requests.rend(); ++request) {
-            const ShellIconKey key = Shared::KeyOf(*request);
+            const IconKey& key = request->key;
             if (const auto waiting = shared.queued.find(key); waiting != shared.queued.end()) {
                 shared.queue.splice(shared.queue.begin(), shared.queue, waiting->second);
-            } else if (shared.taken.insert(key).second) {
+            } else if (!shared.Running(key)) {
                 shared.queue.push_front(*request);
                 shared.queued.emplace(key, shared.queue.begin());
             }
@@ -163,8 +157,8 @@ void ShellIconWorker::Request(const std::vector<ShellIconRequest>& requests) {
     SetEvent(shared.wake);
 }
 
-std::vector<ShellIconResult> ShellIconWorker::TakeResults() {
-    std::vector<ShellIconResult> taken;
+std::vector<IconResult> IconWorker::TakeResults() {
+    std::vector<IconResult> taken;
     const std::lock_guard lock(shared_->mutex);
     taken.swap(shared_->results);
     shared_->announced = false;
