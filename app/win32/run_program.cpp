@@ -10,6 +10,7 @@
 #include "app/single_instance.h"
 #include "app/win32/console_output.h"
 #include "app/win32/main_window.h"
+#include "odmenu/win32/shell_context_menu.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_clipboard.h"
@@ -126,6 +127,9 @@ int RunProgram(HINSTANCE instance, MakeOwnerDrawHook makeOwnerDraw) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    // The next start need not wait for a Properties sheet to close.
+    instanceMutex.reset();
+    ShellContextMenu::WaitForItsWindows();
     return 0;
 }
 

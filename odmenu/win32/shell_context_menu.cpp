@@ -1,5 +1,9 @@
 #include "odmenu/win32/shell_context_menu.h"
 
+#include <atomic>
+#include <chrono>
+
+#include "platform/win32/system_function.h"
 #include "platform/win32/wide_text.h"
 
 namespace kov::win32 {
@@ -20,6 +24,51 @@ bool Guarded(Call call) {
     } catch (...) {
         return false;
     }
+}
+
+// What the shell opens from the menu on threads of its own (a Properties sheet) holds this
+// reference to the process while it is open, so that the process does not end under it.
+class ProcessReference final : public IUnknown {
+  public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        if (object == nullptr) return E_POINTER;
+        *object = IsEqualIID(iid, IID_IUnknown) ? this : nullptr;
+        if (*object == nullptr) return E_NOINTERFACE;
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++count_; }
+    ULONG STDMETHODCALLTYPE Release() override { return --count_; }
+    bool Held() const { return count_ > 1; }
+
+  private:
+    std::atomic<ULONG> count_{1};
+};
+ProcessReference processReference;
+
+void LendProcessReference() {
+    using SetReference = void(WINAPI*)(IUnknown*);
+    // Where the shell's own library lacks it, the newer one has it.
+    for (const wchar_t* library : {L"shlwapi.dll", L"shcore.dll"}) {
+        if (const auto set = SystemFunction<SetReference>(library, "SetProcessReference")) {
+            set(&processReference);
+            return;
+        }
+    }
+}
+
+BOOL CALLBACK FindShownWindow(HWND window, LPARAM found) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
+}
+
+bool ShowsAWindow() {
+    bool found = false;
+    EnumWindows(&FindShownWindow, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 struct FreeItemList {
@@ -53,6 +102,7 @@ std::unique_ptr<ShellContextMenu> ShellContextMenu::For(HWND owner, const std::s
             return SUCCEEDED(added) && HRESULT_CODE(added) > 0;
         });
     if (!offered) return nullptr;
+    LendProcessReference();
     shell->messages3_ = Receive<IContextMenu3>([&](IContextMenu3** menu) {
         return shell->handler_->QueryInterface(IID_IContextMenu3, reinterpret_cast<void**>(menu));
     });
@@ -97,6 +147,27 @@ bool ShellContextMenu::MenuMessage(UINT message, WPARAM wParam, LPARAM lParam, L
                SUCCEEDED(shown->messages_->HandleMenuMsg(message, wParam, lParam));
     });
     return true;
+}
+
+void ShellContextMenu::WaitForItsWindows() {
+    // A reference the shell never gives back must not keep an invisible program running: once
+    // nothing of the process shows, the wait ends after a while.
+    constexpr auto kGrace = std::chrono::seconds(10);
+    auto lastShown = std::chrono::steady_clock::now();
+    while (processReference.Held()) {
+        if (ShowsAWindow()) {
+            lastShown = std::chrono::steady_clock::now();
+        } else if (std::chrono::steady_clock::now() - lastShown > kGrace) {
+            return;
+        }
+        // The shell's threads may call into objects of this thread's apartment.
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
 }
 
 }  // namespace kov::win32

@@ -38,6 +38,9 @@ class ShellContextMenu {
     // items the shell draws itself) go to the shell, whose answer is the result; false while
     // none is shown.
     static bool MenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Before the program ends: until the windows the shell opened from a menu on threads of
+    // its own (a Properties sheet) are closed.
+    static void WaitForItsWindows();
 
   private:
     ShellContextMenu() = default;

@@ -1,17 +1,20 @@
 // The shell's icons of the entries, looked up as the worker looks them up.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <initializer_list>
 #include <map>
 #include <mutex>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "odmenu/win32/icon_worker.h"
 #include "odmenu/win32/shell_context_menu.h"
 #include "odmenu/win32/shell_icon_lookup.h"
 #include "platform/win32/com_apartment.h"
+#include "platform/win32/system_function.h"
 #include "tests/win32/temp_folder.h"
 
 namespace kov::win32 {
@@ -42,6 +45,21 @@ TEST(ShellContextMenu, IsFilledForAnExistingFileOnly) {
     EXPECT_GT(GetMenuItemCount(menu->Menu()), 0);
     DeleteFileW(WidePath(file).c_str());
     EXPECT_FALSE(ShellContextMenu::For(nullptr, file));
+
+    // What the shell opens from it on a thread of its own keeps the program until it closes.
+    using GetReference = HRESULT(WINAPI*)(IUnknown**);
+    IUnknown* reference = nullptr;
+    SystemFunction<GetReference>(L"shcore.dll", "GetProcessReference")(&reference);
+    ASSERT_NE(reference, nullptr);  // held by the call
+    std::atomic<bool> released = false;
+    std::thread sheet([&] {
+        Sleep(50);
+        released = true;
+        reference->Release();
+    });
+    ShellContextMenu::WaitForItsWindows();
+    EXPECT_TRUE(released);
+    sheet.join();
 }
 
 // The shell as the pool sees it: each lookup is recorded as it starts and answers when the test
