@@ -70,6 +70,7 @@ TEST(Utf8, BrokenSequencesBecomeReplacementCharacters) {
               "a\xEF\xBF\xBD"
               "b\xEF\xBF\xBD\xF0\x9F\x98\x80");
     EXPECT_EQ(Utf8ToUtf16(Utf16ToUtf8(unpaired, true), true), unpaired);
+    EXPECT_EQ(Utf16ToUtf8(std::u16string_view(unpaired + 3, 2)), "\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
 TEST(TextEncoding, FilesAreDecodedByTheirMarksAndContentAndWrittenWithoutLoss) {
