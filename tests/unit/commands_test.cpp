@@ -287,8 +287,7 @@ TEST_F(Commands, TheWindowInFrontsFolderAndSelectionAndFoldersOpenedThere) {
                             expand);
     // A file dialog's address bar: "Address: " and a folder.
     ExpectRows<std::optional<std::string>>(
-        {{"Address: C:\\Docs ", "C:\\Docs"}, {"Address: \\\\", {}}, {"C:\\Docs", {}}},
-        FolderOfAddressText);
+        {{"Address: C:\\ ", "C:\\"}, {"Address: \\\\", {}}, {"C:\\Docs", {}}}, FolderOfAddressText);
     fake.place.questions = 0;
     expand("CabinetWClass/C:\\Docs/\xC2\xA6w\xC2\xA6\x65\xC2\xA6w");
     expand("CabinetWClass/C:\\Docs/%windir%");

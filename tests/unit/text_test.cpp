@@ -38,7 +38,9 @@ TEST(Text, LetterCaseIsIgnoredInEveryScript) {
         EXPECT_EQ(!LessNoCase{}(a, b) && !LessNoCase{}(b, a), EqualsNoCase(a, b)) << pair;
         return EqualsNoCase(a, b);
     });
-    EXPECT_TRUE(LessNoCase{}(std::string_view("ab|").substr(0, 2), "abc"));  // not past the view
+    // Views are not read past their end.
+    EXPECT_TRUE(LessNoCase{}(std::string_view("ab|").substr(0, 2), "abc"));
+    EXPECT_EQ(FindNoCase(std::string_view("abc").substr(0, 2), "bc"), std::string_view::npos);
     EXPECT_EQ(FindNoCase("x\xC2\xA6S y \xC2\xA6s", "\xC2\xA6s", 2), 7u);
     EXPECT_EQ(FindNoCase("\xD0\x9E\xD0\xBA\xD0\xBD\xD0\xBE", "\xD0\xBD\xD0\x9E"), 4u);
     EXPECT_EQ(ReplaceAllNoCase("x\xC8\xBAy \xE2\xB1\xA5", "\xE2\xB1\xA5", "<>"), "x<>y <>");
@@ -108,9 +110,13 @@ TEST(Numbers, WholeNumbersRoundHalfToEvenAndColoursClampTheirParts) {
         {"abc", {}},      {"", {}},      {"1.", 1},          {".5", 0},      {"1e", {}},
         {"1e2", 100},     {"--1", {}},   {"1 2", {}},        {"nan", {}},    {"inf", {}},
     };
-    // Read as a view into a longer line, whose next character is a digit.
+    // Read as a view into a line that goes on with a separator, a digit or an exponent.
     ExpectRows(numbers, [&](const std::string& s) {
-        return ParseWholeNumber16(std::string_view(s + "7").substr(0, s.size()), point);
+        const auto read = [&](const char* next) {
+            return ParseWholeNumber16(std::string_view(s + next).substr(0, s.size()), point);
+        };
+        EXPECT_EQ(read("."), read("7")) << s;
+        return read("e");
     });
     // "40000" is outside a 16-bit number.
     const Rows<RgbColor> colours = {
@@ -162,7 +168,7 @@ TEST(CommandLine, ProgramNameIsSkippedAndOnePairOfQuotesRemoved) {
     const Rows<bool> devices = {
         {"NUL", true},       {"C:\\x\\con.txt", true}, {"com1:", true},
         {"LPT9 .mnu", true}, {"COM\xC2\xB3", true},    {"CONOUT$", true},
-        {"COM0", false},     {"nul\\x", false},        {"CONSOLE", false},
+        {"COM0", false},     {"nul\\x", false},        {"CON1", false},
         {"C:", false},       {"COM", false},
     };
     ExpectRows(devices, [](const std::string& path) { return IsDeviceName(path); });
