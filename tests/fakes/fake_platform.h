@@ -152,13 +152,17 @@ class FakeOwnerDrawHook : public OwnerDrawHook {
   public:
     void HookODMenu(const OwnerDrawSources&) override {}
     void UnhookODMenu() override {}
-    bool AddImage(const std::string&, const ImagePair&) override { return true; }
+    bool AddImage(const std::string& key, const ImagePair&) override {
+        images.push_back(key);
+        return true;
+    }
     void SetSkinPictures(platform::PicturePtr, platform::PicturePtr) override {}
     void UseDarkMenus() override {}
     ChoiceModifier ModifierOfChoice() const override { return modifier; }
     bool PopupClosedWithShellMenu() override { return closedWithShellMenu-- > 0; }
     ChoiceModifier modifier = ChoiceModifier::None;
-    int closedWithShellMenu = 0;  // the popups still to be closed so
+    int closedWithShellMenu = 0;      // the popups still to be closed so
+    std::vector<std::string> images;  // the keys of the pictures added
 };
 
 // Light mode without high contrast unless a test sets otherwise; the dark theme data as given.

@@ -72,6 +72,7 @@ TEST_F(RunCycle, ProgramSubmenuAndCommandLine) {
     // An item without a command is a problem, which the program submenu shows first.
     Start("@NoSettings 1\r\n@NoEdit 1\r\n@NoAbout 1\r\n@NoHelp 1\r\n@NoExit 1\r\nItem");
     EXPECT_EQ(Tree(), "POPUP KOV\n  ITEM -106 Problems (1)\nITEM 6 Item\n");
+    EXPECT_EQ(fake.ownerDraw.images.back(), "Problems (1)");  // with its own picture
     Start("@NoProgramMenu true\r\nItem");
     EXPECT_EQ(Tree(), "ITEM 2 Item\n");
 
