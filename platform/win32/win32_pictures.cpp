@@ -68,7 +68,7 @@ UniqueBitmap LoadBitmapResource(const std::string& name) {
     return UniqueBitmap(LoadBitmapW(GetModuleHandleW(nullptr), Widen(name).c_str()));
 }
 
-// Keeps OLE initialised on this thread until the program ends: the system's picture loader
+// Keeps OLE initialised on this thread until it ends: the system's picture loader
 // resolves file paths through it.
 class OleSession {
   public:
@@ -228,10 +228,9 @@ std::string ReadFileStart(const std::string& path, std::size_t bytes) {
 }
 
 PictureFile LoadPictureFile(const std::string& path, SizeFor sizeFor, int dpi) {
-    // Only menus that name picture files pay for starting OLE, and only once: first on the
-    // window thread (a skin, an item's picture), before any is decoded on another thread,
-    // which is an apartment of its own.
-    static const OleSession ole;
+    // Only menus that name picture files pay for starting OLE, and only once on each thread that
+    // decodes them (the window thread, the icon threads), until that thread ends.
+    thread_local const OleSession ole;
     if (path.empty()) return {};
     if (auto decoded = DecodeWithAlpha(WidePath(path), sizeFor, dpi); decoded.bitmap)
         return decoded;
