@@ -136,6 +136,7 @@ TEST_F(MenuBuilder, ProblemsNameTheirLine) {
         {"Run\tC:\\Tools\\b.exe" + manyBlanks, ""},  // looked at only up to the 16th blank
         {longCaption + "\tx",
          "a caption longer than 4096 bytes is cut: " + longCaption.substr(0, 100) + "..."},
+        {"@CustomIcon B|C:\\Tools\\a.exe", ""},
         {std::string(4096, 'y') + "\tx", ""},
         {"[Sub", ""},
         {"[Never closed", ""},

@@ -40,7 +40,9 @@ TEST(Text, LetterCaseIsIgnoredInEveryScript) {
     });
     // Views are not read past their end.
     EXPECT_TRUE(LessNoCase{}(std::string_view("ab|").substr(0, 2), "abc"));
+    EXPECT_FALSE(LessNoCase{}("abc", std::string_view("ab|").substr(0, 2)));
     EXPECT_EQ(FindNoCase(std::string_view("abc").substr(0, 2), "bc"), std::string_view::npos);
+    EXPECT_EQ(FindNoCase("ab", "", 2), 2u);  // an empty needle is found up to the end
     EXPECT_EQ(FindNoCase("x\xC2\xA6S y \xC2\xA6s", "\xC2\xA6s", 2), 7u);
     EXPECT_EQ(FindNoCase("\xD0\x9E\xD0\xBA\xD0\xBD\xD0\xBE", "\xD0\xBD\xD0\x9E"), 4u);
     EXPECT_EQ(ReplaceAllNoCase("x\xC8\xBAy \xE2\xB1\xA5", "\xE2\xB1\xA5", "<>"), "x<>y <>");
