@@ -137,6 +137,7 @@ TEST_F(MenuBuilder, ProblemsNameTheirLine) {
         {longCaption + "\tx",
          "a caption longer than 4096 bytes is cut: " + longCaption.substr(0, 100) + "..."},
         {"@CustomIcon B|C:\\Tools\\a.exe", ""},
+        {"@LanguageFile C:\\Tools\\a.exe", ""},
         {std::string(4096, 'y') + "\tx", ""},
         {"[Sub", ""},
         {"[Never closed", ""},
@@ -179,12 +180,12 @@ TEST_F(MenuBuilder, ProblemsNameTheirLine) {
         const auto problems = Problems();
         return problems.empty() ? std::string() : problems[0];
     });
-    // UTF-16 LE: "[A", "-", a lone low surrogate; the open "[" is listed first, at its line.
-    Build(std::string("\xFF\xFE[\0A\0\r\0\n\0-\0\n\0\x00\xDC\t\0x\0", 20));
+    // UTF-16 LE: "[A", "-", a lone high surrogate last; the open "[" is listed first, at its line.
+    Build(std::string("\xFF\xFE[\0A\0\r\0\n\0-\0\n\0x\0\t\0\x00\xD8", 20));
     EXPECT_EQ(Problems(),
               (std::vector<std::string>{
                   "line 1: [ is never closed by ]",
-                  "line 3: UTF-16 surrogate U+DC00 has no partner; it was read as U+FFFD"}));
+                  "line 3: UTF-16 surrogate U+D800 has no partner; it was read as U+FFFD"}));
 }
 
 TEST_F(MenuBuilder, IncludedFilesReadInPlaceWithTheirOwnLinesAndProblems) {
