@@ -111,7 +111,8 @@ TEST(Numbers, WholeNumbersRoundHalfToEvenAndColoursClampTheirParts) {
         {" 9.5 ", 10},    {"8.5", 8},    {"-0.5", 0},        {"\t12\t", 12}, {"+3", 3},
         {"32767", 32767}, {"32768", {}}, {"-32768", -32768}, {"-32769", {}}, {"1e9", {}},
         {"abc", {}},      {"", {}},      {"1.", 1},          {".5", 0},      {"1e", {}},
-        {"1e2", 100},     {"--1", {}},   {"1 2", {}},        {"nan", {}},    {"inf", {}},
+        {"1e2", 100},     {"1e+2", 100}, {"--1", {}},        {"1 2", {}},    {"nan", {}},
+        {"inf", {}},
     };
     // Read as a view into a line that goes on with a separator, a digit or an exponent.
     ExpectRows(numbers, [&](const std::string& s) {
