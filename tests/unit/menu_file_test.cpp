@@ -180,8 +180,8 @@ TEST_F(MenuBuilder, ProblemsNameTheirLine) {
         const auto problems = Problems();
         return problems.empty() ? std::string() : problems[0];
     });
-    // UTF-16 LE: "[A", "-", a lone high surrogate last; the open "[" is listed first, at its line.
-    Build(std::string("\xFF\xFE[\0A\0\r\0\n\0-\0\n\0x\0\t\0\x00\xD8", 20));
+    // UTF-16 LE: "[" and a pair, "-", a lone high surrogate last; the open "[" is listed first.
+    Build(std::string("\xFF\xFE[\0=\xD8\x00\xDE\r\0\n\0-\0\n\0x\0\t\0\x00\xD8", 22));
     EXPECT_EQ(Problems(),
               (std::vector<std::string>{
                   "line 1: [ is never closed by ]",

@@ -29,6 +29,7 @@ TEST(Text, LetterCaseIsIgnoredInEveryScript) {
         {"\xF0\x90\x90\x80|\xF0\x90\x90\xA8", true},  // Deseret, beyond 16 bits
         {"\xE1\x8E\xA0|\xEA\xAD\xB0", true},          // Cherokee folds to its capitals
         {"\xE9|\xC9", false},                         // broken bytes compare as they are
+        {"\x80|\xC2\x80", false},
         {"@BGMENUCOLOR AZ|@bgmenucolor az", true},
         {"[|{", false},
         {"ab|abc", false},
@@ -54,8 +55,9 @@ TEST(Text, LetterCaseIsIgnoredInEveryScript) {
 TEST(Utf8, BrokenSequencesBecomeReplacementCharacters) {
     const Rows<std::u16string> cases = {
         {"a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80", u"a\u00E9\u20AC\U0001F600"},
-        {"\xC0\xAF", u"\uFFFD\uFFFD"},                      // overlong slash
-        {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},            // an encoded surrogate
+        {"\xC0\xAF", u"\uFFFD\uFFFD"},            // overlong slash
+        {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},  // an encoded surrogate
+        {"\xED\xBF\xBF", u"\uFFFD\uFFFD\uFFFD"},
         {"\xE2\x82", u"\uFFFD\uFFFD"},                      // cut short
         {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},  // beyond U+10FFFF
         {std::string("a\0b", 3), std::u16string(u"a\0b", 3)},
