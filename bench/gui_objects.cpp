@@ -12,20 +12,9 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
+#include "tests/win32/gdi_handle_table.h"
 
-// One entry of the GDI handle table, as Wine lays it out (and 64-bit Windows before 10).
-struct GdiHandleEntry {
-    std::uint64_t object;
-    std::uint32_t owner;
-    std::uint16_t unique;
-    std::uint8_t type;  // 0 for a free entry
-    std::uint8_t flags;
-    std::uint64_t userPointer;
-};
-static_assert(sizeof(GdiHandleEntry) == 24);
-constexpr std::size_t kMaxHandles = 0x10000;
-constexpr std::size_t kGdiTableInPeb = 0xF8;  // PEB.GdiSharedHandleTable, 64-bit
+namespace {
 
 DWORD ProcessNamed(const wchar_t* name) {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
@@ -61,16 +50,14 @@ long LiveGdiEntries(HANDLE process) {
         return -1;
     }
     std::uint64_t table = 0;
-    if (!Read(process, reinterpret_cast<std::uint64_t>(basic.PebBaseAddress) + kGdiTableInPeb,
+    if (!Read(process, reinterpret_cast<std::uint64_t>(basic.PebBaseAddress) + kov::kGdiTableInPeb,
               &table) ||
         table == 0) {
         return -1;
     }
-    std::vector<GdiHandleEntry> entries(kMaxHandles);
+    std::vector<kov::GdiHandleEntry> entries(kov::kMaxGdiHandles);
     if (!Read(process, table, entries.data(), entries.size())) return -1;
-    long live = 0;
-    for (const auto& entry : entries) live += entry.type != 0;
-    return live;
+    return kov::CountLiveEntries(entries.data());
 #endif
 }
 

@@ -22,22 +22,11 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_pictures.h"
+#include "tests/win32/gdi_handle_table.h"
 #include "tests/win32/temp_folder.h"
 
 namespace kov::win32 {
 namespace {
-
-// One entry of the handle table, as Wine lays it out (and 64-bit Windows before version 10).
-struct GdiHandleEntry {
-    std::uint64_t object;
-    std::uint32_t owner;
-    std::uint16_t unique;
-    std::uint8_t type;  // 0 for a free entry
-    std::uint8_t flags;
-    std::uint64_t userPointer;
-};
-static_assert(sizeof(GdiHandleEntry) == 24);
-constexpr std::size_t kMaxHandles = 0x10000;
 
 const GdiHandleEntry* HandleTable() {
 #if defined(_WIN64)
@@ -45,7 +34,7 @@ const GdiHandleEntry* HandleTable() {
     const unsigned char* peb = nullptr;
     asm("movq %%gs:0x60, %0" : "=r"(peb));
     const GdiHandleEntry* table = nullptr;
-    std::memcpy(&table, peb + 0xF8, sizeof table);  // PEB.GdiSharedHandleTable
+    std::memcpy(&table, peb + kGdiTableInPeb, sizeof table);
     return table;
 #else
     return nullptr;
@@ -62,9 +51,7 @@ unsigned long GdiObjectCount() {
     }
     const GdiHandleEntry* table = HandleTable();
     if (table == nullptr) return 0;
-    unsigned long live = 0;
-    for (std::size_t i = 0; i < kMaxHandles; ++i) live += table[i].type != 0;
-    return live;
+    return static_cast<unsigned long>(CountLiveEntries(table));
 }
 
 // A 32-bit bitmap in a memory context, filled with one colour, whose pixels can be read.
