@@ -24,8 +24,8 @@ struct ProgramOutput {
         Cancelled,   // the user closed its submenu or the menu while it ran
     };
     End end = End::NotStarted;
-    std::uint32_t exitCode = 0;
-    std::string output;  // the bytes it wrote, at most the limit
+    std::uint32_t exitCode = 0;  // NotStarted: the system's error code
+    std::string output;          // the bytes it wrote, at most the limit
 };
 
 class ProgramRunner {

@@ -117,7 +117,10 @@ ProgramOutput Win32ProgramRunner::RunForOutput(const platform::ProgramRun& run) 
     UniqueFile errors(CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                   &inherit, OPEN_EXISTING, 0, nullptr));
     auto job = MakeKillingJob();
-    if (!output.read || !input.read || !errors || !job) return result;
+    if (!output.read || !input.read || !errors || !job) {
+        result.exitCode = GetLastError();
+        return result;
+    }
     input.write.reset();
 
     STARTUPINFOW startup{};
@@ -135,6 +138,7 @@ ProgramOutput Win32ProgramRunner::RunForOutput(const platform::ProgramRun& run) 
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
                         CREATE_SUSPENDED | CREATE_NO_WINDOW | CREATE_UNICODE_ENVIRONMENT, nullptr,
                         run.workingFolder.empty() ? nullptr : folder.c_str(), &startup, &started)) {
+        result.exitCode = GetLastError();
         return result;
     }
     UniqueKernelObject process(started.hProcess);

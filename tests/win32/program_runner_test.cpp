@@ -32,7 +32,7 @@ bool Ended(DWORD processId) {
 TEST(Win32ProgramRunner, ReadsOutputHiddenEndsTheTreeAtTheDeadlineAndCutsAtTheLimit) {
     Win32ProgramRunner runner;
     auto output = runner.RunForOutput({Probe("lines 2 7"), "", 10000, 1000});
-    EXPECT_EQ(output.end, End::Exited);
+    EXPECT_EQ(output.end, End::Exited) << "error " << output.exitCode;
     EXPECT_EQ(output.exitCode, 7u);
     EXPECT_EQ(output.output, "line 1\r\nline 2\r\n");
 
