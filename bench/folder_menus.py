@@ -24,7 +24,7 @@ import sys
 import tempfile
 import time
 from pathlib import Path
-from typing import Optional
+from typing import Iterator, Optional
 
 ROOT = Path(__file__).resolve().parents[1]
 sys.path.insert(0, str(ROOT / "tests" / "e2e"))
@@ -85,6 +85,15 @@ def report(name: str, values: list[float]) -> float:
     print(f"{name:34} median {median * 1000:8.1f} ms (min {min(values) * 1000:.1f}, "
           f"max {max(values) * 1000:.1f}, n={len(values)})")
     return median
+
+
+def alternately(args: argparse.Namespace, names) -> Iterator[tuple[str, bool]]:
+    """The names in turn, their order reversed every other round, warm-up rounds first: each
+    with whether its measurement counts."""
+    names = list(names)
+    for i in range(args.warmup + args.runs):
+        for name in names if i % 2 == 0 else names[::-1]:
+            yield name, i >= args.warmup
 
 
 def arguments(doc: str, script: str, argv: list[str]) -> tuple[argparse.Namespace, Optional[int]]:

@@ -24,7 +24,7 @@ sys.path.insert(0, str(ROOT / "bench"))
 
 import harness  # noqa: E402
 from harness import menu  # noqa: E402
-from folder_menus import arguments, report  # noqa: E402
+from folder_menus import alternately, arguments, report  # noqa: E402
 from selection_moves import Popup, press  # noqa: E402
 from start_to_popup import POPUP_DEADLINE, PopupWatcher  # noqa: E402
 
@@ -87,11 +87,10 @@ def main(argv: list[str]) -> int:
         folders["pictures"].write("KOV.mnu", menu(*lines, *items))
         folders["plain"].write("KOV.mnu", menu(lines[0], *items))
         watcher = PopupWatcher()
-        for i in range(args.warmup + args.runs):
-            for name in (folders if i % 2 == 0 else list(folders)[::-1]):
-                result = one_run(folders[name], watcher)
-                if i >= args.warmup:
-                    results[name].append(result)
+        for name, counts in alternately(args, folders):
+            result = one_run(folders[name], watcher)
+            if counts:
+                results[name].append(result)
     finally:
         for folder in folders.values():
             folder.close()

@@ -33,7 +33,7 @@ sys.path.insert(0, str(ROOT / "bench"))
 
 import harness  # noqa: E402
 from harness import menu  # noqa: E402
-from folder_menus import arguments, report  # noqa: E402
+from folder_menus import alternately, arguments, report  # noqa: E402
 from start_to_popup import (POPUP_DEADLINE, PopupWatcher, XWindowAttributes,  # noqa: E402
                             processor_time, wine_server)
 
@@ -175,14 +175,12 @@ def main(argv: list[str]) -> int:
             menus(folder, name == "pictures")
         watcher = PopupWatcher()
         servers = [wine_server(), int(os.environ["KOV_XVFB_PID"])]
-        for i in range(args.warmup + args.runs):
-            order = list(folders) if i % 2 == 0 else list(folders)[::-1]
-            for name in order:
-                elapsed, processor, first, after = one_run(folders[name], watcher, servers)
-                objects[name].add((first, after))
-                if i >= args.warmup:
-                    times[name].append(elapsed)
-                    busy[name].append(processor)
+        for name, counts in alternately(args, folders):
+            elapsed, processor, first, after = one_run(folders[name], watcher, servers)
+            objects[name].add((first, after))
+            if counts:
+                times[name].append(elapsed)
+                busy[name].append(processor)
     finally:
         for folder in folders.values():
             folder.close()

@@ -26,7 +26,7 @@ sys.path.insert(0, str(ROOT / "bench"))
 
 import harness  # noqa: E402
 from harness import menu  # noqa: E402
-from folder_menus import arguments, report  # noqa: E402
+from folder_menus import alternately, arguments, report  # noqa: E402
 from selection_moves import XImage, press  # noqa: E402
 from start_to_popup import POPUP_DEADLINE, PopupWatcher, XWindowAttributes  # noqa: E402
 
@@ -107,11 +107,10 @@ def main(argv: list[str]) -> int:
             folder.write(folder.menu_file.name, menu(
                 "@NoProgramMenu 1", f"\u00a6qDocs|{harness.windows_path(trees / name)}|*"))
         watcher = PopupWatcher()
-        for i in range(args.warmup + args.runs):
-            for name in list(folders) if i % 2 == 0 else list(folders)[::-1]:
-                elapsed = one_run(folders[name], watcher)
-                if i >= args.warmup:
-                    times[name].append(elapsed)
+        for name, counts in alternately(args, folders):
+            elapsed = one_run(folders[name], watcher)
+            if counts:
+                times[name].append(elapsed)
     finally:
         for folder in folders.values():
             folder.close()
