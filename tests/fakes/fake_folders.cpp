@@ -1,23 +1,13 @@
 #include "tests/fakes/fake_folders.h"
 
+#include <fnmatch.h>
+
 namespace kov::fakes {
 
 namespace {
 
 std::string WithBackslash(const std::string& path) {
     return path.ends_with('\\') ? path : path + '\\';
-}
-
-// The shell's rules: "*" any run, "?" one character, letter case ignored.
-bool MatchesOne(std::string_view name, std::string_view pattern) {
-    if (pattern.empty()) return name.empty();
-    if (pattern[0] == '*') {
-        return MatchesOne(name, pattern.substr(1)) ||
-               (!name.empty() && MatchesOne(name.substr(1), pattern));
-    }
-    return !name.empty() &&
-           (pattern[0] == '?' || EqualsNoCase(pattern.substr(0, 1), name.substr(0, 1))) &&
-           MatchesOne(name.substr(1), pattern.substr(1));
 }
 
 }  // namespace
@@ -39,7 +29,10 @@ std::uint32_t FakeFolders::FileAttributes(const std::string& path) {
 bool FakeFolders::MatchesPattern(const std::string& name, const std::string& pattern) {
     for (auto one : SplitText(pattern, ";")) {
         one.erase(0, one.find_first_not_of(' '));
-        if (!one.empty() && MatchesOne(name, one)) return true;
+        // Near enough the shell's rules: "*" any run, "?" one character, letter case ignored.
+        if (!one.empty() && fnmatch(one.c_str(), name.c_str(), FNM_CASEFOLD | FNM_NOESCAPE) == 0) {
+            return true;
+        }
     }
     return false;
 }

@@ -171,6 +171,10 @@ TEST(MenuCheck, PrintsWhereAndEndsWithTheCount) {
     EXPECT_TRUE(out.ends_with(
         "D:\\m.mnu(1000): no command after the caption x\r\nand 100 more problems\r\n"));
     EXPECT_EQ(CheckMenuFile(fake.platform, numbers, "", out), 1);  // an empty name is no file
+    fake.files.unreadable.insert("D:\\m.mnu");  // there, but held by another program
+    out.clear();
+    EXPECT_EQ(CheckMenuFile(fake.platform, numbers, "D:\\m.mnu", out), 1);
+    EXPECT_EQ(out, "D:\\m.mnu: the menu file could not be read (locked)\r\n");
     EXPECT_TRUE(fake.messages.shown.empty());
 }
 
