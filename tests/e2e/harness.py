@@ -101,8 +101,9 @@ def send_keys(*keys: str, window: Optional[int] = None) -> None:
                    check=True, timeout=10, capture_output=True)
 
 
-def move_mouse(x: int, y: int) -> None:
-    subprocess.run(["xdotool", "mousemove", str(x), str(y)], check=True, timeout=10)
+def move_mouse(x: int, y: int, *then: str) -> None:
+    """Moves the pointer there, then does what xdotool is told after it ("click", "1")."""
+    subprocess.run(["xdotool", "mousemove", str(x), str(y), *then], check=True, timeout=10)
 
 
 class Screenshot:
@@ -262,7 +263,7 @@ def session_lost() -> str:
 
 def record_opening(test: unittest.TestCase, folder: ProgramFolder, *extensions: str) -> Path:
     """Makes a copy of arg_recorder open files of the extensions, for this test only; returns
-    the file where it records its command lines."""
+    the file where it records its command lines, which recorded() reads."""
     shutil.copyfile(helper_exe("arg_recorder"), folder.path / "recorder.exe")
     for key, value in [("KOV.e2e\\shell\\open\\command",
                         f'"{windows_path(folder.path / "recorder.exe")}" "%1"'),
@@ -272,10 +273,12 @@ def record_opening(test: unittest.TestCase, folder: ProgramFolder, *extensions: 
 
 
 def recorded(args: Path, count: int) -> list[str]:
-    """The first count lines recorded, sorted: programs started at once write in any order."""
+    """The arguments of the first count starts recorded, after the recorder's own quoted path,
+    sorted: programs started at once write in any order."""
     poll(lambda: args.exists() and args.read_bytes().count(b"\r\n") >= count, 10,
          f"{count} recorded start(s) in {args.read_bytes() if args.exists() else None!r}")
-    return sorted(args.read_bytes().decode("utf-8").split("\r\n")[:count])
+    lines = args.read_bytes().decode("utf-8").split("\r\n")[:count]
+    return sorted(line.split('" ', 1)[1] for line in lines)
 
 
 class KovTestCase(unittest.TestCase):

@@ -4,25 +4,9 @@ the submenu opens again."""
 
 from __future__ import annotations
 
-import os
 import shutil
-import unittest
 
-from harness import KovTestCase, build_dir, menu, poll, send_keys, windows_path
-
-
-def running_from(folder) -> list[str]:
-    """Command lines of the processes started from the folder's programs."""
-    found = []
-    for pid in filter(str.isdigit, os.listdir("/proc")):
-        try:
-            with open(f"/proc/{pid}/cmdline", "rb") as cmdline:
-                line = cmdline.read().replace(b"\0", b" ").decode("utf-8", "replace")
-        except OSError:
-            continue
-        if "probe.exe" in line and windows_path(folder.path).lower() in line.lower():
-            found.append(line)
-    return found
+from harness import KovTestCase, build_dir, menu, poll, send_keys, session_programs
 
 
 class GeneratorsTest(KovTestCase):
@@ -45,14 +29,11 @@ class GeneratorsTest(KovTestCase):
         # Escape and then Left leave the submenu long before the deadline; the popup stays and
         # opens the submenu again.
         for leave in ("Escape", "Left"):
-            poll(lambda: len(running_from(self.folder)) == 2, 10, "the program and its child")
+            poll(lambda: len(session_programs("probe.exe")) == 2, 10, "the program and its child")
             send_keys(leave)
-            poll(lambda: not running_from(self.folder), 10, "the program and its child to end")
+            poll(lambda: not session_programs("probe.exe"), 10, "the program and its child to end")
             if leave == "Escape":
                 send_keys("Right")
         send_keys("Escape")
         run.wait_exit()
         self.assert_trace("chosen 0")
-
-if __name__ == "__main__":
-    unittest.main()

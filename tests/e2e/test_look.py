@@ -113,8 +113,3 @@ class LookTest(KovTestCase):
                         "dark items, white text and a separator")
         send_keys("Escape")
         run.wait_exit()
-
-
-if __name__ == "__main__":
-    import unittest
-    unittest.main()

@@ -6,7 +6,6 @@ from __future__ import annotations
 import os
 import shutil
 import subprocess
-import unittest
 
 from harness import KovTestCase, helper_exe, menu, recorded, send_keys, windows_path
 
@@ -50,7 +49,3 @@ class ProblemsTest(KovTestCase):
         send_keys("Tab", "space", window=window.id)
         self.assertEqual(0, run.wait_exit())
         self.assert_trace("chosen -6")
-
-
-if __name__ == "__main__":
-    unittest.main()

@@ -4,7 +4,6 @@ program's folder."""
 
 from __future__ import annotations
 
-import unittest
 
 from harness import ROOT, KovTestCase, menu, screenshot_when, send_keys
 
@@ -73,7 +72,3 @@ class RunCycleTest(KovTestCase):
         send_keys("Return", window=about.id)
         run.wait_exit()
         self.assert_trace("chosen -1")
-
-
-if __name__ == "__main__":
-    unittest.main()

@@ -4,7 +4,6 @@ should write leave the popup and the window usable and unchanged."""
 from __future__ import annotations
 
 import random
-import unittest
 
 from harness import KovTestCase, menu, poll, send_keys
 
@@ -59,7 +58,3 @@ class SettingsTest(KovTestCase):
         self.assertEqual(language, (self.folder.path / "Svenska.lng").read_bytes())
         self.assertEqual({"KOV.exe", "KOV.mnu", "Svenska.lng", "trace.txt"},
                          {p.name for p in self.folder.path.iterdir()})
-
-
-if __name__ == "__main__":
-    unittest.main()

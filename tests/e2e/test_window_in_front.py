@@ -5,7 +5,6 @@ from __future__ import annotations
 
 import os
 import subprocess
-import unittest
 
 from harness import (KovTestCase, helper_exe, menu, move_mouse, poll, send_keys, visible_windows,
                      windows_path, x_windows)
@@ -27,8 +26,7 @@ class WindowInFrontTest(KovTestCase):
         """Brings the program's window to the front as the user would: KOV's end leaves the
         front to whichever window Wine picks."""
         window = visible_windows(exe_name)[0]
-        subprocess.run(["xdotool", "mousemove", str(window.x + window.width // 2),
-                        str(window.y + 5), "click", "1"], check=True, timeout=10)
+        move_mouse(window.x + window.width // 2, window.y + 5, "click", "1")
         move_mouse(*self.CURSOR)
 
     def test_a_section_shows_over_its_program_only(self):
@@ -61,7 +59,3 @@ class WindowInFrontTest(KovTestCase):
         send_keys("Return", window=dialog)
         poll(lambda: result.exists(), 10, "the dialog to be accepted")
         self.assertEqual(windows_path(target / "typed.txt"), result.read_text("utf-8"))
-
-
-if __name__ == "__main__":
-    unittest.main()
