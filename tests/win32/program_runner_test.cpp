@@ -3,11 +3,8 @@
 
 #include "platform/win32/windows_api.h"
 
-#include <sstream>
 #include <string>
-#include <thread>
 
-#include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_program_runner.h"
 
@@ -24,12 +21,9 @@ std::string Probe(const std::string& arguments) {
     return "\"" + path + "\" " + arguments;
 }
 
-bool Ended(DWORD processId) {
-    UniqueKernelObject process(OpenProcess(SYNCHRONIZE, FALSE, processId));
-    return !process || WaitForSingleObject(process.get(), 5000) == WAIT_OBJECT_0;
-}
-
-TEST(Win32ProgramRunner, ReadsOutputHiddenEndsTheTreeAtTheDeadlineAndCutsAtTheLimit) {
+// Ending what it started, and Escape ending the wait, are seen by the end-to-end tier's program
+// that never ends.
+TEST(Win32ProgramRunner, ReadsOutputHiddenStopsAtTheDeadlineAndCutsAtTheLimit) {
     Win32ProgramRunner runner;
     auto output = runner.RunForOutput({Probe("lines 2 7"), "", 10000, 1000});
     EXPECT_EQ(output.end, End::Exited) << "error " << output.exitCode;
@@ -39,34 +33,13 @@ TEST(Win32ProgramRunner, ReadsOutputHiddenEndsTheTreeAtTheDeadlineAndCutsAtTheLi
     output = runner.RunForOutput({Probe("look"), "C:\\", 10000, 1000});
     EXPECT_EQ(output.output, "console 0 show 0 input ends 1");
 
-    output = runner.RunForOutput({Probe("forever"), "", 1500, 1000});
-    EXPECT_EQ(output.end, End::TimedOut);
-    DWORD probe = 0, child = 0;
-    std::istringstream(output.output) >> probe >> child;
-    ASSERT_NE(child, 0u) << output.output;
-    EXPECT_TRUE(Ended(probe));
-    EXPECT_TRUE(Ended(child));
+    EXPECT_EQ(runner.RunForOutput({Probe("forever"), "", 1500, 1000}).end, End::TimedOut);
 
     output = runner.RunForOutput({Probe("flood"), "", 10000, 100000});
     EXPECT_EQ(output.end, End::Cut);
     EXPECT_EQ(output.output, std::string(100000, 'x'));
 
     EXPECT_EQ(runner.RunForOutput({"C:\\nowhere\\none.exe", "", 10000, 1000}).end, End::NotStarted);
-
-    // Escape typed while it runs ends the wait long before the deadline.
-    INPUT escape[2]{};
-    for (auto& key : escape) {
-        key.type = INPUT_KEYBOARD;
-        key.ki.wVk = VK_ESCAPE;
-    }
-    escape[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    std::thread typist([&escape] {
-        Sleep(300);
-        SendInput(2, escape, sizeof escape[0]);
-    });
-    output = runner.RunForOutput({Probe("forever"), "", 60000, 1000});
-    typist.join();
-    EXPECT_EQ(output.end, End::Cancelled);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
-// A program for the runner's tests to run: "lines N [code [ms]]" writes N lines over ms
-// milliseconds and ends with the exit code, "look" tells how it was
-// started, "forever" starts a copy of itself that sleeps and then sleeps too, "flood" writes
-// without end.
+// A program for the runner's tests to run: "lines N [code]" writes N lines and ends with the exit
+// code, "look" tells how it was started, "forever" starts a copy of itself that sleeps and then
+// sleeps too, "flood" writes without end.
 #include <windows.h>
 
 #include <cstdio>
@@ -22,11 +21,7 @@ int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "lines") {
         const int count = argc > 2 ? std::atoi(argv[2]) : 1;
-        const int pause = argc > 4 ? std::atoi(argv[4]) / count : 0;
-        for (int n = 1; n <= count; ++n) {
-            Sleep(static_cast<DWORD>(pause));
-            Write("line " + std::to_string(n) + "\r\n");
-        }
+        for (int n = 1; n <= count; ++n) Write("line " + std::to_string(n) + "\r\n");
     } else if (mode == "look") {
         STARTUPINFOW startup{};
         GetStartupInfoW(&startup);
@@ -44,11 +39,8 @@ int main(int argc, char** argv) {
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION child{};
-        if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                           &startup, &child)) {
-            Write(std::to_string(GetCurrentProcessId()) + " " + std::to_string(child.dwProcessId) +
-                  "\r\n");
-        }
+        CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                       &child);
         Sleep(INFINITE);
     } else if (mode == "sleep") {
         Sleep(INFINITE);
