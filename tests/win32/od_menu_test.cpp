@@ -10,6 +10,7 @@
 #include <cstring>
 #include <optional>
 #include <set>
+#include <utility>
 #include <vector>
 
 #include "odmenu/win32/arriving_icons.h"
@@ -52,12 +53,14 @@ unsigned long GdiObjectCount() {
     return static_cast<unsigned long>(CountLiveEntries(table));
 }
 
-// A 32-bit bitmap in a memory context, filled with one colour, whose pixels can be read.
+// A 32-bit bitmap in a memory context, filled with one colour, or a bitmap of the test's, whose
+// pixels can be read.
 struct Canvas {
     Canvas(int width, int height) : bitmap(CreateBitmap(width, height, 1, 32, nullptr)) {
         const RECT all{0, 0, width, height};
         FillRect(dc.get(), &all, UniqueBrush(CreateSolidBrush(RGB(255, 0, 255))).get());
     }
+    explicit Canvas(UniqueBitmap picture) : bitmap(std::move(picture)) {}
     COLORREF Pixel(int x, int y) const { return GetPixel(dc.get(), x, y); }
     // How many pixels of an item's picture cell (20 by 22 pixels from left, top) have the colour.
     int Count(int left, int top, COLORREF colour) const {
@@ -392,12 +395,9 @@ TEST_F(OwnerDrawn, GdiObjectsReturnToTheirCountAndPicturesScale) {
 TEST(IconBitmaps, ScaledMasksStayBlackAndWhite) {
     const UniqueBitmap mask = LoadBitmapResource("kovmask");
     for (const LONG side : {28, 36}) {
-        const UniqueBitmap scaled = MaskStretchedTo(mask.get(), {side, side});
-        const UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
-        const SelectedObject selected(dc.get(), scaled.get());
+        const Canvas scaled(MaskStretchedTo(mask.get(), {side, side}));
         std::set<COLORREF> colours;
-        for (int i = 0; i < side * side; ++i)
-            colours.insert(GetPixel(dc.get(), i % side, i / side));
+        for (int i = 0; i < side * side; ++i) colours.insert(scaled.Pixel(i % side, i / side));
         EXPECT_EQ(colours, (std::set<COLORREF>{RGB(0, 0, 0), RGB(255, 255, 255)})) << side;
     }
 }
