@@ -4,7 +4,6 @@ program's folder."""
 
 from __future__ import annotations
 
-
 from harness import ROOT, KovTestCase, menu, screenshot_when, send_keys
 
 SAMPLE = (ROOT / "tests" / "data" / "sample.mnu").read_bytes()
