@@ -193,6 +193,7 @@ TEST(OwnerDraw, ItemRecordsAndTheRequestsMadeFromThem) {
         EXPECT_EQ(AccessibleName(record), r.kind == Kind::ColumnBreak ? "" : r.caption);
         const auto request = RequestMenuItem(record, r.state, {}, state, sources, {});
         EXPECT_EQ(request.icon.picture, r.picture) << r.caption;
+        EXPECT_EQ(request.input.hasIcon, *r.picture != '\0') << r.caption;
         EXPECT_EQ(request.input.hasRightText, r.rightText) << r.caption;
     }
 }
