@@ -1,5 +1,5 @@
-"""The release tools/release.sh made: its entries and sums, programs that are the builds' and
-start, a whole manual that needs nothing beside it, and the same bytes from another folder."""
+"""The release tools/release.sh made: its entries and sums, programs that are the builds' own, a
+whole manual that needs nothing beside it, and the same bytes from another folder."""
 
 from __future__ import annotations
 
@@ -12,7 +12,7 @@ import unittest
 import zipfile
 from pathlib import Path
 
-from harness import ROOT, ProgramFolder, send_keys
+from harness import ROOT
 
 RELEASE = ROOT / "build" / "release"
 PROGRAMS = {"KOV/KOV.exe": "win64", "KOV/x86/KOV.exe": "win32"}
@@ -41,14 +41,6 @@ class ReleaseTest(unittest.TestCase):
         files[Path(self.zip.filename).name] = Path(self.zip.filename).read_bytes()
         sums = (f"{hashlib.sha256(data).hexdigest()}  {name}" for name, data in files.items())
         self.assertEqual(sorted(sums), sorted((RELEASE / "SHA256SUMS").read_text().splitlines()))
-
-    def test_the_x86_64_program_asks_its_first_run_question_in_an_empty_folder(self):
-        folder = ProgramFolder(trace=False)
-        self.addCleanup(folder.close)
-        folder.exe.write_bytes(self.zip.read("KOV/KOV.exe"))
-        run = folder.start()
-        send_keys("n", window=run.wait_message_box().id)
-        self.assertEqual((0, ["KOV.exe"]), (run.wait_exit(), [p.name for p in folder.path.iterdir()]))
 
     def test_the_manual_holds_every_user_section_and_needs_nothing_beside_it(self):
         page = self.zip.read("KOV/KOV.html").decode("utf-8")
