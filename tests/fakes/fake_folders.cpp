@@ -13,7 +13,6 @@ std::string WithBackslash(const std::string& path) {
 }  // namespace
 
 std::optional<std::vector<std::string>> FakeFolders::ListFolder(const std::string& folder) {
-    listed.push_back(folder);
     const auto it = tree_.find(folder);
     if (it == tree_.end()) return std::nullopt;
     std::vector<std::string> names{".", ".."};

@@ -28,7 +28,6 @@ class FakeFolders : public platform::Folders {
     void Add(const std::string& path, std::uint32_t attributes = 0);
     void AddFolder(const std::string& path) { Add(path, platform::file_attributes::kDirectory); }
 
-    std::vector<std::string> listed;  // every folder listed, in order
     std::string remoteDrives;         // capital letters of the network and removable drives
 
   private:

@@ -79,10 +79,7 @@ class FakeEnvironment : public platform::Environment {
 
 class FakeClipboard : public platform::Clipboard {
   public:
-    std::optional<std::string> GetText() override {
-        ++textReads;
-        return text;
-    }
+    std::optional<std::string> GetText() override { return text; }
     std::optional<std::vector<std::string>> GetFiles() override { return files; }
     bool SetText(std::string_view value) override {
         files.reset();
@@ -94,7 +91,6 @@ class FakeClipboard : public platform::Clipboard {
     std::optional<std::string> text;
     std::optional<std::vector<std::string>> files;
     bool refuses = false;
-    int textReads = 0;
 };
 
 // Records what would have been started; the results come from the test.
@@ -113,12 +109,11 @@ class FakeShell : public platform::Shell {
         lookedUp.push_back(file);
         return Take(browsers, browser);
     }
-    void Sleep(unsigned milliseconds) override { slept += milliseconds; }
+    void Sleep(unsigned) override {}
 
     std::vector<platform::ShellRequest> executed;
     std::vector<std::string> processes;  // "command line @show"
     std::vector<std::string> lookedUp;
-    unsigned slept = 0;
     std::deque<std::intptr_t> executeResults;  // success (42) once they run out
     std::deque<std::intptr_t> processIds;      // nothing started once they run out
     std::optional<std::string> browser;        // once the answers run out
