@@ -28,7 +28,7 @@ class FakeFolders : public platform::Folders {
     void Add(const std::string& path, std::uint32_t attributes = 0);
     void AddFolder(const std::string& path) { Add(path, platform::file_attributes::kDirectory); }
 
-    std::string remoteDrives;         // capital letters of the network and removable drives
+    std::string remoteDrives;  // capital letters of the network and removable drives
 
   private:
     // Each folder's entries in the order they were added, by its path with its final "\".

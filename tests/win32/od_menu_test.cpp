@@ -151,12 +151,9 @@ TEST_F(OwnerDrawn, UnhookingPutsTheWindowsProcedureBack) {
 TEST_F(OwnerDrawn, ConvertedItemsKeepCaptionsAccessKeysPictureMasksAndSkins) {
     const COLORREF bg = colors.BGMenuColor = RGB(255, 255, 224);
     colors.TextColor = RGB(255, 255, 255);
-    const char* captions[] = {"E&xit",
-                              "Edit",
-                              "Plain",
-                              "Broken",
-                              "|Open\tCtrl+O",
-                              "&\xD0\x92\xD1\x8B\xD1\x85\xD0\xBE\xD0\xB4"};  // Cyrillic
+    const char* captions[] = {
+        "E&xit",  "Edit",          "Plain",
+        "Broken", "|Open\tCtrl+O", "&\xD0\x92\xD1\x8B\xD1\x85\xD0\xBE\xD0\xB4"};  // Cyrillic
     for (UINT id = 1; id <= 6; ++id) Add(captions[id - 1], id);
     Add(nullptr, 0, MF_SEPARATOR);
     Convert(menu.get());
@@ -175,7 +172,7 @@ TEST_F(OwnerDrawn, ConvertedItemsKeepCaptionsAccessKeysPictureMasksAndSkins) {
               MAKELRESULT(5, MNC_EXECUTE));
 
     EXPECT_GT(Measure(5).cx, Measure(3).cx);  // "Open Ctrl+O" is wider than "Plain"
-    EXPECT_LT(Measure(4).cy, 22);            // no picture's cell
+    EXPECT_LT(Measure(4).cy, 22);             // no picture's cell
     Canvas canvas(150, 88);
     for (int id = 1; id <= 4; ++id) Draw(canvas, id, {0, id * 22 - 22, 150, id * 22});
     // Each picture is at (2, 3) of its item.
