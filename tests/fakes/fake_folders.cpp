@@ -4,13 +4,9 @@
 
 namespace kov::fakes {
 
-namespace {
-
-std::string WithBackslash(const std::string& path) {
+static std::string WithBackslash(const std::string& path) {
     return path.ends_with('\\') ? path : path + '\\';
 }
-
-}  // namespace
 
 std::optional<std::vector<std::string>> FakeFolders::ListFolder(const std::string& folder) {
     const auto it = tree_.find(folder);

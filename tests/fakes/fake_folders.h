@@ -1,5 +1,4 @@
-// A file system in memory for folder menus: folders list their entries in the order they were
-// added, and every listing is recorded.
+// A file system in memory for folder menus: folders list their entries in the order added.
 #pragma once
 
 #include <cctype>

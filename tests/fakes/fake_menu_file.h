@@ -30,7 +30,7 @@ struct FakeMenuFile {
     Expander expander;
     NumberFormat numbers{'.'};
     CustomIconTable icons;
-    SettingsContext settingsContext{numbers, expander, fake.pictures, fake.files, icons};
+    SettingsContext settingsContext{numbers, expander, fake, fake.files, icons};
     std::vector<std::string> FolderItemPaths{""};
     FolderMenus folderMenus{fake.menus, fake.folders, FolderItemPaths};
     GeneratorMenus generatorMenus;

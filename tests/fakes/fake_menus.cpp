@@ -25,26 +25,21 @@ bool FakeMenus::RemoveMenu(platform::MenuHandle menu, unsigned position, unsigne
     return true;
 }
 
-std::string FakeMenus::Dump(platform::MenuHandle menu) const {
+std::string FakeMenus::Dump(platform::MenuHandle menu, std::size_t depth) const {
     std::string out;
-    DumpInto(menu, 0, out);
-    return out;
-}
-
-void FakeMenus::DumpInto(platform::MenuHandle menu, std::size_t depth, std::string& out) const {
     for (const auto& entry : menus_.at(menu)) {
         out.append(depth * 2, ' ');
         const auto id = static_cast<std::int32_t>(static_cast<std::uint32_t>(entry.idOrSubmenu));
         if (entry.flags & mf::kSeparator) {
             out += "SEPARATOR\n";
         } else if (entry.flags & mf::kPopup) {
-            out += "POPUP " + entry.text + "\n";
-            DumpInto(entry.idOrSubmenu, depth + 1, out);
+            out += "POPUP " + entry.text + "\n" + Dump(entry.idOrSubmenu, depth + 1);
         } else {
             out += (entry.flags & mf::kGrayed ? "GRAYED " : "ITEM ") + std::to_string(id) + " " +
                    entry.text + "\n";
         }
     }
+    return out;
 }
 
 void FakeMenus::OpenEverySubmenu(platform::MenuHandle menu,

@@ -27,7 +27,7 @@ class FakeMenus : public platform::Menus {
 
     // One line per entry, indented by nesting: "ITEM 3 Notepad", "GRAYED 7 Archive",
     // "SEPARATOR", "POPUP Tools" followed by its entries.
-    std::string Dump(platform::MenuHandle menu) const;
+    std::string Dump(platform::MenuHandle menu, std::size_t depth = 0) const;
     // Opens every submenu below menu, depth first, as a user would: opened(sub) runs before the
     // submenu's entries are looked at.
     void OpenEverySubmenu(platform::MenuHandle menu,
@@ -35,7 +35,6 @@ class FakeMenus : public platform::Menus {
     const std::vector<Entry>& Entries(platform::MenuHandle menu) const { return menus_.at(menu); }
 
   private:
-    void DumpInto(platform::MenuHandle menu, std::size_t depth, std::string& out) const;
     std::unordered_map<platform::MenuHandle, std::vector<Entry>> menus_;
     platform::MenuHandle next_ = 0x1000;
 };

@@ -50,8 +50,7 @@ class FakeFiles : public platform::Files {
     }
 
     std::map<std::string, std::string, LessNoCase> files;  // by path, letter case ignored
-    std::set<std::string, LessNoCase> unwritable, unreadable;
-    std::set<std::string, LessNoCase> folders;
+    std::set<std::string, LessNoCase> unwritable, unreadable, folders;
 };
 
 class FakeMessageBoxes : public platform::MessageBoxes {
@@ -68,11 +67,9 @@ class FakeMessageBoxes : public platform::MessageBoxes {
 class FakeEnvironment : public platform::Environment {
   public:
     std::optional<std::string> ExpandEnvironmentStrings(const std::string& text) override {
-        std::string result = text;
-        for (const auto& [name, value] : variables) {
-            result = ReplaceAllNoCase(result, "%" + name + "%", value);
-        }
-        return result;
+        std::string out = text;
+        for (const auto& [name, to] : variables) out = ReplaceAllNoCase(out, '%' + name + '%', to);
+        return out;
     }
     std::map<std::string, std::string> variables;
 };
@@ -121,11 +118,6 @@ class FakeShell : public platform::Shell {
     std::function<void(const platform::ShellRequest&)> onExecute;
 };
 
-class FakeTempFolder : public platform::TempFolder {
-  public:
-    std::string UserTempFolder() override { return "C:\\Users\\me\\Temp"; }
-};
-
 class FakeTopWindows : public platform::TopWindows {
   public:
     std::vector<platform::TopWindow> Enumerate() override { return windows; }
@@ -135,12 +127,6 @@ class FakeTopWindows : public platform::TopWindows {
     }
     std::vector<platform::TopWindow> windows;
     std::vector<platform::WindowHandle> closed;
-};
-
-// No picture file decodes.
-class FakePictures : public platform::Pictures {
-  public:
-    platform::PicturePtr LoadPicture(const std::string&) override { return nullptr; }
 };
 
 class FakeOwnerDrawHook : public OwnerDrawHook {
@@ -153,9 +139,8 @@ class FakeOwnerDrawHook : public OwnerDrawHook {
     }
     void SetSkinPictures(platform::PicturePtr, platform::PicturePtr) override {}
     void UseDarkMenus() override {}
-    ChoiceModifier ModifierOfChoice() const override { return modifier; }
+    ChoiceModifier ModifierOfChoice() const override { return ChoiceModifier::None; }
     bool PopupClosedWithShellMenu() override { return closedWithShellMenu-- > 0; }
-    ChoiceModifier modifier = ChoiceModifier::None;
     int closedWithShellMenu = 0;      // the popups still to be closed so
     std::vector<std::string> images;  // the keys of the pictures added
 };
@@ -163,14 +148,12 @@ class FakeOwnerDrawHook : public OwnerDrawHook {
 // Light mode without high contrast unless a test sets otherwise; the dark theme data as given.
 class FakeSystemLook : public platform::SystemLook {
   public:
-    std::optional<platform::RegistryValue> AppsUseLightTheme() override {
-        return appsUseLightTheme;
-    }
+    std::optional<platform::RegistryValue> AppsUseLightTheme() override { return lightTheme; }
     bool HighContrast() override { return highContrast; }
     platform::SystemMenuColors SystemColors() override { return systemColors; }
     platform::DarkMenuTheme DarkMenus() override { return darkMenus; }
 
-    std::optional<platform::RegistryValue> appsUseLightTheme;
+    std::optional<platform::RegistryValue> lightTheme;  // the apps' setting
     bool highContrast = false;
     platform::SystemMenuColors systemColors;
     platform::DarkMenuTheme darkMenus;
@@ -186,9 +169,7 @@ class FakeMainWindow : public platform::MainWindow {
         poppedUp.push_back(menu);
         return choice;
     }
-    platform::CommandId PopUpAgain(platform::MenuHandle menu) override {
-        return PopUpAtCursor(menu);
-    }
+    platform::CommandId PopUpAgain(platform::MenuHandle m) override { return PopUpAtCursor(m); }
     platform::ProgramVersion Version() override { return {3, 7, 1}; }
     void Hide() override {}
     void ShowAbout(const platform::AboutTexts& texts) override { about = texts; }
@@ -258,7 +239,11 @@ class FakePlaceInFront : public platform::PlaceInFront {
     std::vector<std::string> takenTo;
 };
 
-struct FakePlatform {
+// Answers the temporary folder and picture files itself: a fixed folder, and no picture decodes.
+struct FakePlatform : platform::TempFolder, platform::Pictures {
+    std::string UserTempFolder() override { return "C:\\Users\\me\\Temp"; }
+    platform::PicturePtr LoadPicture(const std::string&) override { return nullptr; }
+
     FakeMenus menus;
     FakeFiles files;
     FakeMessageBoxes messages;
@@ -269,17 +254,15 @@ struct FakePlatform {
     FakeShell shell;
     FakeTopWindows windows;
     FakeClock clock;
-    FakePictures pictures;
-    FakeTempFolder tempFolder;
     Latin1 ansi;
     FakeSystemLook look;
     FakeRunner runner;
     FakePlaceInFront place;
     platform::Platform platform{
-        menus,    files,      messages, environment, {"C:\\Tools\\Menu", "KOV"},
-        folders,  clipboard,  shell,    windows,     clock,
-        pictures, tempFolder, ansi,     look,        runner,
-        {},       place};
+        menus,   files,     messages, environment, {"C:\\Tools\\Menu", "KOV"},
+        folders, clipboard, shell,    windows,     clock,
+        *this,   *this,     ansi,     look,        runner,
+        {},      place};
 };
 
 }  // namespace kov::fakes

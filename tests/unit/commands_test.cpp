@@ -14,8 +14,7 @@
 namespace kov {
 namespace {
 
-using platform::ShellRequest;
-using Requests = std::vector<ShellRequest>;
+using Requests = std::vector<platform::ShellRequest>;
 
 class Commands : public ::testing::Test {
   protected:
@@ -28,9 +27,6 @@ class Commands : public ::testing::Test {
     AfterCommand ChooseLine(const std::string& line) {
         MenuLines = {line};
         return Choose(1);
-    }
-    std::string Expand(const std::string& text, bool urlEncoded = false) {
-        return expander.sExpandString(text, urlEncoded);
     }
 
     fakes::FakePlatform fake;
@@ -158,7 +154,7 @@ TEST_F(Commands, SpecialCommands) {
     fake.files.files["C:\\Tools\\Menu\\KOV_print0.txt"] = "0";
     fake.windows.windows = {{7, "My Notepad"}, {8, "Other"}};
     std::string printed;
-    fake.shell.onExecute = [&](const ShellRequest& r) { printed = fake.files.files[r.file]; };
+    fake.shell.onExecute = [&](const auto& r) { printed = fake.files.files[r.file]; };
     ChooseLine(
         "X\t\xC2\xA6P|C:\\a.pdf|.\\w\t\xC2\xA6x|NOTEPAD\t\xC2\xA6p|\xC2\xA6\x64(yyyy) "
         "\xC2\xA6S|.\\w\t\xC2\xA6\x63|notes.txt");
@@ -178,7 +174,7 @@ TEST_F(Commands, SpecialCommands) {
     EXPECT_EQ(fake.shell.executed.size(), 3u);  // an empty clipboard prints nothing
 }
 
-TEST_F(Commands, AppendInsertsTheClipboardAsItIsIntoTheMenusOwnText) {
+TEST_F(Commands, AppendInsertsTheClipboardAsItIsInTheFilesOwnEncoding) {
     const std::string log = "C:\\Tools\\Menu\\log.txt";
     fake.files.files[log] = std::string("\0\xFF", 2);
     fake.clipboard.text = "C:\\new\\t\xC2\xA6\x64(y)";
@@ -196,9 +192,7 @@ TEST_F(Commands, AppendInsertsTheClipboardAsItIsIntoTheMenusOwnText) {
                                             "C:\\new\\f.txt\r\n[]\r\n");
     EXPECT_EQ(fake.messages.shown.at(0),
               "There was an error when trying to append a string to the file 'none.txt'.");
-}
-
-TEST_F(Commands, AppendKeepsTheFilesEncodingAndRefusesWhatAnAnsiFileCannotHold) {
+    // The file's encoding is kept, and what an ANSI file cannot hold is refused.
     const std::string kase = "K\xC3\xA4se", utf16 = std::string("\xFF\xFE") + 'a' + '\0';
     const std::string rows[][3] = {
         // the file, the text, the file after it (unchanged: refused)
@@ -211,31 +205,30 @@ TEST_F(Commands, AppendKeepsTheFilesEncodingAndRefusesWhatAnAnsiFileCannotHold) 
         ShellLauncher(fake.platform, strings, numbers).AppendToFile("C:\\f.txt", text);
         EXPECT_EQ(fake.files.files["C:\\f.txt"], after) << file << " + " << text;
     }
-    EXPECT_EQ(fake.messages.shown.size(), 1u);
+    EXPECT_EQ(fake.messages.shown.size(), 2u);
 }
 
 TEST_F(Commands, ExpandEnvironmentRelativePathsClipboardAndDate) {
     fake.environment.variables["windir"] = "C:\\windows";
     fake.environment.variables["pad"] = "   C:\\x";
     fake.environment.variables["fmt"] = "yyyy";
-    ExpectRows<std::string>(
-        {
-            {"%windir%\\notepad.exe", "C:\\windows\\notepad.exe"},
-            {"%pad%", "C:\\x"},  // leading blanks of an expansion go
-            {"..\\..\\..\\..\\x.exe", "C:\\..\\..\\x.exe"},
-            {"a\\..\\b", "a\\..\\b"},
-            {"x \xC2\xA6s y", ""},  // no clipboard text: the whole result goes
-            {"<\xC2\xA6\x66>", "<>"},
-            {"log\xC2\xA6\x64(%fmt%).txt", "log2024.txt"},
-        },
-        [this](const std::string& s) { return Expand(s); });
+    const Rows<> expansions = {
+        {"%windir%\\notepad.exe", "C:\\windows\\notepad.exe"},
+        {"%pad%", "C:\\x"},  // leading blanks of an expansion go
+        {"..\\..\\..\\..\\x.exe", "C:\\..\\..\\x.exe"},
+        {"a\\..\\b", "a\\..\\b"},
+        {"x \xC2\xA6s y", ""},  // no clipboard text: the whole result goes
+        {"<\xC2\xA6\x66>", "<>"},
+        {"log\xC2\xA6\x64(%fmt%).txt", "log2024.txt"},
+    };
+    ExpectRows(expansions, [this](const auto& s) { return expander.sExpandString(s, false); });
     fake.clipboard.text = "a b&c";
-    EXPECT_EQ(Expand("q=\xC2\xA6s", true), "q=a+b%26c");
+    EXPECT_EQ(expander.sExpandString("q=\xC2\xA6s", true), "q=a+b%26c");
     fake.clipboard.files = std::vector<std::string>{"C:\\a.txt", "C:\\b c.txt"};
-    EXPECT_EQ(Expand("\xC2\xA6\x46"), "C:\\a.txt C:\\b c.txt");
+    EXPECT_EQ(expander.sExpandString("\xC2\xA6\x46", false), "C:\\a.txt C:\\b c.txt");
     settings.StringBefore = settings.StringAfter = "\"";
     settings.StringDelimiter = "\" \"";
-    EXPECT_EQ(Expand("\xC2\xA6\x66", true), "\"C:\\a.txt\" \"C:\\b c.txt\"");
+    EXPECT_EQ(expander.sExpandString("\xC2\xA6\x66", true), "\"C:\\a.txt\" \"C:\\b c.txt\"");
 }
 
 TEST_F(Commands, TheWindowInFrontsFolderAndSelectionAndFoldersOpenedThere) {
@@ -332,16 +325,13 @@ TEST_F(Commands, EntryIconSources) {
     IconTargets targets(settings, expander, fake.folders);
     const CustomIconTable custom{{"&Own", {"C:\\own.ico", ""}}};
     const ImageTable images;
-    const auto describe = [&](const std::optional<platform::ShellIconTarget>& target,
-                              std::string_view caption) {
+    const auto line = [&](const std::string& text) {
+        const auto target = targets.For(targets.TargetOfLine(text));
         const ItemPictures pictures{images, custom, target ? &*target : nullptr};
-        const auto icon = MeasureIcon(caption, pictures, settings.NoIcons, 96);
+        const auto icon = MeasureIcon(SplitText(text, "\t")[0], pictures, settings.NoIcons, 96);
         if (icon.kind == IconSource::Kind::File) return std::string("custom");
         if (icon.kind != IconSource::Kind::Shell) return std::string("none");
         return (target->byFileTypeOnly ? "type " : "") + icon.picture;
-    };
-    const auto line = [&](const std::string& text) {
-        return describe(targets.For(targets.TargetOfLine(text)), SplitText(text, "\t")[0]);
     };
     const Rows<> lines = {
         {"Win\t%windir%\\notepad.exe|x.txt", "C:\\windows\\notepad.exe"},
@@ -353,9 +343,7 @@ TEST_F(Commands, EntryIconSources) {
         {"Local\tC:\\a.exe", "C:\\a.exe"},
         {"Print\t\xC2\xA6p|a.txt", "none"},
         {"Clip\tnotepad \xC2\xA6S", "none"},
-        {"Files\t\xC2\xA6"
-         "f",
-         "none"},
+        {"Files\t\xC2\xA6\x66", "none"},
         {"Device\tC:\\x\\com1.txt", "none"},
         {"\xC2\xA6gHeading\tnotepad.exe", "none"},
         {"Caption only", "none"},

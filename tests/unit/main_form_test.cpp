@@ -53,14 +53,13 @@ TEST_F(RunCycle, AMissingMenuFileOffersTheSample) {
 
     fake.files.unwritable.insert(menuPath);
     StartAsIs();
-    EXPECT_EQ(fake.messages.shown.back(),
-              "The file 'C:\\Tools\\Menu\\KOV.mnu' could not be written.");
+    EXPECT_EQ(fake.messages.shown.back(), "The file '" + menuPath + "' could not be written.");
     EXPECT_EQ(window->poppedUp.size(), 1u);
 
     // There but not to be read: said so, and only the program submenu shows.
     fake.files.unreadable.insert(menuPath);
     Start("Item\tx");
-    EXPECT_EQ(fake.messages.shown.back(), "The file 'C:\\Tools\\Menu\\KOV.mnu' could not be read.");
+    EXPECT_EQ(fake.messages.shown.back(), "The file '" + menuPath + "' could not be read.");
     EXPECT_EQ(Tree().find("Item"), std::string::npos);
 }
 
@@ -92,29 +91,24 @@ TEST_F(RunCycle, ChoicesAreTranslatedBackAndRun) {
     fake.clipboard.text = "clip";
     fake.folders.Add("C:\\Docs\\a.txt");
     Start(
-        "Run\tprog.exe,\xC2\xA6s\r\n@ParameterDelimiter ,\r\n\xC2\xA6qDocs,C:\\Docs,*\r\n"
-        "@ShellIcons 1");
+        "Run\tprog.exe,\xC2\xA6s\n@ParameterDelimiter ,\n\xC2\xA6qDocs,C:\\Docs,*\n@ShellIcons 1");
     const auto docs = fake.menus.Entries(window->poppedUp.at(0)).at(2).idOrSubmenu;
     form->InitMenuPopup(docs);
     EXPECT_NE(Tree().find("POPUP Docs\n  ITEM 2001 a.txt\n"), std::string::npos);
-    // A shell icon shows what the item's line runs, its folder entry, or its submenu's folder.
-    const auto icon = [&](CommandId id, platform::MenuHandle submenu) {
-        const auto target = form->ShellIconOf(id, submenu);
-        return target ? target->path : "-";
-    };
-    EXPECT_EQ(icon(1, 0) + "|" + icon(2001, 0) + "|" + icon(0, docs),
-              "prog.exe|C:\\Docs\\a.txt|C:\\Docs\\");
-    EXPECT_EQ(icon(5, 0) + icon(6, 0) + icon(2003, 0) + icon(0, 99), "----");
-    // The shell's context menu: for what exists on a local drive when the item is clicked.
+    // A shell icon shows what the item's line runs, its folder entry, or its submenu's folder; the
+    // shell's context menu is for what exists on a local drive when the item is clicked.
     fake.files.files["C:\\Docs\\a.txt"] = "";
     fake.files.folders.insert("C:\\Docs\\");
-    const auto shellMenu = [&](CommandId id, platform::MenuHandle submenu) {
-        return form->ContextMenuTarget(id, submenu).value_or("-");
+    const auto shell = [&](CommandId id, platform::MenuHandle sub) {
+        const auto icon = form->ShellIconOf(id, sub);
+        const auto menu = form->ContextMenuTarget(id, sub).value_or("-");
+        return (icon ? icon->path : "-") + " " + menu + "|";
     };
-    EXPECT_EQ(shellMenu(1, 0) + "|" + shellMenu(2001, 0) + "|" + shellMenu(0, docs),
-              "-|C:\\Docs\\a.txt|C:\\Docs\\");
+    EXPECT_EQ(shell(1, 0) + shell(2001, 0) + shell(0, docs),
+              "prog.exe -|C:\\Docs\\a.txt C:\\Docs\\a.txt|C:\\Docs\\ C:\\Docs\\|");
+    EXPECT_EQ(shell(5, 0) + shell(6, 0) + shell(2003, 0) + shell(0, 99), "- -|- -|- -|- -|");
     fake.files.files.erase("C:\\Docs\\a.txt");
-    EXPECT_EQ(shellMenu(2001, 0), "-");
+    EXPECT_EQ(shell(2001, 0), "C:\\Docs\\a.txt -|");
     const CommandId exit = ProgramMenuItemId(CMD_EXIT), help = ProgramMenuItemId(CMD_HELP);
     // -1073741819: a popup that failed inside the system.
     const std::pair<CommandId, CommandId> choices[] = {
@@ -151,32 +145,31 @@ TEST_F(RunCycle, ProblemsWindowListsTheProblemsAndEditsTheMenu) {
 
 TEST(MenuCheck, PrintsWhereAndEndsWithTheCount) {
     fakes::FakePlatform fake;
-    const NumberFormat numbers{'.'};
-    std::string out;
-    EXPECT_EQ(CheckMenuFile(fake.platform, numbers, std::nullopt, out), 1);
-    EXPECT_EQ(out, "C:\\Tools\\Menu\\KOV.mnu: the menu file was not found\r\n");
+    const auto check = [&](const std::optional<std::string>& file) {
+        std::string out;
+        const int code = CheckMenuFile(fake.platform, NumberFormat{'.'}, file, out);
+        return std::to_string(code) + " " + out;
+    };
+    EXPECT_EQ(check(std::nullopt), "1 C:\\Tools\\Menu\\KOV.mnu: the menu file was not found\r\n");
     // 1,100 problems: the list keeps the lowest lines, the "[" of line 3 found last among them.
     std::string many = "]\r\n]\r\n[Open\r\n";
     for (int i = 0; i < 1097; ++i) many += "x\r\n";
     fake.files.files["D:\\m.mnu"] = many;
-    out.clear();
-    EXPECT_EQ(CheckMenuFile(fake.platform, numbers, "D:\\m.mnu", out), 255);
+    const auto printed = check("D:\\m.mnu");
     EXPECT_TRUE(
-        out.starts_with("D:\\m.mnu(1): ] without an open submenu\r\n"
-                        "D:\\m.mnu(2): ] without an open submenu\r\n"
-                        "D:\\m.mnu(3): [ is never closed by ]\r\n"))
-        << out;
-    EXPECT_TRUE(out.ends_with(
+        printed.starts_with("255 D:\\m.mnu(1): ] without an open submenu\r\n"
+                            "D:\\m.mnu(2): ] without an open submenu\r\n"
+                            "D:\\m.mnu(3): [ is never closed by ]\r\n"))
+        << printed;
+    EXPECT_TRUE(printed.ends_with(
         "D:\\m.mnu(1000): no command after the caption x\r\nand 100 more problems\r\n"));
-    EXPECT_EQ(CheckMenuFile(fake.platform, numbers, "", out), 1);  // an empty name is no file
+    EXPECT_TRUE(check("").starts_with("1 "));   // an empty name is no file
     fake.files.unreadable.insert("D:\\m.mnu");  // there, but held by another program
-    out.clear();
-    EXPECT_EQ(CheckMenuFile(fake.platform, numbers, "D:\\m.mnu", out), 1);
-    EXPECT_EQ(out, "D:\\m.mnu: the menu file could not be read (locked)\r\n");
+    EXPECT_EQ(check("D:\\m.mnu"), "1 D:\\m.mnu: the menu file could not be read (locked)\r\n");
     EXPECT_TRUE(fake.messages.shown.empty());
 }
 
-TEST_F(RunCycle, LanguageFileTranslatesMenuAboutAndSettingsWindow) {
+TEST_F(RunCycle, LanguageFileTranslatesAndItsEditsAreSavedOrGuarded) {
     choice = ProgramMenuItemId(CMD_ABOUT);
     // Keys in any letter case, trimmed; the first entry for a string wins.
     Start(swedish,
@@ -187,9 +180,8 @@ TEST_F(RunCycle, LanguageFileTranslatesMenuAboutAndSettingsWindow) {
     EXPECT_EQ(window->about->caption, "Om KOV");
     EXPECT_EQ(window->about->lines,
               "KOV (Kovamenu)\r\nUtg\xC3\xA5va 3.7 [build 1] \r\nby the KOV developers, 2026");
-}
 
-TEST_F(RunCycle, ExitQuestionGuardsAnEditAndSaveWritesExactlyTheList) {
+    // The exit question guards an edit, and Save writes exactly the list.
     Start(swedish, " \tOK=Okej \r\nno equals\r\n=first\r\nUnknown=x");
     window->textBoxText = form->lstTranslationStrings_Click(0, "");
     window->textBoxText = "Ja";

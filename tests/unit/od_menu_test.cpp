@@ -38,15 +38,13 @@ class Layout : public ::testing::Test {
     DrawLook look{kWhite, kGrey, kBlack, kRed, false, false, false};
 };
 
-TEST_F(Layout, StatesChooseHighlightFrameColoursAndIconPlace) {
+TEST_F(Layout, StatesChooseHighlightFrameColoursIconPlaceAndColumnGap) {
     EXPECT_FALSE(Plan(0).columnGap || Plan(0).rightTextAt);
     const struct {
         unsigned state;
         bool hasIcon;
-        std::optional<Rect> highlight;
-        std::optional<Rect> frame;
-        RgbColor text;
-        RgbColor back;
+        std::optional<Rect> highlight, frame;
+        RgbColor text, back;
     } cases[] = {
         {0, true, std::nullopt, std::nullopt, kBlack, kWhite},
         {st::kSelected, true, Rect{20, 0, 150, 22}, Rect{0, 0, 20, 22}, kRed, kGrey},
@@ -58,11 +56,9 @@ TEST_F(Layout, StatesChooseHighlightFrameColoursAndIconPlace) {
         {st::kSelected | st::kChecked, true, Rect{20, 0, 150, 22}, std::nullopt, kRed, kGrey},
     };
     for (const auto& c : cases) {
-        const auto plan = Plan(c.state, c.hasIcon);
-        EXPECT_EQ(plan.highlight, c.highlight) << c.state;
-        EXPECT_EQ(plan.raisedFrame, c.frame) << c.state;
-        EXPECT_EQ(plan.textColor, c.text) << c.state;
-        EXPECT_EQ(plan.backColor, c.back) << c.state;
+        const auto p = Plan(c.state, c.hasIcon);
+        EXPECT_EQ(std::tie(p.highlight, p.raisedFrame), std::tie(c.highlight, c.frame)) << c.state;
+        EXPECT_EQ(std::tie(p.textColor, p.backColor), std::tie(c.text, c.back)) << c.state;
     }
     input.iconSize = Point{12, 10};
     EXPECT_EQ(PlanMenuItem(input, look).iconAt, (Point{2, 6}));
@@ -72,9 +68,6 @@ TEST_F(Layout, StatesChooseHighlightFrameColoursAndIconPlace) {
     look.grayedText = kGrey;
     EXPECT_EQ(Plan(st::kDisabled).textColor, kGrey);
     EXPECT_FALSE(Plan(st::kDisabled).embossText);
-}
-
-TEST_F(Layout, TheGapBeforeASecondColumn) {
     input.item = {154, 22, 300, 44};
     EXPECT_EQ(Plan(0).columnGap, (Rect{150, 22, 154, 44}));
     look.UseSkin = true;
@@ -87,7 +80,7 @@ TEST_F(Layout, TheGapBeforeASecondColumn) {
 
 // Every pixel distance is its 96-DPI value scaled and rounded half to even; the program's
 // pictures come at the size that fits.
-TEST(Dpi, LayoutMeasureFontAndPicturesScaleFromNinetySix) {
+TEST_F(Layout, MeasureFontAndPicturesScaleFromNinetySixDpi) {
     const struct {
         int dpi, cell, pad, gap;
         const char* picture;
@@ -97,7 +90,6 @@ TEST(Dpi, LayoutMeasureFontAndPicturesScaleFromNinetySix) {
         {120, 25, 8, 5, "kovpic20", -15},
         {144, 30, 9, 6, "kovpic24", -18},
     };
-    const DrawLook look{kWhite, kGrey, kBlack, kRed, false, false, false};
     for (const auto& r : rows) {
         const int side = DrawnIconSize(IconSource::Kind::Resource, {16, 16}, r.dpi).width;
         const ItemSize size = MeasuredItemSize("Exit", {30, 13}, side, false, false, r.dpi);
@@ -129,7 +121,7 @@ TEST(Dpi, LayoutMeasureFontAndPicturesScaleFromNinetySix) {
     EXPECT_FALSE(adopted.FontBold || adopted.FontItalic);
 }
 
-TEST(OwnerDraw, CaptionsMenuBarAndConversion) {
+TEST(OwnerDraw, CaptionsMenuBarConversionAndItemRecordsWithTheirRequests) {
     EXPECT_EQ(SplitDrawCaption("Open\tCtrl+O\tx").rightText, "Ctrl+O\tx");
     EXPECT_EQ(TextToMeasure("a\tb\tc"), "a b\tc");
 
@@ -139,29 +131,17 @@ TEST(OwnerDraw, CaptionsMenuBarAndConversion) {
     EXPECT_EQ(MenuBarFills(previous, 668, {0, 20, 80, 40}, 300, 668),
               (std::vector<Rect>{{200, 0, 300, 20}, {80, 20, 300, 40}}));
 
-    const struct {
-        unsigned type;
-        std::string text;
-        unsigned expectedType;
-        std::string caption;
-    } cases[] = {
-        {0, "|Tools", mt::kOwnerDraw | mt::kMenuBreak, "Tools"},
-        // Spaces before the bar: the first character goes, the bar stays, a column still starts.
-        {0, "  |Tools", mt::kOwnerDraw | mt::kMenuBreak, " |Tools"},
-        {mt::kSeparator, "", mt::kSeparator | mt::kOwnerDraw, ""},
-    };
-    for (const auto& c : cases) {
-        const auto item = ConvertMenuItem(c.type, c.text);
-        EXPECT_EQ(item.type, c.expectedType) << c.text;
-        EXPECT_EQ(item.caption, c.caption) << c.text;
+    // Spaces before the bar: the first character goes, the bar stays, a column still starts.
+    for (const auto& [text, caption] : {std::pair{"|Tools", "Tools"}, {"  |Tools", " |Tools"}}) {
+        EXPECT_EQ(ConvertMenuItem(0, text).type, mt::kOwnerDraw | mt::kMenuBreak) << text;
+        EXPECT_EQ(ConvertMenuItem(0, text).caption, caption) << text;
     }
+    EXPECT_EQ(ConvertMenuItem(mt::kSeparator, "").type, mt::kSeparator | mt::kOwnerDraw);
     EXPECT_TRUE(IsToolbarClassName("xtoolbar"));
     EXPECT_FALSE(IsToolbarClassName("toolbar_toolbar"));  // the first match decides
-}
 
-// Each item's record, as a popup converts it, and the paint request made from it: the kind
-// decides, the caption is whole, and a picture shows only where one belongs.
-TEST(OwnerDraw, ItemRecordsAndTheRequestsMadeFromThem) {
+    // Each item's record, as a popup converts it, and the paint request made from it: the kind
+    // decides, the caption is whole, and a picture shows only where one belongs.
     const MenuSettings settings;
     const CustomIconTable custom{{"Notes", {"n.bmp", ""}}};
     const std::optional<MenuFont> font;
@@ -169,28 +149,27 @@ TEST(OwnerDraw, ItemRecordsAndTheRequestsMadeFromThem) {
     const OwnerDrawSources sources{settings, custom, font, colors};
     ODMenuState state;
     state.ImageCollection = {{"E&xit", {"exit", "exit"}}, {"_checkmark", {"checkmark", ""}}};
-    using Kind = ItemKind;
     const struct {
         MenuItemFacts facts;
         std::string caption;
-        Kind kind;
+        ItemKind kind;
         unsigned state;
         const char* picture;
         bool rightText;
     } rows[] = {
-        {{}, "E&xit\tAlt+X", Kind::ProgramPicture, 0, "exit24", true},
-        {{}, "E&xit", Kind::ProgramPicture, st::kChecked, "checkmark24", false},
-        {{.submenu = true}, "Notes", Kind::Submenu, 0, "n.bmp", false},
-        {{.grayed = true}, "...", Kind::Heading, 0, "", false},
-        {{.type = mt::kSeparator}, "", Kind::Separator, st::kChecked, "", false},
-        {{.type = mt::kMenuBreak}, "|", Kind::ColumnBreak, 0, "", false},
-        {{}, "Notepad\tx", Kind::Item, 0, "", true},
+        {{}, "E&xit\tAlt+X", ItemKind::ProgramPicture, 0, "exit24", true},
+        {{}, "E&xit", ItemKind::ProgramPicture, st::kChecked, "checkmark24", false},
+        {{.submenu = true}, "Notes", ItemKind::Submenu, 0, "n.bmp", false},
+        {{.grayed = true}, "...", ItemKind::Heading, 0, "", false},
+        {{.type = mt::kSeparator}, "", ItemKind::Separator, st::kChecked, "", false},
+        {{.type = mt::kMenuBreak}, "|", ItemKind::ColumnBreak, 0, "", false},
+        {{}, "Notepad\tx", ItemKind::Item, 0, "", true},
     };
     for (const auto& r : rows) {
         const auto record =
             RecordPopupItem(r.facts, r.caption, state.ImageCollection, sources, 144);
         EXPECT_EQ(record.kind, r.kind) << r.caption;
-        EXPECT_EQ(AccessibleName(record), r.kind == Kind::ColumnBreak ? "" : r.caption);
+        EXPECT_EQ(AccessibleName(record), r.kind == ItemKind::ColumnBreak ? "" : r.caption);
         const auto request = RequestMenuItem(record, r.state, {}, state, sources, {});
         EXPECT_EQ(request.icon.picture, r.picture) << r.caption;
         EXPECT_EQ(request.input.hasIcon, *r.picture != '\0') << r.caption;
@@ -206,27 +185,24 @@ TEST(MenuColorsDecision, HighContrastThenTheFileThenTheAppTheme) {
     constexpr RgbColor kFile = 0x00E0FFFF, kDark = 0x2B2B2B, kThemed = 0x202020, kSystem = 0x123456;
     const struct {
         const char* name;
-        bool colorsSet, useSkin;
+        bool colorsSet, useSkin, highContrast, themeData;
         std::optional<Value> value;
-        bool highContrast, themeData;
         RgbColor background;
     } rows[] = {
-        {"missing", false, false, std::nullopt, false, false, kFile},
-        {"0", false, false, dark, false, false, kDark},
-        {"0, theme data", false, false, dark, false, true, kThemed},
-        {"1", false, false, Value{4, {1, 0, 0, 0}}, false, false, kFile},
-        {"string", false, false, Value{1, {'0', 0}}, false, false, kFile},
-        {"short", false, false, Value{4, {0, 0}}, false, false, kFile},
-        {"skin", false, true, dark, false, false, kFile},
-        {"high contrast", true, true, dark, true, false, kSystem},
+        {"missing", false, false, false, false, std::nullopt, kFile},
+        {"0", false, false, false, false, dark, kDark},
+        {"0, theme data", false, false, false, true, dark, kThemed},
+        {"1", false, false, false, false, Value{4, {1, 0, 0, 0}}, kFile},
+        {"string", false, false, false, false, Value{1, {'0', 0}}, kFile},
+        {"short", false, false, false, false, Value{4, {0, 0}}, kFile},
+        {"skin", false, true, false, false, dark, kFile},
+        {"high contrast", true, true, true, false, dark, kSystem},
     };
     for (const auto& r : rows) {
-        MenuSettings settings;
-        settings.BGMenuColor = kFile;
-        settings.ColorsSet = r.colorsSet;
-        settings.UseSkin = r.useSkin;
+        const MenuSettings settings{
+            .BGMenuColor = kFile, .ColorsSet = r.colorsSet, .UseSkin = r.useSkin};
         fakes::FakeSystemLook look;
-        look.appsUseLightTheme = r.value;
+        look.lightTheme = r.value;
         look.highContrast = r.highContrast;
         look.systemColors = {kSystem, 1, 2, 3, 4};
         if (r.themeData) look.darkMenus.background = kThemed;
@@ -239,7 +215,7 @@ TEST(MenuColorsDecision, HighContrastThenTheFileThenTheAppTheme) {
 
 // Pixels are premultiplied BGRA. Only pictures without colour are turned light; the disabled
 // look keeps the shape (alpha) and loses the colour.
-TEST(PictureLooks, GreyPicturesLightenAndDisabledOnesKeepTheirShape) {
+TEST(Pictures, GreyOnesLightenDisabledOnesKeepTheirShapeAndHeadersGiveSizes) {
     const struct {
         const char* name;
         PixelRow pixels, lightened;
@@ -256,8 +232,7 @@ TEST(PictureLooks, GreyPicturesLightenAndDisabledOnesKeepTheirShape) {
     const PixelRow greyed = GreyedPicture({0xFF0000FF, 0x00000000, 0xFFFFFFFF});
     EXPECT_EQ(greyed[1], 0u);
     for (const auto p : {greyed[0], greyed[2]}) {
-        EXPECT_EQ(p & 0xFF, p >> 8 & 0xFF);
-        EXPECT_EQ(p & 0xFF, p >> 16 & 0xFF);
+        EXPECT_EQ(p & 0xFFFFFF, (p & 0xFF) * 0x010101);  // grey: blue, green and red alike
         EXPECT_GT(p >> 24, 0u);
     }
     EXPECT_LT(greyed[0] & 0xFF, greyed[2] & 0xFF);  // blue darker than white
@@ -269,11 +244,8 @@ TEST(PictureLooks, GreyPicturesLightenAndDisabledOnesKeepTheirShape) {
     BlendOver(canvas, 3, picture, 2, 2, 1);
     BlendOver(canvas, 3, picture, 2, -1, 0);
     EXPECT_EQ(canvas, (PixelRow{0xFF00FF00, red, red, red, red, 0xFF7F0080}));
-}
 
-}  // namespace
-// Sizes as the files' first bytes give them; nothing for what is cut short or not a picture.
-TEST(PictureHeader, SizesOfEachKindAndNothingForTheRest) {
+    // Sizes as the files' first bytes give them; nothing for what is cut short or not a picture.
     using namespace std::string_literals;
     const std::string png = "\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\x04\0\0\0\x02\x01"s;
     const std::string bmp = "BM"s + std::string(12, '\0') + "\x28\0\0\0\x10\0\0\0\xF0\xFF\xFF\xFF"s;
@@ -299,4 +271,5 @@ TEST(PictureHeader, SizesOfEachKindAndNothingForTheRest) {
     for (const auto& c : cases) EXPECT_EQ(PictureSizeOfHeader(c.bytes), c.size) << c.bytes;
 }
 
+}  // namespace
 }  // namespace kov

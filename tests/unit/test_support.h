@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,9 +13,7 @@ namespace kov {
 
 inline std::string ReadTestData(const std::string& name) {
     std::ifstream in(std::string(KOV_TEST_DATA) + "/" + name, std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
-    return content.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 template <typename Out = std::string>

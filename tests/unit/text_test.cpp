@@ -107,7 +107,6 @@ TEST(Numbers, WholeNumbersRoundHalfToEvenAndColoursClampTheirParts) {
         EXPECT_EQ(read("."), read("7")) << s;
         return read("e");
     });
-    // "40000" is outside a 16-bit number.
     const Rows<RgbColor> colours = {
         {" 10 , 20 , 30 ", 0x1E140A},
         {"1, 2, 3, 4", 0x030201},
@@ -115,7 +114,7 @@ TEST(Numbers, WholeNumbersRoundHalfToEvenAndColoursClampTheirParts) {
         {"-1, 0, 0", 0},
         {"1, 2", 0},
         {"red", 0},
-        {"40000, 0, 0", 0},
+        {"40000, 0, 0", 0},  // outside a 16-bit number
         {"0,0,255,", 0xFF0000},
     };
     ExpectRows(colours, [&](const std::string& s) { return ParseRGB(s, point); });
@@ -123,7 +122,7 @@ TEST(Numbers, WholeNumbersRoundHalfToEvenAndColoursClampTheirParts) {
     EXPECT_EQ(ParseRGB("9.5, 0, 0", NumberFormat{','}), 0u);  // a point is no separator there
 }
 
-TEST(TextHelpers, TrimUnescapeTitlesAndUrls) {
+TEST(TextHelpers, TrimUnescapeTitlesUrlsAndAccessKeys) {
     const Rows<> trimmed = {
         {"\ta\t", "a"}, {" \ta", "\ta"}, {"a\t ", "a\t"},
         {"\t\t\t", ""}, {" \t ", "\t"},  {"\t a b \t", "a b"},
@@ -140,19 +139,23 @@ TEST(TextHelpers, TrimUnescapeTitlesAndUrls) {
         {"Zz@[`{", "Zz%40%5B%60%7B"},
     };
     ExpectRows(encoded, sURLEncode);
+    // The letter after the first single ampersand chooses or steps.
+    EXPECT_EQ(AccessKeyOf("Tom && &Jerry"), 'J');
+    EXPECT_EQ(AccessKeyOf("&&"), std::nullopt);
+    EXPECT_EQ(AccessKeyOf("Trailing&"), std::nullopt);
+    EXPECT_EQ(AccessKeyOf("&\xD0\x92\xD1\x8B\xD1\x85\xD0\xBE\xD0\xB4\t&C"), U'\u0412');
 }
 
 TEST(CommandLine, ProgramNameIsSkippedAndOnePairOfQuotesRemoved) {
-    ExpectRows<std::string>(
-        {
-            {"KOV.exe", ""},
-            {"KOV.exe  D:\\menus\\work.mnu ", "D:\\menus\\work.mnu"},
-            {"\"C:\\Program Files\\KOV.exe\"\t\"D:\\my menus\\w.mnu\"", "D:\\my menus\\w.mnu"},
-            {"\"C:\\KOV.exe\"x.mnu", "x.mnu"},
-            {"KOV.exe \"a\" \"b\"", "a\" \"b"},  // one pair only
-            {"C:\\\xD0\x9F\\KOV.exe \xD0\x9C.mnu", "\xD0\x9C.mnu"},
-        },
-        [](const std::string& s) { return MenuFileArgument(CommandLineArguments(s)); });
+    const Rows<> arguments = {
+        {"KOV.exe", ""},
+        {"KOV.exe  D:\\menus\\work.mnu ", "D:\\menus\\work.mnu"},
+        {"\"C:\\Program Files\\KOV.exe\"\t\"D:\\my menus\\w.mnu\"", "D:\\my menus\\w.mnu"},
+        {"\"C:\\KOV.exe\"x.mnu", "x.mnu"},
+        {"KOV.exe \"a\" \"b\"", "a\" \"b"},  // one pair only
+        {"C:\\\xD0\x9F\\KOV.exe \xD0\x9C.mnu", "\xD0\x9C.mnu"},
+    };
+    ExpectRows(arguments, [](const auto& s) { return MenuFileArgument(CommandLineArguments(s)); });
     const Rows<bool> devices = {
         {"NUL", true},       {"C:\\x\\con.txt", true}, {"com1:", true},
         {"LPT9 .mnu", true}, {"COM\xC2\xB3", true},    {"CONOUT$", true},
@@ -176,13 +179,6 @@ TEST(CommandLine, ProgramNameIsSkippedAndOnePairOfQuotesRemoved) {
                                 const auto check = CheckSwitch(s);
                                 return !check ? "-" : check->menuFile.value_or("default");
                             });
-}
-
-TEST(AccessKeys, TheLetterAfterTheFirstSingleAmpersandChoosesOrSteps) {
-    EXPECT_EQ(AccessKeyOf("Tom && &Jerry"), 'J');
-    EXPECT_EQ(AccessKeyOf("&&"), std::nullopt);
-    EXPECT_EQ(AccessKeyOf("Trailing&"), std::nullopt);
-    EXPECT_EQ(AccessKeyOf("&\xD0\x92\xD1\x8B\xD1\x85\xD0\xBE\xD0\xB4\t&C"), U'\u0412');
 }
 
 }  // namespace
