@@ -8,9 +8,8 @@ from harness import ROOT, KovTestCase, menu, screenshot_when, send_keys
 
 SAMPLE = (ROOT / "tests" / "data" / "sample.mnu").read_bytes()
 GREY, SELECTED = (236, 236, 236), {(128, 168, 228), (156, 190, 238)}
-# A menu whose UTF-8 language file alone gives About its title and, past its first letter, its
-# key P. A Cyrillic key would be typed by remapping a key code, which Wine may read before it has
-# the new mapping.
+# A menu whose UTF-8 language file alone gives About its title and, not first, its key P: a
+# Cyrillic key would be typed by remapping a key code, which Wine may read before the mapping.
 TRANSLATED = menu("@LanguageFile .\\Svenska.lng", "Item\tx")
 ABOUT, MENU = "\u041e \u043f\u0440\u043e\u0433\u0440\u0430\u043c\u043c\u0435", "\u041c\u0435\u043d\u044e"
 LANGUAGE = f"&About...={ABOUT} (&P)...\r\n".encode("utf-8")
