@@ -1,5 +1,5 @@
 // A program showing a Save As dialog, as the program KOV is called over: argument 1 is the folder
-// it opens in, argument 2 the file name typed in it. The path the user accepts is written, UTF-8,
+// it opens in, argument 2 the file name typed in it. The path the user accepts is written, UTF-16,
 // to argument 3.
 #include <windows.h>
 // After windows.h, which they need.
@@ -22,16 +22,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     dialog.lpstrTitle = L"KOV test dialog";
     dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR;
     if (!GetSaveFileNameW(&dialog)) return 2;
-    std::string chosen(4 * file.size(), '\0');
-    chosen.resize(static_cast<std::size_t>(
-        WideCharToMultiByte(CP_UTF8, 0, file.c_str(), -1, chosen.data(),
-                            static_cast<int>(chosen.size()), nullptr, nullptr) -
-        1));
     HANDLE out = CreateFileW(arguments[3], GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (out == INVALID_HANDLE_VALUE) return 3;
     DWORD written = 0;
-    WriteFile(out, chosen.data(), static_cast<DWORD>(chosen.size()), &written, nullptr);
+    WriteFile(out, file.c_str(), static_cast<DWORD>(2 * wcslen(file.c_str())), &written, nullptr);
     CloseHandle(out);
     return 0;
 }

@@ -62,30 +62,31 @@ def poll(probe, timeout: float, what: str, interval: float = 0.02):
     return result
 
 
+def wait_bytes(path: Path, content: bytes, timeout: float = 10) -> None:
+    poll(lambda: path.exists() and path.read_bytes() == content, timeout,
+         f"{path.name} to hold {content!r}")
+
+
 def windows_path(path: Path) -> str:
     """The path as a Windows program sees it: Wine maps the Unix root to drive Z:."""
     return "Z:" + str(Path(path).resolve()).replace("/", "\\")
 
 
 def x_windows(*search: str) -> list[str]:
-    done = subprocess.run(["xdotool", "search", *search], capture_output=True, text=True,
-                          timeout=5)
-    return done.stdout.split()
+    return subprocess.run(["xdotool", "search", *search], capture_output=True, text=True,
+                          timeout=5).stdout.split()
 
 
 def visible_windows(exe_name: str) -> list[Window]:
     """Wine names the class of a program's X windows after its exe."""
     found = []
-    for wid in x_windows("--onlyvisible", "--class", "^" + exe_name.replace(".", r"\.") + "$"):
+    for wid in x_windows("--onlyvisible", "--class", "^" + re.escape(exe_name) + "$"):
         # xwininfo, not `xdotool getwindowgeometry`, which adds the window's offset twice.
         done = subprocess.run(["xwininfo", "-id", wid], capture_output=True, text=True, timeout=5)
         if done.returncode == 0:  # else closed since the search
-            info = dict(line.strip().partition(": ")[::2] for line in done.stdout.splitlines())
-            head = done.stdout.strip().splitlines()[0]
-            found.append(Window(int(wid), head.split('"', 1)[1][:-1] if '"' in head else "",
-                                *(int(info[k]) for k in ("Absolute upper-left X",
-                                                         "Absolute upper-left Y", "Width",
-                                                         "Height"))))
+            name = re.search(r'Window id: \S+ (?:"(.*)")?', done.stdout).group(1) or ""
+            where = re.findall(r"(?:Absolute upper-left [XY]|Width|Height): +(-?\d+)", done.stdout)
+            found.append(Window(int(wid), name, *map(int, where)))
     return found
 
 
@@ -150,15 +151,13 @@ class ProgramFolder:
         self.root = self.path.parent
         self.path.mkdir(parents=True, exist_ok=True)
         self.exe_name = exe_name
-        self.exe = self.path / exe_name
-        shutil.copyfile(exe or build_dir() / "KOV.exe", self.exe)
+        self.exe = shutil.copyfile(exe or build_dir() / "KOV.exe", self.path / exe_name)
         self.menu_file = self.exe.with_suffix(".mnu")
         self.trace = self.path / "trace.txt" if trace else None
         self.runs: list[Run] = []
 
     def write(self, name: str, data: bytes, base: Optional[Path] = None) -> Path:
-        path = (base or self.path) / name
-        path.write_bytes(data)
+        (path := (base or self.path) / name).write_bytes(data)
         return path
 
     def start(self, *args: str) -> Run:
@@ -178,9 +177,8 @@ class ProgramFolder:
 
     def close(self) -> None:
         for run in self.runs:
-            if run.process.poll() is None:
-                run.process.kill()
-                run.process.wait(timeout=5)
+            run.process.kill()  # nothing if it has ended
+            run.process.wait(timeout=5)
         if not self.keep:
             shutil.rmtree(self.root, ignore_errors=True)
 
@@ -229,9 +227,8 @@ def reg_for_test(test: unittest.TestCase, key: str, *add: str) -> None:
     """Adds to the key (or a key under it) for this test only: the clean-up puts the key back as
     it was, so no test sees another's values and the prefix keeps its own."""
     saved = Path(tempfile.mkdtemp(prefix="kov-reg-")) / "saved.reg"
-    existed = reg("export", key, windows_path(saved), "/y", check=False) == 0
     test.addCleanup(shutil.rmtree, saved.parent)
-    if existed:
+    if reg("export", key, windows_path(saved), "/y", check=False) == 0:
         test.addCleanup(reg, "import", windows_path(saved))
     test.addCleanup(reg, "delete", key, "/f")  # "/f": without asking
     reg("add", *add, "/f")
@@ -261,26 +258,6 @@ def session_lost() -> str:
         return "; the session's desktop holder ended too: its wineserver went away"
 
 
-def record_opening(test: unittest.TestCase, folder: ProgramFolder, *extensions: str) -> Path:
-    """Makes a copy of arg_recorder open files of the extensions, for this test only; returns
-    the file where it records its command lines, which recorded() reads."""
-    shutil.copyfile(helper_exe("arg_recorder"), folder.path / "recorder.exe")
-    for key, value in [("KOV.e2e\\shell\\open\\command",
-                        f'"{windows_path(folder.path / "recorder.exe")}" "%1"'),
-                       *((extension, "KOV.e2e") for extension in extensions)]:
-        reg_for_test(test, f"HKCR\\{key.split(chr(92))[0]}", f"HKCR\\{key}", "/ve", "/d", value)
-    return folder.path / "args.txt"
-
-
-def recorded(args: Path, count: int) -> list[str]:
-    """The arguments of the first count starts recorded, after the recorder's own quoted path,
-    sorted: programs started at once write in any order."""
-    poll(lambda: args.exists() and args.read_bytes().count(b"\r\n") >= count, 10,
-         f"{count} recorded start(s) in {args.read_bytes() if args.exists() else None!r}")
-    lines = args.read_bytes().decode("utf-8").split("\r\n")[:count]
-    return sorted(line.split('" ', 1)[1] for line in lines)
-
-
 class KovTestCase(unittest.TestCase):
     CURSOR = (200, 150)
 
@@ -289,6 +266,10 @@ class KovTestCase(unittest.TestCase):
         move_mouse(*self.CURSOR)
         self.folder = ProgramFolder()
         self.addCleanup(self.folder.close)
+
+    def start_popup(self, *args: str) -> tuple[Run, Window]:
+        run = self.folder.start(*args)
+        return run, run.wait_popup()[0]
 
     def press(self, *steps: tuple[str, ...], run: Optional[Run] = None, args: tuple = (),
               timeout: float = START_DEADLINE) -> Run:
@@ -302,6 +283,26 @@ class KovTestCase(unittest.TestCase):
                 run.wait_popup(count=depth)
             send_keys(*keys)
         return run
+
+    def record_opening(self, *extensions: str) -> str:
+        """Makes a copy of arg_recorder open files of the extensions, for this test only, and
+        returns its Windows path; recorded() reads the command lines it records."""
+        recorder = windows_path(shutil.copyfile(helper_exe("arg_recorder"),
+                                                self.folder.path / "recorder.exe"))
+        for key, value in [("KOV.e2e\\shell\\open\\command", f'"{recorder}" "%1"'),
+                           *((extension, "KOV.e2e") for extension in extensions)]:
+            reg_for_test(self, f"HKCR\\{key.split(chr(92))[0]}", f"HKCR\\{key}", "/ve", "/d", value)
+        return recorder
+
+    def recorded(self, count: int) -> list[str]:
+        """The arguments of every start recorded, once there are count, after the recorder's
+        own quoted path, sorted: programs started at once write in any order."""
+        def starts() -> list[str]:  # a write under way leaves a part line, which this drops
+            args = self.folder.path / "args.txt"
+            text = args.read_bytes().decode("utf-16-le", "replace") if args.exists() else ""
+            return text.split("\r\n")[:-1]
+        poll(lambda: len(starts()) >= count, 10, f"{count} recorded start(s)")
+        return sorted(line.split('" ', 1)[1] for line in starts())
 
     def assert_trace(self, *lines: str) -> None:
         poll(lambda: self.folder.trace.exists(), 3, "the trace file")

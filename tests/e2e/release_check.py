@@ -26,8 +26,7 @@ class ReleaseTest(unittest.TestCase):
                                check=True, timeout=30).stdout
         cmake = (ROOT / "CMakeLists.txt").read_text()
         self.version = re.search(r"KOV VERSION ([0-9.]+)", cmake).group(1) + ("-dirty" if dirty else "")
-        self.zip = zipfile.ZipFile(RELEASE / f"KOV-{self.version}.zip")
-        self.addCleanup(self.zip.close)
+        self.zip = self.enterContext(zipfile.ZipFile(RELEASE / f"KOV-{self.version}.zip"))
 
     def test_the_zip_holds_the_builds_programs_and_the_manual_beside_each_with_their_sums(self):
         self.assertEqual(["KOV/", "KOV/KOV.exe", "KOV/KOV.html", "KOV/x86/", "KOV/x86/KOV.exe",

@@ -6,38 +6,31 @@ import datetime
 import os
 import shutil
 
-from harness import KovTestCase, poll, record_opening, recorded, windows_path
+from harness import KovTestCase, wait_bytes, windows_path
 
 
 class CommandsTest(KovTestCase):
-    def wait_file(self, path, content: bytes) -> None:
-        poll(lambda: path.exists() and path.read_bytes() == content, 10, f"{path.name} to hold {content!r}")
-
     def test_one_item_runs_a_command_of_each_kind(self):
         folder = self.folder
-        args = record_opening(self, folder, ".htm", ".kovtest")
+        self.record_opening(".htm", ".kovtest")
         deep = folder.root
         while len(windows_path(deep)) < 230:
             deep = deep / ("a long folder name " + "x" * 20)
         deep.mkdir(parents=True)
         far = deep / ("a file " + "y" * 30 + ".kovtest")  # past the 260-character path limit
         far.write_bytes(b"x")
-        for name, data in [("notes.txt", b"from notes"), ("clip.txt", b"")]:
-            folder.write(name, data)
-        commands = [
-            windows_path(far),
-            "cmd.exe|/c echo x> out.txt|.\\|0",
-            # The clipboard from a file, read back with the year.
-            "\u00a6c|notes.txt", "\u00a6a.\\clip.txt|[\u00a6s] \u00a6d(yyyy)",
-            "\u00a6s|a b&c", "http://x.test/?q=\u00a6s",
-        ]
+        folder.write("notes.txt", b"from notes")
+        folder.write("clip.txt", b"")
+        commands = [windows_path(far), "cmd.exe|/c echo x> out.txt|.\\|0",
+                    # The clipboard from a file, read back with the year.
+                    "\u00a6c|notes.txt", "\u00a6a.\\clip.txt|[\u00a6s] \u00a6d(yyyy)",
+                    "\u00a6s|a b&c", "http://x.test/?q=\u00a6s"]
         folder.write("KOV.mnu", ("All\t" + "\t".join(commands) + "\r\n").encode("utf-8"))
         self.press(("Down", "Down", "Return")).wait_exit()
         self.assert_trace("chosen 1")
-        self.wait_file(folder.path / "out.txt", b"x\r\n")
-        year = str(datetime.date.today().year).encode()
-        self.wait_file(folder.path / "clip.txt", b"[from notes] " + year + b"\r\n")
-        far_file, url = recorded(args, 2)
+        wait_bytes(folder.path / "out.txt", b"x\r\n")
+        wait_bytes(folder.path / "clip.txt", f"[from notes] {datetime.date.today().year}\r\n".encode())
+        far_file, url = self.recorded(2)
         self.assertEqual("http://x.test/?q=a+b%26c", url)
         self.assertTrue(far_file.startswith('"') and far_file.endswith(far.name + '"'))
 
@@ -53,7 +46,7 @@ class CommandsTest(KovTestCase):
             path.write_bytes(b"x")
         self.folder.write("KOV.mnu", (f"@NoProgramMenu 1\r\n\u00a6qDocs|{windows_path(tree)}|"
                                       "*.kovtest\r\n").encode("utf-8"))
-        args = record_opening(self, self.folder, ".kovtest")
+        self.record_opening(".kovtest")
 
         def choose_the_deepest_entry():
             # Each Right opens the selected submenu with its first entry selected.
@@ -62,7 +55,7 @@ class CommandsTest(KovTestCase):
             self.folder.trace.unlink()
 
         choose_the_deepest_entry()
-        self.assertEqual([f'"{windows_path(chosen)}"'], recorded(args, 1))
+        self.assertEqual([f'"{windows_path(chosen)}"'], self.recorded(1))
         # A link back up the tree shows only its own entry: without the guard, its first entry
         # would be the submenu alpha, which Return would open instead of ending the program.
         shutil.rmtree(tree / "alpha" / "inner")

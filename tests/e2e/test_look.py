@@ -8,7 +8,6 @@ import json
 import os
 import subprocess
 import sys
-import tempfile
 from pathlib import Path
 
 from harness import (KovTestCase, Screenshot, Window, build_dir, menu, reg_for_test,
@@ -24,32 +23,28 @@ RESULT = "KOV_DPI_RESULT"
 
 def box_of(shot: Screenshot, w: Window, colour) -> tuple[int, int, int, int]:
     """Bounding box (x0, y0, x1, y1), inclusive, of the popup's pixels of the colour."""
-    points = [(x, y) for y in range(w.y, w.y + w.height) for x in range(w.x, w.x + w.width)
-              if shot.pixel(x, y) == colour]
-    xs, ys = [x for x, _ in points], [y for _, y in points]
+    xs, ys = zip(*((x, y) for y in range(w.y, w.y + w.height) for x in range(w.x, w.x + w.width)
+                   if shot.pixel(x, y) == colour))
     return min(xs), min(ys), max(xs), max(ys)
 
 
 class LookTest(KovTestCase):
     def distances(self) -> dict[str, int]:
         self.folder.menu_file.write_bytes(menu(*LOOK, "Alpha\tx", "-", "Beta\tx"))
-        run = self.folder.start()
-        popup = run.wait_popup()[0]
+        run, popup = self.start_popup()
         shot = screenshot_when(lambda s: RED in s.colours(popup), "red text on the popup")
         # The program picture's frame, give or take the expansion of its 16-bit pixels.
         self.assertTrue(any(b > 140 and r < 60 and g < 90 for r, g, b in shot.colours(popup)))
         left = box_of(shot, popup, YELLOW)[0]
 
-        def highlight(previous):
+        boxes = [None]
+        for _ in range(3):  # the highlight on the program entry, Alpha and Beta
             send_keys("Down")
             found = screenshot_when(lambda s: BLUE in s.colours(popup) and
-                                    box_of(s, popup, BLUE) != previous, "the highlight")
+                                    box_of(s, popup, BLUE) != boxes[-1], "the highlight")
             self.assertIn(WHITE, found.colours(popup))  # the selected text colour
-            return box_of(found, popup, BLUE)
-
-        program = highlight(None)
-        alpha = highlight(program)
-        beta = highlight(alpha)
+            boxes.append(box_of(found, popup, BLUE))
+        program, alpha, beta = boxes[1:]
         # Back up to the program submenu and its first entry, Settings.
         self.press(("Up", "Up", "Right"), ("Return",), run=run)
         settings = run.wait_message_box()
@@ -64,8 +59,7 @@ class LookTest(KovTestCase):
         shell's frames of each size are drawn apart, so it does not scale by exactly 1.5."""
         self.folder.menu_file.write_bytes(menu(*LOOK, "@NoProgramMenu 1", "@ShellIcons 1",
                                                "Windows\tC:\\windows\\"))
-        run = self.folder.start()
-        popup = run.wait_popup()[0]
+        run, popup = self.start_popup()
         # Inside the popup's frame, left of the text.
         inner = range(popup.x + 4, popup.x + popup.height - 4)
 
@@ -74,8 +68,7 @@ class LookTest(KovTestCase):
                     if any(shot.pixel(x, y) not in (YELLOW, RED) for x in inner)]
             return rows if len(rows) > 4 else None
         shot = screenshot_when(icon_rows, "the folder's icon")
-        send_keys("Escape")
-        run.wait_exit()
+        self.press(("Escape",), run=run).wait_exit()
         rows = icon_rows(shot)
         return rows[-1] - rows[0] + 1
 
@@ -85,16 +78,15 @@ class LookTest(KovTestCase):
             return
         at96 = self.distances()
         self.assertGreater(min(at96.values()), 5)
-        with tempfile.TemporaryDirectory() as folder:
-            result = Path(folder) / "distances.json"
-            env = {k: v for k, v in os.environ.items() if k not in (
-                "KOV_WINE_SESSION", "DISPLAY", "WINEPREFIX", "KOV_HOLDER_PID", "KOV_XVFB_PID")}
-            env.update(KOV_LOGPIXELS="144", **{RESULT: str(result)},
-                       KOV_WINEPREFIX=str(build_dir().parent / "wineprefix-144"))
-            subprocess.run([sys.executable, str(Path(__file__).parent / "run.py"), "--build",
-                            str(build_dir()), "-k", "grow_by_half", "test_look"],
-                           env=env, timeout=240, check=True, capture_output=True)
-            at144 = json.loads(result.read_text())
+        result = self.folder.root / "distances.json"
+        env = {k: v for k, v in os.environ.items() if k not in (
+            "KOV_WINE_SESSION", "DISPLAY", "WINEPREFIX", "KOV_HOLDER_PID", "KOV_XVFB_PID")}
+        env.update(KOV_LOGPIXELS="144", **{RESULT: str(result)},
+                   KOV_WINEPREFIX=str(build_dir().parent / "wineprefix-144"))
+        subprocess.run([sys.executable, str(Path(__file__).parent / "run.py"), "--build",
+                        str(build_dir()), "-k", "grow_by_half", "test_look"],
+                       env=env, timeout=240, check=True, capture_output=True)
+        at144 = json.loads(result.read_text())
         # Each size from a frame of its own: a 16-pixel one would not pass 16 rows at 144.
         self.assertLessEqual(at96.pop("shell icon"), 16)
         self.assertGreater(at144.pop("shell icon"), 16)
@@ -106,10 +98,8 @@ class LookTest(KovTestCase):
         key = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize"
         reg_for_test(self, key, key, "/v", "AppsUseLightTheme", "/t", "REG_DWORD", "/d", "0")
         self.folder.menu_file.write_bytes(menu("Alpha\tx", "-", "Beta\tx"))
-        run = self.folder.start()
-        popup = run.wait_popup()[0]
+        run, popup = self.start_popup()
         # Windows' dark menu colours, as Wine has no theme data for them.
         screenshot_when(lambda s: {DARK, WHITE, SEPARATOR} <= s.colours(popup),
                         "dark items, white text and a separator")
-        send_keys("Escape")
-        run.wait_exit()
+        self.press(("Escape",), run=run).wait_exit()

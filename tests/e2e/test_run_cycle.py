@@ -8,10 +8,11 @@ from harness import ROOT, KovTestCase, menu, screenshot_when, send_keys
 
 SAMPLE = (ROOT / "tests" / "data" / "sample.mnu").read_bytes()
 GREY, SELECTED = (236, 236, 236), {(128, 168, 228), (156, 190, 238)}
-# A menu whose language file alone makes About "Om KOV" and Exit's key Q. A Cyrillic key would
-# be typed by remapping a key code, which Wine may read before it has the new mapping.
+# A menu whose UTF-8 language file alone gives About its title and, not first, its key P: a
+# Cyrillic key would be typed by remapping a key code, which Wine may read before the mapping.
 TRANSLATED = menu("@LanguageFile .\\Svenska.lng", "Item\tx")
-LANGUAGE = "E&xit=\u0412\u044b\u0445\u043e\u0434 (&Q)\r\n&About...=&Om...\r\n".encode("utf-8")
+ABOUT, MENU = "\u041e \u043f\u0440\u043e\u0433\u0440\u0430\u043c\u043c\u0435", "\u041c\u0435\u043d\u044e"
+LANGUAGE = f"&About...={ABOUT} (&P)...\r\n".encode("utf-8")
 PLAIN = menu("Item\tx")
 
 
@@ -42,32 +43,22 @@ class RunCycleTest(KovTestCase):
         self.assert_trace("chosen -3")
         self.assertEqual(SAMPLE, self.folder.menu_file.read_bytes(), "sample changed by reading")
 
-    def test_second_start_ends_at_once_while_the_first_popup_is_up(self):
-        self.folder.write("KOV.mnu", TRANSLATED)
+    def test_a_second_start_ends_at_once_and_the_command_line_names_the_menu_file(self):
+        self.folder.write("KOV.mnu", PLAIN)
         self.folder.write("Svenska.lng", LANGUAGE)
-        first = self.folder.start()
-        popup = first.wait_popup()[0]
+        self.folder.write("named.mnu", PLAIN, base=self.folder.root)  # the working folder
+        (self.folder.path / MENU).mkdir()
+        self.folder.write(f"{MENU}/named.mnu", TRANSLATED)
+        first, popup = self.start_popup(f".\\{MENU}\\named.mnu")
         second = self.folder.start()
         second.wait_exit(timeout=5)
         self.assertEqual({popup.id}, set(second.seen), "the second start showed a window")
         self.assertEqual([], self.folder.trace_lines(), "the second start reached dispatch")
-        # The first popup is still up: the program submenu opens, and the key of the UTF-8
-        # language file's Exit chooses it.
-        self.press(("Down", "Right"), ("q",), run=first)
-        first.wait_exit()
-        self.assert_trace("chosen -2")
-
-    def test_the_command_line_names_the_menu_file(self):
-        self.folder.write("KOV.mnu", PLAIN)
-        self.folder.write("Svenska.lng", LANGUAGE)
-        self.folder.write("named.mnu", PLAIN, base=self.folder.root)  # the working folder
-        (self.folder.path / "\u041c\u0435\u043d\u044e").mkdir()
-        self.folder.write("\u041c\u0435\u043d\u044e/named.mnu", TRANSLATED)
-        # About, the third entry of the program submenu, is the only window, titled as translated.
-        run = self.press(("Down", "Right"), ("Down", "Down", "Return"),
-                         args=(".\\\u041c\u0435\u043d\u044e\\named.mnu",))
-        about = run.wait_message_box("Om KOV")
-        self.assertEqual(["Om KOV"], [w.name for w in run.windows() if w.name])
+        # The first popup is still up: the key the language file gives About chooses it in the
+        # program submenu, and it is the only window, titled as translated.
+        self.press(("Down", "Right"), ("p",), run=first)
+        about = first.wait_message_box(f"{ABOUT} (P) KOV")
+        self.assertEqual([f"{ABOUT} (P) KOV"], [w.name for w in first.windows() if w.name])
         send_keys("Return", window=about.id)
-        run.wait_exit()
+        first.wait_exit()
         self.assert_trace("chosen -1")

@@ -5,7 +5,7 @@ from __future__ import annotations
 
 import random
 
-from harness import KovTestCase, menu, poll, send_keys
+from harness import KovTestCase, menu, poll, send_keys, wait_bytes
 
 LANGUAGE = menu("E&xit=&Quit", "&About...=&Om...", "OK=Okej")
 SAVED = LANGUAGE.replace(b"=&Quit", b"=Sluta")
@@ -23,7 +23,7 @@ class SettingsTest(KovTestCase):
         # The list has the focus: select the first entry, edit its translation in the text box
         # and Save, the next control.
         send_keys("Down", "Tab", "ctrl+a", "S", "l", "u", "t", "a", "Tab", "space", window=window.id)
-        poll(lambda: language.read_bytes() == SAVED, 10, "the saved language file")
+        wait_bytes(language, SAVED)
         # A second edit, still in the text box when the window closes: No keeps the window with
         # the focus back in the text box, Yes ends without saving.
         send_keys("shift+Tab", "ctrl+a", "X", "Escape", window=window.id)
@@ -32,7 +32,7 @@ class SettingsTest(KovTestCase):
         poll(lambda: question.id not in [w.id for w in run.windows()], 10, "the question to close")
         self.assertIsNone(run.process.poll(), "No ended the program")
         send_keys("ctrl+a", "Y", "Tab", "space", window=window.id)
-        poll(lambda: language.read_bytes() == SAVED_AFTER_NO, 10, "the edit saved after No")
+        wait_bytes(language, SAVED_AFTER_NO)
         send_keys("shift+Tab", "ctrl+a", "X", "Escape", window=window.id)
         send_keys("y", window=run.wait_message_box(other_than=window).id)
         run.wait_exit()
@@ -47,14 +47,12 @@ class SettingsTest(KovTestCase):
                 random.Random(1).randbytes(256 * 1024) + b"\r\n" +
                 menu(*(f"[Level {i}" for i in range(10_000))) + COMMENT * (1 << 20))
         language = bytes(range(256)) * 4096
-        self.folder.write("KOV.mnu", data)
-        self.folder.write("Svenska.lng", language)
+        files = [self.folder.write("KOV.mnu", data), self.folder.write("Svenska.lng", language)]
         # Settings comes after the entry for the file's many problems.
         run = self.press(("Down", "Right"), ("Down", "Return"), timeout=60)
         send_keys("Escape", window=run.wait_message_box().id)
         self.assertEqual(0, run.wait_exit(timeout=30))
         self.assert_trace("chosen -3")
-        self.assertEqual(data, self.folder.menu_file.read_bytes())
-        self.assertEqual(language, (self.folder.path / "Svenska.lng").read_bytes())
+        self.assertEqual([data, language], [file.read_bytes() for file in files])
         self.assertEqual({"KOV.exe", "KOV.mnu", "Svenska.lng", "trace.txt"},
                          {p.name for p in self.folder.path.iterdir()})

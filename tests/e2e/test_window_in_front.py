@@ -7,7 +7,7 @@ import os
 import subprocess
 
 from harness import (KovTestCase, helper_exe, menu, move_mouse, poll, send_keys, visible_windows,
-                     windows_path, x_windows)
+                     wait_bytes, windows_path, x_windows)
 
 
 class WindowInFrontTest(KovTestCase):
@@ -21,13 +21,6 @@ class WindowInFrontTest(KovTestCase):
 
     def choose_first_entry(self) -> None:
         self.press(("Down", "Down", "Return")).wait_exit()
-
-    def click_caption(self, exe_name: str) -> None:
-        """Brings the program's window to the front as the user would: KOV's end leaves the
-        front to whichever window Wine picks."""
-        window = visible_windows(exe_name)[0]
-        move_mouse(window.x + window.width // 2, window.y + 5, "click", "1")
-        move_mouse(*self.CURSOR)
 
     def test_a_section_shows_over_its_program_only(self):
         self.folder.write("KOV.mnu", menu("@ForPrograms *PAD.exe; class=NoSuchClass",
@@ -50,12 +43,14 @@ class WindowInFrontTest(KovTestCase):
         # "Command prompt here", with the prompt's answer kept.
         self.folder.write("KOV.mnu", menu(f'Where\tcmd.exe|/c cd > "{windows_path(where)}"|\u00a6w|0'))
         self.choose_first_entry()
-        poll(lambda: where.exists() and where.read_bytes() == windows_path(start).encode() + b"\r\n",
-             10, "the dialog's folder in where.txt")
+        wait_bytes(where, windows_path(start).encode() + b"\r\n")
         self.folder.write("KOV.mnu", menu("Go\t" + windows_path(target)))
-        self.click_caption("file_dialog.exe")
+        # The dialog back in front as the user would bring it: KOV's end leaves the front to
+        # whichever window Wine picks.
+        window = visible_windows("file_dialog.exe")[0]
+        move_mouse(window.x + window.width // 2, window.y + 5, "click", "1")
+        move_mouse(*self.CURSOR)
         self.choose_first_entry()
         dialog = int(x_windows("--onlyvisible", "--name", "KOV test dialog")[0])
         send_keys("Return", window=dialog)
-        poll(lambda: result.exists(), 10, "the dialog to be accepted")
-        self.assertEqual(windows_path(target / "typed.txt"), result.read_text("utf-8"))
+        wait_bytes(result, windows_path(target / "typed.txt").encode("utf-16-le"))

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
@@ -49,42 +50,40 @@ TEST(Win32Folders, ListsEveryEntryInFileSystemOrderWithItsAttributes) {
     const std::string folder = base / "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1";
     ASSERT_TRUE(CreateDirectoryW(Widen(folder).c_str(), nullptr));
     constexpr DWORD kArchive = FILE_ATTRIBUTE_ARCHIVE;
-    const struct {
-        std::string name;
-        DWORD attributes;
-        bool folder;
-    } entries[] = {{"R&D.txt", FILE_ATTRIBUTE_READONLY | kArchive, false},
-                   {std::string(255, 'w'), kArchive, false},
-                   {"\xE4\xB8\xAD\xE6\x96\x87 \xF0\x9F\x98\x80.txt", kArchive, false},
-                   {"hidden", FILE_ATTRIBUTE_HIDDEN | kArchive, false},
-                   {"system", FILE_ATTRIBUTE_SYSTEM | kArchive, false},
-                   {"sub", FILE_ATTRIBUTE_READONLY, true}};
+    const std::tuple<std::string, DWORD, bool> entries[] = {
+        // name, attributes, a folder
+        {"R&D.txt", FILE_ATTRIBUTE_READONLY | kArchive, false},
+        {std::string(255, 'w'), kArchive, false},
+        {"\xE4\xB8\xAD\xE6\x96\x87 \xF0\x9F\x98\x80.txt", kArchive, false},
+        {"hidden", FILE_ATTRIBUTE_HIDDEN | kArchive, false},
+        {"system", FILE_ATTRIBUTE_SYSTEM | kArchive, false},
+        {"sub", FILE_ATTRIBUTE_READONLY, true}};
     Win32Files files;
     Win32Folders folders;
-    for (const auto& e : entries) {
-        const std::string path = folder + "\\" + e.name;
-        if (e.folder) {
+    for (const auto& [name, attributes, isFolder] : entries) {
+        const std::string path = folder + "\\" + name;
+        if (isFolder) {
             ASSERT_TRUE(CreateDirectoryW(Widen(path).c_str(), nullptr));
         } else {
-            ASSERT_TRUE(files.WriteNewFile(path, "x")) << e.name;
-            EXPECT_EQ(files.sReadWholeFile(path), "x") << e.name;
+            ASSERT_TRUE(files.WriteNewFile(path, "x")) << name;
+            EXPECT_EQ(files.sReadWholeFile(path), "x") << name;
         }
-        SetFileAttributesW(Widen(path).c_str(), e.attributes);
+        SetFileAttributesW(Widen(path).c_str(), attributes);
         // Hidden and system files count as missing, but exist.
         const bool ordinary =
-            !e.folder && !(e.attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
-        EXPECT_EQ(files.IsOrdinaryFile(path), ordinary) << e.name;
-        EXPECT_EQ(files.FileExists(path), !e.folder) << e.name;
+            !isFolder && !(attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+        EXPECT_EQ(files.IsOrdinaryFile(path), ordinary) << name;
+        EXPECT_EQ(files.FileExists(path), !isFolder) << name;
         // Wine keeps no read-only bit on folders; Windows does.
-        const DWORD ignored = e.folder ? FILE_ATTRIBUTE_READONLY : 0;
-        const DWORD expected = e.folder ? FILE_ATTRIBUTE_DIRECTORY : e.attributes;
-        EXPECT_EQ(folders.FileAttributes(path) & ~ignored, expected) << e.name;
-        EXPECT_EQ(folders.MatchesPattern(e.name, "*.TXT; w*"), ordinary);
+        const DWORD ignored = isFolder ? FILE_ATTRIBUTE_READONLY : 0;
+        const DWORD expected = isFolder ? FILE_ATTRIBUTE_DIRECTORY : attributes;
+        EXPECT_EQ(folders.FileAttributes(path) & ~ignored, expected) << name;
+        EXPECT_EQ(folders.MatchesPattern(name, "*.TXT; w*"), ordinary);
     }
     const auto listed = folders.ListFolder(folder + "\\");
     ASSERT_TRUE(listed);
     std::set<std::string> names{".", ".."};  // listed as written
-    for (const auto& e : entries) names.insert(e.name);
+    for (const auto& entry : entries) names.insert(std::get<0>(entry));
     EXPECT_EQ(std::set<std::string>(listed->begin(), listed->end()), names);
     EXPECT_EQ(folders.FileAttributes(folder + "\\missing"), platform::file_attributes::kInvalid);
     EXPECT_FALSE(files.IsOrdinaryFile(folder + "\\missing") || files.IsOrdinaryFile(""));

@@ -22,35 +22,25 @@
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_pictures.h"
 #include "tests/win32/gdi_handle_table.h"
-#include "tests/win32/temp_folder.h"
 
 namespace kov::win32 {
 namespace {
 
-const GdiHandleEntry* HandleTable() {
+// The GDI objects this process holds; where GetGuiResources answers 0, its handle table's count.
+unsigned long GdiObjectCount() {
+    if (const DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); count != 0) {
+        return count;
+    }
 #if defined(_WIN64)
     // TEB.ProcessEnvironmentBlock; read directly, as GCC 12 misreads the intrinsic's bounds.
     const unsigned char* peb = nullptr;
     asm("movq %%gs:0x60, %0" : "=r"(peb));
     const GdiHandleEntry* table = nullptr;
     std::memcpy(&table, peb + kGdiTableInPeb, sizeof table);
-    return table;
-#else
-    return nullptr;
-#endif
-}
-
-// The number of GDI objects this process holds. Wine 8's GetGuiResources answers 0, so when it
-// does, the live entries of the process's GDI handle table are counted instead: that table
-// (reached from the process environment block) lists every font, bitmap, brush and device
-// context, whether or not the program's own wrappers made it.
-unsigned long GdiObjectCount() {
-    if (const DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); count != 0) {
-        return count;
-    }
-    const GdiHandleEntry* table = HandleTable();
-    if (table == nullptr) return 0;
     return static_cast<unsigned long>(CountLiveEntries(table));
+#else
+    return 0;
+#endif
 }
 
 // A 32-bit bitmap in a memory context, filled with one colour, or a bitmap of the test's, whose
@@ -73,6 +63,9 @@ struct Canvas {
     SelectedObject selected{dc.get(), bitmap.get()};
 };
 
+// The program's resources folder.
+const std::string kResources = KOV_TEST_DATA "/../../resources/";
+
 // The program picture's frame colour, give or take the expansion of its 16-bit pixels.
 bool IsBlue(COLORREF c) {
     return GetBValue(c) > 140 && GetRValue(c) < 60 && GetGValue(c) < 90;
@@ -90,7 +83,8 @@ class OwnerDrawn : public ::testing::Test {
         menu.reset(CreatePopupMenu());
     }
     void TearDown() override {
-        hook.reset();
+        hook.reset();  // unhooked, the window has its own procedure back
+        EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), originalProc);
         DestroyWindow(window);
     }
 
@@ -101,11 +95,11 @@ class OwnerDrawn : public ::testing::Test {
         SendMessageW(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
     }
     // What the item's data holds, which Windows passes with every measure and draw request.
-    ULONG_PTR DataOf(UINT id) {
+    ULONG_PTR DataOf(UINT item, BOOL byPosition = FALSE) {
         MENUITEMINFOW info{};
         info.cbSize = sizeof info;
         info.fMask = MIIM_DATA;
-        GetMenuItemInfoW(menu.get(), id, FALSE, &info);
+        GetMenuItemInfoW(menu.get(), item, byPosition, &info);
         return info.dwItemData;
     }
     SIZE Measure(UINT id) {
@@ -113,22 +107,30 @@ class OwnerDrawn : public ::testing::Test {
         SendMessageW(window, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&item));
         return {static_cast<LONG>(item.itemWidth), static_cast<LONG>(item.itemHeight)};
     }
-    DRAWITEMSTRUCT Item(const Canvas& canvas, UINT id, RECT rect, UINT state = 0) {
-        return {ODT_MENU,        0,     id,
-                ODA_DRAWENTIRE,  state, reinterpret_cast<HWND>(menu.get()),
-                canvas.dc.get(), rect,  DataOf(id)};
+    DRAWITEMSTRUCT Item(const Canvas& canvas, UINT id, RECT rect, UINT itemState = 0) {
+        return {ODT_MENU,        0,         id,
+                ODA_DRAWENTIRE,  itemState, reinterpret_cast<HWND>(menu.get()),
+                canvas.dc.get(), rect,      DataOf(id)};
     }
-    void Draw(const Canvas& canvas, UINT id, RECT rect, UINT state = 0) {
-        DRAWITEMSTRUCT item = Item(canvas, id, rect, state);
+    void Draw(const Canvas& canvas, UINT id, RECT rect, UINT itemState = 0) {
+        DRAWITEMSTRUCT item = Item(canvas, id, rect, itemState);
         SendMessageW(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    // For the tests that call the hook's parts themselves, with a context of their own.
+    const ItemRecord& Record(UINT id) { return records.Find(DataOf(id))->item; }
+    int Height(UINT id, ODMenuContext& context) {
+        return MeasureMenuItem(window, Record(id), context).height;
+    }
+    void Draw(const Canvas& canvas, UINT id, RECT rect, UINT itemState, ODMenuContext& context) {
+        DrawMenuItem(window, Item(canvas, id, rect, itemState), Record(id), context);
     }
 
     MenuSettings settings;
     CustomIconTable customIcons{
-        {"Edit", {testing::ResourceFile("editpic.bmp"), testing::ResourceFile("editmask.bmp")}},
-        {"Plain", {testing::ResourceFile("editpic.bmp"), ""}},
-        {"Missing", {testing::ResourceFile("missing.bmp"), testing::ResourceFile("missing.bmp")}},
-        {"Broken", {testing::ResourceFile("make_resources.py"), ""}},
+        {"Edit", {kResources + "editpic.bmp", kResources + "editmask.bmp"}},
+        {"Plain", {kResources + "editpic.bmp", ""}},
+        {"Missing", {kResources + "missing.bmp", kResources + "missing.bmp"}},
+        {"Broken", {kResources + "make_resources.py", ""}},
         {"Alpha", {KOV_TEST_DATA "/half_red.png", ""}},
         {"Disc", {KOV_TEST_DATA "/red_disc.png", ""}}};
     std::optional<MenuFont> menuFont = MenuFont{"Tahoma", 8, false, false};
@@ -138,13 +140,9 @@ class OwnerDrawn : public ::testing::Test {
     LONG_PTR originalProc = 0;
     std::optional<Win32OwnerDrawHook> hook;
     UniqueMenu menu;
+    ODMenuState state;
+    ItemRecords records;
 };
-
-TEST_F(OwnerDrawn, UnhookingPutsTheWindowsProcedureBack) {
-    EXPECT_NE(GetWindowLongPtrW(window, GWLP_WNDPROC), originalProc);
-    hook->UnhookODMenu();
-    EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), originalProc);
-}
 
 // Windows sends WM_MENUCHAR for owner-drawn items (Wine matches their retained text itself).
 // Monochrome masks and pictures are expanded with black and white, not the item's colours.
@@ -197,11 +195,10 @@ TEST_F(OwnerDrawn, ConvertedItemsKeepCaptionsAccessKeysPictureMasksAndSkins) {
     Draw(skin, 8, {0, 0, 120, 22}, ODS_SELECTED);
     Draw(skin, 9, {0, 22, 120, 44}, ODS_SELECTED);
     int mismatches = 0;
-    for (int y = 0; y < 24; ++y) {
-        for (int x = 0; x < 92; ++x) {
-            mismatches += skin.Pixel(x, y) != skin.Pixel(x + 28, y);
-            mismatches += skin.Pixel(x, y) != skin.Pixel(x, y + 20);
-        }
+    for (int i = 0; i < 92 * 24; ++i) {
+        const int x = i % 92, y = i / 92;
+        mismatches += skin.Pixel(x, y) != skin.Pixel(x + 28, y);
+        mismatches += skin.Pixel(x, y) != skin.Pixel(x, y + 20);
     }
     EXPECT_EQ(mismatches, 0);
     EXPECT_NE(skin.Pixel(0, 0), skin.Pixel(0, 10));  // drawn, and not in one colour
@@ -214,20 +211,16 @@ TEST_F(OwnerDrawn, PngPicturesBlendWithTheBackground) {
     Add("Disc", 2);
     Convert(menu.get());
     Canvas canvas(100, 22);
-    const auto blended = [&](COLORREF background) {
+    const auto drawn = [&](COLORREF background, UINT id = 1, UINT itemState = 0) {
         colors.BGMenuColor = background;
-        Draw(canvas, 1, {0, 0, 100, 22});
+        Draw(canvas, id, {0, 0, 100, 22}, itemState);
         return canvas.Pixel(10, 11);  // the middle of the 16-pixel picture at (2, 3)
     };
-    EXPECT_NEAR(GetGValue(blended(RGB(255, 255, 255))), 127, 2);
-    EXPECT_NEAR(GetRValue(blended(RGB(0, 0, 0))), 128, 2);  // its pixels premultiplied
-
-    colors.BGMenuColor = RGB(255, 255, 255);
-    Draw(canvas, 2, {0, 0, 100, 22}, ODS_DISABLED);
-    const COLORREF middle = canvas.Pixel(10, 11);
+    EXPECT_NEAR(GetGValue(drawn(RGB(255, 255, 255))), 127, 2);
+    EXPECT_NEAR(GetRValue(drawn(RGB(0, 0, 0))), 128, 2);  // its pixels premultiplied
+    const COLORREF middle = drawn(RGB(255, 255, 255), 2, ODS_DISABLED);
     EXPECT_NE(middle, RGB(255, 255, 255));
-    EXPECT_EQ(GetRValue(middle), GetGValue(middle));
-    EXPECT_EQ(GetGValue(middle), GetBValue(middle));
+    EXPECT_EQ(middle, RGB(GetRValue(middle), GetRValue(middle), GetRValue(middle)));  // a grey
 }
 
 // However often an item is measured and painted, its picture is decoded once, and the kept
@@ -242,35 +235,30 @@ TEST_F(OwnerDrawn, PicturesAreDecodedOnceForTheRun) {
         mutable std::atomic<int> decodes = 0;
     } decoder;
     customIcons.emplace("Large", IconFiles{KOV_TEST_DATA "/red_square.png", ""});  // 100 pixels
-    ODMenuState state;
-    ItemRecords records;
     KeptObjects kept(decoder);
     ArrivingIcons arriving(window);
     ODMenuContext context{state, sources, records, kept, &arriving};
     Add("Alpha", 1);
     Add("Large", 2);
     ConvertPopupMenu(menu.get(), 96, context);
-    const ItemRecord& alpha = records.Find(DataOf(1))->item;
-    const ItemRecord& large = records.Find(DataOf(2))->item;
-    EXPECT_EQ(MeasureMenuItem(window, alpha, context).height, 22);
-    EXPECT_EQ(MeasureMenuItem(window, large, context).height, 106);
+    EXPECT_EQ(Height(1, context), 22);
+    EXPECT_EQ(Height(2, context), 106);
     EXPECT_EQ(decoder.decodes, 1);
     Canvas canvas(110, 106);
     const auto paint = [&] {
-        for (const UINT itemState : {0u, UINT{ODS_SELECTED}, UINT{ODS_DISABLED}}) {
-            DrawMenuItem(window, Item(canvas, 1, {0, 0, 100, 22}, itemState), alpha, context);
-            DrawMenuItem(window, Item(canvas, 2, {0, 0, 110, 106}, itemState), large, context);
+        for (const UINT itemState : {UINT{ODS_SELECTED}, UINT{ODS_DISABLED}, 0u}) {
+            Draw(canvas, 1, {0, 0, 100, 22}, itemState, context);
+            Draw(canvas, 2, {0, 0, 110, 106}, itemState, context);
         }
-        DrawMenuItem(window, Item(canvas, 2, {0, 0, 110, 106}), large, context);
     };
     paint();  // the first paint loads what the system keeps
     EXPECT_NE(canvas.Pixel(50, 50), RGB(255, 0, 0));
     arriving.StartLookUps();
-    const ULONGLONG deadline = GetTickCount64() + 20000;
-    for (MSG message;
-         !kept.pictures.Kept(PictureKey(large.picture, 96)) && GetTickCount64() < deadline;) {
+    for (const ULONGLONG end = GetTickCount64() + 20000;
+         !kept.pictures.Kept(PictureKey(Record(2).picture, 96)) && GetTickCount64() < end;) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
-        while (PeekMessageW(&message, window, kIconsArrived, kIconsArrived, PM_REMOVE)) {
+        for (MSG message;
+             PeekMessageW(&message, window, kIconsArrived, kIconsArrived, PM_REMOVE);) {
             for (auto& result : arriving.Arrived())
                 kept.pictures.Keep(result.key, std::move(result.icon));
         }
@@ -297,15 +285,9 @@ TEST_F(OwnerDrawn, AccessibilityClientsReadEveryItemWhole) {
     Add("||", 4);
     Convert(menu.get());
     Convert(folder.get());
-    const std::pair<std::string, std::string> items[] = {
-        // name, menu string
-        {"&Open\tCtrl+O", "&Open\tCtrl+O"},
-        {longCaption, longCaption},
-        {"Docs", "Docs"},
-        {"", ""},
-        {"", "|"}};  // a column's stroke has no name
-    std::vector<ULONG_PTR> data;
-    for (UINT position = 0; position < std::size(items); ++position) {
+    // The menu strings, and the names but for a column's stroke, which has none.
+    const std::string captions[] = {"&Open\tCtrl+O", longCaption, "Docs", "", "|"};
+    for (UINT position = 0; position < std::size(captions); ++position) {
         wchar_t text[400] = {};
         MENUITEMINFOW info{};
         info.cbSize = sizeof info;
@@ -315,14 +297,14 @@ TEST_F(OwnerDrawn, AccessibilityClientsReadEveryItemWhole) {
         ASSERT_TRUE(GetMenuItemInfoW(menu.get(), position, TRUE, &info));
         const auto* msaa = reinterpret_cast<const MSAAMENUINFO*>(info.dwItemData);
         EXPECT_EQ(msaa->dwMSAASignature, static_cast<DWORD>(MSAA_MENU_SIG));
-        EXPECT_EQ(Narrow({msaa->pszWText, msaa->cchWText}), items[position].first) << position;
-        EXPECT_EQ(Narrow(text), items[position].second) << position;
-        data.push_back(info.dwItemData);
+        const std::string& caption = captions[position];
+        EXPECT_EQ(Narrow({msaa->pszWText, msaa->cchWText}), caption == "|" ? "" : caption);
+        EXPECT_EQ(Narrow(text), caption) << position;
     }
     EXPECT_GT(Measure(3).cx, 299 * 5);  // measured whole
     Canvas canvas(150, 6);
     DRAWITEMSTRUCT separator = Item(canvas, 0, {0, 0, 150, 6});
-    separator.itemData = data[3];
+    separator.itemData = DataOf(3, TRUE);
     SendMessageW(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&separator));
     EXPECT_NE(canvas.Pixel(75, 2), canvas.Pixel(75, 0));  // the etched line
 }
@@ -331,20 +313,12 @@ TEST_F(OwnerDrawn, AccessibilityClientsReadEveryItemWhole) {
 // missing and broken pictures, a skin smaller than an item, fonts of no, negative and huge size.
 // At 144 DPI (150 %) the program's pictures come at 24 pixels and files are scaled.
 TEST_F(OwnerDrawn, GdiObjectsReturnToTheirCountAndPicturesScale) {
-    ODMenuState state;
     state.ImageCollection = {{"KOV", {"kovpic", "kovmask"}},
                              {"_checkmark", {"checkmark", "checkmark"}},
                              {"E&xit", {"exit", "exit"}}};
-    ItemRecords records;
     const PictureDecoder decoder{};
     KeptObjects kept(decoder);
     ODMenuContext context{state, sources, records, kept};
-    const auto record = [&](UINT id) -> const ItemRecord& {
-        return records.Find(DataOf(id))->item;
-    };
-    const auto measure = [&](UINT id) {
-        return MeasureMenuItem(window, record(id), context).height;
-    };
     Canvas canvas(300, 33);
     colors.skins = true;
     const char* captions[] = {"KOV", "E&xit", "Edit", "Missing", "Broken", "Open\tCtrl+O", "|"};
@@ -355,11 +329,10 @@ TEST_F(OwnerDrawn, GdiObjectsReturnToTheirCountAndPicturesScale) {
         state.SkinSelectedPicture = ResourcePicture(selected);
         ConvertPopupMenu(menu.get(), dpi, context);
         for (UINT id = 0; id <= 7; ++id) {
-            const int height = std::min(measure(id), 33);
+            const int height = std::min(Height(id, context), 33);
             EXPECT_GT(height, 0) << id << " at " << dpi;
             for (UINT itemState : {0, ODS_SELECTED, ODS_CHECKED | ODS_SELECTED, ODS_DISABLED})
-                DrawMenuItem(window, Item(canvas, id, {id % 2 ? 0 : 10, 0, 300, height}, itemState),
-                             record(id), context);
+                Draw(canvas, id, {id % 2 ? 0 : 10, 0, 300, height}, itemState, context);
         }
     };
     cycle(96, "SKINBACKGROUND", "SKINSELECTED");  // first use loads what the system keeps
@@ -369,9 +342,9 @@ TEST_F(OwnerDrawn, GdiObjectsReturnToTheirCountAndPicturesScale) {
     // Each skin is stretched once for the popup's DPI and kept, not once for every fill, and the
     // font is made once for it.
     EXPECT_EQ(GdiObjectCount(), before + 3);
-    EXPECT_EQ(measure(3), 24 + 9);  // a 16-pixel file
+    EXPECT_EQ(Height(3, context), 24 + 9);  // a 16-pixel file
     // The 24-pixel picture at (3, 4): its blue frame ends at its 22nd pixel.
-    DrawMenuItem(window, Item(canvas, 1, {0, 0, 300, 33}), record(1), context);
+    Draw(canvas, 1, {0, 0, 300, 33}, 0, context);
     EXPECT_TRUE(IsBlue(canvas.Pixel(24, 25)));
     EXPECT_FALSE(IsBlue(canvas.Pixel(26, 27)));
     for (const double points : {0.0, -5.0, 500.0}) {

@@ -1,11 +1,11 @@
 // The shell's icons of the entries, looked up as the worker looks them up.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <initializer_list>
 #include <map>
 #include <mutex>
-#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -68,17 +68,12 @@ struct FakeShell {
     HANDLE go = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
 };
-FakeShell& Shell() {
-    static auto* shell = new FakeShell;
-    return *shell;
-}
+FakeShell& shell = *new FakeShell;
 
 IconPixels FakeLookUp(const platform::ShellIconTarget& target, int side) {
-    auto& shell = Shell();
-    {
-        const std::lock_guard lock(shell.mutex);
-        shell.started.push_back(target.path);
-    }
+    std::unique_lock lock(shell.mutex);
+    shell.started.push_back(target.path);
+    lock.unlock();
     WaitForSingleObject(target.path == "stall" ? shell.release : shell.go, 20000);
     return {{side, side}, PixelRow(static_cast<std::size_t>(side * side), 0xFF000000)};
 }
@@ -95,7 +90,6 @@ std::vector<IconRequest> Requests(std::initializer_list<const char*> paths) {
 // Two lookups at a time: "stall" and "a1" start; then a popup opens with p1, p2 and a2, which go
 // before a2's and a3's earlier place. "stall" never answers, is given up, and holds back no other.
 TEST(IconWorker, AnswersTheOpenPopupFirstAndGivesUpAStalledTarget) {
-    auto& shell = Shell();
     const HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                         GetModuleHandleW(nullptr), nullptr);
     const auto startedCount = [&] {
@@ -120,19 +114,13 @@ TEST(IconWorker, AnswersTheOpenPopupFirstAndGivesUpAStalledTarget) {
         }
         const std::lock_guard lock(shell.mutex);
         ASSERT_EQ(shell.started.size(), 6u);
-        EXPECT_EQ(std::set<std::string>(shell.started.begin(), shell.started.begin() + 2),
-                  (std::set<std::string>{"stall", "a1"}));
-        EXPECT_EQ(std::vector<std::string>(shell.started.begin() + 2, shell.started.end()),
-                  (std::vector<std::string>{"p1", "p2", "a2", "a3"}));
+        std::sort(shell.started.begin(), shell.started.begin() + 2);  // the first two in any order
+        EXPECT_EQ(shell.started, (std::vector<std::string>{"a1", "stall", "p1", "p2", "a2", "a3"}));
     }  // gone while "stall" still hangs: nothing waits for it
     SetEvent(shell.release);
     DestroyWindow(window);
-    EXPECT_EQ(answered, (std::map<std::string, bool>{{"stall", false},
-                                                     {"a1", true},
-                                                     {"a2", true},
-                                                     {"a3", true},
-                                                     {"p1", true},
-                                                     {"p2", true}}));
+    EXPECT_EQ(answered.size(), 6u);  // each of them, with an icon but for "stall"
+    for (const auto& [path, icon] : answered) EXPECT_EQ(icon, path != "stall") << path;
 }
 
 }  // namespace

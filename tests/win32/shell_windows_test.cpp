@@ -4,6 +4,7 @@
 
 #include "platform/win32/windows_api.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
@@ -34,19 +35,18 @@ class FakeObject : public IDispatch {
         });
     }
     void Child(const wchar_t* name, FakeObject& child) {
-        Set(name, [&child](const VARIANT*, VARIANT* result) {
-            child.AddRef();
-            result->vt = VT_DISPATCH;
-            result->pdispVal = &child;
-        });
+        Set(name, [&child](const VARIANT*, VARIANT* result) { child.HandOut(result); });
     }
     void List(std::vector<FakeObject>& items) {
         Value(L"Count", static_cast<long>(items.size()));
         Set(L"Item", [&items](const VARIANT* index, VARIANT* result) {
-            items.at(static_cast<std::size_t>(index->lVal)).AddRef();
-            result->vt = VT_DISPATCH;
-            result->pdispVal = &items[static_cast<std::size_t>(index->lVal)];
+            items.at(static_cast<std::size_t>(index->lVal)).HandOut(result);
         });
+    }
+    void HandOut(VARIANT* result) {
+        AddRef();
+        result->vt = VT_DISPATCH;
+        result->pdispVal = this;
     }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
@@ -62,13 +62,11 @@ class FakeObject : public IDispatch {
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID,
                                             DISPID* id) override {
-        for (std::size_t i = 0; i < members.size(); ++i) {
-            if (members[i].first == names[0]) {
-                *id = static_cast<DISPID>(i);
-                return S_OK;
-            }
-        }
-        return DISP_E_UNKNOWNNAME;
+        const auto found =
+            std::ranges::find(members, names[0], &decltype(members)::value_type::first);
+        if (found == members.end()) return DISP_E_UNKNOWNNAME;
+        *id = static_cast<DISPID>(found - members.begin());
+        return S_OK;
     }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters,
                                      VARIANT* result, EXCEPINFO*, UINT*) override {
@@ -93,22 +91,18 @@ TEST(ShellWindows, ReadsAndSteersTheListsWindowWithTheHandle) {
                    [&](const VARIANT* target, VARIANT*) { navigatedTo = target->bstrVal; });
     document.Child(L"Folder", folder);
     folder.Child(L"Self", self);
-    self.Text(L"Path", L"C:\\D\u00f6cs");
+    self.Text(L"Path", L"C:\\M\u00f6te");
     document.Child(L"SelectedItems", selection);
     selection.List(selected);
-    selected[0].Text(L"Path", L"C:\\D\u00f6cs\\a b.txt");
-    selected[1].Text(L"Path", L"C:\\D\u00f6cs\\\u4e2d");
+    selected[0].Text(L"Path", L"C:\\M\u00f6te\\a b.txt");
+    selected[1].Text(L"Path", L"C:\\M\u00f6te\\\u4e2d");
     HWND window = reinterpret_cast<HWND>(static_cast<LONG_PTR>(static_cast<int>(0x80005678u)));
 
     const auto view = ReadExplorerWindow(&list, window);
     ASSERT_TRUE(view);
-    EXPECT_EQ(view->folder,
-              "C:\\D\xC3\xB6"
-              "cs");
-    EXPECT_EQ(view->selection, (std::vector<std::string>{"C:\\D\xC3\xB6"
-                                                         "cs\\a b.txt",
-                                                         "C:\\D\xC3\xB6"
-                                                         "cs\\\xE4\xB8\xAD"}));
+    EXPECT_EQ(view->folder, "C:\\M\xC3\xB6te");
+    EXPECT_EQ(view->selection, (std::vector<std::string>{"C:\\M\xC3\xB6te\\a b.txt",
+                                                         "C:\\M\xC3\xB6te\\\xE4\xB8\xAD"}));
     EXPECT_FALSE(ReadExplorerWindow(&list, reinterpret_cast<HWND>(0x9999)));
     EXPECT_TRUE(NavigateExplorerWindow(&list, window, "E:\\\xC3\xA9t\xC3\xA9"));
     EXPECT_EQ(navigatedTo, L"E:\\\u00e9t\u00e9");

@@ -24,18 +24,16 @@ namespace {
 
 // Closing a listed window is the end-to-end close command's (it closes an Explorer window).
 TEST(Win32TopWindows, ListsHiddenWindowsWithLongTitlesAndMarksItsOwn) {
-    Win32TopWindows windows;
     const std::string title = "KOV test: Some NOTEPAD thing " + std::string(400, 't');
     HWND hidden = CreateWindowExA(0, "STATIC", title.c_str(), WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
                                   nullptr, GetModuleHandleA(nullptr), nullptr);  // never shown
-    const auto listed = windows.Enumerate();
+    const auto listed = Win32TopWindows().Enumerate();
     EXPECT_TRUE(std::any_of(listed.begin(), listed.end(), [&](const platform::TopWindow& w) {
         return w.handle == reinterpret_cast<platform::WindowHandle>(hidden) &&
                w.title == title.substr(0, 259) && w.own && !w.shell;
     }));
-    const auto shellWindows = std::count_if(listed.begin(), listed.end(),
-                                            [](const platform::TopWindow& w) { return w.shell; });
-    EXPECT_EQ(shellWindows, GetShellWindow() != nullptr ? 1 : 0);
+    EXPECT_EQ(std::ranges::count(listed, true, &platform::TopWindow::shell),
+              GetShellWindow() != nullptr ? 1 : 0);
     DestroyWindow(hidden);
 }
 

@@ -1,5 +1,4 @@
-// A scratch folder under the user's temporary folder, removed with everything in it, and the
-// files that tests read.
+// A scratch folder under the user's temporary folder, removed with everything in it.
 #pragma once
 
 #include <filesystem>
@@ -12,14 +11,13 @@ namespace kov::win32::testing {
 
 struct TempFolder {
     TempFolder() { std::filesystem::create_directory(WidePath(path)); }
-    // In the long form, so that names in any script and deep trees go too.
+    // In the long form, so that names in any script and deep trees go too; made writable first,
+    // else read-only entries would stay.
     ~TempFolder() {
         const std::filesystem::path root = L"\\\\?\\" + Widen(path);
         std::error_code ignored;
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(root, ignored)) {
-            // Else read-only entries would stay.
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(root, ignored))
             SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
-        }
         std::filesystem::remove_all(root, ignored);
     }
     TempFolder(const TempFolder&) = delete;
@@ -32,12 +30,5 @@ struct TempFolder {
                 ("kovtest" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(count++)))
                    .wstring());
 };
-
-// A file of the program's resources folder.
-inline std::string ResourceFile(const std::string& name) {
-    return std::filesystem::path(KOV_TEST_DATA "/../../resources/" + name)
-        .make_preferred()
-        .string();
-}
 
 }  // namespace kov::win32::testing
