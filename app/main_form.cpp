@@ -27,7 +27,6 @@ MainForm::MainForm(platform::Platform& platform, OwnerDrawHook& ownerDraw,
 
 void MainForm::FormLoad(const std::string& commandLine) {
     const auto& identity = platform_.identity;
-    window_.SetCaption(identity.fileName);
     sMenuFile = DefaultMenuFilePath(identity);
     settings_.NoIcons = false;
     AdoptSystemMenuFont(settings_.font, window_.SystemMenuFont());

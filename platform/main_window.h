@@ -75,7 +75,6 @@ struct DesignSkins {
 class MainWindow {
   public:
     virtual ~MainWindow() = default;
-    virtual void SetCaption(std::string_view caption) = 0;
     // Asks the window to close; the shutdown handler runs and may keep it open.
     virtual void Close() = 0;
     virtual SystemMenuFontInfo SystemMenuFont() = 0;

@@ -5,6 +5,7 @@
 #include "app/win32/layout.h"
 #include "app/win32/window_class.h"
 #include "app/win32/window_theme.h"
+#include "platform/win32/common_controls.h"
 #include "platform/win32/wide_text.h"
 
 namespace kov::win32 {
@@ -18,6 +19,7 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 }  // namespace
 
 void AboutDialog::Create() {
+    const CommonControlsScope controls;
     RegisterWindowClass(instance_, kClassName, &AboutDialog::WindowProc);
     hwnd_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kClassName, L"", kStyle, 0, 0, 0, 0, nullptr,
                             nullptr, instance_, this);

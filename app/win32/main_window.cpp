@@ -1,6 +1,7 @@
 #include "app/win32/main_window.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/win32/system_menu.h"
@@ -19,23 +20,29 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"KOVMainWindow";
 
+// In the caption and on the taskbar. Loaded only for the settings window: the popup has no use
+// for them, and loading them is a good part of the time before the window is made.
+void SetProgramIcons(HWND window, HINSTANCE instance) {
+    for (const auto& [kind, metric] : {std::pair{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}) {
+        const int side = GetSystemMetrics(metric);
+        const HANDLE icon = LoadImageW(instance, L"KOVICON", IMAGE_ICON, side, side, LR_SHARED);
+        SendMessageW(window, WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
+    }
+}
+
 }  // namespace
 
-Win32MainWindow::Win32MainWindow(HINSTANCE instance)
+Win32MainWindow::Win32MainWindow(HINSTANCE instance, std::string_view caption)
     : instance_(instance), about_(instance), problems_(instance) {
-    RegisterWindowClass(instance, kClassName, &Win32MainWindow::WindowProc,
-                        LoadIconW(instance, L"KOVICON"));
+    RegisterWindowClass(instance, kClassName, &Win32MainWindow::WindowProc);
     // A fixed single border; the settings window is not resizable.
-    CreateWindowExW(0, kClassName, L"", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                    CW_USEDEFAULT, CW_USEDEFAULT, 320, 240, nullptr, nullptr, instance, this);
+    CreateWindowExW(0, kClassName, Widen(caption).c_str(),
+                    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
+                    CW_USEDEFAULT, 320, 240, nullptr, nullptr, instance, this);
 }
 
 Win32MainWindow::~Win32MainWindow() {
     if (Exists()) DestroyWindow(hwnd_);
-}
-
-void Win32MainWindow::SetCaption(std::string_view caption) {
-    SetWindowTextW(hwnd_, Widen(caption).c_str());
 }
 
 void Win32MainWindow::Close() {
@@ -124,6 +131,7 @@ bool Win32MainWindow::PreTranslate(MSG& message) {
 // The controls are made only when the settings window is wanted: the popup comes first.
 void Win32MainWindow::ShowAsSettingsWindow() {
     if (events_ == nullptr) return;
+    SetProgramIcons(hwnd_, instance_);
     settings_.Create(hwnd_, instance_);
     FollowAppTheme(hwnd_);
     settings_.SetContent(settingsTexts_, *events_);

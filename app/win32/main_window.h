@@ -15,7 +15,8 @@ namespace kov::win32 {
 
 class Win32MainWindow : public platform::MainWindow {
   public:
-    explicit Win32MainWindow(HINSTANCE instance);
+    // The caption is the program file name, given at creation: setting it later costs a message.
+    Win32MainWindow(HINSTANCE instance, std::string_view caption);
     ~Win32MainWindow() override;
     Win32MainWindow(const Win32MainWindow&) = delete;
     Win32MainWindow& operator=(const Win32MainWindow&) = delete;
@@ -35,7 +36,6 @@ class Win32MainWindow : public platform::MainWindow {
     // Keyboard navigation of the settings window and the About dialog; true when handled.
     bool PreTranslate(MSG& message);
 
-    void SetCaption(std::string_view caption) override;
     void Close() override;
     platform::SystemMenuFontInfo SystemMenuFont() override;
     platform::DesignSkins DesignSkinPictures() override;

@@ -2,6 +2,7 @@
 
 #include "app/win32/layout.h"
 #include "app/win32/window_class.h"
+#include "platform/win32/common_controls.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_subclass.h"
 
@@ -32,6 +33,7 @@ HWND MakeButton(HWND parent, HINSTANCE instance, int id, DWORD style) {
 }  // namespace
 
 void ProblemsWindow::Create() {
+    const CommonControlsScope controls;
     RegisterWindowClass(instance_, kClassName, &ProblemsWindow::WindowProc,
                         LoadIconW(instance_, L"KOVICON"));
     hwnd_ = CreateWindowExW(0, kClassName, L"", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr,

@@ -107,7 +107,7 @@ int RunProgram(HINSTANCE instance, MakeOwnerDrawHook makeOwnerDraw) {
     if (GetLastError() == ERROR_ALREADY_EXISTS) return 0;
 
     Win32Platform system(identity, std::move(front));
-    Win32MainWindow window(instance);
+    Win32MainWindow window(instance, identity.fileName);
     const auto ownerDraw = makeOwnerDraw(window.Handle());
     system.messages.SetOwner(window.Handle());
     system.clipboard.SetOwner(window.Handle());

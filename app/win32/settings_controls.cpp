@@ -6,6 +6,7 @@
 
 #include "app/win32/accessible_names.h"
 #include "app/win32/layout.h"
+#include "platform/win32/common_controls.h"
 #include "platform/win32/system_function.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_subclass.h"
@@ -15,8 +16,7 @@ namespace kov::win32 {
 namespace {
 
 // The common controls (the tool tips) are loaded when the settings window is made, not at the
-// start: a run that only pops the menu up needs none of them, and under the manifest's
-// version 6 their library is found through the activation context, which costs time.
+// start: a run that only pops the menu up needs none of them.
 void LoadCommonControls() {
     using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
     const auto init = SystemFunction<InitFn>(L"comctl32.dll", "InitCommonControlsEx");
@@ -48,6 +48,7 @@ std::string WindowText(HWND control) {
 
 void SettingsControls::Create(HWND window, HINSTANCE instance) {
     window_ = window;
+    const CommonControlsScope controls;
     LoadCommonControls();
     // Positions are left, top, width, height in twips; the frames' children sit at the frame's
     // offset, as the main window is their parent.

@@ -161,7 +161,6 @@ class FakeSystemLook : public platform::SystemLook {
 
 class FakeMainWindow : public platform::MainWindow {
   public:
-    void SetCaption(std::string_view) override {}
     void Close() override { ++closeRequests; }
     platform::SystemMenuFontInfo SystemMenuFont() override { return {"MS Shell Dlg", 400, 0}; }
     platform::DesignSkins DesignSkinPictures() override { return {}; }
